@@ -1,0 +1,204 @@
+#include "Application.h"
+
+#include "FileChooser.h"
+#include "SpreadsheetError.h"
+#include "Workbook.h"
+#include "xls/XlsFile.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+#include <algorithm>
+
+namespace spreadsheet {
+
+namespace {
+
+[[noreturn]] void throwNoSuchWindow(const QString& name) {
+    throw SpreadsheetError(SubscriptOutOfRange,
+                           QStringLiteral("Okno „%1“ není otevřeno.").arg(name));
+}
+
+}  // namespace
+
+Application::Application(HostSettings settings) : settings_(std::move(settings)) {}
+
+Application::~Application() = default;
+
+void Application::ensureRunning() const {
+    if (!running_) {
+        throwObjectGone();
+    }
+}
+
+QString Application::defaultFilePath() const {
+    ensureRunning();
+    return settings_.defaultFilePath();
+}
+
+void Application::setDefaultFilePath(const QString& path) {
+    ensureRunning();
+    settings_.setDefaultFilePath(path);
+}
+
+bool Application::visible() const {
+    ensureRunning();
+    return visible_;
+}
+
+void Application::setVisible(bool visible) {
+    ensureRunning();
+    visible_ = visible;
+}
+
+void Application::quit() {
+    ensureRunning();
+    windows_.clear();
+    running_ = false;
+}
+
+std::optional<QString> Application::getOpenFilename(const QString& fileFilter,
+                                                    const QString& title) {
+    ensureRunning();
+    if (!fileChooser_) {
+        throw SpreadsheetError(FileOrCellOperation,
+                               QStringLiteral("Dialog pro výběr souboru není k dispozici."));
+    }
+    const qsizetype comma = fileFilter.indexOf(u',');
+    const QString filterName = comma < 0 ? fileFilter : fileFilter.left(comma);
+    const QString patterns = comma < 0 ? QStringLiteral("*.*") : fileFilter.mid(comma + 1);
+    return fileChooser_->chooseFileToOpen(title, settings_.defaultFilePath(), filterName,
+                                          patterns);
+}
+
+QString Application::resolvePath(const QString& filename) const {
+    QString path = filename;
+    if (QFileInfo(path).isRelative()) {
+        path = QDir(settings_.defaultFilePath()).filePath(path);
+    }
+    if (QFileInfo(path).suffix().isEmpty()) {
+        path += QStringLiteral(".xls");
+    }
+    return QFileInfo(path).absoluteFilePath();
+}
+
+WorkbookRef Application::openWorkbook(const QString& filename) {
+    ensureRunning();
+    const QString path = resolvePath(filename);
+    for (const auto& workbook : windows_) {
+        if (!workbook->path().isEmpty() && QFileInfo(workbook->path()) == QFileInfo(path)) {
+            activate(*workbook);
+            return WorkbookRef(workbook);
+        }
+    }
+    const QString name = QFileInfo(path).fileName();
+    if (byName(name)) {
+        throw SpreadsheetError(
+            FileOrCellOperation,
+            QStringLiteral("Sešit se jménem %1 je již otevřen. Dva sešity stejného jména nelze "
+                           "otevřít současně.")
+                .arg(name));
+    }
+    auto workbook = std::make_shared<Workbook>(*this, name, path, xls::readXlsFile(path));
+    windows_.insert(windows_.begin(), workbook);
+    return WorkbookRef(workbook);
+}
+
+WorkbookRef Application::addWorkbook() {
+    ensureRunning();
+    QString name;
+    do {
+        name = QStringLiteral("Sešit%1").arg(++newWorkbookCounter_);
+    } while (byName(name));
+    WorkbookData data;
+    data.sheets.push_back(std::make_shared<Sheet>(QStringLiteral("List1")));
+    auto workbook = std::make_shared<Workbook>(*this, name, QString(), std::move(data));
+    windows_.insert(windows_.begin(), workbook);
+    return WorkbookRef(workbook);
+}
+
+int Application::workbookCount() const {
+    ensureRunning();
+    return static_cast<int>(windows_.size());
+}
+
+std::shared_ptr<Workbook> Application::byName(const QString& name) const {
+    for (const auto& workbook : windows_) {
+        if (workbook->name().compare(name, Qt::CaseInsensitive) == 0) {
+            return workbook;
+        }
+    }
+    return nullptr;
+}
+
+WorkbookRef Application::workbook(const QString& name) const {
+    ensureRunning();
+    auto found = byName(name);
+    if (!found) {
+        throwNoSuchWindow(name);
+    }
+    return WorkbookRef(found);
+}
+
+std::shared_ptr<Workbook> Application::active() const {
+    ensureRunning();
+    if (windows_.empty()) {
+        throwObjectGone();
+    }
+    return windows_.front();
+}
+
+WorkbookRef Application::activeWorkbook() const { return WorkbookRef(active()); }
+
+void Application::activateWindow(const QString& name) {
+    ensureRunning();
+    auto found = byName(name);
+    if (!found) {
+        throwNoSuchWindow(name);
+    }
+    activate(*found);
+}
+
+bool Application::isActiveWorkbook(const Workbook& workbook) const {
+    return running_ && !windows_.empty() && windows_.front().get() == &workbook;
+}
+
+void Application::activate(Workbook& workbook) {
+    const auto it = std::find_if(windows_.begin(), windows_.end(),
+                                 [&workbook](const auto& w) { return w.get() == &workbook; });
+    if (it != windows_.end()) {
+        std::rotate(windows_.begin(), it, it + 1);
+    }
+}
+
+void Application::close(Workbook& workbook) {
+    // The next window in line becomes active, as when a spreadsheet window is closed.
+    std::erase_if(windows_, [&workbook](const auto& w) { return w.get() == &workbook; });
+}
+
+bool Application::isNameTakenByOther(const QString& windowName, const Workbook& except) const {
+    const auto found = byName(windowName);
+    return found && found.get() != &except;
+}
+
+int Application::sheetCount() const { return active()->sheetCount(); }
+
+SheetRef Application::sheet(int index) const { return activeWorkbook().sheet(index); }
+
+SheetRef Application::sheet(const QString& name) const { return activeWorkbook().sheet(name); }
+
+SheetRef Application::activeSheet() const { return SheetRef(active()->activeSheet()); }
+
+Range Application::range(const QString& address) const { return activeSheet().range(address); }
+
+Range Application::selection() const {
+    const auto sheet = active()->activeSheet();
+    return Range(sheet, sheet->selection());
+}
+
+Range Application::activeCell() const {
+    const auto sheet = active()->activeSheet();
+    return Range(sheet, CellRect::single(sheet->activeCell()));
+}
+
+}  // namespace spreadsheet

@@ -1,0 +1,46 @@
+#pragma once
+
+#include "WorkbookData.h"
+
+#include <QString>
+
+#include <memory>
+
+namespace spreadsheet {
+
+class Application;
+
+// An open workbook. Its name is its window name: the file name with extension, or "Sešit1"
+// and so on until it is first saved.
+class Workbook {
+public:
+    Workbook(Application& application, QString name, QString path, WorkbookData data);
+    ~Workbook();
+    Workbook(const Workbook&) = delete;
+    Workbook& operator=(const Workbook&) = delete;
+
+    Application& application() const { return application_; }
+    const QString& name() const { return name_; }
+    const QString& path() const { return path_; }  // empty until first saved
+
+    int sheetCount() const { return static_cast<int>(sheets_.sheets.size()); }
+    std::shared_ptr<Sheet> sheetAt(int index) const;  // 0-based; null when out of range
+    std::shared_ptr<Sheet> sheetNamed(const QString& name) const;  // ignores case
+    int indexOf(const Sheet& sheet) const;                           // 0-based, -1 if foreign
+    std::shared_ptr<Sheet> activeSheet() const;
+    void setActiveSheet(const Sheet& sheet);
+
+    // Throws 1004 when the name breaks the sheet-name rules or another sheet has it.
+    void renameSheet(Sheet& sheet, const QString& newName);
+
+    // Writes the workbook to `path` (absolute, extension included) and takes that file's name.
+    void writeTo(const QString& path);
+
+private:
+    Application& application_;
+    QString name_;
+    QString path_;
+    WorkbookData sheets_;
+};
+
+}  // namespace spreadsheet

@@ -1,0 +1,137 @@
+#include "CompoundFile.h"
+
+#include <gsf/gsf.h>
+
+#include <cstring>
+#include <memory>
+#include <stdexcept>
+#include <string_view>
+
+namespace spreadsheet::xls {
+
+namespace {
+
+struct GObjectUnref {
+    void operator()(gpointer object) const {
+        if (object) {
+            g_object_unref(object);
+        }
+    }
+};
+template <typename T>
+using GsfPtr = std::unique_ptr<T, GObjectUnref>;
+
+void initialiseGsfOnce() {
+    static const bool initialised = [] {
+        gsf_init();
+        return true;
+    }();
+    (void)initialised;
+}
+
+bool equalsIgnoringCase(std::string_view a, std::string_view b) {
+    if (a.size() != b.size()) {
+        return false;
+    }
+    for (size_t i = 0; i < a.size(); ++i) {
+        const auto lower = [](char c) { return (c >= 'A' && c <= 'Z') ? char(c - 'A' + 'a') : c; };
+        if (lower(a[i]) != lower(b[i])) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// Prefers "Workbook" (Excel 97 and later) over "Book" (Excel 5/95) when a file has both.
+int findWorkbookChild(GsfInfile* infile, bool* encrypted) {
+    const int count = gsf_infile_num_children(infile);
+    int book = -1;
+    for (int i = 0; i < count; ++i) {
+        const char* name = gsf_infile_name_by_index(infile, i);
+        if (!name) {
+            continue;
+        }
+        if (equalsIgnoringCase(name, "Workbook")) {
+            return i;
+        }
+        if (equalsIgnoringCase(name, "Book")) {
+            book = i;
+        }
+        if (equalsIgnoringCase(name, "EncryptedPackage")) {
+            *encrypted = true;
+        }
+    }
+    return book;
+}
+
+}  // namespace
+
+ContainerContents extractWorkbookStream(const std::uint8_t* data, std::size_t size,
+                                        std::size_t maxStreamSize) {
+    initialiseGsfOnce();
+    ContainerContents result;
+    GsfPtr<GsfInput> input(gsf_input_memory_new(data, static_cast<gsf_off_t>(size), FALSE));
+    if (!input) {
+        result.problem = ContainerProblem::NotCompoundFile;
+        return result;
+    }
+    GError* error = nullptr;
+    GsfPtr<GsfInfile> infile(gsf_infile_msole_new(input.get(), &error));
+    if (error) {
+        g_error_free(error);
+    }
+    if (!infile) {
+        result.problem = ContainerProblem::NotCompoundFile;
+        return result;
+    }
+    bool encrypted = false;
+    const int index = findWorkbookChild(infile.get(), &encrypted);
+    if (index < 0) {
+        result.problem =
+            encrypted ? ContainerProblem::EncryptedPackage : ContainerProblem::NoWorkbookStream;
+        return result;
+    }
+    GsfPtr<GsfInput> stream(gsf_infile_child_by_index(infile.get(), index));
+    if (!stream) {
+        result.problem = ContainerProblem::NotCompoundFile;
+        return result;
+    }
+    const gsf_off_t streamSize = gsf_input_size(stream.get());
+    if (streamSize < 0 || static_cast<std::size_t>(streamSize) > maxStreamSize) {
+        result.problem = ContainerProblem::StreamTooLarge;
+        return result;
+    }
+    result.workbookStream.resize(static_cast<std::size_t>(streamSize));
+    if (streamSize > 0 &&
+        !gsf_input_read(stream.get(), streamSize, result.workbookStream.data())) {
+        result.workbookStream.clear();
+        result.problem = ContainerProblem::NotCompoundFile;
+    }
+    return result;
+}
+
+std::vector<std::uint8_t> buildCompoundFile(const std::vector<std::uint8_t>& workbookStream) {
+    initialiseGsfOnce();
+    GsfPtr<GsfOutput> memory(gsf_output_memory_new());
+    GsfPtr<GsfOutfile> ole(gsf_outfile_msole_new(memory.get()));
+    if (!ole) {
+        throw std::runtime_error("cannot create the OLE2 container");
+    }
+    GsfPtr<GsfOutput> stream(gsf_outfile_new_child(ole.get(), "Workbook", FALSE));
+    const bool written =
+        stream && gsf_output_write(stream.get(), workbookStream.size(), workbookStream.data()) &&
+        gsf_output_close(stream.get());
+    stream.reset();
+    const bool closed = gsf_output_close(GSF_OUTPUT(ole.get()));
+    if (!written || !closed) {
+        throw std::runtime_error("cannot write the OLE2 container");
+    }
+    const auto* bytes = gsf_output_memory_get_bytes(GSF_OUTPUT_MEMORY(memory.get()));
+    const auto length = static_cast<std::size_t>(gsf_output_size(memory.get()));
+    std::vector<std::uint8_t> result(bytes, bytes + length);
+    ole.reset();
+    gsf_output_close(memory.get());
+    return result;
+}
+
+}  // namespace spreadsheet::xls

@@ -1,0 +1,32 @@
+#pragma once
+
+// The OLE2 compound-file container of an .xls file. This is the only place that includes
+// libgsf, and it includes no Qt header: glib's headers clash with Qt's keywords.
+
+#include <cstddef>
+#include <cstdint>
+#include <vector>
+
+namespace spreadsheet::xls {
+
+enum class ContainerProblem {
+    None,
+    NotCompoundFile,   // not an OLE2 file at all, or a damaged one
+    NoWorkbookStream,  // an OLE2 file without a "Workbook" or "Book" stream (e.g. a .doc)
+    EncryptedPackage,  // a password-protected .xlsx, which Office wraps in OLE2
+    StreamTooLarge,
+};
+
+struct ContainerContents {
+    ContainerProblem problem = ContainerProblem::None;
+    std::vector<std::uint8_t> workbookStream;
+};
+
+ContainerContents extractWorkbookStream(const std::uint8_t* data, std::size_t size,
+                                        std::size_t maxStreamSize);
+
+// An OLE2 file holding `workbookStream` as its "Workbook" stream. Throws std::runtime_error
+// when the container cannot be built.
+std::vector<std::uint8_t> buildCompoundFile(const std::vector<std::uint8_t>& workbookStream);
+
+}  // namespace spreadsheet::xls

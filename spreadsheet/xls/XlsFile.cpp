@@ -1,0 +1,125 @@
+#include "XlsFile.h"
+
+#include "../SpreadsheetError.h"
+#include "CompoundFile.h"
+#include "XlsFormatError.h"
+#include "XlsReader.h"
+#include "XlsWriter.h"
+
+#include <QDir>
+#include <QFile>
+#include <QSaveFile>
+
+namespace spreadsheet::xls {
+
+namespace {
+
+const QByteArray compoundFileMagic("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1", 8);
+const QByteArray zipMagic("PK\x03\x04", 4);
+
+[[noreturn]] void throwCannotOpen(const QString& path, const QString& reason) {
+    throw SpreadsheetError(FileOrCellOperation,
+                           QStringLiteral("Soubor %1 nelze otevřít: %2")
+                               .arg(QDir::toNativeSeparators(path), reason));
+}
+
+[[noreturn]] void throwCannotSave(const QString& path, const QString& reason) {
+    throw SpreadsheetError(FileOrCellOperation,
+                           QStringLiteral("Soubor %1 nelze uložit: %2")
+                               .arg(QDir::toNativeSeparators(path), reason));
+}
+
+QString notAWorkbook() {
+    return QStringLiteral("není to sešit Excel 97-2003 (.xls).");
+}
+
+std::vector<std::uint8_t> workbookStreamOf(const QByteArray& bytes) {
+    if (bytes.startsWith(zipMagic)) {
+        throw XlsFormatError(QStringLiteral(
+            "je to sešit v novějším formátu (.xlsx nebo .ods), ne Excel 97-2003 (.xls). Uložte "
+            "ho v Excelu nebo LibreOffice jako „Sešit Excel 97-2003 (*.xls)“."));
+    }
+    if (!bytes.startsWith(compoundFileMagic)) {
+        throw XlsFormatError(notAWorkbook());
+    }
+    auto contents = extractWorkbookStream(reinterpret_cast<const std::uint8_t*>(bytes.constData()),
+                                          static_cast<std::size_t>(bytes.size()),
+                                          static_cast<std::size_t>(MaxFileSize));
+    switch (contents.problem) {
+        case ContainerProblem::None:
+            return std::move(contents.workbookStream);
+        case ContainerProblem::NotCompoundFile:
+            throwDamaged();
+        case ContainerProblem::NoWorkbookStream:
+            throw XlsFormatError(notAWorkbook());
+        case ContainerProblem::EncryptedPackage:
+            throw XlsFormatError(QStringLiteral(
+                "sešit je chráněn heslem. Odstraňte heslo v Excelu nebo LibreOffice a uložte ho "
+                "jako „Sešit Excel 97-2003 (*.xls)“."));
+        case ContainerProblem::StreamTooLarge:
+            break;
+    }
+    throw XlsFormatError(QStringLiteral("sešit je příliš velký."));
+}
+
+}  // namespace
+
+WorkbookData readXlsBytes(const QByteArray& bytes, const QString& path) {
+    try {
+        return parseWorkbookStream(workbookStreamOf(bytes));
+    } catch (const XlsFormatError& error) {
+        throwCannotOpen(path, error.reason());
+    } catch (const std::bad_alloc&) {
+        throwCannotOpen(path, QStringLiteral("sešit je příliš velký."));
+    }
+}
+
+WorkbookData readXlsFile(const QString& path) {
+    QFile file(path);
+    if (!file.exists()) {
+        throwCannotOpen(path, QStringLiteral("soubor neexistuje."));
+    }
+    if (!file.open(QIODevice::ReadOnly)) {
+        throwCannotOpen(path, QStringLiteral("soubor nelze číst (%1).").arg(file.errorString()));
+    }
+    if (file.size() > MaxFileSize) {
+        throwCannotOpen(path, QStringLiteral("soubor je příliš velký."));
+    }
+    const QByteArray bytes = file.readAll();
+    if (bytes.size() != file.size()) {
+        throwCannotOpen(path, QStringLiteral("soubor nelze celý přečíst (%1).")
+                                  .arg(file.errorString()));
+    }
+    return readXlsBytes(bytes, path);
+}
+
+QByteArray encodeXls(const std::vector<const Sheet*>& sheets, int activeSheet) {
+    const auto container = buildCompoundFile(buildWorkbookStream(sheets, activeSheet));
+    return QByteArray(reinterpret_cast<const char*>(container.data()),
+                      static_cast<qsizetype>(container.size()));
+}
+
+void writeXlsFile(const QString& path, const std::vector<const Sheet*>& sheets, int activeSheet) {
+    QByteArray bytes;
+    try {
+        bytes = encodeXls(sheets, activeSheet);
+    } catch (const XlsFormatError& error) {
+        throwCannotSave(path, error.reason());
+    } catch (const std::runtime_error&) {
+        throwCannotSave(path, QStringLiteral("sešit nelze sestavit."));
+    }
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        throwCannotSave(path, file.errorString());
+    }
+    if (file.write(bytes) != bytes.size()) {
+        const QString reason = file.errorString();
+        file.cancelWriting();
+        throwCannotSave(path, reason);
+    }
+    if (!file.commit()) {
+        throwCannotSave(path, file.errorString());
+    }
+}
+
+}  // namespace spreadsheet::xls
