@@ -60,8 +60,8 @@ void Range::setValue(const CellValue& value) const {
 
 void Range::clearContents() const { lockedSheet()->clear(rect_); }
 
-void Range::select() const {
-    const auto sheet = lockedSheet();
+std::shared_ptr<Sheet> Range::activeSheetOrThrow() const {
+    auto sheet = lockedSheet();
     Workbook* workbook = sheet->workbook();
     if (!workbook->application().isActiveWorkbook(*workbook) ||
         workbook->activeSheet() != sheet) {
@@ -70,17 +70,18 @@ void Range::select() const {
             QStringLiteral("Oblast %1 nelze vybrat: její list „%2“ není aktivní.")
                 .arg(rect_.toAbsolute(), sheet->name()));
     }
-    sheet->setSelection(rect_, rect_.first);
+    return sheet;
 }
 
+void Range::select() const { activeSheetOrThrow()->setSelection(rect_, rect_.first); }
+
 void Range::activate() const {
-    const auto sheet = lockedSheet();
+    const auto sheet = activeSheetOrThrow();
     if (rect_.isSingleCell() && sheet->selection().contains(rect_.first)) {
-        select();  // checks that the sheet is active
         sheet->setSelection(sheet->selection(), rect_.first);
-        return;
+    } else {
+        sheet->setSelection(rect_, rect_.first);
     }
-    select();
 }
 
 Range Range::shifted(int rows, int columns, const CellRect& base) const {

@@ -46,6 +46,7 @@ public:
 
 private:
     std::shared_ptr<Sheet> lockedSheet() const;
+    std::shared_ptr<Sheet> activeSheetOrThrow() const;  // error 1004 unless active
     Range shifted(int rows, int columns, const CellRect& base) const;
 
     std::weak_ptr<Sheet> sheet_;

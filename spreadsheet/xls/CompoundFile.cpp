@@ -21,9 +21,18 @@ struct GObjectUnref {
 template <typename T>
 using GsfPtr = std::unique_ptr<T, GObjectUnref>;
 
+void ignoreLogMessage(const gchar*, GLogLevelFlags, const gchar*, gpointer) {}
+
+// libgsf reports damaged containers on stderr as well as in its results; the caller tells the
+// user, so the console stays quiet.
 void initialiseGsfOnce() {
     static const bool initialised = [] {
         gsf_init();
+        for (const char* domain : {"libgsf", "libgsf:msole", "libgsf:utils", "GLib-GObject"}) {
+            g_log_set_handler(domain,
+                              static_cast<GLogLevelFlags>(G_LOG_LEVEL_MASK & ~G_LOG_LEVEL_ERROR),
+                              ignoreLogMessage, nullptr);
+        }
         return true;
     }();
     (void)initialised;
@@ -110,18 +119,18 @@ ContainerContents extractWorkbookStream(const std::uint8_t* data, std::size_t si
     return result;
 }
 
-std::vector<std::uint8_t> buildCompoundFile(const std::vector<std::uint8_t>& workbookStream) {
+std::vector<std::uint8_t> buildCompoundFile(const std::vector<std::uint8_t>& stream,
+                                            const char* streamName) {
     initialiseGsfOnce();
     GsfPtr<GsfOutput> memory(gsf_output_memory_new());
     GsfPtr<GsfOutfile> ole(gsf_outfile_msole_new(memory.get()));
     if (!ole) {
         throw std::runtime_error("cannot create the OLE2 container");
     }
-    GsfPtr<GsfOutput> stream(gsf_outfile_new_child(ole.get(), "Workbook", FALSE));
-    const bool written =
-        stream && gsf_output_write(stream.get(), workbookStream.size(), workbookStream.data()) &&
-        gsf_output_close(stream.get());
-    stream.reset();
+    GsfPtr<GsfOutput> child(gsf_outfile_new_child(ole.get(), streamName, FALSE));
+    const bool written = child && gsf_output_write(child.get(), stream.size(), stream.data()) &&
+                         gsf_output_close(child.get());
+    child.reset();
     const bool closed = gsf_output_close(GSF_OUTPUT(ole.get()));
     if (!written || !closed) {
         throw std::runtime_error("cannot write the OLE2 container");
@@ -129,8 +138,6 @@ std::vector<std::uint8_t> buildCompoundFile(const std::vector<std::uint8_t>& wor
     const auto* bytes = gsf_output_memory_get_bytes(GSF_OUTPUT_MEMORY(memory.get()));
     const auto length = static_cast<std::size_t>(gsf_output_size(memory.get()));
     std::vector<std::uint8_t> result(bytes, bytes + length);
-    ole.reset();
-    gsf_output_close(memory.get());
     return result;
 }
 

@@ -25,8 +25,9 @@ struct ContainerContents {
 ContainerContents extractWorkbookStream(const std::uint8_t* data, std::size_t size,
                                         std::size_t maxStreamSize);
 
-// An OLE2 file holding `workbookStream` as its "Workbook" stream. Throws std::runtime_error
-// when the container cannot be built.
-std::vector<std::uint8_t> buildCompoundFile(const std::vector<std::uint8_t>& workbookStream);
+// An OLE2 file holding `stream` under `streamName` ("Workbook" for an .xls file). Throws
+// std::runtime_error when the container cannot be built.
+std::vector<std::uint8_t> buildCompoundFile(const std::vector<std::uint8_t>& stream,
+                                            const char* streamName = "Workbook");
 
 }  // namespace spreadsheet::xls

@@ -8,6 +8,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 
 namespace spreadsheet::xls {
@@ -27,6 +28,18 @@ const QByteArray zipMagic("PK\x03\x04", 4);
     throw SpreadsheetError(FileOrCellOperation,
                            QStringLiteral("Soubor %1 nelze uložit: %2")
                                .arg(QDir::toNativeSeparators(path), reason));
+}
+
+QString folderProblem(const QString& path) {
+    const QFileInfo folder(QFileInfo(path).absolutePath());
+    const QString name = QDir::toNativeSeparators(folder.filePath());
+    if (!folder.isDir()) {
+        return QStringLiteral("složka %1 neexistuje.").arg(name);
+    }
+    if (!folder.isWritable()) {
+        return QStringLiteral("do složky %1 nelze zapisovat.").arg(name);
+    }
+    return QStringLiteral("soubor nelze vytvořit.");
 }
 
 QString notAWorkbook() {
@@ -80,15 +93,15 @@ WorkbookData readXlsFile(const QString& path) {
         throwCannotOpen(path, QStringLiteral("soubor neexistuje."));
     }
     if (!file.open(QIODevice::ReadOnly)) {
-        throwCannotOpen(path, QStringLiteral("soubor nelze číst (%1).").arg(file.errorString()));
+        throwCannotOpen(path, QStringLiteral("soubor nelze číst (chybí oprávnění nebo je "
+                                             "zamčen jiným programem)."));
     }
     if (file.size() > MaxFileSize) {
         throwCannotOpen(path, QStringLiteral("soubor je příliš velký."));
     }
     const QByteArray bytes = file.readAll();
     if (bytes.size() != file.size()) {
-        throwCannotOpen(path, QStringLiteral("soubor nelze celý přečíst (%1).")
-                                  .arg(file.errorString()));
+        throwCannotOpen(path, QStringLiteral("soubor nelze celý přečíst."));
     }
     return readXlsBytes(bytes, path);
 }
@@ -108,17 +121,16 @@ void writeXlsFile(const QString& path, const std::vector<const Sheet*>& sheets, 
     } catch (const std::runtime_error&) {
         throwCannotSave(path, QStringLiteral("sešit nelze sestavit."));
     }
+    // Unbuffered, so that a write cut short (a full disk, a size limit) shows in write()'s
+    // count: buffered, QSaveFile can commit a truncated file and report success.
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        throwCannotSave(path, file.errorString());
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
+        throwCannotSave(path, folderProblem(path));
     }
-    if (file.write(bytes) != bytes.size()) {
-        const QString reason = file.errorString();
+    if (file.write(bytes) != bytes.size() || !file.commit()) {
         file.cancelWriting();
-        throwCannotSave(path, reason);
-    }
-    if (!file.commit()) {
-        throwCannotSave(path, file.errorString());
+        throwCannotSave(path, QStringLiteral("zápis se nezdařil (možná je plný disk). Soubor na "
+                                             "disku zůstal tak, jak byl."));
     }
 }
 

@@ -17,7 +17,7 @@ enum class Biff { V5, V8 };
 
 // Limits that keep a hostile file from costing more than a real one could.
 constexpr std::size_t MaxSheets = 4096;
-constexpr std::size_t MaxRowSlots = 8u * 1024u * 1024u;
+constexpr std::size_t MaxRowSlots = 4u * 1024u * 1024u;
 
 struct SheetEntry {
     std::uint32_t offset = 0;

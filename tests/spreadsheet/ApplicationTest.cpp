@@ -1,0 +1,209 @@
+// The host's operations as the program uses them: workbooks and windows, sheets, the
+// selection and the active cell, and the errors 9, 91 and 1004.
+#include "support/TestHost.h"
+
+#include <gtest/gtest.h>
+
+using spreadsheet::CellValue;
+using testing_support::errorNumberOf;
+using testing_support::ScriptedFileChooser;
+using testing_support::TestHost;
+
+TEST(Application, ANewWorkbookIsActiveWithOneSheetAndTheCursorInA1) {
+    TestHost host;
+    auto& app = host.app;
+    const auto book = app.addWorkbook();
+    EXPECT_EQ(book.name(), QStringLiteral("Sešit1"));
+    EXPECT_EQ(app.activeWorkbook().name(), QStringLiteral("Sešit1"));
+    EXPECT_EQ(app.sheetCount(), 1);
+    EXPECT_EQ(app.activeSheet().name(), QStringLiteral("List1"));
+    EXPECT_EQ(app.activeCell().address(), QStringLiteral("$A$1"));
+    EXPECT_EQ(app.addWorkbook().name(), QStringLiteral("Sešit2"));
+    EXPECT_EQ(app.activeWorkbook().name(), QStringLiteral("Sešit2"));
+}
+
+TEST(Application, WindowsAreActivatedByNameAndAMissingOneIsError9) {
+    TestHost host;
+    auto& app = host.app;
+    app.addWorkbook();
+    app.addWorkbook();
+    app.activateWindow(QStringLiteral("sešit1"));
+    EXPECT_EQ(app.activeWorkbook().name(), QStringLiteral("Sešit1"));
+    EXPECT_EQ(errorNumberOf([&] { app.activateWindow(QStringLiteral("Vezar.xls")); }), 9);
+    EXPECT_EQ(app.activeWorkbook().name(), QStringLiteral("Sešit1"));
+}
+
+TEST(Application, ClosingTheActiveWorkbookActivatesThePreviousOne) {
+    TestHost host;
+    auto& app = host.app;
+    app.addWorkbook();
+    app.addWorkbook();
+    app.addWorkbook();
+    app.activateWindow(QStringLiteral("Sešit1"));
+    app.activateWindow(QStringLiteral("Sešit3"));
+    app.activeWorkbook().close();
+    EXPECT_EQ(app.activeWorkbook().name(), QStringLiteral("Sešit1"));
+    EXPECT_EQ(app.workbookCount(), 2);
+}
+
+TEST(Application, SelectingARangeMakesItsFirstCellActive) {
+    TestHost host;
+    auto& app = host.app;
+    app.addWorkbook();
+    app.range(QStringLiteral("B1:B500")).select();
+    EXPECT_EQ(app.selection().address(), QStringLiteral("$B$1:$B$500"));
+    EXPECT_EQ(app.activeCell().address(), QStringLiteral("$B$1"));
+    EXPECT_EQ(app.activeCell().row(), 1);
+    // Activating a cell inside the selection keeps the selection.
+    app.range(QStringLiteral("B7")).activate();
+    EXPECT_EQ(app.selection().address(), QStringLiteral("$B$1:$B$500"));
+    EXPECT_EQ(app.activeCell().address(), QStringLiteral("$B$7"));
+    // Activating one outside selects it alone.
+    app.range(QStringLiteral("D2")).activate();
+    EXPECT_EQ(app.selection().address(), QStringLiteral("$D$2"));
+}
+
+TEST(Application, OffsetAndRelativeRangesCountFromTheActiveCell) {
+    TestHost host;
+    auto& app = host.app;
+    app.addWorkbook();
+    app.range(QStringLiteral("B5")).select();
+    EXPECT_EQ(app.activeCell().offset(0, 7).address(), QStringLiteral("$I$5"));
+    EXPECT_EQ(app.activeCell().offset(-1, 0).address(), QStringLiteral("$B$4"));
+    EXPECT_EQ(app.activeCell().offset(0, -1).address(), QStringLiteral("$A$5"));
+    EXPECT_EQ(app.activeCell().range(QStringLiteral("A1")).address(), QStringLiteral("$B$5"));
+    EXPECT_EQ(app.activeCell().range(QStringLiteral("A1:H1")).address(),
+              QStringLiteral("$B$5:$I$5"));
+    EXPECT_EQ(app.activeCell().range(QStringLiteral("F1")).address(), QStringLiteral("$G$5"));
+
+    for (int c = 0; c < 10; ++c) {
+        app.activeCell().offset(0, c).setValue(CellValue(QStringLiteral("t%1").arg(c)));
+    }
+    app.activeCell().range(QStringLiteral("A1:H1")).clearContents();
+    EXPECT_TRUE(app.range(QStringLiteral("I5")).value().isEmpty());
+    EXPECT_EQ(app.range(QStringLiteral("J5")).text(), QStringLiteral("t8"));
+    EXPECT_EQ(app.range(QStringLiteral("A5")).text(), QString());
+
+    app.range(QStringLiteral("A1")).select();
+    EXPECT_EQ(errorNumberOf([&] { app.activeCell().offset(-1, 0); }), 1004);
+    EXPECT_EQ(errorNumberOf([&] { app.activeCell().offset(0, -1); }), 1004);
+    EXPECT_EQ(errorNumberOf([&] { app.range(QStringLiteral("IV1")).offset(0, 1); }), 1004);
+    EXPECT_EQ(errorNumberOf([&] { app.range(QStringLiteral("B")); }), 1004);
+}
+
+TEST(Application, SheetsByIndexOrNameInWorkbookOrder) {
+    TestHost host;
+    auto& app = host.app;
+    app.addWorkbook();
+    app.activeSheet().setName(QStringLiteral("G-C-F"));
+    EXPECT_EQ(app.sheet(1).name(), QStringLiteral("G-C-F"));
+    EXPECT_EQ(app.sheet(QStringLiteral("g-c-f")).index(), 1);
+    EXPECT_FALSE(app.sheet(1).next());
+    EXPECT_EQ(errorNumberOf([&] { app.sheet(1).next().select(); }), 91);
+    EXPECT_EQ(errorNumberOf([&] { app.sheet(2); }), 9);
+    EXPECT_EQ(errorNumberOf([&] { app.sheet(0); }), 9);
+    EXPECT_EQ(errorNumberOf([&] { app.sheet(QStringLiteral("A-D-G")); }), 9);
+}
+
+TEST(Application, SheetNamesFollowTheSpreadsheetRules) {
+    TestHost host;
+    auto& app = host.app;
+    app.addWorkbook();
+    const auto sheet = app.activeSheet();
+    EXPECT_EQ(errorNumberOf([&] { sheet.setName(QString(32, u'x')); }), 1004);
+    for (const char* bad : {"a[b", "a]b", "a:b", "a*b", "a?b", "a/b", "a\\b", "'ab", ""}) {
+        EXPECT_EQ(errorNumberOf([&] { sheet.setName(QString::fromLatin1(bad)); }), 1004) << bad;
+    }
+    sheet.setName(QString(31, u'x'));
+    sheet.setName(QStringLiteral("Club C-F Nedokončeno"));
+    EXPECT_EQ(sheet.name(), QStringLiteral("Club C-F Nedokončeno"));
+    // Renaming a sheet to its own name in other letters is allowed.
+    sheet.setName(QStringLiteral("club c-f nedokončeno"));
+    EXPECT_EQ(sheet.name(), QStringLiteral("club c-f nedokončeno"));
+}
+
+TEST(Application, CellsOfAnInactiveSheetCanBeReadButNotSelected) {
+    TestHost host;
+    auto& app = host.app;
+    app.addWorkbook();
+    const auto other = app.sheet(1);
+    other.range(QStringLiteral("B4")).setValue(CellValue(QStringLiteral("c1,")));
+    app.addWorkbook();
+    EXPECT_EQ(other.range(QStringLiteral("$B$4")).text(), QStringLiteral("c1,"));
+    EXPECT_EQ(errorNumberOf([&] { other.range(QStringLiteral("B4")).select(); }), 1004);
+    EXPECT_EQ(errorNumberOf([&] { other.select(); }), 1004);
+    app.activateWindow(QStringLiteral("Sešit1"));
+    other.range(QStringLiteral("B4")).select();
+    EXPECT_EQ(app.activeCell().text(), QStringLiteral("c1,"));
+}
+
+TEST(Application, HandlesOfAClosedWorkbookFailWith91) {
+    TestHost host;
+    auto& app = host.app;
+    const auto book = app.addWorkbook();
+    const auto cell = app.range(QStringLiteral("B2"));
+    const auto sheet = app.activeSheet();
+    book.close();
+    EXPECT_EQ(errorNumberOf([&] { cell.value(); }), 91);
+    EXPECT_EQ(errorNumberOf([&] { sheet.name(); }), 91);
+    EXPECT_EQ(errorNumberOf([&] { book.save(); }), 91);
+    EXPECT_EQ(errorNumberOf([&] { app.activeWorkbook(); }), 91);
+    EXPECT_EQ(errorNumberOf([&] { app.activeCell(); }), 91);
+}
+
+TEST(Application, AfterQuitEveryCallFailsWith91) {
+    TestHost host;
+    auto& app = host.app;
+    app.addWorkbook();
+    const auto cell = app.range(QStringLiteral("A1"));
+    app.quit();
+    EXPECT_FALSE(app.isRunning());
+    EXPECT_EQ(errorNumberOf([&] { app.activateWindow(QStringLiteral("Sešit1")); }), 91);
+    EXPECT_EQ(errorNumberOf([&] { app.setVisible(true); }), 91);
+    EXPECT_EQ(errorNumberOf([&] { app.setDefaultFilePath(QStringLiteral("/tmp")); }), 91);
+    EXPECT_EQ(errorNumberOf([&] { app.quit(); }), 91);
+    EXPECT_EQ(errorNumberOf([&] { cell.setValue(CellValue("x")); }), 91);
+}
+
+TEST(Application, TheDefaultFolderIsRememberedAcrossRuns) {
+    QTemporaryDir dir;
+    const QString ini = dir.filePath(QStringLiteral("host.ini"));
+    {
+        spreadsheet::Application first{spreadsheet::HostSettings(ini)};
+        first.setDefaultFilePath(QStringLiteral("/home/hrac/Dokumenty/Knoflovka"));
+        first.quit();
+    }
+    spreadsheet::Application second{spreadsheet::HostSettings(ini)};
+    EXPECT_EQ(second.defaultFilePath(), QStringLiteral("/home/hrac/Dokumenty/Knoflovka"));
+}
+
+TEST(Application, VisibilityIsKept) {
+    TestHost host;
+    EXPECT_FALSE(host.app.visible());
+    host.app.setVisible(true);
+    EXPECT_TRUE(host.app.visible());
+}
+
+TEST(Application, GetOpenFilenameAsksTheChooserInTheDefaultFolder) {
+    TestHost host;
+    ScriptedFileChooser chooser;
+    host.app.setFileChooser(&chooser);
+    chooser.answers = {host.path(QStringLiteral("Polka.xls")), std::nullopt};
+    const QString title = QStringLiteral("Vyberte písničku, kterou chcete zkoušet !");
+    EXPECT_EQ(host.app.getOpenFilename(QStringLiteral("Excel Files,*.xls"), title),
+              host.path(QStringLiteral("Polka.xls")));
+    EXPECT_EQ(host.app.getOpenFilename(QStringLiteral("Excel Files,*.xls"), title), std::nullopt);
+    ASSERT_EQ(chooser.asked.size(), 2u);
+    EXPECT_EQ(chooser.asked[0].title, title);
+    EXPECT_EQ(chooser.asked[0].startFolder, host.dir.path());
+    EXPECT_EQ(chooser.asked[0].filterName, QStringLiteral("Excel Files"));
+    EXPECT_EQ(chooser.asked[0].patterns, QStringLiteral("*.xls"));
+}
+
+TEST(Application, GetOpenFilenameWithoutAChooserIsAnErrorNotACancel) {
+    TestHost host;
+    EXPECT_EQ(errorNumberOf([&] {
+                  host.app.getOpenFilename(QStringLiteral("Excel Files,*.xls"), QStringLiteral("x"));
+              }),
+              1004);
+}

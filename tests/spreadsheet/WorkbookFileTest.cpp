@@ -1,0 +1,202 @@
+// Workbooks on disk through the host: Open, SaveAs, Save and what a reopened song keeps.
+#include "support/TestFiles.h"
+#include "support/TestHost.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include <csignal>
+#include <sys/resource.h>
+#include <unistd.h>
+
+#include <gtest/gtest.h>
+
+using spreadsheet::CellValue;
+using testing_support::errorNumberOf;
+using testing_support::readBytes;
+using testing_support::TestHost;
+
+namespace {
+
+QString errorTextOf(const std::function<void()>& statement) {
+    try {
+        statement();
+    } catch (const spreadsheet::SpreadsheetError& error) {
+        return error.description();
+    }
+    return {};
+}
+
+}  // namespace
+
+TEST(WorkbookFile, SaveAsANameAloneGoesToTheDefaultFolderAsXls) {
+    TestHost host;
+    auto& app = host.app;
+    const auto book = app.addWorkbook();
+    book.saveAs(QStringLiteral("Polka G-C-F"));
+    EXPECT_EQ(book.name(), QStringLiteral("Polka G-C-F.xls"));
+    EXPECT_EQ(book.fullName(), host.path(QStringLiteral("Polka G-C-F.xls")));
+    EXPECT_TRUE(QFileInfo::exists(host.path(QStringLiteral("Polka G-C-F.xls"))));
+    app.activateWindow(QStringLiteral("Polka G-C-F.xls"));
+}
+
+TEST(WorkbookFile, ASongReopensOnItsSheetAndGrip) {
+    TestHost host;
+    auto& app = host.app;
+    const QString path = host.path(QStringLiteral("Polka.xls"));
+    {
+        const auto book = app.addWorkbook();
+        app.activeSheet().setName(QStringLiteral("C-F-B"));
+        app.range(QStringLiteral("A1")).setValue(CellValue(QStringLiteral("Šla")));
+        app.range(QStringLiteral("B1")).setValue(CellValue(QStringLiteral("cis1,")));
+        app.range(QStringLiteral("I1")).setValue(CellValue(QStringLiteral("Tlak")));
+        app.range(QStringLiteral("B7")).select();
+        book.saveAs(path);
+        book.close();
+    }
+    const auto book = app.openWorkbook(path);
+    EXPECT_EQ(book.name(), QStringLiteral("Polka.xls"));
+    EXPECT_EQ(app.activeWorkbook().name(), QStringLiteral("Polka.xls"));
+    EXPECT_EQ(app.activeSheet().name(), QStringLiteral("C-F-B"));
+    EXPECT_EQ(app.activeCell().address(), QStringLiteral("$B$7"));
+    EXPECT_EQ(app.range(QStringLiteral("A1")).text(), QStringLiteral("Šla"));
+    EXPECT_EQ(app.range(QStringLiteral("B1")).text(), QStringLiteral("cis1,"));
+}
+
+TEST(WorkbookFile, SavingKeepsTheActiveSheetAndEachSheetsCursor) {
+    TestHost host;
+    auto& app = host.app;
+    const auto book = app.openWorkbook(QStringLiteral(MECHIK_BIN_DIR "/Vezar.xls"));
+    app.sheet(3).select();
+    app.range(QStringLiteral("C9")).select();
+    app.sheet(5).select();
+    app.range(QStringLiteral("A1:A43")).select();
+    app.range(QStringLiteral("A12")).activate();
+    book.saveAs(host.path(QStringLiteral("Vezar kopie.xls")));
+    book.close();
+
+    app.openWorkbook(host.path(QStringLiteral("Vezar kopie")));
+    EXPECT_EQ(app.activeSheet().index(), 5);
+    EXPECT_EQ(app.selection().address(), QStringLiteral("$A$1:$A$43"));
+    EXPECT_EQ(app.activeCell().address(), QStringLiteral("$A$12"));
+    app.sheet(3).select();
+    EXPECT_EQ(app.activeCell().address(), QStringLiteral("$C$9"));
+}
+
+TEST(WorkbookFile, OpeningAnOpenFileActivatesIt) {
+    TestHost host;
+    auto& app = host.app;
+    app.addWorkbook().saveAs(QStringLiteral("Valčík"));
+    app.addWorkbook();
+    app.openWorkbook(host.path(QStringLiteral("Valčík.xls")));
+    EXPECT_EQ(app.activeWorkbook().name(), QStringLiteral("Valčík.xls"));
+    EXPECT_EQ(app.workbookCount(), 2);
+}
+
+TEST(WorkbookFile, TwoWorkbooksOfOneNameCannotBeOpenTogether) {
+    TestHost host;
+    auto& app = host.app;
+    QDir(host.dir.path()).mkdir(QStringLiteral("jinde"));
+    app.addWorkbook().saveAs(host.path(QStringLiteral("jinde/Polka.xls")));
+    app.activeWorkbook().close();
+    app.addWorkbook().saveAs(QStringLiteral("Polka"));
+    EXPECT_EQ(errorNumberOf([&] { app.openWorkbook(host.path(QStringLiteral("jinde/Polka.xls"))); }),
+              1004);
+    EXPECT_EQ(app.workbookCount(), 1);
+    app.addWorkbook();
+    EXPECT_EQ(errorNumberOf([&] { app.activeWorkbook().saveAs(QStringLiteral("jinde/POLKA")); }),
+              1004);
+    EXPECT_FALSE(QFileInfo::exists(host.path(QStringLiteral("jinde/POLKA.xls"))));
+}
+
+TEST(WorkbookFile, OnlyAPlainWorkbookWithoutPasswordsIsWritten) {
+    TestHost host;
+    const auto book = host.app.addWorkbook();
+    spreadsheet::SaveAsOptions withPassword;
+    withPassword.password = QStringLiteral("tajne");
+    EXPECT_EQ(errorNumberOf([&] { book.saveAs(QStringLiteral("A"), withPassword); }), 1004);
+    spreadsheet::SaveAsOptions otherFormat;
+    otherFormat.fileFormat = 51;
+    EXPECT_EQ(errorNumberOf([&] { book.saveAs(QStringLiteral("A"), otherFormat); }), 1004);
+    EXPECT_FALSE(QFileInfo::exists(host.path(QStringLiteral("A.xls"))));
+    book.saveAs(QStringLiteral("A"), spreadsheet::SaveAsOptions{});
+    EXPECT_TRUE(QFileInfo::exists(host.path(QStringLiteral("A.xls"))));
+}
+
+TEST(WorkbookFile, SaveOfANeverSavedWorkbookUsesItsNameInTheDefaultFolder) {
+    TestHost host;
+    const auto book = host.app.addWorkbook();
+    book.save();
+    EXPECT_EQ(book.fullName(), host.path(QStringLiteral("Sešit1.xls")));
+}
+
+// A write that fails half-way (the disk full) must not touch the song on disk. A file-size
+// limit makes every write past 1 KiB fail, for root as for anyone.
+TEST(WorkbookFile, AFailedSaveLeavesTheFileOnDiskAsItWasAndSaysWhy) {
+    TestHost host;
+    auto& app = host.app;
+    const auto book = app.addWorkbook();
+    app.range(QStringLiteral("B1")).setValue(CellValue(QStringLiteral("c1,")));
+    book.saveAs(QStringLiteral("Polka"));
+    const QString path = host.path(QStringLiteral("Polka.xls"));
+    const QByteArray before = readBytes(path);
+    app.range(QStringLiteral("B1")).setValue(CellValue(QStringLiteral("d1,")));
+
+    std::signal(SIGXFSZ, SIG_IGN);
+    rlimit saved{};
+    getrlimit(RLIMIT_FSIZE, &saved);
+    rlimit small = saved;
+    small.rlim_cur = 1024;
+    setrlimit(RLIMIT_FSIZE, &small);
+    const QString message = errorTextOf([&] { book.save(); });
+    setrlimit(RLIMIT_FSIZE, &saved);
+
+    EXPECT_TRUE(message.startsWith(QStringLiteral("Soubor ") + QDir::toNativeSeparators(path) +
+                                   QStringLiteral(" nelze uložit:")))
+        << message.toStdString();
+    EXPECT_EQ(readBytes(path), before);
+    EXPECT_EQ(app.range(QStringLiteral("B1")).text(), QStringLiteral("d1,"));
+    QStringList files = QDir(host.dir.path()).entryList(QDir::Files);
+    files.sort();
+    EXPECT_EQ(files, (QStringList{QStringLiteral("Polka.xls"), QStringLiteral("host.ini")}));
+    book.save();
+    EXPECT_NE(readBytes(path), before);
+}
+
+TEST(WorkbookFile, AReadOnlyFolderIsError1004) {
+    if (geteuid() == 0) {
+        GTEST_SKIP() << "root writes into read-only folders";
+    }
+    TestHost host;
+    const auto book = host.app.addWorkbook();
+    QDir(host.dir.path()).mkdir(QStringLiteral("ro"));
+    QFile::setPermissions(host.path(QStringLiteral("ro")),
+                          QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+    EXPECT_EQ(errorNumberOf([&] { book.saveAs(host.path(QStringLiteral("ro/Polka.xls"))); }),
+              1004);
+    QFile::setPermissions(host.path(QStringLiteral("ro")),
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+}
+
+TEST(WorkbookFile, AFolderThatCannotHoldTheFileIsError1004) {
+    TestHost host;
+    const auto book = host.app.addWorkbook();
+    const QString missing = host.path(QStringLiteral("neexistuje/Polka.xls"));
+    EXPECT_EQ(errorNumberOf([&] { book.saveAs(missing); }), 1004);
+    EXPECT_EQ(book.name(), QStringLiteral("Sešit1"));
+}
+
+TEST(WorkbookFile, OpeningAMissingOrForeignFileIs1004AndChangesNothing) {
+    TestHost host;
+    auto& app = host.app;
+    app.addWorkbook();
+    const QString missing = host.path(QStringLiteral("Nic.xls"));
+    EXPECT_EQ(errorTextOf([&] { app.openWorkbook(missing); }),
+              QStringLiteral("Soubor ") + QDir::toNativeSeparators(missing) +
+                  QStringLiteral(" nelze otevřít: soubor neexistuje."));
+    testing_support::writeBytes(host.path(QStringLiteral("Text.xls")), "Šla panenka");
+    EXPECT_EQ(errorNumberOf([&] { app.openWorkbook(QStringLiteral("Text.xls")); }), 1004);
+    EXPECT_EQ(app.workbookCount(), 1);
+    EXPECT_EQ(app.activeWorkbook().name(), QStringLiteral("Sešit1"));
+}

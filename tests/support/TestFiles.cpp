@@ -1,0 +1,114 @@
+#include "TestFiles.h"
+
+#include "spreadsheet/xls/CompoundFile.h"
+
+#include <QFile>
+
+#include <cstring>
+#include <stdexcept>
+
+namespace testing_support {
+
+QByteArray readBytes(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        throw std::runtime_error("cannot read " + path.toStdString());
+    }
+    return file.readAll();
+}
+
+void writeBytes(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size()) {
+        throw std::runtime_error("cannot write " + path.toStdString());
+    }
+}
+
+BiffStream& BiffStream::record(std::uint16_t id, const std::vector<std::uint8_t>& body) {
+    Body header;
+    header.u16(id).u16(static_cast<std::uint16_t>(body.size()));
+    bytes_.insert(bytes_.end(), header.bytes.begin(), header.bytes.end());
+    bytes_.insert(bytes_.end(), body.begin(), body.end());
+    return *this;
+}
+
+BiffStream& BiffStream::bof(std::uint16_t version, std::uint16_t type) {
+    Body body;
+    body.u16(version).u16(type).u16(0x0DBB).u16(0x07CC);
+    if (version == 0x0600) {
+        body.u32(0).u32(6);
+    }
+    return record(0x0809, body);
+}
+
+BiffStream& BiffStream::eof() { return record(0x000A, {}); }
+
+void BiffStream::patchU32(std::size_t position, std::uint32_t value) {
+    for (int i = 0; i < 4; ++i) {
+        bytes_[position + static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(value >> (8 * i));
+    }
+}
+
+Body& Body::u8(std::uint8_t v) {
+    bytes.push_back(v);
+    return *this;
+}
+
+Body& Body::u16(std::uint16_t v) {
+    bytes.push_back(static_cast<std::uint8_t>(v));
+    bytes.push_back(static_cast<std::uint8_t>(v >> 8));
+    return *this;
+}
+
+Body& Body::u32(std::uint32_t v) {
+    for (int i = 0; i < 4; ++i) {
+        bytes.push_back(static_cast<std::uint8_t>(v >> (8 * i)));
+    }
+    return *this;
+}
+
+Body& Body::f64(double v) {
+    std::uint64_t bits;
+    std::memcpy(&bits, &v, sizeof bits);
+    for (int i = 0; i < 8; ++i) {
+        bytes.push_back(static_cast<std::uint8_t>(bits >> (8 * i)));
+    }
+    return *this;
+}
+
+Body& Body::latin1(const char* text) {
+    for (const char* p = text; *p; ++p) {
+        bytes.push_back(static_cast<std::uint8_t>(*p));
+    }
+    return *this;
+}
+
+Body& Body::utf16(const QString& text) {
+    for (const QChar c : text) {
+        u16(c.unicode());
+    }
+    return *this;
+}
+
+Body& Body::raw(std::initializer_list<std::uint8_t> more) {
+    bytes.insert(bytes.end(), more.begin(), more.end());
+    return *this;
+}
+
+QByteArray xlsFileWithStream(const std::vector<std::uint8_t>& stream, const char* streamName) {
+    const auto file = spreadsheet::xls::buildCompoundFile(stream, streamName);
+    return QByteArray(reinterpret_cast<const char*>(file.data()),
+                      static_cast<qsizetype>(file.size()));
+}
+
+std::shared_ptr<spreadsheet::Sheet> sheetWith(
+    const QString& name,
+    std::initializer_list<std::pair<const char*, spreadsheet::CellValue>> cells) {
+    auto sheet = std::make_shared<spreadsheet::Sheet>(name);
+    for (const auto& [address, value] : cells) {
+        sheet->setValue(*spreadsheet::CellAddress::parse(QString::fromLatin1(address)), value);
+    }
+    return sheet;
+}
+
+}  // namespace testing_support

@@ -1,0 +1,56 @@
+#pragma once
+
+#include "QtPrinters.h"
+#include "spreadsheet/WorkbookData.h"
+
+#include <QByteArray>
+#include <QString>
+#include <QTemporaryDir>
+
+#include <cstdint>
+#include <initializer_list>
+#include <vector>
+
+namespace testing_support {
+
+QByteArray readBytes(const QString& path);
+void writeBytes(const QString& path, const QByteArray& bytes);
+
+// A BIFF record stream built by hand, record by record, for feeding the reader exactly the
+// bytes a given writer would produce.
+class BiffStream {
+public:
+    BiffStream& record(std::uint16_t id, const std::vector<std::uint8_t>& body);
+    BiffStream& bof(std::uint16_t version, std::uint16_t type);
+    BiffStream& eof();
+    std::size_t size() const { return bytes_.size(); }
+    const std::vector<std::uint8_t>& bytes() const { return bytes_; }
+    // Overwrites four bytes (a BOUNDSHEET offset) once the target position is known.
+    void patchU32(std::size_t position, std::uint32_t value);
+
+private:
+    std::vector<std::uint8_t> bytes_;
+};
+
+// Little-endian body builder: Body{}.u16(1).u32(2).latin1("abc").bytes
+struct Body {
+    std::vector<std::uint8_t> bytes;
+    Body& u8(std::uint8_t v);
+    Body& u16(std::uint16_t v);
+    Body& u32(std::uint32_t v);
+    Body& f64(double v);
+    Body& latin1(const char* text);
+    Body& utf16(const QString& text);
+    Body& raw(std::initializer_list<std::uint8_t> more);
+    operator const std::vector<std::uint8_t>&() const { return bytes; }  // NOLINT
+};
+
+// The stream inside an OLE2 container, as an .xls file's bytes.
+QByteArray xlsFileWithStream(const std::vector<std::uint8_t>& stream,
+                             const char* streamName = "Workbook");
+
+// A workbook in memory with the given sheets; cells are "A1" -> text pairs.
+std::shared_ptr<spreadsheet::Sheet> sheetWith(
+    const QString& name, std::initializer_list<std::pair<const char*, spreadsheet::CellValue>> cells);
+
+}  // namespace testing_support

@@ -1,0 +1,60 @@
+#pragma once
+
+#include "QtPrinters.h"
+#include "spreadsheet/Application.h"
+#include "spreadsheet/FileChooser.h"
+#include "spreadsheet/SpreadsheetError.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <deque>
+
+namespace testing_support {
+
+// A spreadsheet host whose settings and default folder live in a temporary folder.
+struct TestHost {
+    QTemporaryDir dir;
+    spreadsheet::Application app{spreadsheet::HostSettings(dir.filePath(QStringLiteral("host.ini")))};
+
+    TestHost() { app.setDefaultFilePath(dir.path()); }
+    QString path(const QString& name) const { return QDir(dir.path()).filePath(name); }
+};
+
+// Answers file dialogs from a queue and remembers how each was asked.
+class ScriptedFileChooser : public spreadsheet::FileChooser {
+public:
+    std::deque<std::optional<QString>> answers;
+    struct Question {
+        QString title, startFolder, filterName, patterns;
+    };
+    std::vector<Question> asked;
+
+    std::optional<QString> chooseFileToOpen(const QString& title, const QString& startFolder,
+                                            const QString& filterName,
+                                            const QString& patterns) override {
+        asked.push_back({title, startFolder, filterName, patterns});
+        if (answers.empty()) {
+            ADD_FAILURE() << "an unexpected file dialog: " << title.toStdString();
+            return std::nullopt;
+        }
+        auto answer = answers.front();
+        answers.pop_front();
+        return answer;
+    }
+};
+
+// The error number a statement throws, or 0.
+template <typename F>
+int errorNumberOf(F&& statement) {
+    try {
+        statement();
+    } catch (const spreadsheet::SpreadsheetError& error) {
+        return error.number();
+    }
+    return 0;
+}
+
+}  // namespace testing_support

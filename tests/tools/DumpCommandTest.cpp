@@ -1,0 +1,82 @@
+// `mechik-cli dump` as players' scripts call it: its output, its escaping and its exit codes.
+#include "support/TestFiles.h"
+
+#include "spreadsheet/xls/XlsFile.h"
+
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+using spreadsheet::CellRect;
+using spreadsheet::CellValue;
+using testing_support::sheetWith;
+
+namespace {
+
+struct CliRun {
+    int exitCode;
+    QByteArray out;
+    QByteArray err;
+};
+
+CliRun mechikCli(const QStringList& arguments) {
+    QProcess process;
+    process.start(QStringLiteral(MECHIK_BIN_DIR "/mechik-cli"), arguments);
+    EXPECT_TRUE(process.waitForFinished(30000));
+    return {process.exitCode(), process.readAllStandardOutput(), process.readAllStandardError()};
+}
+
+}  // namespace
+
+TEST(DumpCommand, PrintsSheetsCursorsAndCellsInOrder) {
+    auto first = sheetWith(QStringLiteral("Píseň"),
+                           {{"B7", CellValue(QStringLiteral("cis1,"))},
+                            {"A1", CellValue(QStringLiteral("Ško\\da\tže\nmi\rx"))},
+                            {"C1", CellValue::number(10)},
+                            {"B1", CellValue::number(0.25)},
+                            {"A2", CellValue::boolean(true)},
+                            {"D2", CellValue::number(1e20)}});
+    first->setSelection(CellRect::single({7, 2}), {7, 2});
+    auto second = sheetWith(QStringLiteral("Prázdný"), {});
+    second->setSelection(CellRect::single({3, 4}), {3, 4});
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("Píseň.xls"));
+    spreadsheet::xls::writeXlsFile(path, {first.get(), second.get()}, 1);
+
+    const CliRun run = mechikCli({QStringLiteral("dump"), path});
+    EXPECT_EQ(run.exitCode, 0);
+    EXPECT_EQ(QString::fromUtf8(run.out),
+              QStringLiteral("sheet\tPíseň\n"
+                             "cursor\t$B$7\n"
+                             "A1\tŠko\\\\da\\tže\\nmi\\rx\n"
+                             "B1\t0.25\n"
+                             "C1\t10\n"
+                             "A2\tTRUE\n"
+                             "D2\t1E+20\n"
+                             "B7\tcis1,\n"
+                             "sheet\tPrázdný\tactive\n"
+                             "cursor\t$D$3\n"));
+    EXPECT_TRUE(run.err.isEmpty());
+}
+
+TEST(DumpCommand, AFileItCannotReadIsExitStatus1WithOneLine) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("text.xls"));
+    testing_support::writeBytes(path, "not a workbook");
+    const CliRun run = mechikCli({QStringLiteral("dump"), path});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_TRUE(run.out.isEmpty());
+    EXPECT_EQ(run.err.count('\n'), 1);
+    EXPECT_TRUE(QString::fromUtf8(run.err).contains(QStringLiteral("nelze otevřít")));
+
+    const CliRun missing = mechikCli({QStringLiteral("dump"), dir.filePath(QStringLiteral("nic.xls"))});
+    EXPECT_EQ(missing.exitCode, 1);
+    EXPECT_EQ(missing.err.count('\n'), 1);
+}
+
+TEST(DumpCommand, WrongArgumentsShowUsage) {
+    EXPECT_EQ(mechikCli({}).exitCode, 2);
+    EXPECT_EQ(mechikCli({QStringLiteral("dump")}).exitCode, 2);
+    EXPECT_EQ(mechikCli({QStringLiteral("vypis"), QStringLiteral("a.xls")}).exitCode, 2);
+}

@@ -1,0 +1,133 @@
+// The tuning database the build generates: its sheets, their layout, and that the program's
+// lookups find every button and every tone in it.
+#include "support/TestFiles.h"
+#include "support/TestHost.h"
+
+#include "spreadsheet/xls/XlsFile.h"
+#include "tools/vezar/TuningTable.h"
+
+#include <QDir>
+#include <QRegularExpression>
+
+#include <gtest/gtest.h>
+
+using spreadsheet::CellValue;
+using spreadsheet::Sheet;
+
+namespace {
+
+const QString vezarPath = QStringLiteral(MECHIK_BIN_DIR "/Vezar.xls");
+const QStringList tuningOrder{"G-C-F", "A-D-G", "B-Es-As", "C-F-B",
+                              "F-B-Es", "C-F", "G-C", "Club C-F"};
+
+bool isToneName(const QString& text) {
+    static const QRegularExpression grammar(QStringLiteral("^[cdefgahb](is|es|s)?[1-4]?,$"));
+    return grammar.match(text).hasMatch();
+}
+
+}  // namespace
+
+TEST(Vezar, SheetsInTheAgreedOrderTheFirstActive) {
+    const auto data = spreadsheet::xls::readXlsFile(vezarPath);
+    QStringList names;
+    for (const auto& sheet : data.sheets) {
+        names << sheet->name();
+    }
+    EXPECT_EQ(names, tuningOrder);
+    EXPECT_EQ(data.activeSheet, 0);
+}
+
+TEST(Vezar, EverySheetHasTheTuningLayout) {
+    const auto data = spreadsheet::xls::readXlsFile(vezarPath);
+    for (const auto& sheet : data.sheets) {
+        SCOPED_TRACE(sheet->name().toStdString());
+        EXPECT_FALSE(sheet->value({1, 1}).isNumber());
+        for (int row = 2; row <= 38; ++row) {
+            const CellValue& number = sheet->value({row, 1});
+            ASSERT_TRUE(number.isNumber()) << "A" << row;
+            EXPECT_EQ(number.numberValue(), row - 1) << "A" << row;
+            for (int column : {2, 3}) {
+                const CellValue& tone = sheet->value({row, column});
+                EXPECT_TRUE(tone.isEmpty() || isToneName(tone.text()))
+                    << "row " << row << " column " << column << ": " << tone.text().toStdString();
+            }
+        }
+        sheet->forEachCell([&sheet](spreadsheet::CellAddress cell, const CellValue& value) {
+            const bool treble = cell.column <= 3 && cell.row <= 38;
+            const bool bass = (cell.column == 6 || cell.column == 7) && cell.row <= 13;
+            EXPECT_TRUE(treble || bass) << "stray cell " << cell.toA1().toStdString() << " in "
+                                        << sheet->name().toStdString() << ": "
+                                        << value.text().toStdString();
+        });
+    }
+}
+
+TEST(Vezar, TheTablesAreCopiedCellForCell) {
+    const auto data = spreadsheet::xls::readXlsFile(vezarPath);
+    const QDir tables(QStringLiteral(MECHIK_TEST_DATA "/../../resources/tunings"));
+    for (const auto& sheet : data.sheets) {
+        const QStringList lines =
+            QString::fromUtf8(testing_support::readBytes(tables.filePath(sheet->name() + ".tsv")))
+                .split(u'\n', Qt::SkipEmptyParts);
+        for (const QString& line : lines.mid(1)) {
+            const QStringList f = line.split(u'\t');
+            const int row = f[1].toInt() + 1;
+            const int push = f[0] == QStringLiteral("treble") ? 2 : 6;
+            EXPECT_EQ(sheet->value({row, push}).text(), f[2]) << line.toStdString();
+            EXPECT_EQ(sheet->value({row, push + 1}).text(), f[3]) << line.toStdString();
+        }
+    }
+}
+
+// Recording looks a button number up in A1:A43 and takes the first hit; showing and converting
+// walk the partial matches of a tone until the cell equals it, at most five searches.
+TEST(Vezar, EveryButtonAndEveryToneIsFoundByTheProgramsSearch) {
+    testing_support::TestHost host;
+    auto& app = host.app;
+    app.openWorkbook(vezarPath);
+    for (const QString& tuning : tuningOrder) {
+        SCOPED_TRACE(tuning.toStdString());
+        app.sheet(tuning).select();
+        for (int button = 1; button <= 37; ++button) {
+            app.range(QStringLiteral("A1:A43")).select();
+            const auto hit = app.selection().find(CellValue::number(button), app.activeCell());
+            ASSERT_TRUE(hit);
+            EXPECT_EQ(hit.row(), button + 1);
+        }
+        for (const char* area : {"B1:B43", "C1:C43", "F1:F17", "G1:G17"}) {
+            const QString column = QString::fromLatin1(area);
+            for (int row = 2; row <= 43; ++row) {
+                app.range(column).select();
+                const QString tone = app.activeCell().offset(row - 1, 0).text();
+                if (tone.isEmpty()) {
+                    continue;
+                }
+                int searches = 0;
+                while (searches < 5 && app.activeCell().text() != tone) {
+                    app.selection().find(tone, app.activeCell()).activate();
+                    ++searches;
+                }
+                EXPECT_EQ(app.activeCell().text(), tone) << column.toStdString() << " " << tone.toStdString();
+            }
+        }
+    }
+}
+
+TEST(TuningTable, FaultsNameTheLine) {
+    auto faultOf = [](const char* table) -> std::string {
+        try {
+            tools::tuningSheetFromTable(QStringLiteral("X"), QString::fromUtf8(table));
+        } catch (const std::runtime_error& error) {
+            return error.what();
+        }
+        return "none";
+    };
+    EXPECT_EQ(faultOf("side\tbutton\tpush\tpull\ntreble\t1\tc,\td,\n"), "none");
+    EXPECT_EQ(faultOf("side\tbutton\tpush\n"), "X, line 1: expected the header \"side button push pull\"");
+    EXPECT_EQ(faultOf("side\tbutton\tpush\tpull\nlevá\t1\tc,\td,\n"), "X, line 2: side must be treble or bass");
+    EXPECT_EQ(faultOf("side\tbutton\tpush\tpull\ntreble\t38\tc,\td,\n"), "X, line 2: button must be 1..37");
+    EXPECT_EQ(faultOf("side\tbutton\tpush\tpull\nbass\t13\tC\tG\n"), "X, line 2: button must be 1..12");
+    EXPECT_EQ(faultOf("side\tbutton\tpush\tpull\nbass\t1\tC\tG\nbass\t1\tC\tG\n"),
+              "X, line 3: button listed twice");
+    EXPECT_EQ(faultOf("side\tbutton\tpush\tpull\ntreble\t1\tc,\n"), "X, line 2: expected 4 tab-separated fields");
+}
