@@ -41,10 +41,12 @@ bench: test
 fuzz:
 	scripts/install-deps.sh test
 	CC=clang CXX=clang++ cmake -S . -B $(FUZZ_DIR) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DMECHIK_FUZZ=ON -DMECHIK_TESTS=OFF -DMECHIK_BENCH=OFF
-	cmake --build $(FUZZ_DIR) -j $(JOBS) --target xls_reader_fuzzer
-	mkdir -p fuzz-corpus
-	$(FUZZ_DIR)/fuzz/xls_reader_fuzzer -max_total_time=$(FUZZ_SECONDS) -max_len=65536 -rss_limit_mb=2048 \
-		fuzz-corpus fuzz/seeds
+	cmake --build $(FUZZ_DIR) -j $(JOBS) --target xls_file_fuzzer xls_stream_fuzzer
+	mkdir -p fuzz-corpus/file fuzz-corpus/stream
+	$(FUZZ_DIR)/fuzz/xls_file_fuzzer -max_total_time=$(FUZZ_SECONDS) -max_len=65536 -rss_limit_mb=2048 \
+		-print_final_stats=1 fuzz-corpus/file fuzz/seeds/file &
+	$(FUZZ_DIR)/fuzz/xls_stream_fuzzer -max_total_time=$(FUZZ_SECONDS) -max_len=65536 -rss_limit_mb=2048 \
+		-print_final_stats=1 fuzz-corpus/stream fuzz/seeds/stream; wait
 
 clean:
 	rm -rf $(BUILD_DIR) $(ASAN_DIR) $(FUZZ_DIR)
