@@ -8,7 +8,7 @@ mode="${1:-run}"
 
 packages=(
   build-essential cmake ninja-build pkg-config
-  qt6-base-dev qt6-base-dev-tools libgl-dev
+  qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev fonts-dejavu-core
   libgsf-1-dev libglib2.0-dev
 )
 if [ "$mode" = test ]; then

@@ -82,9 +82,21 @@ QString Application::resolvePath(const QString& filename) const {
     return QFileInfo(path).absoluteFilePath();
 }
 
+QString Application::resolveExistingPath(const QString& filename) const {
+    const QString withExtension = resolvePath(filename);
+    QString asGiven = filename;
+    if (QFileInfo(asGiven).isRelative()) {
+        asGiven = QDir(settings_.defaultFilePath()).filePath(asGiven);
+    }
+    if (!QFileInfo::exists(withExtension) && QFileInfo(asGiven).isFile()) {
+        return QFileInfo(asGiven).absoluteFilePath();
+    }
+    return withExtension;
+}
+
 WorkbookRef Application::openWorkbook(const QString& filename) {
     ensureRunning();
-    const QString path = resolvePath(filename);
+    const QString path = resolveExistingPath(filename);
     for (const auto& workbook : windows_) {
         if (!workbook->path().isEmpty() && QFileInfo(workbook->path()) == QFileInfo(path)) {
             activate(*workbook);

@@ -61,6 +61,8 @@ public:
     void activate(Workbook& workbook);
     void close(Workbook& workbook);
     QString resolvePath(const QString& filename) const;  // default folder, ".xls"
+    // The same, but a file that exists under the name as given is taken as it is.
+    QString resolveExistingPath(const QString& filename) const;
     bool isNameTakenByOther(const QString& windowName, const Workbook& except) const;
 
 private:
