@@ -98,14 +98,18 @@ Range Range::offset(int rows, int columns) const {
     return shifted(rows, columns, rect_);
 }
 
+CellRect Range::parseAddress(const QString& address) {
+    const auto rect = CellRect::parse(address);
+    if (!rect) {
+        throw SpreadsheetError(FileOrCellOperation,
+                               QStringLiteral("Neplatná adresa buňky „%1“.").arg(address));
+    }
+    return *rect;
+}
+
 Range Range::range(const QString& relativeAddress) const {
     lockedSheet();
-    const auto relative = CellRect::parse(relativeAddress);
-    if (!relative) {
-        throw SpreadsheetError(FileOrCellOperation,
-                               QStringLiteral("Neplatná adresa buňky „%1“.").arg(relativeAddress));
-    }
-    return shifted(rect_.first.row - 1, rect_.first.column - 1, *relative);
+    return shifted(rect_.first.row - 1, rect_.first.column - 1, parseAddress(relativeAddress));
 }
 
 Range Range::find(const CellValue& what, const Range& after) const {

@@ -44,6 +44,9 @@ public:
     Range find(const CellValue& what, const Range& after) const;
     Range find(const QString& what, const Range& after) const { return find(CellValue(what), after); }
 
+    // "B1:B500", "$B$7": error 1004 for anything that is no address of a sheet.
+    static CellRect parseAddress(const QString& address);
+
 private:
     std::shared_ptr<Sheet> lockedSheet() const;
     std::shared_ptr<Sheet> activeSheetOrThrow() const;  // error 1004 unless active

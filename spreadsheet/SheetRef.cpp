@@ -47,12 +47,7 @@ void SheetRef::select() const {
 
 Range SheetRef::range(const QString& address) const {
     lockedSheet();
-    const auto rect = CellRect::parse(address);
-    if (!rect) {
-        throw SpreadsheetError(FileOrCellOperation,
-                               QStringLiteral("Neplatná adresa buňky „%1“.").arg(address));
-    }
-    return Range(sheet_, *rect);
+    return Range(sheet_, Range::parseAddress(address));
 }
 
 }  // namespace spreadsheet

@@ -28,7 +28,9 @@ void ignoreLogMessage(const gchar*, GLogLevelFlags, const gchar*, gpointer) {}
 void initialiseGsfOnce() {
     static const bool initialised = [] {
         gsf_init();
-        for (const char* domain : {"libgsf", "libgsf:msole", "libgsf:utils", "GLib-GObject"}) {
+        // nullptr: libgsf's sources that define no log domain of their own
+        for (const char* domain :
+             {static_cast<const char*>(nullptr), "libgsf", "libgsf:msole", "libgsf:utils"}) {
             g_log_set_handler(domain,
                               static_cast<GLogLevelFlags>(G_LOG_LEVEL_MASK & ~G_LOG_LEVEL_ERROR),
                               ignoreLogMessage, nullptr);
