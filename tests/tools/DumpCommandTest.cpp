@@ -70,6 +70,14 @@ TEST(DumpCommand, AFileItCannotReadIsExitStatus1WithOneLine) {
     EXPECT_EQ(run.err.count('\n'), 1);
     EXPECT_TRUE(QString::fromUtf8(run.err).contains(QStringLiteral("nelze otevřít")));
 
+    // A damaged container: libgsf's own complaints must not reach the console.
+    const QString damaged = dir.filePath(QStringLiteral("damaged.xls"));
+    testing_support::writeBytes(
+        damaged, testing_support::readBytes(QStringLiteral(MECHIK_BIN_DIR "/Vezar.xls")).left(2600));
+    const CliRun cut = mechikCli({QStringLiteral("dump"), damaged});
+    EXPECT_EQ(cut.exitCode, 1);
+    EXPECT_EQ(cut.err.count('\n'), 1) << cut.err.toStdString();
+
     const CliRun missing = mechikCli({QStringLiteral("dump"), dir.filePath(QStringLiteral("nic.xls"))});
     EXPECT_EQ(missing.exitCode, 1);
     EXPECT_EQ(missing.err.count('\n'), 1);
