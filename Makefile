@@ -45,7 +45,7 @@ fuzz:
 	mkdir -p fuzz-corpus/file fuzz-corpus/stream
 	# libgsf 1.14.50 leaks a directory entry on some damaged containers (a few bytes per
 	# file); leaks in our own code are caught by the stream fuzzer and the sanitizer tests.
-	$(FUZZ_DIR)/fuzz/xls_file_fuzzer -max_total_time=$(FUZZ_SECONDS) -max_len=65536 -rss_limit_mb=2048 -detect_leaks=0 \
+	ASAN_OPTIONS=detect_leaks=0 $(FUZZ_DIR)/fuzz/xls_file_fuzzer -max_total_time=$(FUZZ_SECONDS) -max_len=65536 -rss_limit_mb=2048 \
 		-print_final_stats=1 fuzz-corpus/file fuzz/seeds/file &
 	$(FUZZ_DIR)/fuzz/xls_stream_fuzzer -max_total_time=$(FUZZ_SECONDS) -max_len=65536 -rss_limit_mb=2048 \
 		-print_final_stats=1 fuzz-corpus/stream fuzz/seeds/stream; wait
