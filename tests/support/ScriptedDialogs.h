@@ -1,0 +1,68 @@
+#pragma once
+
+#include "QtPrinters.h"
+#include "app/Dialogs.h"
+
+#include <gtest/gtest.h>
+
+#include <deque>
+#include <vector>
+
+namespace testing_support {
+
+// Answers the program's questions from a queue and records every message, so a test reads
+// like the user's story: what he was told, what he answered, what followed.
+class ScriptedDialogs : public app::Dialogs {
+public:
+    struct Message {
+        QString title;
+        QString text;
+        app::MessageIcon icon;
+        app::MessageButtons buttons;
+    };
+    std::vector<Message> messages;
+    std::deque<app::MessageAnswer> answers;         // for OK/Cancel and Yes/No questions
+    std::deque<std::optional<QString>> inputs;      // for input boxes
+
+    app::MessageAnswer message(const QString& title, const QString& text, app::MessageIcon icon,
+                               app::MessageButtons buttons) override {
+        messages.push_back({title.isEmpty() ? app::ProgramTitle : title, text, icon, buttons});
+        if (buttons == app::MessageButtons::Ok) {
+            return app::MessageAnswer::Ok;
+        }
+        if (answers.empty()) {
+            ADD_FAILURE() << "an unexpected question: " << text.toStdString();
+            return buttons == app::MessageButtons::YesNo ? app::MessageAnswer::No
+                                                         : app::MessageAnswer::Cancel;
+        }
+        const auto answer = answers.front();
+        answers.pop_front();
+        return answer;
+    }
+
+    std::optional<QString> inputText(const QString& title, const QString& prompt,
+                                     const QString&) override {
+        messages.push_back({title, prompt, app::MessageIcon::None, app::MessageButtons::OkCancel});
+        if (inputs.empty()) {
+            ADD_FAILURE() << "an unexpected input box: " << prompt.toStdString();
+            return std::nullopt;
+        }
+        auto input = inputs.front();
+        inputs.pop_front();
+        return input;
+    }
+
+    // The texts shown so far, and forget them.
+    std::vector<Message> take() { return std::exchange(messages, {}); }
+};
+
+inline void PrintTo(const ScriptedDialogs::Message& m, std::ostream* out) {
+    *out << "[" << m.title.toStdString() << "] " << m.text.toStdString() << " (icon "
+         << static_cast<int>(m.icon) << ")";
+}
+
+inline bool operator==(const ScriptedDialogs::Message& a, const ScriptedDialogs::Message& b) {
+    return a.title == b.title && a.text == b.text && a.icon == b.icon && a.buttons == b.buttons;
+}
+
+}  // namespace testing_support
