@@ -1,21 +1,26 @@
-// Mechík: the window of Knoflovka. The main window with the keyboard comes next; until then
-// the program says so instead of showing an empty frame.
+// Mechík: the window of Knoflovka.
+#include "Form1.h"
+#include "ProgramPaths.h"
+#include "ProgramSettings.h"
+#include "QtDialogs.h"
+
 #include <QApplication>
-#include <QLabel>
-#include <QMainWindow>
+#include <QStyleFactory>
 
 int main(int argc, char* argv[]) {
-    QApplication app(argc, argv);
+    QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Mechik"));
-    QMainWindow window;
-    window.setWindowTitle(QStringLiteral("Knoflovka"));
-    auto* label = new QLabel(QStringLiteral(
-        "Mechík\n\nHlavní okno s klávesnicí se teprve připravuje.\n"
-        "Tato verze umí zatím jen pracovat se sešity .xls (mechik-cli dump)."));
-    label->setAlignment(Qt::AlignCenter);
-    label->setMargin(24);
-    window.setCentralWidget(label);
-    window.resize(480, 200);
-    window.show();
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+
+    app::QtDialogs dialogs;
+    app::ProgramSettings settings;
+    const app::ProgramEnvironment environment{app::programFolder(), app::defaultWorkingFolder(),
+                                              QString()};
+    app::Form1 form(environment, dialogs, settings, &dialogs);
+    dialogs.setParent(&form);
+    if (!form.Form_Load()) {
+        return 1;
+    }
+    form.show();
     return QApplication::exec();
 }

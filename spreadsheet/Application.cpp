@@ -31,15 +31,11 @@ void Application::ensureRunning() const {
     }
 }
 
-QString Application::defaultFilePath() const {
-    ensureRunning();
-    return settings_.defaultFilePath();
-}
+// The default folder stays reachable after Quit, as an automation object's properties do
+// until it is released: shutdown restores the folder after quitting.
+QString Application::defaultFilePath() const { return settings_.defaultFilePath(); }
 
-void Application::setDefaultFilePath(const QString& path) {
-    ensureRunning();
-    settings_.setDefaultFilePath(path);
-}
+void Application::setDefaultFilePath(const QString& path) { settings_.setDefaultFilePath(path); }
 
 bool Application::visible() const {
     ensureRunning();

@@ -19,7 +19,7 @@ class Workbook;
 // The embedded spreadsheet host: the open workbooks, their windows, the active workbook and
 // through it the active sheet, selection and active cell. Its operations mirror those of a
 // spreadsheet application driven by automation, errors included (SpreadsheetError numbers 9,
-// 91 and 1004). After quit() every operation throws error 91.
+// 91 and 1004). After quit() every operation but the default folder throws error 91.
 class Application {
 public:
     explicit Application(HostSettings settings = HostSettings());
@@ -29,7 +29,7 @@ public:
 
     // Application
     QString defaultFilePath() const;
-    void setDefaultFilePath(const QString& path);  // remembered across runs
+    void setDefaultFilePath(const QString& path);  // remembered across runs; works after quit()
     bool visible() const;
     void setVisible(bool visible);
     void quit();  // closes every workbook without saving

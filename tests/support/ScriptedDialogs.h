@@ -47,7 +47,8 @@ public:
             ADD_FAILURE() << "an unexpected input box: " << prompt.toStdString();
             return std::nullopt;
         }
-        auto input = inputs.front();
+        std::optional<QString> input;
+        input.swap(inputs.front());
         inputs.pop_front();
         return input;
     }

@@ -40,7 +40,8 @@ public:
             ADD_FAILURE() << "an unexpected file dialog: " << title.toStdString();
             return std::nullopt;
         }
-        auto answer = answers.front();
+        std::optional<QString> answer;
+        answer.swap(answers.front());
         answers.pop_front();
         return answer;
     }

@@ -1,0 +1,147 @@
+#include "Form1.h"
+
+#include "Dialogs.h"
+#include "SongControls.h"
+#include "StaffPictures.h"
+#include "Twips.h"
+#include "VbColour.h"
+#include "keyboard/ButtonPictures.h"
+#include "keyboard/Keyboard.h"
+#include "keyboard/KeyboardGeometry.h"
+#include "keyboard/KeyboardModels.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPushButton>
+
+namespace app {
+
+namespace {
+
+void setTextColour(QLabel* label, const QColor& colour) {
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, colour);
+    label->setPalette(palette);
+}
+
+// A check-mark item whose handler sets the marks itself: undo Qt's own toggle first.
+void onCheckItem(QAction* action, std::function<void()> handler) {
+    QObject::connect(action, &QAction::triggered, action, [action, handler] {
+        action->setChecked(!action->isChecked());
+        handler();
+    });
+}
+
+}  // namespace
+
+Form1::Form1(const ProgramEnvironment& environment, Dialogs& dialogs, ProgramSettings& settings,
+             spreadsheet::FileChooser* fileChooser)
+    : dialogs_(dialogs), pictures_(std::make_unique<keyboard::ButtonPictures>()) {
+    connection_.WorkingFolder = environment.workingFolder;
+    setWindowTitle(ProgramTitle);
+    // The main window stays in front of every other window for the whole run.
+    setWindowFlag(Qt::WindowStaysOnTopHint);
+    buildForm();
+    menu_ = buildMainMenu(menuBar());
+    keyboard::ModelControls modelControls;
+    for (int i = 0; i < keyboard::BarCount; ++i) {
+        modelControls.cmdZabrana[static_cast<size_t>(i)] =
+            centralWidget()->findChild<QPushButton*>(QStringLiteral("cmdZabrana(%1)").arg(i));
+    }
+    for (int i = 0; i < keyboard::NumberLabelCount; ++i) {
+        modelControls.lblCisKnofl[static_cast<size_t>(i)] =
+            centralWidget()->findChild<QLabel*>(QStringLiteral("lblCisKnofl(%1)").arg(i));
+    }
+    modelControls.mnu2Rady = menu_.mnu2Rady;
+    modelControls.mnuModelClub = menu_.mnuModelClub;
+    modelControls.mnuZnaceni = menu_.mnuZnaceni;
+    models_ = std::make_unique<keyboard::KeyboardModels>(modelControls, settings, dialogs);
+    startup_ = std::make_unique<StartupShutdown>(connection_, environment, c_, menu_, *models_,
+                                                 settings, dialogs, fileChooser);
+    SongControlsOff(c_, menu_);
+    wire();
+}
+
+Form1::~Form1() = default;
+
+void Form1::buildForm() {
+    auto* form = new QWidget(this);
+    form->setObjectName(QStringLiteral("Form1"));
+    QFont font = form->font();
+    font.setPointSizeF(7);
+    form->setFont(font);
+    form->setFixedSize(twipsToPixels(FormWidth), twipsToPixels(FormHeight));
+    setCentralWidget(form);
+
+    c_ = buildForm1Controls(form);
+    setTextColour(c_.lblSlabika[2], QColor(0xFF, 0x00, 0x00));
+    for (int i : {0, 1, 3, 4}) {
+        setTextColour(c_.lblSlabika[static_cast<size_t>(i)], QColor(0x00, 0x00, 0xFF));
+    }
+    staff_ = std::make_unique<StaffPictures>(form);
+    keyboard_ = std::make_unique<keyboard::Keyboard>(form, *pictures_);
+
+    for (int i = 0; i < keyboard::BassButtonCount; ++i) {
+        const keyboard::TwipPoint place = keyboard::bassLabelPlace(i);
+        auto* label = new QLabel(keyboard::bassLabel(i).caption, form);
+        label->setObjectName(QStringLiteral("lblCisBas(%1)").arg(i));
+        label->setAlignment(Qt::AlignCenter);
+        label->setGeometry(twipRect(place.left, place.top, keyboard::BassLabelWidth,
+                                    keyboard::BassLabelHeight));
+    }
+    for (int k = 0; k < keyboard::NumberLabelCount; ++k) {
+        // As designed: the standard numbering, except that inner label 18 reads "6s".
+        const bool outer = k <= 12;
+        const QString caption = k == 18 ? QStringLiteral("6s") : QString::number(outer ? k + 1 : k - 12);
+        const int top = outer ? 7560 - 600 * k : 6720 - 600 * (k - 13);
+        auto* label = new QLabel(caption, form);
+        label->setObjectName(QStringLiteral("lblCisKnofl(%1)").arg(k));
+        label->setAlignment(Qt::AlignCenter);
+        label->setGeometry(twipRect(keyboard::numberLabelLeft(k), top,
+                                    keyboard::numberLabelWidth(k), keyboard::NumberLabelHeight));
+    }
+    for (int i = 0; i < keyboard::BarCount; ++i) {
+        const keyboard::Bar bar = keyboard::bar(i);
+        auto* button = new QPushButton(form);
+        button->setObjectName(QStringLiteral("cmdZabrana(%1)").arg(i));
+        button->setGeometry(twipRect(bar.left, bar.top, keyboard::BarWidth, bar.designedHeight));
+        button->setFocusPolicy(Qt::NoFocus);
+        setBackColour(button, SystemTooltipBack);
+        button->hide();
+    }
+}
+
+void Form1::wire() {
+    connect(menu_.mnuKonec, &QAction::triggered, this, [this] { mnuKonec_Click(); });
+    onCheckItem(menu_.mnu2Rady, [this] { models_->mnu2Rady_Click(); });
+    onCheckItem(menu_.mnuModelClub, [this] { models_->mnuModelClub_Click(); });
+    for (int i = 0; i < 2; ++i) {
+        onCheckItem(menu_.mnuZnaceni[static_cast<size_t>(i)],
+                    [this, i] { models_->mnuZnaceni_Click(i); });
+    }
+}
+
+bool Form1::Form_Load() { return startup_->Form_Load(); }
+
+void Form1::mnuKonec_Click() {
+    if (dialogs_.message(QStringLiteral("Konec programu !"),
+                         QStringLiteral("Opravdu chcete ukončit program ?"), MessageIcon::None,
+                         MessageButtons::YesNo) == MessageAnswer::Yes) {
+        close();
+    }
+}
+
+void Form1::closeEvent(QCloseEvent* event) {
+    if (!unloaded_) {
+        if (!startup_->ShutDownSpreadsheet()) {
+            event->ignore();
+            return;
+        }
+        unloaded_ = true;
+    }
+    event->accept();
+}
+
+}  // namespace app

@@ -1,0 +1,61 @@
+#pragma once
+
+#include "MainMenu.h"
+#include "MainWindowLayout.h"
+#include "SpreadsheetConnection.h"
+#include "StartupShutdown.h"
+
+#include <QMainWindow>
+
+#include <memory>
+
+namespace keyboard {
+class ButtonPictures;
+class Keyboard;
+class KeyboardModels;
+}  // namespace keyboard
+
+namespace app {
+
+class Dialogs;
+class ProgramSettings;
+class StaffPictures;
+
+// The main window: builds its controls, keyboard, staff and menu from the design's tables and
+// wires them to the handlers of each subject; it holds no behaviour of its own.
+class Form1 : public QMainWindow {
+public:
+    Form1(const ProgramEnvironment& environment, Dialogs& dialogs, ProgramSettings& settings,
+          spreadsheet::FileChooser* fileChooser);
+    ~Form1() override;
+
+    bool Form_Load();
+    void mnuKonec_Click();
+
+    const Form1Controls& controls() const { return c_; }
+    const MenuActions& menu() const { return menu_; }
+    keyboard::Keyboard& keyboard() { return *keyboard_; }
+    keyboard::KeyboardModels& models() { return *models_; }
+    StaffPictures& staff() { return *staff_; }
+    SpreadsheetConnection& connection() { return connection_; }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;  // Form_Unload
+
+private:
+    void buildForm();
+    void wire();
+
+    Dialogs& dialogs_;
+    SpreadsheetConnection connection_;
+    std::unique_ptr<keyboard::ButtonPictures> pictures_;
+    Form1Controls c_{};
+    MenuActions menu_{};
+    std::unique_ptr<keyboard::Keyboard> keyboard_;
+    std::unique_ptr<StaffPictures> staff_;
+    std::unique_ptr<keyboard::KeyboardModels> models_;
+    std::unique_ptr<StartupShutdown> startup_;
+    bool unloaded_ = false;
+};
+
+}  // namespace app

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <array>
+
+class QAction;
+class QMenu;
+class QMenuBar;
+
+// The main window's menu bar as designed: menus, items, separators, shortcuts, check marks.
+namespace app {
+
+struct MenuActions {
+    QMenu* mnuSoubor;
+    QAction* mnuNovaPisen;
+    QAction* mnuOtevrit;
+    QAction* mnuKonecPisne;
+    QAction* mnuNastavCestu;
+    QAction* mnuKonec;
+    QMenu* mnuUpravy;
+    QAction* mnuKonverze;
+    QAction* mnuUvolnitBasy;
+    QAction* mnuUvolnitDiskant;
+    QAction* mnuUvolnitKnofliky;
+    QAction* mnuUvolnitNoty;
+    QAction* mnuUvolnitPultony;
+    QAction* mnuUvolnitVse;
+    QMenu* mnuTypHel;
+    QAction* mnu2Rady;
+    QAction* mnuModelClub;
+    std::array<QAction*, 2> mnuZnaceni;
+    QMenu* mnuPosta;
+    QAction* mnuMailAutorovi;
+    QMenu* mnuNapoveda;
+    QAction* mnuhtm;
+    QAction* mnuOProgramu;
+};
+
+MenuActions buildMainMenu(QMenuBar* bar);
+
+}  // namespace app

@@ -1,0 +1,73 @@
+#include "QtDialogs.h"
+
+#include <QFileDialog>
+#include <QInputDialog>
+#include <QMessageBox>
+#include <QPushButton>
+
+namespace app {
+
+namespace {
+
+QMessageBox::Icon toQt(MessageIcon icon) {
+    switch (icon) {
+        case MessageIcon::Critical: return QMessageBox::Critical;
+        case MessageIcon::Exclamation: return QMessageBox::Warning;
+        case MessageIcon::Information: return QMessageBox::Information;
+        case MessageIcon::None: break;
+    }
+    return QMessageBox::NoIcon;
+}
+
+}  // namespace
+
+MessageAnswer QtDialogs::message(const QString& title, const QString& text, MessageIcon icon,
+                                 MessageButtons buttons) {
+    QMessageBox box(toQt(icon), title.isEmpty() ? ProgramTitle : title, text, QMessageBox::NoButton,
+                    parent_);
+    switch (buttons) {
+        case MessageButtons::Ok:
+            box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
+            box.exec();
+            return MessageAnswer::Ok;
+        case MessageButtons::OkCancel: {
+            QAbstractButton* ok = box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
+            box.addButton(QStringLiteral("Storno"), QMessageBox::RejectRole);
+            box.exec();
+            return box.clickedButton() == ok ? MessageAnswer::Ok : MessageAnswer::Cancel;
+        }
+        case MessageButtons::YesNo: {
+            QAbstractButton* yes = box.addButton(QStringLiteral("Ano"), QMessageBox::YesRole);
+            box.addButton(QStringLiteral("Ne"), QMessageBox::NoRole);
+            box.exec();
+            return box.clickedButton() == yes ? MessageAnswer::Yes : MessageAnswer::No;
+        }
+    }
+    return MessageAnswer::Ok;
+}
+
+std::optional<QString> QtDialogs::inputText(const QString& title, const QString& prompt,
+                                            const QString& defaultText) {
+    bool ok = false;
+    const QString text = QInputDialog::getText(parent_, title.isEmpty() ? ProgramTitle : title,
+                                               prompt, QLineEdit::Normal, defaultText, &ok);
+    if (!ok) {
+        return std::nullopt;
+    }
+    return text;
+}
+
+std::optional<QString> QtDialogs::chooseFileToOpen(const QString& title,
+                                                   const QString& startFolder,
+                                                   const QString& filterName,
+                                                   const QString& patterns) {
+    const QString filter = filterName + QStringLiteral(" (") +
+                           QString(patterns).replace(u';', u' ') + u')';
+    const QString path = QFileDialog::getOpenFileName(parent_, title, startFolder, filter);
+    if (path.isEmpty()) {
+        return std::nullopt;
+    }
+    return path;
+}
+
+}  // namespace app

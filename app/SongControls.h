@@ -1,0 +1,13 @@
+#pragma once
+
+namespace app {
+
+struct Form1Controls;
+struct MenuActions;
+
+// The one switch between "a song is open" and "no song": the song commands enabled and the
+// tempo controls shown, or all of them off and the sound buttons hidden.
+void SongControlsOn(const Form1Controls& c, const MenuActions& menu);
+void SongControlsOff(const Form1Controls& c, const MenuActions& menu);
+
+}  // namespace app

@@ -1,0 +1,28 @@
+#pragma once
+
+#include "spreadsheet/Application.h"
+
+#include <QString>
+
+#include <memory>
+
+namespace app {
+
+class Dialogs;
+
+// The one spreadsheet connection of the run and the names by which every part of the program
+// reaches its two workbooks.
+struct SpreadsheetConnection {
+    std::unique_ptr<spreadsheet::Application> SpreadsheetApplication;
+    QString TuningWorkbookName;
+    QString SongWorkbookName;
+    QString SavedDefaultFilePath;
+    QString WorkingFolder;
+
+    // Activates the song's window; false, without a message, when that fails.
+    bool ActivateSongWindow();
+    // Activates the tuning database's window; says so and gives false when that fails.
+    bool ActivateTuningWindow(Dialogs& dialogs);
+};
+
+}  // namespace app

@@ -1,0 +1,114 @@
+#include "StaffPictures.h"
+
+#include "StaffGlyphs.h"
+#include "TwipPicture.h"
+#include "Twips.h"
+#include "tones/StaffSnapping.h"
+
+#include <QFrame>
+
+namespace app {
+
+namespace {
+
+struct LineSpec {
+    int y, from, to;
+};
+
+// LinOsnova(0..16): 5..9 the staff, the others ledger lines below and above it.
+const LineSpec lineTable[17] = {
+    {7440, 3480, 3600}, {7320, 3360, 3600}, {7200, 3240, 3600}, {7080, 3240, 3600},
+    {6960, 3240, 3600}, {6840, 2520, 3720}, {6720, 2520, 3720}, {6600, 2520, 3720},
+    {6480, 2520, 3720}, {6360, 2520, 3720}, {6240, 3240, 3600}, {6120, 3240, 3600},
+    {6000, 3240, 3600}, {5880, 3360, 3600}, {5760, 3360, 3600}, {5640, 3360, 3600},
+    {5520, 3360, 3600},
+};
+
+const QColor shownColour(0x00, 0x00, 0x80);  // the grip being shown
+const QColor entryColour(0x00, 0x00, 0x00);  // the pictures the user drags
+
+}  // namespace
+
+StaffPictures::StaffPictures(QWidget* form) {
+    buildLines(form);
+    buildPictures(form);
+}
+
+void StaffPictures::buildLines(QWidget* form) {
+    for (int i = 0; i < 17; ++i) {
+        const LineSpec& spec = lineTable[i];
+        auto* line = new QFrame(form);
+        line->setObjectName(QStringLiteral("LinOsnova(%1)").arg(i));
+        line->setFrameShape(QFrame::NoFrame);
+        line->setAutoFillBackground(true);
+        QPalette palette = line->palette();
+        palette.setColor(QPalette::Window, Qt::black);
+        line->setPalette(palette);
+        line->setGeometry(twipsToPixels(spec.from), twipsToPixels(spec.y),
+                          twipsToPixels(spec.to - spec.from), 1);
+        LinOsnova[static_cast<size_t>(i)] = line;
+    }
+}
+
+void StaffPictures::buildPictures(QWidget* form) {
+    auto make = [form](const char* name, int i, const QPixmap& pixmap, int w, int h) {
+        auto* picture = new TwipPicture(form, pixmap, w, h);
+        picture->setObjectName(QStringLiteral("%1(%2)").arg(QString::fromLatin1(name)).arg(i));
+        return picture;
+    };
+    for (int i = 0; i < 5; ++i) {
+        const auto s = static_cast<size_t>(i);
+        imgNota[s] = make("imgNota", i, notePicture(shownColour), NoteWidth, NoteHeight);
+        imgNota[s]->moveTo(3450, 7340);
+        imgBecko[s] = make("imgBecko", i, flatPicture(shownColour), FlatWidth, FlatHeight);
+        imgBecko[s]->moveTo(3240, 7200);
+        imgKrizek[s] = make("imgKrizek", i, sharpPicture(shownColour), SharpWidth, SharpHeight);
+        imgKrizek[s]->moveTo(3150, 7240);
+        for (TwipPicture* shown : {imgNota[s], imgBecko[s], imgKrizek[s]}) {
+            shown->hide();
+        }
+
+        picBecko[s] = make("picBecko", i, flatPicture(entryColour), FlatWidth, FlatHeight);
+        picBecko[s]->moveTo(2280 - 90 * i, 5760);
+        picBecko[s]->onDropped = [this, i](int, int) { picBecko_MouseDown(i); };
+        picKrizek[s] = make("picKrizek", i, sharpPicture(entryColour), SharpWidth, SharpHeight);
+        picKrizek[s]->moveTo(1680 - 90 * i, 5760);
+        picKrizek[s]->onDropped = [this, i](int, int) { picKrizek_MouseDown(i); };
+        picNota[s] = make("picNota", i, notePicture(entryColour), NoteWidth, NoteHeight);
+        picNota[s]->moveTo(i < 3 ? 2640 + 120 * i : 2715 + 120 * (i - 3), i < 3 ? 5880 : 5760);
+        picNota[s]->onDropped = [this, i](int, int) { picNota_MouseDown(i); };
+    }
+}
+
+namespace {
+
+void snap(TwipPicture* picture, tones::StaffPictureKind kind) {
+    const tones::StaffPlace place = tones::snapDroppedPicture(kind, picture->twipTop());
+    picture->moveTo(place.left, place.top);
+}
+
+}  // namespace
+
+void StaffPictures::picNota_MouseDown(int index) {
+    snap(picNota[static_cast<size_t>(index)], tones::StaffPictureKind::Note);
+}
+
+void StaffPictures::picKrizek_MouseDown(int index) {
+    snap(picKrizek[static_cast<size_t>(index)], tones::StaffPictureKind::Sharp);
+}
+
+void StaffPictures::picBecko_MouseDown(int index) {
+    snap(picBecko[static_cast<size_t>(index)], tones::StaffPictureKind::Flat);
+}
+
+tones::PicturePlace StaffPictures::flat(int slot) const {
+    const TwipPicture* p = picBecko[static_cast<size_t>(slot)];
+    return {p->twipLeft(), p->twipTop()};
+}
+
+tones::PicturePlace StaffPictures::sharp(int slot) const {
+    const TwipPicture* p = picKrizek[static_cast<size_t>(slot)];
+    return {p->twipLeft(), p->twipTop()};
+}
+
+}  // namespace app

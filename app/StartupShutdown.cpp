@@ -1,0 +1,188 @@
+#include "StartupShutdown.h"
+
+#include "Contact.h"
+#include "Dialogs.h"
+#include "ProgramSettings.h"
+#include "VbError.h"
+#include "keyboard/KeyboardModels.h"
+#include "spreadsheet/SpreadsheetError.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QDir>
+#include <QLabel>
+
+namespace app {
+
+StartupShutdown::StartupShutdown(SpreadsheetConnection& connection,
+                                 const ProgramEnvironment& environment,
+                                 const Form1Controls& controls, const MenuActions& menu,
+                                 keyboard::KeyboardModels& models, ProgramSettings& settings,
+                                 Dialogs& dialogs, spreadsheet::FileChooser* fileChooser)
+    : connection_(connection),
+      environment_(environment),
+      c_(controls),
+      menu_(menu),
+      models_(models),
+      settings_(settings),
+      dialogs_(dialogs),
+      fileChooser_(fileChooser) {}
+
+bool StartupShutdown::Form_Load() {
+    try {
+        StartSpreadsheet();
+    } catch (const spreadsheet::SpreadsheetError& error) {
+        dialogs_.message(QStringLiteral("Program nelze spustit."),
+                         QStringLiteral("Databázi ladění Vezar.xls se nepodařilo otevřít.") +
+                             QStringLiteral("\r\n") + error.description() +
+                             QStringLiteral("\r\nProgram bude ukončen."),
+                         MessageIcon::Critical);
+        return false;
+    }
+    menu_.mnuZnaceni[0]->setChecked(false);
+    menu_.mnuZnaceni[1]->setChecked(false);
+    try {
+        readStoredChoices();
+    } catch (const VbError& error) {
+        dialogs_.message(QStringLiteral("Chyba při čtení z registru."),
+                         QStringLiteral("V programu došlo k chybě číslo %1. Možná budete moci "
+                                        "dále pokračovat. V případě problémů volejte ")
+                                 .arg(error.number) +
+                             ContactLine,
+                         MessageIcon::Exclamation);
+    }
+    return true;
+}
+
+// A value that cannot be converted skips only its own assignment: a missing model takes over
+// the numbering just read, and the first run starts from 0 for both.
+void StartupShutdown::readStoredChoices() {
+    int value = 0;
+    auto assign = [&value](const QString& text) {
+        try {
+            value = toSmallNumber(text);
+        } catch (const VbError& error) {
+            if (error.number != TypeMismatch) {
+                throw;
+            }
+        }
+    };
+    assign(settings_.index(ProgramSettings::Znaceni));
+    if (value >= static_cast<int>(menu_.mnuZnaceni.size())) {
+        throw VbError{NoSuchControlArrayElement};
+    }
+    menu_.mnuZnaceni[static_cast<size_t>(value)]->setChecked(true);
+    if (value == 1) {
+        models_.ApplyTrizoniaNumbering();
+    }
+    assign(settings_.index(ProgramSettings::TypHarm));
+    applyStoredModel(value);
+}
+
+void StartupShutdown::applyStoredModel(int value) {
+    switch (value) {
+        case 0:
+            menu_.mnu2Rady->setChecked(false);
+            menu_.mnuModelClub->setChecked(false);
+            break;
+        case 1:
+            menu_.mnuModelClub->setChecked(false);
+            menu_.mnu2Rady->setChecked(true);
+            models_.showTwoRowBarsAsDesigned();
+            break;
+        case 2:
+            menu_.mnu2Rady->setChecked(false);
+            menu_.mnuModelClub->setChecked(false);
+            models_.ApplyClubModel();
+            break;
+        default:
+            dialogs_.message(QStringLiteral("Chyba"), QStringLiteral("Neočekávaná hodnota !"),
+                             MessageIcon::Critical);
+    }
+}
+
+void StartupShutdown::StartSpreadsheet() {
+    const spreadsheet::HostSettings hostSettings =
+        environment_.hostSettingsFile.isEmpty()
+            ? spreadsheet::HostSettings()
+            : spreadsheet::HostSettings(environment_.hostSettingsFile);
+    {
+        spreadsheet::Application first(hostSettings);
+        connection_.SavedDefaultFilePath = first.defaultFilePath();
+        first.setDefaultFilePath(connection_.WorkingFolder);
+        first.quit();
+    }
+    connection_.SpreadsheetApplication = std::make_unique<spreadsheet::Application>(hostSettings);
+    auto& host = *connection_.SpreadsheetApplication;
+    host.setFileChooser(fileChooser_);
+    host.setVisible(true);
+    host.openWorkbook(QDir(environment_.programFolder).filePath(QStringLiteral("Vezar.xls")));
+    connection_.TuningWorkbookName = host.activeWorkbook().name();
+    c_.lblLadeni->setText(host.activeSheet().name());
+    FillTuningList();
+}
+
+void StartupShutdown::FillTuningList() {
+    auto& host = *connection_.SpreadsheetApplication;
+    host.sheet(1).select();
+    const int count = host.sheetCount();
+    for (int round = 0; round < count; ++round) {
+        c_.Combo1->addItem(host.activeSheet().name());
+        if (host.activeSheet().index() == count) {
+            break;
+        }
+        host.activeSheet().next().select();
+    }
+    host.sheet(c_.lblLadeni->text()).select();
+    c_.Combo1->setCurrentText(c_.lblLadeni->text());
+}
+
+bool StartupShutdown::ShutDownSpreadsheet() {
+    auto* host = connection_.SpreadsheetApplication.get();
+    if (!host) {
+        return true;
+    }
+    try {
+        if (connection_.ActivateSongWindow() && !saveSongBeforeLeaving()) {
+            return false;
+        }
+        host->quit();
+    } catch (const spreadsheet::SpreadsheetError& error) {
+        if (error.number() != spreadsheet::ObjectGone) {
+            dialogs_.message(QStringLiteral("Neočekávaná chyba !"),
+                             QStringLiteral("Volejte firmu ") + ContactLine +
+                                 QStringLiteral(" a sdělte číslo chyby %1").arg(error.number()),
+                             MessageIcon::Critical);
+            return true;
+        }
+        dialogs_.message(QStringLiteral("Nestandardní ukončení."),
+                         QStringLiteral("Nezavírejte příště prosím Excel ručně !\r\nAplikace si "
+                                        "ho ovládá sama."),
+                         MessageIcon::Exclamation);
+    }
+    host->setDefaultFilePath(connection_.SavedDefaultFilePath);
+    connection_.SpreadsheetApplication.reset();
+    return true;
+}
+
+// A song that cannot be written (a full disk, a folder made read-only) must not be lost by
+// ending the program: the player is told and the program stays open.
+bool StartupShutdown::saveSongBeforeLeaving() {
+    try {
+        connection_.SpreadsheetApplication->activeWorkbook().save();
+        return true;
+    } catch (const spreadsheet::SpreadsheetError& error) {
+        if (error.number() != spreadsheet::FileOrCellOperation) {
+            throw;
+        }
+        dialogs_.message(QStringLiteral("Píseň nelze uložit."),
+                         error.description() +
+                             QStringLiteral("\r\nProgram zůstane otevřený, aby se píseň "
+                                            "neztratila. Odstraňte příčinu a ukončete program "
+                                            "znovu."),
+                         MessageIcon::Exclamation);
+        return false;
+    }
+}
+
+}  // namespace app

@@ -1,0 +1,62 @@
+#pragma once
+
+#include "MainMenu.h"
+#include "MainWindowLayout.h"
+#include "SpreadsheetConnection.h"
+
+#include <QString>
+
+namespace spreadsheet {
+class FileChooser;
+}
+namespace keyboard {
+class KeyboardModels;
+}
+
+namespace app {
+
+class Dialogs;
+class ProgramSettings;
+
+// What the program runs on: its folder, the working folder and where the host keeps its
+// settings. Tests point them at temporary folders.
+struct ProgramEnvironment {
+    QString programFolder;
+    QString workingFolder;
+    QString hostSettingsFile;  // empty: the user's
+};
+
+// Start-up: the spreadsheet connection with the tuning database, the tuning list, the stored
+// numbering and keyboard model. Shutdown: the open song saved, the host ended, its default
+// folder restored.
+class StartupShutdown {
+public:
+    StartupShutdown(SpreadsheetConnection& connection, const ProgramEnvironment& environment,
+                    const Form1Controls& controls, const MenuActions& menu,
+                    keyboard::KeyboardModels& models, ProgramSettings& settings,
+                    Dialogs& dialogs, spreadsheet::FileChooser* fileChooser);
+
+    // False when the tuning database cannot be opened: the user has been told, the program
+    // must end.
+    bool Form_Load();
+    void StartSpreadsheet();
+    void FillTuningList();
+    // False when the open song could not be saved: the program must stay open.
+    bool ShutDownSpreadsheet();
+
+private:
+    bool saveSongBeforeLeaving();
+    void readStoredChoices();
+    void applyStoredModel(int value);
+
+    SpreadsheetConnection& connection_;
+    ProgramEnvironment environment_;
+    const Form1Controls& c_;
+    const MenuActions& menu_;
+    keyboard::KeyboardModels& models_;
+    ProgramSettings& settings_;
+    Dialogs& dialogs_;
+    spreadsheet::FileChooser* fileChooser_;
+};
+
+}  // namespace app

@@ -1,0 +1,108 @@
+#include "KeyboardModels.h"
+
+#include "KeyboardGeometry.h"
+#include "StringResources.h"
+#include "app/Dialogs.h"
+#include "app/ProgramSettings.h"
+#include "app/Twips.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QPushButton>
+
+namespace keyboard {
+
+KeyboardModels::KeyboardModels(const ModelControls& controls, app::ProgramSettings& settings,
+                               app::Dialogs& dialogs)
+    : c_(controls), settings_(settings), dialogs_(dialogs) {}
+
+void KeyboardModels::setBarHeight(int index, int heightTwips) {
+    const Bar b = bar(index);
+    c_.cmdZabrana[static_cast<size_t>(index)]->setGeometry(
+        app::twipRect(b.left, b.top, BarWidth, heightTwips));
+}
+
+void KeyboardModels::showBars(int first, int last, bool shown) {
+    for (int i = first; i <= last; ++i) {
+        c_.cmdZabrana[static_cast<size_t>(i)]->setVisible(shown);
+    }
+}
+
+void KeyboardModels::mnu2Rady_Click() {
+    c_.mnu2Rady->setChecked(!c_.mnu2Rady->isChecked());
+    int value = 0;
+    if (c_.mnu2Rady->isChecked()) {
+        setBarHeight(0, 7695);
+        setBarHeight(2, 1095);
+        c_.mnuModelClub->setChecked(false);
+        showBars(0, 4, true);
+        showBars(5, 5, false);
+        value = 1;
+    } else {
+        showBars(0, 5, false);
+    }
+    settings_.setIndex(app::ProgramSettings::TypHarm, value);
+}
+
+void KeyboardModels::ApplyClubModel() {
+    c_.mnuModelClub->setChecked(!c_.mnuModelClub->isChecked());
+    int value = 0;
+    if (c_.mnuModelClub->isChecked()) {
+        c_.mnu2Rady->setChecked(false);
+        showBars(0, 5, true);
+        setBarHeight(2, 1695);
+        setBarHeight(0, 570);
+        value = 2;
+    } else {
+        showBars(0, 5, false);
+    }
+    settings_.setIndex(app::ProgramSettings::TypHarm, value);
+}
+
+void KeyboardModels::showTwoRowBarsAsDesigned() { showBars(0, 4, true); }
+
+void KeyboardModels::mnuZnaceni_Click(int index) {
+    c_.mnuZnaceni[0]->setChecked(false);
+    c_.mnuZnaceni[1]->setChecked(false);
+    if (index == 0 || index == 1) {
+        c_.mnuZnaceni[static_cast<size_t>(index)]->setChecked(true);
+    }
+    settings_.setIndex(app::ProgramSettings::Znaceni, index);
+    if (index == 0) {
+        ApplyStandardNumbering();
+    } else if (index == 1) {
+        ApplyTrizoniaNumbering();
+    } else {
+        dialogs_.message(QStringLiteral("Ošetření chyby."),
+                         QStringLiteral("Neočekávaná hodnota programové proměnné. Prosíme o "
+                                        "upozornění na tuto chybu autora programu."),
+                         app::MessageIcon::Information);
+    }
+}
+
+void KeyboardModels::setNumberLabel(int index, const QString& caption, int top) {
+    QLabel* label = c_.lblCisKnofl[static_cast<size_t>(index)];
+    label->setText(caption);
+    label->setGeometry(app::twipRect(numberLabelLeft(index), top, numberLabelWidth(index),
+                                     NumberLabelHeight));
+}
+
+void KeyboardModels::ApplyStandardNumbering() {
+    for (int k = 0; k <= 12; ++k) {
+        setNumberLabel(k, QString::number(k + 1), 7560 - 600 * k);
+    }
+    for (int k = 13; k <= 24; ++k) {
+        setNumberLabel(k, QString::number(k - 12), 6720 - 600 * (k - 13));
+    }
+}
+
+void KeyboardModels::ApplyTrizoniaNumbering() {
+    for (int k = 0; k <= 12; ++k) {
+        setNumberLabel(k, resourceString(101 + k), 7440 - 600 * k);
+    }
+    for (int k = 13; k <= 24; ++k) {
+        setNumberLabel(k, resourceString(101 + k), 6840 - 600 * (k - 13));
+    }
+}
+
+}  // namespace keyboard

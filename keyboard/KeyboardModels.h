@@ -1,0 +1,53 @@
+#pragma once
+
+#include <QString>
+
+#include <array>
+
+class QAction;
+class QLabel;
+class QPushButton;
+
+namespace app {
+class Dialogs;
+class ProgramSettings;
+}  // namespace app
+
+// The keyboard models (bars laid across the buttons a model lacks) and the two button
+// numberings, with the menu items that choose them; every choice is stored at once.
+namespace keyboard {
+
+struct ModelControls {
+    std::array<QPushButton*, 6> cmdZabrana{};
+    std::array<QLabel*, 25> lblCisKnofl{};
+    QAction* mnu2Rady = nullptr;
+    QAction* mnuModelClub = nullptr;
+    std::array<QAction*, 2> mnuZnaceni{};
+};
+
+class KeyboardModels {
+public:
+    KeyboardModels(const ModelControls& controls, app::ProgramSettings& settings,
+                   app::Dialogs& dialogs);
+
+    void mnu2Rady_Click();
+    void mnuModelClub_Click() { ApplyClubModel(); }
+    void ApplyClubModel();
+    void mnuZnaceni_Click(int index);
+    void ApplyStandardNumbering();
+    void ApplyTrizoniaNumbering();
+
+    // The two-row model as start-up lays it: bars 0..4 at their designed heights.
+    void showTwoRowBarsAsDesigned();
+
+private:
+    void setBarHeight(int bar, int heightTwips);
+    void showBars(int first, int last, bool shown);
+    void setNumberLabel(int index, const QString& caption, int top);
+
+    ModelControls c_;
+    app::ProgramSettings& settings_;
+    app::Dialogs& dialogs_;
+};
+
+}  // namespace keyboard

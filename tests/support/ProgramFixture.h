@@ -1,0 +1,48 @@
+#pragma once
+
+#include "ScriptedDialogs.h"
+#include "TestHost.h"
+#include "app/Form1.h"
+#include "app/ProgramSettings.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace testing_support {
+
+// The whole program on a temporary folder: its own copy of Vezar.xls, its own settings and
+// host settings, a working folder, scripted dialogs.
+class ProgramFixture : public ::testing::Test {
+protected:
+    QTemporaryDir dir;
+    ScriptedDialogs dialogs;
+    ScriptedFileChooser chooser;
+    app::ProgramSettings settings{dir.filePath(QStringLiteral("mechik.ini"))};
+    app::ProgramEnvironment environment{dir.path(), dir.filePath(QStringLiteral("Knoflovka")),
+                                        dir.filePath(QStringLiteral("host.ini"))};
+    std::unique_ptr<app::Form1> form;
+
+    void SetUp() override {
+        ASSERT_TRUE(QFile::copy(QStringLiteral(MECHIK_BIN_DIR "/Vezar.xls"), vezarPath()));
+        QFile::setPermissions(vezarPath(), QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    }
+
+    QString vezarPath() const { return dir.filePath(QStringLiteral("Vezar.xls")); }
+
+    // Builds the main window and runs its start-up; the messages shown are in `dialogs`.
+    bool start() {
+        form = std::make_unique<app::Form1>(environment, dialogs, settings, &chooser);
+        return form->Form_Load();
+    }
+
+    spreadsheet::Application& host() { return *form->connection().SpreadsheetApplication; }
+    const app::Form1Controls& c() const { return form->controls(); }
+    const app::MenuActions& menu() const { return form->menu(); }
+};
+
+}  // namespace testing_support

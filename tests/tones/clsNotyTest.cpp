@@ -1,0 +1,238 @@
+#include "tones/StaffPositionTable.h"
+#include "tones/clsNoty.h"
+
+#include "support/QtPrinters.h"
+#include "support/ScriptedDialogs.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <vector>
+
+using app::MessageButtons;
+using app::MessageIcon;
+using testing_support::ScriptedDialogs;
+using tones::clsNoty;
+using tones::PicturePlace;
+using Messages = std::vector<ScriptedDialogs::Message>;
+
+namespace {
+
+ScriptedDialogs::Message shown(const QString& title, const QString& text, MessageIcon icon) {
+    return {title, text, icon, MessageButtons::Ok};
+}
+
+const QString Unexpected = QStringLiteral("Neočekávaná hodnota !");
+const auto UnknownTone =
+    shown(QStringLiteral("Knoflovka"), QStringLiteral("Neznámý tón !"), MessageIcon::Critical);
+const auto SecondChar = shown(QStringLiteral("druhý znak tónu"), Unexpected, MessageIcon::Critical);
+const auto ThirdChar = shown(QStringLiteral("třetí znak tónu"), Unexpected, MessageIcon::Critical);
+const auto FourthChar =
+    shown(QStringLiteral("čtvrtý znak tónu"), Unexpected, MessageIcon::Critical);
+
+// The staff with its accidental pictures parked away from every note, as when none is placed.
+struct Staff : tones::StaffAccidentals {
+    std::array<PicturePlace, 5> flats{};
+    std::array<PicturePlace, 5> sharps{};
+    PicturePlace flat(int slot) const override { return flats.at(slot); }
+    PicturePlace sharp(int slot) const override { return sharps.at(slot); }
+};
+
+class Tones : public ::testing::Test {
+protected:
+    ScriptedDialogs dialogs;
+    clsNoty noty{dialogs};
+    Staff staff;
+};
+
+}  // namespace
+
+TEST_F(Tones, PlacesNaturalAndAlteredTonesWithTheirMarker) {
+    // "c1" and the like: a name may end right after its octave digit
+    const std::vector<std::pair<QString, QString>> cases{
+        {"c,", "0"},       {"h,", "360"},      {"g4,", "1920"},    {"c1,", "420"},
+        {"b,", "b360"},    {"b1,", "b780"},    {"cis,", "k0"},     {"cis1,", "k420"},
+        {"dis1,", "k480"}, {"his2,", "k1200"}, {"des1,", "b480"},  {"es1,", "b540"},
+        {"as1,", "b720"},  {"ces,", "b0"},     {"fes3,", "b1440"}, {"as,", "b300"},
+        {"c1", "420"},     {"cis1", "k420"},   {"es2", "b960"}};
+    for (const auto& [name, place] : cases) {
+        EXPECT_EQ(noty.ZobrazNotu(name), place) << name.toStdString();
+    }
+    EXPECT_EQ(dialogs.take(), Messages{});
+}
+
+TEST_F(Tones, EveryStaffPlaceLiesWhereItsNameSays) {
+    const auto positions = tones::staffPositions();
+    ASSERT_EQ(positions.size(), 33u);
+    for (const auto& p : positions) {
+        const QString name = QString::fromUtf16(p.name);
+        EXPECT_TRUE(tones::isToneName(name)) << name.toStdString();
+        EXPECT_EQ(tones::staffPositionName(p.top), name);
+        EXPECT_EQ(noty.ZobrazNotu(name), QString::number(7340 - p.top)) << name.toStdString();
+    }
+    EXPECT_EQ(tones::staffPositionName(7340), QStringLiteral("c,"));
+    EXPECT_EQ(tones::staffPositionName(6920), QStringLiteral("c1,"));
+    EXPECT_EQ(tones::staffPositionName(5420), QStringLiteral("g4,"));
+    for (int top : {7400, 7339, 6921, 5360, 0, -7340}) {
+        EXPECT_EQ(tones::staffPositionName(top), QString()) << top;
+    }
+    EXPECT_EQ(dialogs.take(), Messages{});
+}
+
+TEST_F(Tones, ReportsEachBadCharacterAndReadsOn) {
+    EXPECT_EQ(noty.ZobrazNotu("c5,"), "0");
+    EXPECT_EQ(dialogs.take(), Messages{SecondChar});
+
+    EXPECT_EQ(noty.ZobrazNotu("x1,"), "420");
+    EXPECT_EQ(dialogs.take(), Messages{UnknownTone});
+
+    EXPECT_EQ(noty.ZobrazNotu("C,"), "0");
+    EXPECT_EQ(dialogs.take(), Messages{UnknownTone});
+
+    EXPECT_EQ(noty.ZobrazNotu("cisx"), QString());
+    EXPECT_EQ(dialogs.take(), Messages{FourthChar});
+
+    // a bad third character still lets the fourth end the name
+    EXPECT_EQ(noty.ZobrazNotu("cix2,"), "k840");
+    EXPECT_EQ(dialogs.take(), Messages{ThirdChar});
+
+    EXPECT_EQ(noty.ZobrazNotu("c0,"), "0");
+    EXPECT_EQ(dialogs.take(), Messages{SecondChar});
+}
+
+TEST_F(Tones, MissingCharactersAreReportedPositionByPosition) {
+    EXPECT_EQ(noty.ZobrazNotu(""), QString());
+    EXPECT_EQ(dialogs.take(), (Messages{UnknownTone, SecondChar, ThirdChar, FourthChar}));
+
+    EXPECT_EQ(noty.ZobrazNotu("c"), QString());
+    EXPECT_EQ(dialogs.take(), (Messages{SecondChar, ThirdChar, FourthChar}));
+
+    EXPECT_EQ(noty.ZobrazNotu("ci"), QString());
+    EXPECT_EQ(dialogs.take(), (Messages{ThirdChar, FourthChar}));
+
+    EXPECT_EQ(noty.ZobrazNotu("cis"), QString());
+    EXPECT_EQ(dialogs.take(), (Messages{FourthChar}));
+}
+
+TEST_F(Tones, GivesTheEnharmonicSpellingInTheSameOctave) {
+    // "cis5,": any digit before the comma is taken for the octave
+    const std::vector<std::pair<QString, QString>> cases{
+        {"cis1,", "des1,"}, {"des1,", "cis1,"}, {"dis,", "es,"},   {"es1,", "dis1,"},
+        {"fes,", "e,"},     {"e2,", "fes2,"},   {"eis3,", "f3,"},  {"f,", "eis,"},
+        {"fis4,", "ges4,"}, {"ges1,", "fis1,"}, {"gis2,", "as2,"}, {"as,", "gis,"},
+        {"ais,", "b,"},     {"b1,", "ais1,"},   {"cis5,", "des5,"}};
+    for (const auto& [name, alternative] : cases) {
+        EXPECT_EQ(noty.AlternativeToneName(name), alternative) << name.toStdString();
+    }
+    for (const QString name :
+         {"c1,", "d,", "g2,", "a,", "h3,", "ces,", "his1,", "", ",", "1,", "x", "cis", "e22,"}) {
+        EXPECT_EQ(noty.AlternativeToneName(name), "nejde") << name.toStdString();
+    }
+    EXPECT_EQ(dialogs.take(), Messages{});
+}
+
+TEST_F(Tones, ReadsPlainNotesOffTheStaff) {
+    EXPECT_EQ(noty.StaffNoteName(7340, staff), "c,");
+    EXPECT_EQ(noty.StaffNoteName(5420, staff), "g4,");
+    // pictures near the note but not at its accidental places do nothing
+    staff.flats[0].top = 6920 - 110;
+    staff.sharps[0].top = 6920 - 140;
+    staff.flats[1].top = 6920 - 141;
+    staff.sharps[1].top = 6920 - 109;
+    EXPECT_EQ(noty.StaffNoteName(6920, staff), "c1,");
+    // not a note place: nothing, and no message
+    EXPECT_EQ(noty.StaffNoteName(6921, staff), QString());
+    EXPECT_EQ(dialogs.take(), Messages{});
+}
+
+TEST_F(Tones, AppliesAFlatStandingAboveTheNote) {
+    const std::vector<std::pair<int, QString>> cases{
+        {6440, "des2,"}, {7220, "es,"}, {6620, "as1,"}, {6560, "b1,"}, {6980, "b,"}};
+    for (const auto& [top, name] : cases) {
+        staff.flats[2].top = top - 140;
+        EXPECT_EQ(noty.StaffNoteName(top, staff), name) << top;
+    }
+    EXPECT_EQ(dialogs.take(), Messages{});
+
+    staff.flats[2].top = 6920 - 140;
+    EXPECT_EQ(noty.StaffNoteName(6920, staff), QString());
+    EXPECT_EQ(dialogs.take(),
+              Messages{shown(QStringLiteral("Béčko na nesprávném místě !"),
+                             QStringLiteral("Nota ces se nevyskytuje v žádném ladění u knoflovek.\r"
+                                            "Nota nebude zapsána ! Opravte na h. (poslední tón "
+                                            "předcházející oktávy)"),
+                             MessageIcon::Critical)});
+
+    staff.flats[2].top = 6740 - 140;
+    EXPECT_EQ(noty.StaffNoteName(6740, staff), "e1,");
+    EXPECT_EQ(dialogs.take(),
+              Messages{shown(QStringLiteral("Béčko úprava."),
+                             QStringLiteral("Nota fes se nevyskytuje v žádném ladění u knoflovek. "
+                                            "Bude zapsáno, jako e."),
+                             MessageIcon::Exclamation)});
+
+    staff.flats[2].top = 5840 - 140;
+    EXPECT_EQ(noty.StaffNoteName(5840, staff), "fis3,");
+    EXPECT_EQ(dialogs.take(),
+              Messages{shown(QStringLiteral("Béčko úprava."),
+                             QStringLiteral("Nota ges se nevyskytuje v žádném ladění u knoflovek. "
+                                            "Bude zapsáno, jako fis."),
+                             MessageIcon::Information)});
+}
+
+TEST_F(Tones, AppliesASharpStandingAboveTheNote) {
+    const std::vector<std::pair<int, QString>> cases{
+        {6920, "cis1,"}, {7280, "dis,"}, {6320, "fis2,"}, {5840, "gis3,"}, {7040, "ais,"}};
+    for (const auto& [top, name] : cases) {
+        staff.sharps[4].top = top - 110;
+        EXPECT_EQ(noty.StaffNoteName(top, staff), name) << top;
+    }
+    EXPECT_EQ(dialogs.take(), Messages{});
+
+    staff.sharps[4].top = 5540 - 110;
+    EXPECT_EQ(noty.StaffNoteName(5540, staff), "f4,");
+    EXPECT_EQ(dialogs.take(),
+              Messages{shown(QStringLiteral("Křížek na nesprávném místě !"),
+                             QStringLiteral("Nota eis se nevyskytuje v žádném ladění u knoflovek. "
+                                            "Bude zapsáno, jako f."),
+                             MessageIcon::Exclamation)});
+
+    staff.sharps[4].top = 6560 - 110;
+    EXPECT_EQ(noty.StaffNoteName(6560, staff), QString());
+    EXPECT_EQ(dialogs.take(),
+              Messages{shown(QStringLiteral("Křížek na nesprávném místě !"),
+                             QStringLiteral("Nota his se nevyskytuje v žádném ladění u knoflovek.\r"
+                                            "Nota nebude zapsána ! Opravte na c. (začátek vyšší "
+                                            "oktávy)"),
+                             MessageIcon::Critical)});
+}
+
+TEST_F(Tones, OnlyTheFirstMatchingAccidentalCounts) {
+    // same slot: the flat wins
+    staff.flats[1].top = 6440 - 140;
+    staff.sharps[1].top = 6440 - 110;
+    EXPECT_EQ(noty.StaffNoteName(6440, staff), "des2,");
+    // a sharp in a lower slot beats a flat in a higher one
+    staff.sharps[0].top = 6440 - 110;
+    EXPECT_EQ(noty.StaffNoteName(6440, staff), "dis2,");
+    // the winning sharp on h refuses the note even though a flat would have made it b
+    staff = Staff{};
+    staff.sharps[0].top = 6560 - 110;
+    staff.flats[3].top = 6560 - 140;
+    EXPECT_EQ(noty.StaffNoteName(6560, staff), QString());
+    const auto messages = dialogs.take();
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].title, QStringLiteral("Křížek na nesprávném místě !"));
+}
+
+TEST(ToneNames, AcceptsTheGrammarAndNothingElse) {
+    for (const QString name : {"c,", "h,", "b,", "g4,", "c1,", "cis1,", "des1,", "es1,", "as2,",
+                               "b1,", "eis,", "his3,", "ces,", "fes2,", "ges,", "ais1,", "e,"}) {
+        EXPECT_TRUE(tones::isToneName(name)) << name.toStdString();
+    }
+    for (const QString name :
+         {"",     ",",    "c",   "c1",  "x,",  "C,",  "c5,", "c0,",    "c12,", "bis,", "bes,",
+          "ees,", "aes,", "cs,", "ds,", "c,,", "c, ", " c,", "cis1,x", "ci,",  "ciss,"}) {
+        EXPECT_FALSE(tones::isToneName(name)) << name.toStdString();
+    }
+}
