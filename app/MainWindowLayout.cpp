@@ -75,10 +75,10 @@ const ControlSpec controlTable[] = {
     {"cmdZvuk(2)", Kind::Button, "Wav", 3240, 1080, 615, 375, 0, false},
 };
 
-QWidget* create(const ControlSpec& spec, QWidget* form) {
-    const QString caption = QString::fromUtf8(spec.caption);
+QWidget* create(const ControlSpec& design, QWidget* form) {
+    const QString caption = QString::fromUtf8(design.caption);
     QWidget* widget = nullptr;
-    switch (spec.kind) {
+    switch (design.kind) {
         case Kind::Button:
             widget = new CaptionButton(caption, form);
             break;
@@ -104,12 +104,12 @@ QWidget* create(const ControlSpec& spec, QWidget* form) {
             break;
         }
     }
-    widget->setObjectName(QString::fromLatin1(spec.name));
-    widget->setGeometry(twipRect(spec.left, spec.top, spec.width, spec.height));
-    if (spec.backColour) {
-        setBackColour(widget, spec.backColour);
+    widget->setObjectName(QString::fromLatin1(design.name));
+    widget->setGeometry(twipRect(design.left, design.top, design.width, design.height));
+    if (design.backColour) {
+        setBackColour(widget, design.backColour);
     }
-    widget->setVisible(spec.visible);
+    widget->setVisible(design.visible);
     return widget;
 }
 
@@ -117,8 +117,8 @@ QWidget* create(const ControlSpec& spec, QWidget* form) {
 
 Form1Controls buildForm1Controls(QWidget* form) {
     std::map<QString, QWidget*> made;
-    for (const ControlSpec& spec : controlTable) {
-        made[QString::fromLatin1(spec.name)] = create(spec, form);
+    for (const ControlSpec& design : controlTable) {
+        made[QString::fromLatin1(design.name)] = create(design, form);
     }
     auto button = [&made](const char* name) {
         return static_cast<QPushButton*>(made.at(QString::fromLatin1(name)));

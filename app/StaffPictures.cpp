@@ -36,7 +36,7 @@ StaffPictures::StaffPictures(QWidget* form) {
 
 void StaffPictures::buildLines(QWidget* form) {
     for (int i = 0; i < 17; ++i) {
-        const LineSpec& spec = lineTable[i];
+        const LineSpec& design = lineTable[i];
         auto* line = new QFrame(form);
         line->setObjectName(QStringLiteral("LinOsnova(%1)").arg(i));
         line->setFrameShape(QFrame::NoFrame);
@@ -44,8 +44,8 @@ void StaffPictures::buildLines(QWidget* form) {
         QPalette palette = line->palette();
         palette.setColor(QPalette::Window, Qt::black);
         line->setPalette(palette);
-        line->setGeometry(twipsToPixels(spec.from), twipsToPixels(spec.y),
-                          twipsToPixels(spec.to - spec.from), 1);
+        line->setGeometry(twipsToPixels(design.from), twipsToPixels(design.y),
+                          twipsToPixels(design.to - design.from), 1);
         LinOsnova[static_cast<size_t>(i)] = line;
     }
 }

@@ -54,7 +54,7 @@ bool isOctaveDigit(QChar c) {
     return c >= u'1' && c <= u'4';
 }
 
-// The old program computed the place in floating point and stored it as a 16-bit integer.
+// The place is computed in floating point and kept as a 16-bit integer, as window positions are.
 QString withOctave(const QString& marker, QChar digit, int step) {
     const double place = double(digit.unicode() - u'0') * OctaveTwips + step;
     return marker + QString::number(qint16(std::nearbyint(place)));
