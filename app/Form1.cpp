@@ -9,9 +9,13 @@
 #include "keyboard/Keyboard.h"
 #include "keyboard/KeyboardGeometry.h"
 #include "keyboard/KeyboardModels.h"
+#include "songs/GripDisplay.h"
+#include "songs/SongFiles.h"
+#include "tones/TuningSelection.h"
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
@@ -60,8 +64,16 @@ Form1::Form1(const ProgramEnvironment& environment, Dialogs& dialogs, ProgramSet
     models_ = std::make_unique<keyboard::KeyboardModels>(modelControls, settings, dialogs);
     startup_ = std::make_unique<StartupShutdown>(connection_, environment, c_, menu_, *models_,
                                                  settings, dialogs, fileChooser);
+    songs::GripTextControls text{c_.lblSlabika, c_.lblPopisD, c_.lblTony, c_.lblPopisB,
+                                 c_.lblBasy};
+    display_ = std::make_unique<songs::GripDisplay>(text, connection_, *keyboard_, *staff_);
+    songFiles_ = std::make_unique<songs::SongFiles>(connection_, dialogs, c_, menu_, *display_,
+                                                    *this);
+    tuning_ = std::make_unique<tones::TuningSelection>(
+        connection_, dialogs, [this](const QString& name) { c_.lblLadeni->setText(name); });
     SongControlsOff(c_, menu_);
     wire();
+    wireSongs();
 }
 
 Form1::~Form1() = default;
@@ -121,6 +133,39 @@ void Form1::wire() {
         onCheckItem(menu_.mnuZnaceni[static_cast<size_t>(i)],
                     [this, i] { models_->mnuZnaceni_Click(i); });
     }
+}
+
+void Form1::wireSongs() {
+    auto click = [this](QPushButton* button, auto handler) {
+        connect(button, &QPushButton::clicked, this, handler);
+    };
+    auto item = [this](QAction* action, auto handler) {
+        connect(action, &QAction::triggered, this, handler);
+    };
+    songs::SongFiles& files = *songFiles_;
+    click(c_.cmdNovaSkladba, [&files] { files.cmdNovaSkladba_Click(); });
+    click(c_.cmdEdit, [&files] { files.cmdEdit_Click(); });
+    click(c_.cmdEndEdit, [&files] { files.cmdEndEdit_Click(); });
+    item(menu_.mnuNovaPisen, [&files] { files.mnuNovaPisen_Click(); });
+    item(menu_.mnuOtevrit, [&files] { files.mnuOtevrit_Click(); });
+    item(menu_.mnuKonecPisne, [&files] { files.mnuKonecPisne_Click(); });
+
+    songs::GripDisplay& display = *display_;
+    click(c_.cmdUvolDiskant, [&display] { display.cmdUvolDiskant_Click(); });
+    click(c_.cmdUvolBasy, [&display] { display.cmdUvolBasy_Click(); });
+    click(c_.cmdUvolKnofl, [&display] { display.cmdUvolKnofl_Click(); });
+    click(c_.cmdUvolniPultony, [&display] { display.cmdUvolniPultony_Click(); });
+    click(c_.cmdUvolNoty, [&display] { display.cmdUvolNoty_Click(); });
+    item(menu_.mnuUvolnitDiskant, [&display] { display.ReleaseTreble(); });
+    item(menu_.mnuUvolnitBasy, [&display] { display.ReleaseBass(); });
+    item(menu_.mnuUvolnitKnofliky, [&display] { display.cmdUvolKnofl_Click(); });
+    item(menu_.mnuUvolnitNoty, [&display] { display.cmdUvolNoty_Click(); });
+    item(menu_.mnuUvolnitPultony, [&display] { display.ReleaseAccidentals(); });
+    item(menu_.mnuUvolnitVse, [&display] { display.mnuUvolnitVse_Click(); });
+
+    // Only the player's own pick counts, not the list being filled at start-up.
+    connect(c_.Combo1, &QComboBox::activated, this,
+            [this](int index) { tuning_->Combo1_Click(c_.Combo1->itemText(index)); });
 }
 
 bool Form1::Form_Load() { return startup_->Form_Load(); }

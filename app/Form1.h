@@ -15,6 +15,14 @@ class Keyboard;
 class KeyboardModels;
 }  // namespace keyboard
 
+namespace songs {
+class GripDisplay;
+class SongFiles;
+}  // namespace songs
+namespace tones {
+class TuningSelection;
+}
+
 namespace app {
 
 class Dialogs;
@@ -38,6 +46,9 @@ public:
     keyboard::KeyboardModels& models() { return *models_; }
     StaffPictures& staff() { return *staff_; }
     SpreadsheetConnection& connection() { return connection_; }
+    songs::GripDisplay& display() { return *display_; }
+    songs::SongFiles& songFiles() { return *songFiles_; }
+    tones::TuningSelection& tuning() { return *tuning_; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;  // Form_Unload
@@ -45,6 +56,7 @@ protected:
 private:
     void buildForm();
     void wire();
+    void wireSongs();
 
     Dialogs& dialogs_;
     SpreadsheetConnection connection_;
@@ -55,6 +67,9 @@ private:
     std::unique_ptr<StaffPictures> staff_;
     std::unique_ptr<keyboard::KeyboardModels> models_;
     std::unique_ptr<StartupShutdown> startup_;
+    std::unique_ptr<songs::GripDisplay> display_;
+    std::unique_ptr<songs::SongFiles> songFiles_;
+    std::unique_ptr<tones::TuningSelection> tuning_;
     bool unloaded_ = false;
 };
 

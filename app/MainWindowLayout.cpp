@@ -6,6 +6,7 @@
 
 #include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QSlider>
 
 #include <map>
@@ -90,8 +91,12 @@ QWidget* create(const ControlSpec& design, QWidget* form) {
             break;
         }
         case Kind::Combo: {
+            // Editable so that it can show a song's tuning that is not in the list; the player
+            // only picks from the list.
             auto* combo = new QComboBox(form);
-            combo->setEditable(false);
+            combo->setEditable(true);
+            combo->lineEdit()->setReadOnly(true);
+            combo->setInsertPolicy(QComboBox::NoInsert);
             widget = combo;
             break;
         }

@@ -64,19 +64,50 @@ void StaffPictures::buildPictures(QWidget* form) {
         imgBecko[s]->moveTo(3240, 7200);
         imgKrizek[s] = make("imgKrizek", i, sharpPicture(shownColour), SharpWidth, SharpHeight);
         imgKrizek[s]->moveTo(3150, 7240);
-        for (TwipPicture* shown : {imgNota[s], imgBecko[s], imgKrizek[s]}) {
-            shown->hide();
-        }
 
         picBecko[s] = make("picBecko", i, flatPicture(entryColour), FlatWidth, FlatHeight);
-        picBecko[s]->moveTo(2280 - 90 * i, 5760);
         picBecko[s]->onDropped = [this, i](int, int) { picBecko_MouseDown(i); };
         picKrizek[s] = make("picKrizek", i, sharpPicture(entryColour), SharpWidth, SharpHeight);
-        picKrizek[s]->moveTo(1680 - 90 * i, 5760);
         picKrizek[s]->onDropped = [this, i](int, int) { picKrizek_MouseDown(i); };
         picNota[s] = make("picNota", i, notePicture(entryColour), NoteWidth, NoteHeight);
-        picNota[s]->moveTo(i < 3 ? 2640 + 120 * i : 2715 + 120 * (i - 3), i < 3 ? 5880 : 5760);
         picNota[s]->onDropped = [this, i](int, int) { picNota_MouseDown(i); };
+    }
+    hideShownTones();
+    putNotesBack();
+    putAccidentalsBack();
+}
+
+void StaffPictures::hideShownTones() {
+    for (int i = 0; i < 5; ++i) {
+        const auto s = static_cast<size_t>(i);
+        imgNota[s]->hide();
+        imgNota[s]->moveTo(imgNota[s]->twipLeft(), 7340);
+    }
+    for (TwipPicture* flat : imgBecko) {
+        flat->hide();
+        flat->moveTo(flat->twipLeft(), 7200);
+    }
+    for (TwipPicture* sharp : imgKrizek) {
+        sharp->hide();
+        sharp->moveTo(sharp->twipLeft(), 7240);
+    }
+}
+
+void StaffPictures::putNotesBack() {
+    for (int i = 0; i < 3; ++i) {
+        picNota[static_cast<size_t>(i)]->moveTo(2640 + 120 * i, 5880);
+    }
+    for (int i = 3; i < 5; ++i) {
+        picNota[static_cast<size_t>(i)]->moveTo(2715 + 120 * (i - 3), 5760);
+    }
+}
+
+void StaffPictures::putAccidentalsBack() {
+    for (int i = 0; i < 5; ++i) {
+        picBecko[static_cast<size_t>(i)]->moveTo(2280 - 90 * i, 5760);
+    }
+    for (int i = 0; i < 5; ++i) {
+        picKrizek[static_cast<size_t>(i)]->moveTo(1680 - 90 * i, 5760);
     }
 }
 

@@ -25,6 +25,12 @@ public:
     std::array<TwipPicture*, 5> picBecko{};
     std::array<TwipPicture*, 5> picKrizek{};
 
+    // The rest places: shown tones hidden at their rest Tops, the entry notes and the entry
+    // sharps and flats in their rows beside the staff.
+    void hideShownTones();
+    void putNotesBack();
+    void putAccidentalsBack();
+
     // Snapping after a drag: the three MouseDown handlers of the pictures.
     void picNota_MouseDown(int index);
     void picKrizek_MouseDown(int index);

@@ -1,0 +1,256 @@
+#include "SongFiles.h"
+
+#include "GripDisplay.h"
+#include "SongLayout.h"
+#include "SongName.h"
+#include "app/Contact.h"
+#include "app/Dialogs.h"
+#include "app/MainMenu.h"
+#include "app/MainWindowLayout.h"
+#include "app/SongControls.h"
+#include "app/SpreadsheetConnection.h"
+#include "app/VbColour.h"
+#include "spreadsheet/SpreadsheetError.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLabel>
+#include <QPushButton>
+#include <QWidget>
+
+namespace songs {
+
+namespace {
+
+const char* const SoundExtensions[] = {"mp3", "mid", "wav"};
+
+QString native(const QString& path) { return QDir::toNativeSeparators(path); }
+
+}  // namespace
+
+SongFiles::SongFiles(app::SpreadsheetConnection& connection, app::Dialogs& dialogs,
+                     const app::Form1Controls& controls, const app::MenuActions& menu,
+                     GripDisplay& display, QWidget& mainWindow)
+    : connection_(connection),
+      dialogs_(dialogs),
+      c_(controls),
+      menu_(menu),
+      display_(display),
+      mainWindow_(mainWindow) {}
+
+bool SongFiles::FldExist(const QString& folderPath) {
+    return !folderPath.isEmpty() && QFileInfo(folderPath).isDir();
+}
+
+bool SongFiles::FileExists(const QString& fileName) {
+    while (QFileInfo::exists(fileName)) {
+        if (dialogs_.message(QStringLiteral("Tato skladba již existuje!"),
+                             QStringLiteral("Přejete si vymazat z disku původní písničku a "
+                                            "nahradit ji novou ?"),
+                             app::MessageIcon::Exclamation,
+                             app::MessageButtons::YesNo) == app::MessageAnswer::No) {
+            return true;
+        }
+        QFile::remove(fileName);
+    }
+    return false;
+}
+
+bool SongFiles::ensureWorkingFolder() {
+    const QString folder = connection_.WorkingFolder;
+    if (FldExist(folder)) {
+        return true;
+    }
+    dialogs_.message(QStringLiteral("Pracovní adresář neexistuje."),
+                     QStringLiteral("Cesta do ") + native(folder) +
+                         QStringLiteral("  nebyla nalezena.\r\nAby mohl program správně "
+                                        "pracovat, bude nyní vytvořena tato složka.\r\nDo ní se "
+                                        "budou ukládat Vaše skladby."),
+                     app::MessageIcon::Exclamation);
+    const QString parent = QFileInfo(folder).path();
+    if (!FldExist(parent)) {
+        QDir().mkdir(parent);
+    }
+    QDir().mkdir(folder);
+    return true;
+}
+
+void SongFiles::cmdNovaSkladba_Click() {
+    ensureWorkingFolder();
+    const auto name = dialogs_.inputText(QStringLiteral("Nová skladba."),
+                                         QStringLiteral("Zadejte název nové písničky."));
+    if (!name || name->isEmpty()) {
+        return;
+    }
+    const QString problem = songNameProblem(*name);
+    if (!problem.isEmpty()) {
+        dialogs_.message(QStringLiteral("Neplatný název písně."), problem,
+                         app::MessageIcon::Exclamation);
+        return;
+    }
+    const QString path = QDir(connection_.WorkingFolder).filePath(*name + QStringLiteral(".xls"));
+    if (FileExists(path)) {
+        dialogs_.message(QStringLiteral("Založení nové skladby přerušeno."),
+                         QStringLiteral("Začněte znovu a zadejte jiný název písně."),
+                         app::MessageIcon::Information);
+        return;
+    }
+    if (createSong(path)) {
+        app::SongControlsOn(c_, menu_);
+        FindSoundFiles();
+        mainWindow_.setWindowTitle(connection_.SpreadsheetApplication->activeWorkbook().name());
+    }
+}
+
+bool SongFiles::createSong(const QString& path) {
+    auto& host = *connection_.SpreadsheetApplication;
+    try {
+        const auto song = host.addWorkbook();
+        song.saveAs(path, spreadsheet::SaveAsOptions{});
+        connection_.SongWorkbookName = host.activeWorkbook().name();
+        host.activeSheet().setName(c_.lblLadeni->text());
+        return true;
+    } catch (const spreadsheet::SpreadsheetError& error) {
+        if (error.number() == spreadsheet::FileOrCellOperation) {
+            dialogs_.message(QStringLiteral("Pracovní adresář neexistuje."),
+                             QStringLiteral("Cesta ") + native(connection_.WorkingFolder) +
+                                 QStringLiteral(" nenalezena. Aby mohl program správně pracovat, "
+                                                "vytvořte nejprve ručně tento adresář !!!"),
+                             app::MessageIcon::Critical);
+        } else {
+            unexpectedError(error.number());
+        }
+        return false;
+    }
+}
+
+void SongFiles::cmdEdit_Click() {
+    mainWindow_.hide();
+    const auto chosen = connection_.SpreadsheetApplication->getOpenFilename(
+        QStringLiteral("Excel Files,*.xls"), QStringLiteral("Vyberte písničku, kterou chcete zkoušet !"));
+    if (chosen && openSong(*chosen)) {
+        app::SongControlsOn(c_, menu_);
+        FindSoundFiles();
+        auto& host = *connection_.SpreadsheetApplication;
+        SelectGripCell(host);
+        c_.lblTon->setText(QString::number(host.activeCell().row()));
+        display_.ShowGripText();
+    }
+    mainWindow_.show();
+}
+
+// A file that is no readable workbook, or the tuning database itself, is refused with the
+// reason; the program stays without a song.
+bool SongFiles::openSong(const QString& path) {
+    auto& host = *connection_.SpreadsheetApplication;
+    if (QFileInfo(path).fileName().compare(connection_.TuningWorkbookName, Qt::CaseInsensitive) == 0) {
+        dialogs_.message(QStringLiteral("Písničku nelze otevřít."),
+                         QStringLiteral("Soubor %1 je databáze ladění, ne písnička.")
+                             .arg(native(path)),
+                         app::MessageIcon::Exclamation);
+        return false;
+    }
+    try {
+        host.openWorkbook(path);
+    } catch (const spreadsheet::SpreadsheetError& error) {
+        dialogs_.message(QStringLiteral("Písničku nelze otevřít."), error.description(),
+                         app::MessageIcon::Exclamation);
+        return false;
+    }
+    connection_.SongWorkbookName = host.activeWorkbook().name();
+    mainWindow_.setWindowTitle(connection_.SongWorkbookName);
+    return true;
+}
+
+QString SongFiles::SoundFilePath(int index) const {
+    const QString& name = connection_.SongWorkbookName;
+    return QDir(connection_.WorkingFolder)
+        .filePath(name.left(name.size() - 3) + QString::fromLatin1(SoundExtensions[index]));
+}
+
+void SongFiles::FindSoundFiles() {
+    c_.cmdEdit->setEnabled(false);
+    c_.cmdNovaSkladba->setEnabled(false);
+    menu_.mnuOtevrit->setEnabled(false);
+    menu_.mnuNovaPisen->setEnabled(false);
+    c_.Combo1->setEnabled(false);
+    const QString tuning = connection_.SpreadsheetApplication->activeSheet().name();
+    c_.lblLadeni->setText(tuning);
+    c_.Combo1->setCurrentText(tuning);
+    for (int i = 0; i < 3; ++i) {
+        c_.cmdZvuk[static_cast<size_t>(i)]->setVisible(QFileInfo::exists(SoundFilePath(i)));
+    }
+}
+
+void SongFiles::cmdEndEdit_Click() {
+    try {
+        if (!saveAndCloseSong()) {
+            return;
+        }
+    } catch (const spreadsheet::SpreadsheetError& error) {
+        if (error.number() != spreadsheet::ObjectGone) {
+            unexpectedError(error.number());
+            return;
+        }
+        dialogs_.message(QStringLiteral("Nenalezena externí aplikace."),
+                         QStringLiteral("Soubor nelze uložit !\r\nUživatel, nebo jiný program "
+                                        "zavřel Excel.\r\nTato chyba může způsobit nestabilitu "
+                                        "systému !"),
+                         app::MessageIcon::Exclamation);
+    }
+    backToNoSong();
+}
+
+// False when the song could not be written: the player is told and the song stays open, so
+// nothing typed since the last save is lost.
+bool SongFiles::saveAndCloseSong() {
+    auto& host = *connection_.SpreadsheetApplication;
+    const QString& song = connection_.SongWorkbookName;
+    if (host.activeWorkbook().name() != song) {
+        if (song.isEmpty()) {
+            return true;
+        }
+        host.activateWindow(song);
+    }
+    try {
+        host.activeWorkbook().save();
+    } catch (const spreadsheet::SpreadsheetError& error) {
+        if (error.number() != spreadsheet::FileOrCellOperation) {
+            throw;
+        }
+        dialogs_.message(QStringLiteral("Píseň nelze uložit."),
+                         error.description() +
+                             QStringLiteral("\r\nPíseň zůstává otevřená, aby se neztratila."),
+                         app::MessageIcon::Exclamation);
+        return false;
+    }
+    host.activeWorkbook().close();
+    return true;
+}
+
+void SongFiles::backToNoSong() {
+    app::SongControlsOff(c_, menu_);
+    app::setBackColour(c_.cmdJakDal, app::SystemInactiveBorder);
+    c_.Combo1->setEnabled(true);
+    mainWindow_.setWindowTitle(QStringLiteral("Mechík"));
+    c_.lblTon->setText(QStringLiteral("1"));
+    display_.ClearGripText();
+    c_.cmdEdit->setEnabled(true);
+    menu_.mnuOtevrit->setEnabled(true);
+    menu_.mnuNovaPisen->setEnabled(true);
+    c_.cmdNovaSkladba->setEnabled(true);
+    display_.ReleaseTreble();
+    display_.ReleaseBass();
+}
+
+void SongFiles::unexpectedError(int number) {
+    dialogs_.message(QStringLiteral("Neočekávaná chyba !"),
+                     QStringLiteral("Volejte firmu ") + app::ContactLine +
+                         QStringLiteral(" a sdělte číslo chyby %1").arg(number),
+                     app::MessageIcon::Critical);
+}
+
+}  // namespace songs

@@ -1,0 +1,56 @@
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+namespace app {
+class Dialogs;
+struct Form1Controls;
+struct MenuActions;
+struct SpreadsheetConnection;
+}  // namespace app
+
+// Creating a new song in the working folder, opening one chosen in the file dialog, and ending
+// the work on a song; the song commands switch with it.
+namespace songs {
+
+class GripDisplay;
+
+class SongFiles {
+public:
+    SongFiles(app::SpreadsheetConnection& connection, app::Dialogs& dialogs,
+              const app::Form1Controls& controls, const app::MenuActions& menu,
+              GripDisplay& display, QWidget& mainWindow);
+
+    void cmdNovaSkladba_Click();
+    void cmdEdit_Click();
+    void cmdEndEdit_Click();
+    void mnuNovaPisen_Click() { cmdNovaSkladba_Click(); }
+    void mnuOtevrit_Click() { cmdEdit_Click(); }
+    void mnuKonecPisne_Click() { cmdEndEdit_Click(); }
+
+    static bool FldExist(const QString& folderPath);
+    // False when no such file exists (any more); true when it exists and the user would not
+    // have it replaced.
+    bool FileExists(const QString& fileName);
+    void FindSoundFiles();
+    QString SoundFilePath(int index) const;
+
+private:
+    bool ensureWorkingFolder();
+    bool createSong(const QString& path);
+    bool openSong(const QString& path);
+    bool saveAndCloseSong();
+    void unexpectedError(int number);
+    void backToNoSong();
+
+    app::SpreadsheetConnection& connection_;
+    app::Dialogs& dialogs_;
+    const app::Form1Controls& c_;
+    const app::MenuActions& menu_;
+    GripDisplay& display_;
+    QWidget& mainWindow_;
+};
+
+}  // namespace songs
