@@ -6,7 +6,8 @@
 #include <QComboBox>
 #include <QLabel>
 
-#include <unistd.h>
+#include <csignal>
+#include <sys/resource.h>
 
 using app::MessageIcon;
 using testing_support::ScriptedDialogs;
@@ -63,21 +64,22 @@ TEST_F(Tunings, APickedTuningIsTheCurrentOneAtTheNextStart) {
     EXPECT_EQ(c().Combo1->currentText(), QStringLiteral("C-F-B"));
 }
 
-TEST_F(Tunings, AReadOnlyDatabaseKeepsThePickForThisRunAndSaysSo) {
-    QFile::setPermissions(vezarPath(), QFileDevice::ReadOwner);
-    QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
-    if (QFileInfo(dir.path()).isWritable() && geteuid() == 0) {
-        QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
-                                              QFileDevice::ExeOwner);
-        GTEST_SKIP() << "root writes into read-only folders";
-    }
+// A program folder the user may not write (or a full disk): the pick still holds for the run.
+TEST_F(Tunings, ADatabaseThatCannotBeSavedKeepsThePickForThisRunAndSaysSo) {
+    std::signal(SIGXFSZ, SIG_IGN);
+    rlimit saved{};
+    getrlimit(RLIMIT_FSIZE, &saved);
+    rlimit small = saved;
+    small.rlim_cur = 1024;
+    setrlimit(RLIMIT_FSIZE, &small);
     form->tuning().Combo1_Click(QStringLiteral("F-B-Es"));
-    QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
-                                          QFileDevice::ExeOwner);
+    setrlimit(RLIMIT_FSIZE, &saved);
     ASSERT_EQ(dialogs.messages.size(), 1u);
     EXPECT_EQ(dialogs.messages[0].title, QStringLiteral("Ladění nelze uložit."));
+    EXPECT_EQ(dialogs.messages[0].icon, MessageIcon::Exclamation);
     EXPECT_TRUE(dialogs.messages[0].text.startsWith(QStringLiteral(
         "Zvolené ladění F-B-Es platí jen do ukončení programu, databázi ladění se nepodařilo "
-        "uložit.\r\n")));
+        "uložit.\r\nSoubor ")));
     EXPECT_EQ(c().lblLadeni->text(), QStringLiteral("F-B-Es"));
+    EXPECT_EQ(host().activeSheet().name(), QStringLiteral("F-B-Es"));
 }
