@@ -1,5 +1,6 @@
 #include "StartupShutdown.h"
 
+#include "CommonMessages.h"
 #include "Contact.h"
 #include "Dialogs.h"
 #include "ProgramSettings.h"
@@ -149,10 +150,7 @@ bool StartupShutdown::ShutDownSpreadsheet() {
         host->quit();
     } catch (const spreadsheet::SpreadsheetError& error) {
         if (error.number() != spreadsheet::ObjectGone) {
-            dialogs_.message(QStringLiteral("Neočekávaná chyba !"),
-                             QStringLiteral("Volejte firmu ") + ContactLine +
-                                 QStringLiteral(" a sdělte číslo chyby %1").arg(error.number()),
-                             MessageIcon::Critical);
+            showUnexpectedError(dialogs_, error.number());
             return true;
         }
         dialogs_.message(QStringLiteral("Nestandardní ukončení."),

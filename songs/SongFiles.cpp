@@ -3,7 +3,7 @@
 #include "GripDisplay.h"
 #include "SongLayout.h"
 #include "SongName.h"
-#include "app/Contact.h"
+#include "app/CommonMessages.h"
 #include "app/Dialogs.h"
 #include "app/MainMenu.h"
 #include "app/MainWindowLayout.h"
@@ -246,11 +246,6 @@ void SongFiles::backToNoSong() {
     display_.ReleaseBass();
 }
 
-void SongFiles::unexpectedError(int number) {
-    dialogs_.message(QStringLiteral("Neočekávaná chyba !"),
-                     QStringLiteral("Volejte firmu ") + app::ContactLine +
-                         QStringLiteral(" a sdělte číslo chyby %1").arg(number),
-                     app::MessageIcon::Critical);
-}
+void SongFiles::unexpectedError(int number) { app::showUnexpectedError(dialogs_, number); }
 
 }  // namespace songs
