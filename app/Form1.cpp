@@ -9,7 +9,11 @@
 #include "keyboard/Keyboard.h"
 #include "keyboard/KeyboardGeometry.h"
 #include "keyboard/KeyboardModels.h"
+#include "keyboard/Recording.h"
 #include "songs/GripDisplay.h"
+#include "songs/Navigation.h"
+#include "tones/GripReader.h"
+#include "tones/StaffEntry.h"
 #include "songs/SongFiles.h"
 #include "tones/TuningSelection.h"
 
@@ -71,9 +75,22 @@ Form1::Form1(const ProgramEnvironment& environment, Dialogs& dialogs, ProgramSet
                                                     *this);
     tuning_ = std::make_unique<tones::TuningSelection>(
         connection_, dialogs, [this](const QString& name) { c_.lblLadeni->setText(name); });
+    reader_ = std::make_unique<tones::GripReader>(connection_, dialogs, *keyboard_, *staff_,
+                                                  *display_, *tuning_, c_.cmdJakDal, c_.lblBasy);
+    navigation_ = std::make_unique<songs::Navigation>(
+        connection_,
+        songs::NavigationControls{c_.lblTon, c_.cmdPredchozi, c_.cmdPredTlak, c_.cmdPredTah},
+        *display_, *reader_);
+    recording_ = std::make_unique<keyboard::Recording>(connection_, dialogs, *keyboard_, *tuning_,
+                                                       *reader_, *display_, *navigation_,
+                                                       c_.lblTon, c_.cmdJakDal);
+    staffEntry_ = std::make_unique<tones::StaffEntry>(connection_, dialogs, *staff_, *tuning_,
+                                                      *reader_, *display_, *navigation_,
+                                                      c_.lblTon, c_.cmdJakDal);
     SongControlsOff(c_, menu_);
     wire();
     wireSongs();
+    wireGrips();
 }
 
 Form1::~Form1() = default;
@@ -166,6 +183,30 @@ void Form1::wireSongs() {
     // Only the player's own pick counts, not the list being filled at start-up.
     connect(c_.Combo1, &QComboBox::activated, this,
             [this](int index) { tuning_->Combo1_Click(c_.Combo1->itemText(index)); });
+}
+
+void Form1::wireGrips() {
+    auto click = [this](QPushButton* button, auto handler) {
+        connect(button, &QPushButton::clicked, this, handler);
+    };
+    tones::GripReader& reader = *reader_;
+    click(c_.cmdReadTah, [&reader] { reader.cmdReadTah_Click(); });
+    click(c_.cmdReadTlak, [&reader] { reader.cmdReadTlak_Click(); });
+    songs::Navigation& go = *navigation_;
+    click(c_.cmdPrvni, [&go] { go.cmdPrvni_Click(); });
+    click(c_.cmdPredchozi, [&go] { go.cmdPredchozi_Click(); });
+    click(c_.cmdDalsi, [&go] { go.cmdDalsi_Click(); });
+    click(c_.cmdPosledni, [&go] { go.cmdPosledni_Click(); });
+    click(c_.cmdDalsiTah, [&go] { go.cmdDalsiTah_Click(); });
+    click(c_.cmdDalsiTlak, [&go] { go.cmdDalsiTlak_Click(); });
+    click(c_.cmdPredTah, [&go] { go.cmdPredTah_Click(); });
+    click(c_.cmdPredTlak, [&go] { go.cmdPredTlak_Click(); });
+    keyboard::Recording& recording = *recording_;
+    click(c_.cmdTlak, [&recording] { recording.cmdTlak_Click(); });
+    click(c_.cmdTah, [&recording] { recording.cmdTah_Click(); });
+    tones::StaffEntry& entry = *staffEntry_;
+    click(c_.cmdTlakNoty, [&entry] { entry.cmdTlakNoty_Click(); });
+    click(c_.cmdTahNoty, [&entry] { entry.cmdTahNoty_Click(); });
 }
 
 bool Form1::Form_Load() { return startup_->Form_Load(); }

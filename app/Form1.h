@@ -15,13 +15,19 @@ class Keyboard;
 class KeyboardModels;
 }  // namespace keyboard
 
+namespace keyboard {
+class Recording;
+}
 namespace songs {
 class GripDisplay;
+class Navigation;
 class SongFiles;
 }  // namespace songs
 namespace tones {
+class GripReader;
+class StaffEntry;
 class TuningSelection;
-}
+}  // namespace tones
 
 namespace app {
 
@@ -49,6 +55,10 @@ public:
     songs::GripDisplay& display() { return *display_; }
     songs::SongFiles& songFiles() { return *songFiles_; }
     tones::TuningSelection& tuning() { return *tuning_; }
+    tones::GripReader& reader() { return *reader_; }
+    songs::Navigation& navigation() { return *navigation_; }
+    keyboard::Recording& recording() { return *recording_; }
+    tones::StaffEntry& staffEntry() { return *staffEntry_; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;  // Form_Unload
@@ -57,6 +67,7 @@ private:
     void buildForm();
     void wire();
     void wireSongs();
+    void wireGrips();
 
     Dialogs& dialogs_;
     SpreadsheetConnection connection_;
@@ -70,6 +81,10 @@ private:
     std::unique_ptr<songs::GripDisplay> display_;
     std::unique_ptr<songs::SongFiles> songFiles_;
     std::unique_ptr<tones::TuningSelection> tuning_;
+    std::unique_ptr<tones::GripReader> reader_;
+    std::unique_ptr<songs::Navigation> navigation_;
+    std::unique_ptr<keyboard::Recording> recording_;
+    std::unique_ptr<tones::StaffEntry> staffEntry_;
     bool unloaded_ = false;
 };
 

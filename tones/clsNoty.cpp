@@ -17,6 +17,9 @@ using app::MessageIcon;
 // An accidental picture stands this far above the Top of the note it belongs to.
 constexpr int FlatAbove = 140;
 constexpr int SharpAbove = 110;
+// Where a dropped sign stands on the staff.
+constexpr int FlatStaffLeft = 3240;
+constexpr int SharpStaffLeft = 3150;
 
 const QString SharpMarker = QStringLiteral("k");
 const QString FlatMarker = QStringLiteral("b");
@@ -183,10 +186,13 @@ QString clsNoty::StaffNoteName(int top, const StaffAccidentals& accidentals) con
     const QString rest = name.mid(1);
 
     for (int slot = 0; slot < StaffAccidentals::SlotCount; ++slot) {
-        if (accidentals.flat(slot).top == top - FlatAbove) {
+        // A sign counts only on the staff, not while it rests beside it.
+        const PicturePlace flat = accidentals.flat(slot);
+        const PicturePlace sharp = accidentals.sharp(slot);
+        if (flat.left == FlatStaffLeft && flat.top == top - FlatAbove) {
             return applyFlat(letter, rest);
         }
-        if (accidentals.sharp(slot).top == top - SharpAbove) {
+        if (sharp.left == SharpStaffLeft && sharp.top == top - SharpAbove) {
             return applySharp(letter, rest);
         }
     }

@@ -31,9 +31,10 @@ const auto FourthChar =
     shown(QStringLiteral("čtvrtý znak tónu"), Unexpected, MessageIcon::Critical);
 
 // The staff with its accidental pictures parked away from every note, as when none is placed.
+// Signs stand at the staff's Left unless a test moves them beside it.
 struct Staff : tones::StaffAccidentals {
-    std::array<PicturePlace, 5> flats{};
-    std::array<PicturePlace, 5> sharps{};
+    std::array<PicturePlace, 5> flats{{{3240, 0}, {3240, 0}, {3240, 0}, {3240, 0}, {3240, 0}}};
+    std::array<PicturePlace, 5> sharps{{{3150, 0}, {3150, 0}, {3150, 0}, {3150, 0}, {3150, 0}}};
     PicturePlace flat(int slot) const override { return flats.at(slot); }
     PicturePlace sharp(int slot) const override { return sharps.at(slot); }
 };
@@ -235,4 +236,15 @@ TEST(ToneNames, AcceptsTheGrammarAndNothingElse) {
           "ees,", "aes,", "cs,", "ds,", "c,,", "c, ", " c,", "cis1,x", "ci,",  "ciss,"}) {
         EXPECT_FALSE(tones::isToneName(name)) << name.toStdString();
     }
+}
+
+// Resting beside the staff, at the Top of their release place, signs mark no note: a flat at
+// 5760 would otherwise turn the f3 at 5900 into e3.
+TEST_F(Tones, SignsBesideTheStaffMarkNoNote) {
+    Staff staff;
+    staff.flats[0] = {2280, 5760};
+    staff.sharps[0] = {1680, 5790};
+    EXPECT_EQ(noty.StaffNoteName(5900, staff), QStringLiteral("f3,"));
+    staff.flats[0].left = 3240;
+    EXPECT_EQ(noty.StaffNoteName(5900, staff), QStringLiteral("e3,"));
 }

@@ -1,0 +1,199 @@
+#include "Recording.h"
+
+#include "Keyboard.h"
+#include "KeyboardGeometry.h"
+#include "app/CommonMessages.h"
+#include "app/SpreadsheetConnection.h"
+#include "app/VbColour.h"
+#include "songs/GripDisplay.h"
+#include "songs/Navigation.h"
+#include "songs/SongLayout.h"
+#include "spreadsheet/SpreadsheetError.h"
+#include "tones/GripReader.h"
+#include "tones/ToneLookup.h"
+#include "tones/TuningSelection.h"
+
+#include <QLabel>
+#include <QPushButton>
+
+namespace keyboard {
+
+namespace {
+
+constexpr int MaxButtonsPerHand = 7;
+
+}  // namespace
+
+Recording::Recording(app::SpreadsheetConnection& connection, app::Dialogs& dialogs,
+                     Keyboard& keyboard, tones::TuningSelection& tuning,
+                     tones::GripReader& reader, songs::GripDisplay& display,
+                     songs::Navigation& navigation, QLabel* lblTon, QPushButton* cmdJakDal)
+    : connection_(connection),
+      dialogs_(dialogs),
+      keyboard_(keyboard),
+      tuning_(tuning),
+      reader_(reader),
+      display_(display),
+      navigation_(navigation),
+      lblTon_(lblTon),
+      cmdJakDal_(cmdJakDal) {}
+
+void Recording::cmdTlak_Click() {
+    RecordPush = true;
+    RecordGrip();
+}
+
+void Recording::cmdTah_Click() {
+    RecordPush = false;
+    RecordGrip();
+}
+
+// B..I and M..T of the current row, to put back when a grip cannot be written whole.
+std::vector<QString> Recording::rowBefore() {
+    auto& host = *connection_.SpreadsheetApplication;
+    std::vector<QString> cells;
+    for (int i = 0; i <= songs::DirectionOffset; ++i) {
+        cells.push_back(host.activeCell().offset(0, i).text());
+    }
+    for (int i = 0; i <= songs::BassColumns; ++i) {
+        cells.push_back(host.activeCell().offset(0, songs::BassOffset + i).text());
+    }
+    return cells;
+}
+
+void Recording::restoreRow(const std::vector<QString>& cells) {
+    auto& host = *connection_.SpreadsheetApplication;
+    host.activateWindow(connection_.SongWorkbookName);
+    songs::SelectGripCell(host);
+    size_t k = 0;
+    for (int i = 0; i <= songs::DirectionOffset; ++i) {
+        host.activeCell().offset(0, i).setValue(spreadsheet::CellValue(cells[k++]));
+    }
+    for (int i = 0; i <= songs::BassColumns; ++i) {
+        host.activeCell().offset(0, songs::BassOffset + i).setValue(spreadsheet::CellValue(cells[k++]));
+    }
+}
+
+void Recording::RecordGrip() {
+    auto& host = *connection_.SpreadsheetApplication;
+    std::vector<QString> before;
+    try {
+        host.activateWindow(connection_.SongWorkbookName);
+        songs::SelectGripCell(host);
+        if (!tuning_.SelectSongTuning()) {
+            return;
+        }
+        before = rowBefore();
+        host.activeCell().range(QStringLiteral("A1:H1")).clearContents();
+        const int treble = writeButtons(true);
+        const bool bass = RecordBassGrip();
+        songs::SelectGripCell(host);
+        if (treble == 0 && !bass) {
+            return;
+        }
+        host.activeCell().offset(0, songs::DirectionOffset)
+            .setValue(spreadsheet::CellValue(RecordPush ? songs::Push : songs::Pull));
+        host.activeCell().offset(1, 0).select();
+        lblTon_->setText(QString::number(host.activeCell().row()));
+        showNextGrip();
+    } catch (const MissingButton& missing) {
+        restoreRow(before);
+        dialogs_.message(QStringLiteral("Hmat nebyl zapsán."), missing.text,
+                         app::MessageIcon::Critical);
+    } catch (const spreadsheet::SpreadsheetError& error) {
+        app::showUnexpectedError(dialogs_, error.number());
+    }
+}
+
+void Recording::showNextGrip() {
+    auto& host = *connection_.SpreadsheetApplication;
+    const QString direction = host.activeCell().offset(0, songs::DirectionOffset).text();
+    if (direction == songs::Push) {
+        reader_.cmdReadTlak_Click();
+        app::setBackColour(cmdJakDal_, app::PushColour);
+    } else if (direction == songs::Pull) {
+        reader_.cmdReadTah_Click();
+        app::setBackColour(cmdJakDal_, app::PullColour);
+    }
+    songs::SelectGripCell(host);
+    display_.ShowGripText();
+    navigation_.EnableBackward();
+}
+
+bool Recording::RecordBassGrip() {
+    auto& host = *connection_.SpreadsheetApplication;
+    host.range(QStringLiteral("M%1").arg(host.activeCell().row())).select();
+    host.activeCell().range(QStringLiteral("A1:H1")).clearContents();
+    return writeButtons(false) > 0;
+}
+
+// The tones of the marked buttons of one hand, in button order, packed from the active cell
+// rightwards. Returns how many were written.
+int Recording::writeButtons(bool treble) {
+    auto& host = *connection_.SpreadsheetApplication;
+    const Side side = treble ? Side::Treble : Side::Bass;
+    const int count = treble ? TrebleButtonCount : BassButtonCount;
+    int written = 0;
+    for (int button = 1; button <= count; ++button) {
+        if (!keyboard_.isMarked(side, button)) {
+            continue;
+        }
+        if (written == MaxButtonsPerHand) {
+            if (treble) {
+                dialogs_.message(QStringLiteral("Diagnóza mnohoprstost."),
+                                 QStringLiteral("Páč asi nemáte více než sedm prstů na pravé "
+                                                "ruce, program se Vám na zápis dalších knoflíků "
+                                                "se vší úctou u tohoto hmatu vykašle. Sťěžovat si "
+                                                "můžete u ") +
+                                     app::ContactLine,
+                                 app::MessageIcon::Critical);
+            } else {
+                dialogs_.message(QStringLiteral("Sdělení pro mutanty."),
+                                 QStringLiteral("Spočítejte si prosím prsty na levé ruce a pokud "
+                                                "jich máte více než sedm, volejte odbornou "
+                                                "pomoc: ") +
+                                     app::ContactLine,
+                                 app::MessageIcon::Critical);
+            }
+            break;
+        }
+        const QString tone = toneOfButton(treble, button);
+        host.activateWindow(connection_.SongWorkbookName);
+        if (tone.isEmpty()) {
+            dialogs_.message(
+                QStringLiteral("Knoflík bez tónu."),
+                QStringLiteral("%1 %2 nedává v ladění %3 při %4 měchu žádný tón, proto nebyl "
+                               "zapsán.")
+                    .arg(treble ? QStringLiteral("Knoflík") : QStringLiteral("Basový knoflík"))
+                    .arg(button)
+                    .arg(host.activeSheet().name(),
+                         RecordPush ? QStringLiteral("tlačení") : QStringLiteral("tažení")),
+                app::MessageIcon::Exclamation);
+            continue;
+        }
+        host.activeCell().setValue(spreadsheet::CellValue(tone));
+        host.activeCell().offset(0, 1).select();
+        ++written;
+    }
+    return written;
+}
+
+// The button's tone for the chosen direction in the song's tuning, looked up by its whole
+// number in column A.
+QString Recording::toneOfButton(bool treble, int button) {
+    auto& host = *connection_.SpreadsheetApplication;
+    host.activateWindow(connection_.TuningWorkbookName);
+    const QString tuning = host.activeSheet().name();
+    host.range(treble ? QStringLiteral("A1:A43") : QStringLiteral("A1:A13")).select();
+    if (!tones::findWholeCell(host, QString::number(button))) {
+        throw MissingButton{QStringLiteral("%1 %2 v ladění %3 chybí, hmat proto nebyl zapsán.")
+                                .arg(treble ? QStringLiteral("Knoflík")
+                                            : QStringLiteral("Basový knoflík"))
+                                .arg(button)
+                                .arg(tuning)};
+    }
+    const int column = (treble ? 1 : 5) + (RecordPush ? 0 : 1);
+    return host.activeCell().offset(0, column).text();
+}
+
+}  // namespace keyboard

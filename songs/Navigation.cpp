@@ -1,0 +1,104 @@
+#include "Navigation.h"
+
+#include "GripDisplay.h"
+#include "SongLayout.h"
+#include "app/SpreadsheetConnection.h"
+#include "tones/GripReader.h"
+
+#include <QLabel>
+#include <QPushButton>
+
+namespace songs {
+
+Navigation::Navigation(app::SpreadsheetConnection& connection, const NavigationControls& controls,
+                       GripDisplay& display, tones::GripReader& reader)
+    : connection_(connection), c_(controls), display_(display), reader_(reader) {}
+
+void Navigation::setBackward(bool enabled) {
+    c_.cmdPredchozi->setEnabled(enabled);
+    c_.cmdPredTlak->setEnabled(enabled);
+    c_.cmdPredTah->setEnabled(enabled);
+}
+
+void Navigation::showCurrentRow() {
+    c_.lblTon->setText(QString::number(connection_.SpreadsheetApplication->activeCell().row()));
+    display_.ShowGripText();
+}
+
+void Navigation::cmdPrvni_Click() {
+    display_.ReleaseTreble();
+    display_.ReleaseBass();
+    connection_.SpreadsheetApplication->range(QStringLiteral("B1")).select();
+    DisableBackward();
+    showCurrentRow();
+}
+
+void Navigation::cmdPredchozi_Click() {
+    auto& host = *connection_.SpreadsheetApplication;
+    display_.ReleaseTreble();
+    display_.ReleaseBass();
+    SelectGripCell(host);
+    if (host.activeCell().address() == QStringLiteral("$B$1")) {
+        DisableBackward();
+        return;
+    }
+    host.activeCell().offset(-1, 0).select();
+    showCurrentRow();
+    if (host.activeCell().row() == 1) {
+        DisableBackward();
+    }
+}
+
+void Navigation::cmdDalsi_Click() {
+    auto& host = *connection_.SpreadsheetApplication;
+    display_.ReleaseTreble();
+    display_.ReleaseBass();
+    SelectGripCell(host);
+    host.activeCell().offset(1, 0).select();
+    showCurrentRow();
+    EnableBackward();
+}
+
+// The last grip before the first gap in column B. The whole column is searched, so a song of
+// 500 grips or more has a last grip too.
+void Navigation::cmdPosledni_Click() {
+    auto& host = *connection_.SpreadsheetApplication;
+    display_.ReleaseTreble();
+    display_.ReleaseBass();
+    host.range(QStringLiteral("B1:B65536")).select();
+    if (host.activeCell().value().isEmpty()) {
+        host.range(QStringLiteral("B1")).select();
+        DisableBackward();
+        return;
+    }
+    const spreadsheet::Range gap = host.selection().find(QString(), host.activeCell());
+    if (gap) {
+        gap.offset(-1, 0).select();
+    } else {
+        host.range(QStringLiteral("B65536")).select();
+    }
+    showCurrentRow();
+    setBackward(host.activeCell().address() != QStringLiteral("$B$1"));
+}
+
+void Navigation::cmdDalsiTah_Click() {
+    cmdDalsi_Click();
+    reader_.cmdReadTah_Click();
+}
+
+void Navigation::cmdDalsiTlak_Click() {
+    cmdDalsi_Click();
+    reader_.cmdReadTlak_Click();
+}
+
+void Navigation::cmdPredTah_Click() {
+    cmdPredchozi_Click();
+    reader_.cmdReadTah_Click();
+}
+
+void Navigation::cmdPredTlak_Click() {
+    cmdPredchozi_Click();
+    reader_.cmdReadTlak_Click();
+}
+
+}  // namespace songs

@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QString>
+
+class QLabel;
+class QPushButton;
+
+namespace app {
+struct SpreadsheetConnection;
+}
+namespace tones {
+class GripReader;
+}
+
+// Stepping through a song: first, previous, next, last, and previous or next shown as push or
+// pull. The cursor stays in column B; the backward commands are off on the first grip.
+namespace songs {
+
+class GripDisplay;
+
+struct NavigationControls {
+    QLabel* lblTon = nullptr;
+    QPushButton* cmdPredchozi = nullptr;
+    QPushButton* cmdPredTlak = nullptr;
+    QPushButton* cmdPredTah = nullptr;
+};
+
+class Navigation {
+public:
+    Navigation(app::SpreadsheetConnection& connection, const NavigationControls& controls,
+               GripDisplay& display, tones::GripReader& reader);
+
+    void cmdPrvni_Click();
+    void cmdPredchozi_Click();
+    void cmdDalsi_Click();
+    void cmdPosledni_Click();
+    void cmdDalsiTah_Click();
+    void cmdDalsiTlak_Click();
+    void cmdPredTah_Click();
+    void cmdPredTlak_Click();
+    void EnableBackward() { setBackward(true); }
+    void DisableBackward() { setBackward(false); }
+
+private:
+    void setBackward(bool enabled);
+    void showCurrentRow();
+
+    app::SpreadsheetConnection& connection_;
+    NavigationControls c_;
+    GripDisplay& display_;
+    tones::GripReader& reader_;
+};
+
+}  // namespace songs

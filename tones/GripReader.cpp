@@ -1,0 +1,242 @@
+#include "GripReader.h"
+
+#include "ToneLookup.h"
+#include "TuningSelection.h"
+#include "app/CommonMessages.h"
+#include "app/SpreadsheetConnection.h"
+#include "app/StaffPictures.h"
+#include "app/TwipPicture.h"
+#include "app/VbColour.h"
+#include "keyboard/Keyboard.h"
+#include "songs/GripDisplay.h"
+#include "songs/SongLayout.h"
+#include "spreadsheet/SpreadsheetError.h"
+#include "tones/clsNoty.h"
+
+#include <QLabel>
+#include <QPushButton>
+
+namespace tones {
+
+namespace {
+
+struct Lookup {
+    const char* trebleRange;
+    int trebleBack;  // columns from the found cell back to the button number
+    const char* bassRange;
+    int bassBack;
+    int first;  // picture of the first button; further buttons take first + 1
+    int bassFirst;
+    const char* directionText;
+};
+
+Lookup lookupFor(Bellows bellows) {
+    if (bellows == Bellows::Pull) {
+        return {"C1:C43", 2, "G1:G13", 6, 103, 109,
+                " při tažení měchu na této knoflovce neexistuje !"};
+    }
+    return {"B1:B43", 1, "F1:F13", 5, 105, 111,
+            " při tlačení měchu na této knoflovce neexistuje !"};
+}
+
+constexpr int StaffPictureCount = 5;
+
+// The grip's display stops here; what was drawn so far stays.
+struct StopDisplay {};
+
+}  // namespace
+
+GripReader::GripReader(app::SpreadsheetConnection& connection, app::Dialogs& dialogs,
+                       keyboard::Keyboard& keyboard, app::StaffPictures& staff,
+                       songs::GripDisplay& display, TuningSelection& tuning,
+                       QPushButton* cmdJakDal, QLabel* lblBasy)
+    : connection_(connection),
+      dialogs_(dialogs),
+      keyboard_(keyboard),
+      staff_(staff),
+      display_(display),
+      tuning_(tuning),
+      cmdJakDal_(cmdJakDal),
+      lblBasy_(lblBasy) {}
+
+void GripReader::read(Bellows bellows) {
+    readTreble(bellows);
+    readBass(bellows);
+    try {
+        songs::SelectGripCell(*connection_.SpreadsheetApplication);
+    } catch (const spreadsheet::SpreadsheetError& error) {
+        app::showUnexpectedError(dialogs_, error.number());
+    }
+}
+
+void GripReader::readTreble(Bellows bellows) {
+    display_.ReleaseTreble();
+    display_.ReleaseBass();
+    app::setBackColour(cmdJakDal_, app::SystemInactiveBorder);
+    auto& host = *connection_.SpreadsheetApplication;
+    try {
+        host.activateWindow(connection_.SongWorkbookName);
+    } catch (const spreadsheet::SpreadsheetError&) {
+        dialogs_.message(QStringLiteral("Nenalezena externí aplikace."),
+                         QStringLiteral("Soubor nelze aktivovat !\r\nUživatel, nebo jiný program "
+                                        "zavřel Excel.\r\nTato chyba může způsobit nestabilitu "
+                                        "systému !"),
+                         app::MessageIcon::Exclamation);
+        return;
+    }
+    try {
+        walkTreble(bellows);
+    } catch (const StopDisplay&) {
+    } catch (const spreadsheet::SpreadsheetError& error) {
+        app::showUnexpectedError(dialogs_, error.number());
+    }
+}
+
+void GripReader::walkTreble(Bellows bellows) {
+    auto& host = *connection_.SpreadsheetApplication;
+    songs::SelectGripCell(host);
+    display_.ShowGripText();
+    if (host.activeCell().value().isEmpty() || !tuning_.SelectSongTuning()) {
+        return;
+    }
+    int notes = 0;
+    int accidentals = 0;
+    while (!host.activeCell().value().isEmpty()) {
+        const QString tone = host.activeCell().text();
+        if (tone == songs::Push || tone == songs::Pull) {
+            dialogs_.message(QStringLiteral("Kolik máte prstů ?"),
+                             QStringLiteral("Maximální počet současně stisknutých knoflíků je "
+                                            "sedm.\r\nPřípadné další zapsané tóny v tomto hmatu "
+                                            "budou ignorovány."),
+                             app::MessageIcon::Exclamation);
+            return;
+        }
+        showTone(bellows, tone, notes, accidentals);
+        host.activateWindow(connection_.SongWorkbookName);
+        host.activeCell().offset(0, 1).select();
+    }
+}
+
+// Looks the tone up (or its other spelling), colours its buttons and draws it; false when the
+// tuning has neither spelling.
+bool GripReader::showTone(Bellows bellows, const QString& tone, int& notes, int& accidentals) {
+    auto& host = *connection_.SpreadsheetApplication;
+    const Lookup lookup = lookupFor(bellows);
+    clsNoty noty(dialogs_);
+    QString shown = tone;
+    connection_.ActivateTuningWindow(dialogs_);
+    host.range(QString::fromLatin1(lookup.trebleRange)).select();
+    if (!findWholeCell(host, tone)) {
+        const QString alternative = noty.AlternativeToneName(tone);
+        if (alternative == QStringLiteral("nejde")) {
+            missing(QStringLiteral("Neexistující tón."),
+                    QStringLiteral("Tón ") + tone + QString::fromUtf8(lookup.directionText) +
+                    QStringLiteral("\rNeregistruji pro tento tón ani žádné alternativní "
+                                   "pojmenování."));
+            return false;
+        }
+        if (!findWholeCell(host, alternative)) {
+            missing(QStringLiteral("Neexistující tón."),
+                    QStringLiteral("Tón ") + tone + QStringLiteral(" ani jeho alternativní název ") +
+                        alternative + QString::fromUtf8(lookup.directionText));
+            return false;
+        }
+        shown = alternative;
+    }
+    markButtons(true, bellows, lookup.trebleBack);
+
+    const QString place = noty.ZobrazNotu(shown);
+    QString offset = place;
+    if (!place.isEmpty() && !place[0].isDigit()) {
+        offset = place.mid(1);
+        // Five signs are all the staff has: a sixth tone is refused just below in any case.
+        if (accidentals < StaffPictureCount && (place[0] == u'b' || place[0] == u'k')) {
+            app::TwipPicture* sign = place[0] == u'b' ? staff_.imgBecko[accidentals]
+                                                      : staff_.imgKrizek[accidentals];
+            sign->moveTo(sign->twipLeft(), sign->twipTop() - offset.toInt());
+            sign->show();
+            ++accidentals;
+        } else if (place[0] != u'b' && place[0] != u'k') {
+            dialogs_.message(app::ProgramTitle, QStringLiteral("Neznámý půltón"),
+                             app::MessageIcon::None);
+        }
+    }
+    if (notes == StaffPictureCount) {
+        dialogs_.message(QStringLiteral("Mnohoprstost !"),
+                         QStringLiteral("Maximální počet současně stisknutých knoflíků pravou "
+                                        "rukou je pět.\rJe to podle počtu prstů na pravé ruce.\r"
+                                        "Jestliže jste víceprstý mutant, kontaktujte prosím "
+                                        "autora a bude\rpro Vás zdarma vyrobena specielní verze "
+                                        "Mechíka."),
+                         app::MessageIcon::Critical);
+        throw StopDisplay{};
+    }
+    app::TwipPicture* note = staff_.imgNota[notes];
+    note->moveTo(note->twipLeft(), note->twipTop() - offset.toInt());
+    note->show();
+    ++notes;
+    return true;
+}
+
+// The active cell is the first exact hit: its button gets the first picture; three more
+// searches give other buttons of the same tone the further picture.
+void GripReader::markButtons(bool treble, Bellows bellows, int back) {
+    auto& host = *connection_.SpreadsheetApplication;
+    const Lookup lookup = lookupFor(bellows);
+    const keyboard::Side side = treble ? keyboard::Side::Treble : keyboard::Side::Bass;
+    const int firstPicture = treble ? lookup.first : lookup.bassFirst;
+    const QString value = host.activeCell().text();
+    const int first = host.activeCell().offset(0, -back).value().numberValue();
+    keyboard_.setPicture(side, first, firstPicture);
+    for (int i = 0; i < 3; ++i) {
+        if (!findWholeCell(host, value)) {
+            break;
+        }
+        const int button = host.activeCell().offset(0, -back).value().numberValue();
+        if (button != first) {
+            keyboard_.setPicture(side, button, firstPicture + 1);
+        }
+    }
+}
+
+void GripReader::readBass(Bellows bellows) {
+    try {
+        walkBass(bellows);
+    } catch (const spreadsheet::SpreadsheetError& error) {
+        app::showUnexpectedError(dialogs_, error.number());
+    }
+}
+
+void GripReader::walkBass(Bellows bellows) {
+    auto& host = *connection_.SpreadsheetApplication;
+    const Lookup lookup = lookupFor(bellows);
+    host.activateWindow(connection_.SongWorkbookName);
+    host.range(QStringLiteral("M%1").arg(host.activeCell().row())).select();
+    QString line;
+    for (int i = 0; i < 8; ++i) {
+        line += host.activeCell().offset(0, i).text() + u' ';
+    }
+    lblBasy_->setText(line);
+    if (host.activeCell().value().isEmpty() || !tuning_.SelectSongTuning()) {
+        return;
+    }
+    while (!host.activeCell().value().isEmpty()) {
+        const QString bass = host.activeCell().text();
+        connection_.ActivateTuningWindow(dialogs_);
+        host.range(QString::fromLatin1(lookup.bassRange)).select();
+        if (findWholeCell(host, bass)) {
+            markButtons(false, bellows, lookup.bassBack);
+        } else {
+            missing(QStringLiteral("Neexistující bas."),
+                    QStringLiteral("Basový tón ") + bass + QString::fromUtf8(lookup.directionText));
+        }
+        host.activateWindow(connection_.SongWorkbookName);
+        host.activeCell().offset(0, 1).select();
+    }
+}
+
+void GripReader::missing(const QString& title, const QString& text) {
+    dialogs_.message(title, text, app::MessageIcon::Critical);
+}
+
+}  // namespace tones

@@ -1,0 +1,62 @@
+#pragma once
+
+#include <QString>
+
+class QLabel;
+class QPushButton;
+
+namespace app {
+class Dialogs;
+class StaffPictures;
+struct SpreadsheetConnection;
+}  // namespace app
+namespace keyboard {
+class Keyboard;
+}
+namespace songs {
+class GripDisplay;
+}
+
+// Showing the current grip for a bellows direction: every tone of the row looked up in the
+// song's tuning, its buttons coloured, its notes and signs drawn on the staff; the basses alike.
+namespace tones {
+
+class TuningSelection;
+
+enum class Bellows { Pull, Push };
+
+class GripReader {
+public:
+    GripReader(app::SpreadsheetConnection& connection, app::Dialogs& dialogs,
+               keyboard::Keyboard& keyboard, app::StaffPictures& staff,
+               songs::GripDisplay& display, TuningSelection& tuning, QPushButton* cmdJakDal,
+               QLabel* lblBasy);
+
+    void cmdReadTah_Click() { read(Bellows::Pull); }
+    void cmdReadTlak_Click() { read(Bellows::Push); }
+    void ReadTrebleTah() { readTreble(Bellows::Pull); }
+    void ReadTrebleTlak() { readTreble(Bellows::Push); }
+    void ReadBassTah() { readBass(Bellows::Pull); }
+    void ReadBassTlak() { readBass(Bellows::Push); }
+
+private:
+    void read(Bellows bellows);
+    void readTreble(Bellows bellows);
+    void readBass(Bellows bellows);
+    void walkTreble(Bellows bellows);
+    void walkBass(Bellows bellows);
+    bool showTone(Bellows bellows, const QString& tone, int& notes, int& accidentals);
+    void markButtons(bool treble, Bellows bellows, int firstButtonColumn);
+    void missing(const QString& title, const QString& text);
+
+    app::SpreadsheetConnection& connection_;
+    app::Dialogs& dialogs_;
+    keyboard::Keyboard& keyboard_;
+    app::StaffPictures& staff_;
+    songs::GripDisplay& display_;
+    TuningSelection& tuning_;
+    QPushButton* cmdJakDal_;
+    QLabel* lblBasy_;
+};
+
+}  // namespace tones

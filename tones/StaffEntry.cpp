@@ -1,0 +1,95 @@
+#include "StaffEntry.h"
+
+#include "GripReader.h"
+#include "TuningSelection.h"
+#include "app/CommonMessages.h"
+#include "app/SpreadsheetConnection.h"
+#include "app/StaffPictures.h"
+#include "app/TwipPicture.h"
+#include "app/VbColour.h"
+#include "songs/GripDisplay.h"
+#include "songs/Navigation.h"
+#include "songs/SongLayout.h"
+#include "spreadsheet/SpreadsheetError.h"
+#include "tones/clsNoty.h"
+
+#include <QLabel>
+#include <QPushButton>
+
+namespace tones {
+
+StaffEntry::StaffEntry(app::SpreadsheetConnection& connection, app::Dialogs& dialogs,
+                       app::StaffPictures& staff, TuningSelection& tuning, GripReader& reader,
+                       songs::GripDisplay& display, songs::Navigation& navigation,
+                       QLabel* lblTon, QPushButton* cmdJakDal)
+    : connection_(connection),
+      dialogs_(dialogs),
+      staff_(staff),
+      tuning_(tuning),
+      reader_(reader),
+      display_(display),
+      navigation_(navigation),
+      lblTon_(lblTon),
+      cmdJakDal_(cmdJakDal) {}
+
+void StaffEntry::cmdTahNoty_Click() { WriteStaffNotes(songs::Pull); }
+
+void StaffEntry::cmdTlakNoty_Click() { WriteStaffNotes(songs::Push); }
+
+void StaffEntry::WriteStaffNotes(const QString& direction) {
+    auto& host = *connection_.SpreadsheetApplication;
+    try {
+        host.activateWindow(connection_.SongWorkbookName);
+        songs::SelectGripCell(host);
+        if (!tuning_.SelectSongTuning()) {
+            return;
+        }
+        host.activeCell().range(QStringLiteral("A1:H1")).clearContents();
+        if (!writeNotes()) {
+            return;
+        }
+        songs::SelectGripCell(host);
+        host.activeCell().offset(0, songs::DirectionOffset).setValue(spreadsheet::CellValue(direction));
+        host.activeCell().offset(1, 0).select();
+        lblTon_->setText(QString::number(host.activeCell().row()));
+        const QString next = host.activeCell().offset(0, songs::DirectionOffset).text();
+        if (next == songs::Push) {
+            reader_.cmdReadTlak_Click();
+            app::setBackColour(cmdJakDal_, app::PushColour);
+        } else if (next == songs::Pull) {
+            reader_.cmdReadTah_Click();
+            app::setBackColour(cmdJakDal_, app::PullColour);
+        }
+        songs::SelectGripCell(host);
+        display_.ShowGripText();
+        navigation_.EnableBackward();
+    } catch (const spreadsheet::SpreadsheetError& error) {
+        app::showUnexpectedError(dialogs_, error.number());
+    }
+}
+
+// From the lowest staff position up: each position with a note gives one tone. False when a
+// note cannot be named: the row keeps the tones written so far and gets no direction word.
+bool StaffEntry::writeNotes() {
+    auto& host = *connection_.SpreadsheetApplication;
+    clsNoty noty(dialogs_);
+    for (int top = 7340; top >= 5420; top -= 60) {
+        bool placed = false;
+        for (const app::TwipPicture* note : staff_.picNota) {
+            placed = placed || note->twipTop() == top;
+        }
+        if (!placed) {
+            continue;
+        }
+        const QString name = noty.StaffNoteName(top, staff_);
+        if (name.isEmpty()) {
+            return false;
+        }
+        host.activateWindow(connection_.SongWorkbookName);
+        host.activeCell().setValue(spreadsheet::CellValue(name));
+        host.activeCell().offset(0, 1).select();
+    }
+    return true;
+}
+
+}  // namespace tones
