@@ -46,6 +46,7 @@ void StaffEntry::WriteStaffNotes(const QString& direction) {
         }
         host.activeCell().range(QStringLiteral("A1:H1")).clearContents();
         if (!writeNotes()) {
+            songs::SelectGripCell(host);  // on the row still, for the corrected notes
             return;
         }
         songs::SelectGripCell(host);
