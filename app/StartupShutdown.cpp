@@ -117,7 +117,9 @@ void StartupShutdown::StartSpreadsheet() {
     auto& host = *connection_.SpreadsheetApplication;
     host.setFileChooser(fileChooser_);
     host.setVisible(true);
-    host.openWorkbook(QDir(environment_.programFolder).filePath(QStringLiteral("Vezar.xls")));
+    host.openWorkbook(environment_.tuningDatabase.isEmpty()
+                          ? QDir(environment_.programFolder).filePath(QStringLiteral("Vezar.xls"))
+                          : environment_.tuningDatabase);
     connection_.TuningWorkbookName = host.activeWorkbook().name();
     c_.lblLadeni->setText(host.activeSheet().name());
     FillTuningList();

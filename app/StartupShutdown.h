@@ -24,6 +24,7 @@ struct ProgramEnvironment {
     QString programFolder;
     QString workingFolder;
     QString hostSettingsFile;  // empty: the user's
+    QString tuningDatabase = {};  // empty: Vezar.xls in the program folder
 };
 
 // Start-up: the spreadsheet connection with the tuning database, the tuning list, the stored

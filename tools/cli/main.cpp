@@ -1,12 +1,16 @@
 // mechik-cli: what the program keeps in its workbooks, for players' scripts and for checking.
+#include "ShowCommand.h"
 #include "WorkbookDump.h"
 #include "spreadsheet/SpreadsheetError.h"
 #include "spreadsheet/xls/XlsFile.h"
 
-#include <QCoreApplication>
+#include <QApplication>
+#include <QDir>
 #include <QStringList>
 
 #include <cstdio>
+#include <cstring>
+#include <memory>
 
 namespace {
 
@@ -16,7 +20,8 @@ void printTo(std::FILE* stream, const QString& text) {
 }
 
 int usage() {
-    printTo(stderr, QStringLiteral("Použití: mechik-cli dump SOUBOR.xls\n"));
+    printTo(stderr, QStringLiteral("Použití: mechik-cli dump SOUBOR.xls\n"
+                                   "         mechik-cli show PÍSEŇ.xls ŘÁDEK tlak|tah [--db SOUBOR]\n"));
     return 2;
 }
 
@@ -30,13 +35,58 @@ int dump(const QString& path) {
     }
 }
 
+int show(const QStringList& args) {
+    if (args.size() != 4 && !(args.size() == 6 && args[4] == QStringLiteral("--db"))) {
+        return usage();
+    }
+    bool ok = false;
+    const int row = args[2].toInt(&ok);
+    const QString direction = args[3];
+    if (!ok || row < 1 || row > 65536 ||
+        (direction != QStringLiteral("tlak") && direction != QStringLiteral("tah"))) {
+        return usage();
+    }
+    const QString database = args.size() == 6
+                                 ? args[5]
+                                 : QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("Vezar.xls"));
+    QString output;
+    QString error;
+    const int status = tools::showGrip(args[1], row, direction == QStringLiteral("tlak"), database,
+                                       output, error);
+    if (status != 0) {
+        printTo(stderr, error + u'\n');
+        return status;
+    }
+    printTo(stdout, output);
+    return std::fflush(stdout) == 0 ? 0 : 1;
+}
+
+// Qt's own remarks about the off-screen display are no concern of a script reading stderr.
+void quietQtMessages(QtMsgType type, const QMessageLogContext&, const QString& message) {
+    if (type == QtFatalMsg) {
+        printTo(stderr, message + u'\n');
+    }
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
-    QCoreApplication app(argc, argv);
-    const QStringList args = app.arguments().mid(1);
+    // Showing a grip uses the main window's own code, drawn off screen.
+    const bool showing = argc > 1 && std::strcmp(argv[1], "show") == 0;
+    std::unique_ptr<QCoreApplication> application;
+    if (showing) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        qInstallMessageHandler(quietQtMessages);
+        application = std::make_unique<QApplication>(argc, argv);
+    } else {
+        application = std::make_unique<QCoreApplication>(argc, argv);
+    }
+    const QStringList args = QCoreApplication::arguments().mid(1);
     if (args.size() == 2 && args[0] == QStringLiteral("dump")) {
         return dump(args[1]);
+    }
+    if (showing) {
+        return show(args);
     }
     return usage();
 }
