@@ -1,40 +1,11 @@
 // Opening a 500-grip song as the player does (file chosen, song opened, sound files looked
 // for, grip texts shown) and ending it (saved and closed).
-#include "app/Dialogs.h"
-#include "app/Form1.h"
-#include "app/ProgramSettings.h"
+#include "BenchProgram.h"
+
 #include "songs/SongFiles.h"
-#include "spreadsheet/FileChooser.h"
 #include "spreadsheet/xls/XlsFile.h"
 
-#include <QApplication>
-#include <QDir>
-#include <QFile>
-#include <QTemporaryDir>
-
-#include <benchmark/benchmark.h>
-
 namespace {
-
-class SilentDialogs : public app::Dialogs {
-public:
-    app::MessageAnswer message(const QString&, const QString&, app::MessageIcon,
-                               app::MessageButtons) override {
-        return app::MessageAnswer::Yes;
-    }
-    std::optional<QString> inputText(const QString&, const QString&, const QString&) override {
-        return std::nullopt;
-    }
-};
-
-class FixedChoice : public spreadsheet::FileChooser {
-public:
-    QString path;
-    std::optional<QString> chooseFileToOpen(const QString&, const QString&, const QString&,
-                                            const QString&) override {
-        return path;
-    }
-};
 
 QString writeSong(const QString& folder) {
     using spreadsheet::CellValue;
@@ -54,27 +25,10 @@ QString writeSong(const QString& folder) {
     return path;
 }
 
-struct Program {
-    QTemporaryDir dir;
-    SilentDialogs dialogs;
-    FixedChoice chooser;
-    app::ProgramSettings settings{dir.filePath(QStringLiteral("mechik.ini"))};
-    std::unique_ptr<app::Form1> form;
-
-    Program() {
-        QFile::copy(QStringLiteral(MECHIK_VEZAR), dir.filePath(QStringLiteral("Vezar.xls")));
-        QDir(dir.path()).mkdir(QStringLiteral("K"));
-        chooser.path = writeSong(dir.filePath(QStringLiteral("K")));
-        const app::ProgramEnvironment environment{dir.path(), dir.filePath(QStringLiteral("K")),
-                                                  dir.filePath(QStringLiteral("host.ini"))};
-        form = std::make_unique<app::Form1>(environment, dialogs, settings, &chooser);
-        form->Form_Load();
-        form->show();
-    }
-};
-
 void BM_OpenSong500(benchmark::State& state) {
-    Program program;
+    bench::Program program;
+    program.chooser.path = writeSong(program.environment.workingFolder);
+    program.start();
     for (auto _ : state) {
         program.form->songFiles().cmdEdit_Click();
         state.PauseTiming();
@@ -85,7 +39,9 @@ void BM_OpenSong500(benchmark::State& state) {
 BENCHMARK(BM_OpenSong500)->Unit(benchmark::kMillisecond);
 
 void BM_EndSong500(benchmark::State& state) {
-    Program program;
+    bench::Program program;
+    program.chooser.path = writeSong(program.environment.workingFolder);
+    program.start();
     for (auto _ : state) {
         state.PauseTiming();
         program.form->songFiles().cmdEdit_Click();
@@ -97,13 +53,4 @@ BENCHMARK(BM_EndSong500)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
-int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
-    QApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+int main(int argc, char** argv) { return bench::runBenchmarks(argc, argv); }
