@@ -83,10 +83,10 @@ Form1::Form1(const ProgramEnvironment& environment, Dialogs& dialogs, ProgramSet
         *display_, *reader_);
     recording_ = std::make_unique<keyboard::Recording>(connection_, dialogs, *keyboard_, *tuning_,
                                                        *reader_, *display_, *navigation_,
-                                                       c_.lblTon, c_.cmdJakDal);
+                                                       c_.lblTon);
     staffEntry_ = std::make_unique<tones::StaffEntry>(connection_, dialogs, *staff_, *tuning_,
                                                       *reader_, *display_, *navigation_,
-                                                      c_.lblTon, c_.cmdJakDal);
+                                                      c_.lblTon);
     SongControlsOff(c_, menu_);
     wire();
     wireSongs();

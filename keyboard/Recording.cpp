@@ -27,7 +27,7 @@ constexpr int MaxButtonsPerHand = 7;
 Recording::Recording(app::SpreadsheetConnection& connection, app::Dialogs& dialogs,
                      Keyboard& keyboard, tones::TuningSelection& tuning,
                      tones::GripReader& reader, songs::GripDisplay& display,
-                     songs::Navigation& navigation, QLabel* lblTon, QPushButton* cmdJakDal)
+                     songs::Navigation& navigation, QLabel* lblTon)
     : connection_(connection),
       dialogs_(dialogs),
       keyboard_(keyboard),
@@ -35,8 +35,7 @@ Recording::Recording(app::SpreadsheetConnection& connection, app::Dialogs& dialo
       reader_(reader),
       display_(display),
       navigation_(navigation),
-      lblTon_(lblTon),
-      cmdJakDal_(cmdJakDal) {}
+      lblTon_(lblTon) {}
 
 void Recording::cmdTlak_Click() {
     RecordPush = true;
@@ -107,14 +106,7 @@ void Recording::RecordGrip() {
 
 void Recording::showNextGrip() {
     auto& host = *connection_.SpreadsheetApplication;
-    const QString direction = host.activeCell().offset(0, songs::DirectionOffset).text();
-    if (direction == songs::Push) {
-        reader_.cmdReadTlak_Click();
-        app::setBackColour(cmdJakDal_, app::PushColour);
-    } else if (direction == songs::Pull) {
-        reader_.cmdReadTah_Click();
-        app::setBackColour(cmdJakDal_, app::PullColour);
-    }
+    reader_.showByItsDirection();
     songs::SelectGripCell(host);
     display_.ShowGripText();
     navigation_.EnableBackward();

@@ -31,8 +31,7 @@ class Recording {
 public:
     Recording(app::SpreadsheetConnection& connection, app::Dialogs& dialogs, Keyboard& keyboard,
               tones::TuningSelection& tuning, tones::GripReader& reader,
-              songs::GripDisplay& display, songs::Navigation& navigation, QLabel* lblTon,
-              QPushButton* cmdJakDal);
+              songs::GripDisplay& display, songs::Navigation& navigation, QLabel* lblTon);
 
     void cmdTlak_Click();
     void cmdTah_Click();
@@ -58,7 +57,6 @@ private:
     songs::GripDisplay& display_;
     songs::Navigation& navigation_;
     QLabel* lblTon_;
-    QPushButton* cmdJakDal_;
     bool RecordPush = true;
 };
 

@@ -69,6 +69,22 @@ void GripReader::read(Bellows bellows) {
     }
 }
 
+bool GripReader::showByItsDirection() {
+    auto& host = *connection_.SpreadsheetApplication;
+    const QString direction = host.activeCell().offset(0, songs::DirectionOffset).text();
+    if (direction == songs::Push) {
+        cmdReadTlak_Click();
+        app::setBackColour(cmdJakDal_, app::PushColour);
+        return true;
+    }
+    if (direction == songs::Pull) {
+        cmdReadTah_Click();
+        app::setBackColour(cmdJakDal_, app::PullColour);
+        return true;
+    }
+    return false;
+}
+
 void GripReader::readTreble(Bellows bellows) {
     display_.ReleaseTreble();
     display_.ReleaseBass();

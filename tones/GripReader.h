@@ -39,6 +39,10 @@ public:
     void ReadBassTah() { readBass(Bellows::Pull); }
     void ReadBassTlak() { readBass(Bellows::Push); }
 
+    // Shows the current row as its own direction word says and colours the step button by it;
+    // false, changing nothing, for a row without a direction word.
+    bool showByItsDirection();
+
 private:
     void read(Bellows bellows);
     void readTreble(Bellows bellows);

@@ -21,7 +21,7 @@ namespace tones {
 StaffEntry::StaffEntry(app::SpreadsheetConnection& connection, app::Dialogs& dialogs,
                        app::StaffPictures& staff, TuningSelection& tuning, GripReader& reader,
                        songs::GripDisplay& display, songs::Navigation& navigation,
-                       QLabel* lblTon, QPushButton* cmdJakDal)
+                       QLabel* lblTon)
     : connection_(connection),
       dialogs_(dialogs),
       staff_(staff),
@@ -29,8 +29,7 @@ StaffEntry::StaffEntry(app::SpreadsheetConnection& connection, app::Dialogs& dia
       reader_(reader),
       display_(display),
       navigation_(navigation),
-      lblTon_(lblTon),
-      cmdJakDal_(cmdJakDal) {}
+      lblTon_(lblTon) {}
 
 void StaffEntry::cmdTahNoty_Click() { WriteStaffNotes(songs::Pull); }
 
@@ -53,14 +52,7 @@ void StaffEntry::WriteStaffNotes(const QString& direction) {
         host.activeCell().offset(0, songs::DirectionOffset).setValue(spreadsheet::CellValue(direction));
         host.activeCell().offset(1, 0).select();
         lblTon_->setText(QString::number(host.activeCell().row()));
-        const QString next = host.activeCell().offset(0, songs::DirectionOffset).text();
-        if (next == songs::Push) {
-            reader_.cmdReadTlak_Click();
-            app::setBackColour(cmdJakDal_, app::PushColour);
-        } else if (next == songs::Pull) {
-            reader_.cmdReadTah_Click();
-            app::setBackColour(cmdJakDal_, app::PullColour);
-        }
+        reader_.showByItsDirection();
         songs::SelectGripCell(host);
         display_.ShowGripText();
         navigation_.EnableBackward();

@@ -26,8 +26,7 @@ class StaffEntry {
 public:
     StaffEntry(app::SpreadsheetConnection& connection, app::Dialogs& dialogs,
                app::StaffPictures& staff, TuningSelection& tuning, GripReader& reader,
-               songs::GripDisplay& display, songs::Navigation& navigation, QLabel* lblTon,
-               QPushButton* cmdJakDal);
+               songs::GripDisplay& display, songs::Navigation& navigation, QLabel* lblTon);
 
     void cmdTahNoty_Click();
     void cmdTlakNoty_Click();
@@ -44,7 +43,6 @@ private:
     songs::GripDisplay& display_;
     songs::Navigation& navigation_;
     QLabel* lblTon_;
-    QPushButton* cmdJakDal_;
 };
 
 }  // namespace tones

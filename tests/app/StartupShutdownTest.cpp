@@ -1,6 +1,7 @@
 // Start-up and shutdown as a player meets them: the tuning list, the stored choices, the
 // messages for bad stored values, and what happens to an open song at the end.
 #include "support/ProgramFixture.h"
+#include "support/TestFiles.h"
 
 #include "app/Contact.h"
 #include "keyboard/KeyboardModels.h"
@@ -11,8 +12,6 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include <csignal>
-#include <sys/resource.h>
 
 using app::MessageAnswer;
 using app::MessageButtons;
@@ -267,14 +266,8 @@ TEST_F(Shutdown, ASongThatCannotBeSavedKeepsTheProgramOpen) {
     const QString song = openSong();
     host().activeWorkbook().save();
     host().range(QStringLiteral("B1")).setValue(CellValue(QStringLiteral("d1,")));
-    std::signal(SIGXFSZ, SIG_IGN);
-    rlimit saved{};
-    getrlimit(RLIMIT_FSIZE, &saved);
-    rlimit small = saved;
-    small.rlim_cur = 1024;
-    setrlimit(RLIMIT_FSIZE, &small);
-    const bool closed = form->close();
-    setrlimit(RLIMIT_FSIZE, &saved);
+    bool closed = true;
+    testing_support::withFullDisk([&] { closed = form->close(); });
     EXPECT_FALSE(closed);
     EXPECT_TRUE(form->isVisible());
     ASSERT_EQ(dialogs.messages.size(), 1u);

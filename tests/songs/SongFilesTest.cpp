@@ -12,8 +12,6 @@
 #include <QPushButton>
 #include <QSlider>
 
-#include <csignal>
-#include <sys/resource.h>
 
 using app::MessageAnswer;
 using app::MessageButtons;
@@ -274,14 +272,7 @@ TEST_F(SongFiles, ASongThatCannotBeSavedStaysOpen) {
     newSong(QStringLiteral("Polka"));
     host().range(QStringLiteral("B1")).setValue(CellValue(QStringLiteral("c1,")));
     dialogs.messages.clear();
-    std::signal(SIGXFSZ, SIG_IGN);
-    rlimit saved{};
-    getrlimit(RLIMIT_FSIZE, &saved);
-    rlimit small = saved;
-    small.rlim_cur = 1024;
-    setrlimit(RLIMIT_FSIZE, &small);
-    files().cmdEndEdit_Click();
-    setrlimit(RLIMIT_FSIZE, &saved);
+    testing_support::withFullDisk([&] { files().cmdEndEdit_Click(); });
     ASSERT_EQ(dialogs.messages.size(), 1u);
     EXPECT_EQ(dialogs.messages[0].title, QStringLiteral("Píseň nelze uložit."));
     EXPECT_TRUE(dialogs.messages[0].text.endsWith(

@@ -1,13 +1,12 @@
 // The tuning of the song made current before a lookup, and the tuning picked in the list.
 #include "support/ProgramFixture.h"
+#include "support/TestFiles.h"
 
 #include "tones/TuningSelection.h"
 
 #include <QComboBox>
 #include <QLabel>
 
-#include <csignal>
-#include <sys/resource.h>
 
 using app::MessageIcon;
 using testing_support::ScriptedDialogs;
@@ -66,14 +65,7 @@ TEST_F(Tunings, APickedTuningIsTheCurrentOneAtTheNextStart) {
 
 // A program folder the user may not write (or a full disk): the pick still holds for the run.
 TEST_F(Tunings, ADatabaseThatCannotBeSavedKeepsThePickForThisRunAndSaysSo) {
-    std::signal(SIGXFSZ, SIG_IGN);
-    rlimit saved{};
-    getrlimit(RLIMIT_FSIZE, &saved);
-    rlimit small = saved;
-    small.rlim_cur = 1024;
-    setrlimit(RLIMIT_FSIZE, &small);
-    form->tuning().Combo1_Click(QStringLiteral("F-B-Es"));
-    setrlimit(RLIMIT_FSIZE, &saved);
+    testing_support::withFullDisk([&] { form->tuning().Combo1_Click(QStringLiteral("F-B-Es")); });
     ASSERT_EQ(dialogs.messages.size(), 1u);
     EXPECT_EQ(dialogs.messages[0].title, QStringLiteral("Ladění nelze uložit."));
     EXPECT_EQ(dialogs.messages[0].icon, MessageIcon::Exclamation);

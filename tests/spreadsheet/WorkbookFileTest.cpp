@@ -7,8 +7,6 @@
 #include <QFileInfo>
 
 #ifndef _WIN32
-#include <csignal>
-#include <sys/resource.h>
 #include <unistd.h>
 #endif
 
@@ -146,14 +144,8 @@ TEST(WorkbookFile, AFailedSaveLeavesTheFileOnDiskAsItWasAndSaysWhy) {
     const QByteArray before = readBytes(path);
     app.range(QStringLiteral("B1")).setValue(CellValue(QStringLiteral("d1,")));
 
-    std::signal(SIGXFSZ, SIG_IGN);
-    rlimit saved{};
-    getrlimit(RLIMIT_FSIZE, &saved);
-    rlimit small = saved;
-    small.rlim_cur = 1024;
-    setrlimit(RLIMIT_FSIZE, &small);
-    const QString message = errorTextOf([&] { book.save(); });
-    setrlimit(RLIMIT_FSIZE, &saved);
+    QString message;
+    testing_support::withFullDisk([&] { message = errorTextOf([&] { book.save(); }); });
 
     EXPECT_TRUE(message.startsWith(QStringLiteral("Soubor ") + QDir::toNativeSeparators(path) +
                                    QStringLiteral(" nelze uložit:")))

@@ -4,6 +4,13 @@
 
 #include <QFile>
 
+#include <gtest/gtest.h>
+
+#ifndef _WIN32
+#include <csignal>
+#include <sys/resource.h>
+#endif
+
 #include <cstring>
 #include <stdexcept>
 
@@ -93,6 +100,22 @@ Body& Body::utf16(const QString& text) {
 Body& Body::raw(std::initializer_list<std::uint8_t> more) {
     bytes.insert(bytes.end(), more.begin(), more.end());
     return *this;
+}
+
+void withFullDisk(const std::function<void()>& action) {
+#ifdef _WIN32
+    (void)action;
+    GTEST_SKIP() << "no file-size limit on this system";
+#else
+    std::signal(SIGXFSZ, SIG_IGN);
+    rlimit saved{};
+    getrlimit(RLIMIT_FSIZE, &saved);
+    rlimit small = saved;
+    small.rlim_cur = 1024;
+    setrlimit(RLIMIT_FSIZE, &small);
+    action();
+    setrlimit(RLIMIT_FSIZE, &saved);
+#endif
 }
 
 QByteArray xlsFileWithStream(const std::vector<std::uint8_t>& stream, const char* streamName) {

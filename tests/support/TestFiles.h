@@ -8,6 +8,7 @@
 #include <QTemporaryDir>
 
 #include <cstdint>
+#include <functional>
 #include <initializer_list>
 #include <vector>
 
@@ -44,6 +45,10 @@ struct Body {
     Body& raw(std::initializer_list<std::uint8_t> more);
     operator const std::vector<std::uint8_t>&() const { return bytes; }  // NOLINT
 };
+
+// Runs `action` while no file may grow past 1 KiB, as on a full disk: every save of a
+// workbook fails half-way. Works for root too, unlike a read-only folder.
+void withFullDisk(const std::function<void()>& action);
 
 // The stream inside an OLE2 container, as an .xls file's bytes.
 QByteArray xlsFileWithStream(const std::vector<std::uint8_t>& stream,
