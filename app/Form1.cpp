@@ -1,6 +1,7 @@
 #include "Form1.h"
 
 #include "Dialogs.h"
+#include "SheetWindow.h"
 #include "SongControls.h"
 #include "StaffPictures.h"
 #include "Twips.h"
@@ -209,7 +210,14 @@ void Form1::wireGrips() {
     click(c_.cmdTahNoty, [&entry] { entry.cmdTahNoty_Click(); });
 }
 
-bool Form1::Form_Load() { return startup_->Form_Load(); }
+bool Form1::Form_Load() {
+    if (!startup_->Form_Load()) {
+        return false;
+    }
+    sheetWindow_ = std::make_unique<SheetWindow>(*connection_.SpreadsheetApplication);
+    connect(menu_.mnuTabulka, &QAction::triggered, sheetWindow_.get(), &SheetWindow::bringToFront);
+    return true;
+}
 
 void Form1::mnuKonec_Click() {
     if (dialogs_.message(QStringLiteral("Konec programu !"),

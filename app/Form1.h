@@ -33,6 +33,7 @@ namespace app {
 
 class Dialogs;
 class ProgramSettings;
+class SheetWindow;
 class StaffPictures;
 
 // The main window: builds its controls, keyboard, staff and menu from the design's tables and
@@ -59,6 +60,7 @@ public:
     songs::Navigation& navigation() { return *navigation_; }
     keyboard::Recording& recording() { return *recording_; }
     tones::StaffEntry& staffEntry() { return *staffEntry_; }
+    SheetWindow* sheetWindow() { return sheetWindow_.get(); }
 
 protected:
     void closeEvent(QCloseEvent* event) override;  // Form_Unload
@@ -85,6 +87,8 @@ private:
     std::unique_ptr<songs::Navigation> navigation_;
     std::unique_ptr<keyboard::Recording> recording_;
     std::unique_ptr<tones::StaffEntry> staffEntry_;
+    // Not a child: under the topmost main window it would stay in front of it.
+    std::unique_ptr<SheetWindow> sheetWindow_;
     bool unloaded_ = false;
 };
 

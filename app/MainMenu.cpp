@@ -41,6 +41,8 @@ MenuActions buildMainMenu(QMenuBar* bar) {
 
     a.mnuUpravy = menu(bar, bar, "mnuUpravy", "Úpravy");
     a.mnuKonverze = item(a.mnuUpravy, "mnuKonverze", "Konverze", "Ctrl+K");
+    // The workbooks themselves, where players type lyrics and correct cells.
+    a.mnuTabulka = item(a.mnuUpravy, "mnuTabulka", "Tabulka");
     a.mnuUpravy->addSeparator();
     a.mnuUvolnitBasy = item(a.mnuUpravy, "mnuUvolnitBasy", "Uvolnit basy", "Ctrl+B");
     a.mnuUvolnitDiskant = item(a.mnuUpravy, "mnuUvolnitDiskant", "Uvolnit diskant");

@@ -18,6 +18,7 @@ struct MenuActions {
     QAction* mnuKonec;
     QMenu* mnuUpravy;
     QAction* mnuKonverze;
+    QAction* mnuTabulka;
     QAction* mnuUvolnitBasy;
     QAction* mnuUvolnitDiskant;
     QAction* mnuUvolnitKnofliky;

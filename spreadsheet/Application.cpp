@@ -23,7 +23,40 @@ namespace {
 
 Application::Application(HostSettings settings) : settings_(std::move(settings)) {}
 
-Application::~Application() = default;
+Application::~Application() {
+    // Observers unregister themselves from the notification, so walk a copy.
+    const auto observers = observers_;
+    for (HostObserver* observer : observers) {
+        observer->hostDestroyed();
+    }
+}
+
+void Application::addObserver(HostObserver* observer) {
+    if (observer && std::find(observers_.begin(), observers_.end(), observer) == observers_.end()) {
+        observers_.push_back(observer);
+    }
+}
+
+void Application::removeObserver(HostObserver* observer) { std::erase(observers_, observer); }
+
+// By index, so that an observer removing itself while being told does no harm.
+void Application::notifyWorkbooksChanged() const {
+    for (size_t i = 0; i < observers_.size(); ++i) {
+        observers_[i]->workbooksChanged();
+    }
+}
+
+void Application::notifyCellsChanged(const Sheet& sheet) const {
+    for (size_t i = 0; i < observers_.size(); ++i) {
+        observers_[i]->cellsChanged(sheet);
+    }
+}
+
+void Application::notifySelectionChanged(const Sheet& sheet) const {
+    for (size_t i = 0; i < observers_.size(); ++i) {
+        observers_[i]->selectionChanged(sheet);
+    }
+}
 
 void Application::ensureRunning() const {
     if (!running_) {
@@ -45,12 +78,19 @@ bool Application::visible() const {
 void Application::setVisible(bool visible) {
     ensureRunning();
     visible_ = visible;
+    for (size_t i = 0; i < observers_.size(); ++i) {
+        observers_[i]->visibilityChanged(visible);
+    }
 }
 
 void Application::quit() {
     ensureRunning();
     windows_.clear();
     running_ = false;
+    for (size_t i = 0; i < observers_.size(); ++i) {
+        observers_[i]->visibilityChanged(false);
+    }
+    notifyWorkbooksChanged();
 }
 
 std::optional<QString> Application::getOpenFilename(const QString& fileFilter,
@@ -109,6 +149,7 @@ WorkbookRef Application::openWorkbook(const QString& filename) {
     }
     auto workbook = std::make_shared<Workbook>(*this, name, path, xls::readXlsFile(path));
     windows_.insert(windows_.begin(), workbook);
+    notifyWorkbooksChanged();
     return WorkbookRef(workbook);
 }
 
@@ -122,6 +163,7 @@ WorkbookRef Application::addWorkbook() {
     data.sheets.push_back(std::make_shared<Sheet>(QStringLiteral("List1")));
     auto workbook = std::make_shared<Workbook>(*this, name, QString(), std::move(data));
     windows_.insert(windows_.begin(), workbook);
+    notifyWorkbooksChanged();
     return WorkbookRef(workbook);
 }
 
@@ -176,12 +218,14 @@ void Application::activate(Workbook& workbook) {
                                  [&workbook](const auto& w) { return w.get() == &workbook; });
     if (it != windows_.end()) {
         std::rotate(windows_.begin(), it, it + 1);
+        notifyWorkbooksChanged();
     }
 }
 
 void Application::close(Workbook& workbook) {
     // The next window in line becomes active, as when a spreadsheet window is closed.
     std::erase_if(windows_, [&workbook](const auto& w) { return w.get() == &workbook; });
+    notifyWorkbooksChanged();
 }
 
 bool Application::isNameTakenByOther(const QString& windowName, const Workbook& except) const {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "HostObserver.h"
 #include "HostSettings.h"
 #include "Range.h"
 #include "SheetRef.h"
@@ -64,6 +65,16 @@ public:
     // The same, but a file that exists under the name as given is taken as it is.
     QString resolveExistingPath(const QString& filename) const;
     bool isNameTakenByOther(const QString& windowName, const Workbook& except) const;
+    // The open workbooks, the active one first; empty after quit(). For views of the host.
+    const std::vector<std::shared_ptr<Workbook>>& windows() const { return windows_; }
+
+    // Views that follow the host; not owned. Each is told hostDestroyed() when the host goes.
+    void addObserver(HostObserver* observer);
+    void removeObserver(HostObserver* observer);
+    // The handles report their changes through these.
+    void notifyWorkbooksChanged() const;
+    void notifyCellsChanged(const Sheet& sheet) const;
+    void notifySelectionChanged(const Sheet& sheet) const;
 
 private:
     void ensureRunning() const;
@@ -76,6 +87,7 @@ private:
     int newWorkbookCounter_ = 0;
     FileChooser* fileChooser_ = nullptr;
     std::vector<std::shared_ptr<Workbook>> windows_;  // front = the active workbook
+    std::vector<HostObserver*> observers_;
 };
 
 }  // namespace spreadsheet

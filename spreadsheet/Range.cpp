@@ -56,9 +56,14 @@ void Range::setValue(const CellValue& value) const {
             sheet->setValue({r, c}, value);
         }
     }
+    sheet->workbook()->application().notifyCellsChanged(*sheet);
 }
 
-void Range::clearContents() const { lockedSheet()->clear(rect_); }
+void Range::clearContents() const {
+    const auto sheet = lockedSheet();
+    sheet->clear(rect_);
+    sheet->workbook()->application().notifyCellsChanged(*sheet);
+}
 
 std::shared_ptr<Sheet> Range::activeSheetOrThrow() const {
     auto sheet = lockedSheet();
@@ -73,7 +78,11 @@ std::shared_ptr<Sheet> Range::activeSheetOrThrow() const {
     return sheet;
 }
 
-void Range::select() const { activeSheetOrThrow()->setSelection(rect_, rect_.first); }
+void Range::select() const {
+    const auto sheet = activeSheetOrThrow();
+    sheet->setSelection(rect_, rect_.first);
+    sheet->workbook()->application().notifySelectionChanged(*sheet);
+}
 
 void Range::activate() const {
     const auto sheet = activeSheetOrThrow();
@@ -82,6 +91,7 @@ void Range::activate() const {
     } else {
         sheet->setSelection(rect_, rect_.first);
     }
+    sheet->workbook()->application().notifySelectionChanged(*sheet);
 }
 
 Range Range::shifted(int rows, int columns, const CellRect& base) const {

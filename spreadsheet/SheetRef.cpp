@@ -20,6 +20,7 @@ QString SheetRef::name() const { return lockedSheet()->name(); }
 void SheetRef::setName(const QString& name) const {
     const auto sheet = lockedSheet();
     sheet->workbook()->renameSheet(*sheet, name);
+    sheet->workbook()->application().notifyWorkbooksChanged();
 }
 
 int SheetRef::index() const {
@@ -43,6 +44,7 @@ void SheetRef::select() const {
                 .arg(sheet->name(), workbook->name()));
     }
     workbook->setActiveSheet(*sheet);
+    workbook->application().notifyWorkbooksChanged();
 }
 
 Range SheetRef::range(const QString& address) const {

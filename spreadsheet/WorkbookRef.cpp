@@ -73,6 +73,7 @@ void WorkbookRef::saveAs(const QString& filename, const SaveAsOptions& options) 
                 .arg(windowName));
     }
     workbook->writeTo(path);
+    application.notifyWorkbooksChanged();
 }
 
 void WorkbookRef::save() const {

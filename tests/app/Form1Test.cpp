@@ -1,6 +1,7 @@
 // The main window as designed: controls, menu, keyboard, staff, and how it looks.
 #include "support/ProgramFixture.h"
 
+#include "app/SheetWindow.h"
 #include "app/StaffPictures.h"
 #include "app/TwipPicture.h"
 #include "app/VbColour.h"
@@ -64,7 +65,7 @@ TEST_F(MainWindow, CaptionTopmostAndTheMenuAsDesigned) {
               (QStringList{"Nová píseň [Ctrl+N]", "Otevřít [Ctrl+O]", "Konec písničky [Ctrl+X]", "-",
                            "Změna implicitní cesty pro Excel", "-", "Konec"}));
     EXPECT_EQ(menuItems(menu().mnuUpravy),
-              (QStringList{"Konverze [Ctrl+K]", "-", "Uvolnit basy [Ctrl+B]", "Uvolnit diskant",
+              (QStringList{"Konverze [Ctrl+K]", "Tabulka", "-", "Uvolnit basy [Ctrl+B]", "Uvolnit diskant",
                            "Uvolnit oboje [Ctrl+U]", "Uvolnit noty", "Uvolnit půltóny",
                            "Uvolnit vše [Ctrl+A]", "-", "Typ knoflovky {Dvouřadovka|Model Club}",
                            "-", "Základní značení", "Značení Trizonia 56"}));
@@ -215,4 +216,17 @@ TEST_F(MainWindow, DraggingWithTheMouseMovesThePictureUntilReleased) {
     QTest::mouseRelease(note, Qt::LeftButton, {}, note->mapFromParent(QPoint(3450 / 15 + 3, 6800 / 15 + 2)));
     EXPECT_EQ(note->twipLeft(), 3450);
     EXPECT_EQ(note->twipTop(), 6800);
+}
+
+TEST_F(MainWindow, TabulkaBringsTheSheetWindowBack) {
+    ASSERT_TRUE(form->sheetWindow());
+    EXPECT_TRUE(form->sheetWindow()->isVisible());  // start-up shows the host
+    form->sheetWindow()->close();
+    EXPECT_FALSE(form->sheetWindow()->isVisible());
+    EXPECT_FALSE(host().visible());
+    EXPECT_EQ(host().workbookCount(), 1);
+    menu().mnuTabulka->trigger();
+    EXPECT_TRUE(form->sheetWindow()->isVisible());
+    EXPECT_TRUE(host().visible());
+    EXPECT_FALSE(form->sheetWindow()->windowFlags() & Qt::WindowStaysOnTopHint);
 }

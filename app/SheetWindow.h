@@ -1,0 +1,93 @@
+#pragma once
+
+#include "spreadsheet/HostObserver.h"
+
+#include <QWidget>
+
+#include <memory>
+#include <vector>
+
+class QTabWidget;
+class QTableView;
+
+namespace spreadsheet {
+class Application;
+class Sheet;
+class Workbook;
+}  // namespace spreadsheet
+
+namespace app {
+
+class SheetModel;
+class SheetView;
+
+// The embedded spreadsheet host made visible, as the players knew the spreadsheet application
+// beside the program: one tab per open workbook, inside it one grid per sheet. It follows the
+// host (shown while the host is Visible, the active workbook, sheet and cell current) and
+// works it as a spreadsheet's window does: clicking a cell activates its workbook, sheet and
+// cell, typing into a cell sets it, closing the window only makes the host invisible.
+//
+// The host tells it of every change, thousands of times while the program converts a song;
+// it only notes what is out of date and catches up once the event loop runs.
+class SheetWindow : public QWidget, private spreadsheet::HostObserver {
+public:
+    explicit SheetWindow(spreadsheet::Application& host, QWidget* parent = nullptr);
+    ~SheetWindow() override;
+
+    // The menu item "Tabulka": makes the host visible and brings the window to the front.
+    void bringToFront();
+
+    QTabWidget* workbookTabs() const { return workbookTabs_; }
+    // The grid of a sheet, by window name and sheet name; null when not shown.
+    QTableView* sheetView(const QString& workbookName, const QString& sheetName) const;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    struct SheetPage {
+        std::weak_ptr<spreadsheet::Sheet> sheet;
+        SheetModel* model;
+        SheetView* view;
+    };
+    struct WorkbookPage {
+        std::weak_ptr<spreadsheet::Workbook> workbook;
+        QTabWidget* sheetTabs;
+        std::vector<SheetPage> sheets;
+    };
+
+    // spreadsheet::HostObserver
+    void visibilityChanged(bool visible) override;
+    void workbooksChanged() override;
+    void cellsChanged(const spreadsheet::Sheet& sheet) override;
+    void selectionChanged(const spreadsheet::Sheet& sheet) override;
+    void hostDestroyed() override;
+
+    void scheduleRefresh();
+    void refresh();  // brings the window up to date with the host
+    bool hostRunning() const;
+    void syncWorkbooks();
+    void syncSheets(WorkbookPage& page, const spreadsheet::Workbook& workbook);
+    void addSheetPage(WorkbookPage& page, const std::shared_ptr<spreadsheet::Sheet>& sheet);
+    void syncCurrentTabs();
+    void syncSelection(const SheetPage& page);
+
+    // From the window to the host
+    void workbookTabChosen(int index);
+    void sheetTabChosen(const WorkbookPage& page, int index);
+    void cellsChosen(const WorkbookPage& workbookPage, const SheetPage& page);
+    void clearChosenCells(const SheetPage& page);
+    const WorkbookPage* pageOf(const QTabWidget* sheetTabs) const;
+
+    spreadsheet::Application* host_;  // null once the host is destroyed
+    QTabWidget* workbookTabs_;
+    std::vector<std::unique_ptr<WorkbookPage>> pages_;  // in tab order
+
+    bool refreshScheduled_ = false;
+    bool workbooksDirty_ = true;
+    bool selectionDirty_ = true;
+    std::vector<const spreadsheet::Sheet*> dirtyCells_;  // compared, never dereferenced
+    bool syncing_ = false;  // the window itself is changing tabs and cursor: not the user
+};
+
+}  // namespace app
