@@ -10,6 +10,7 @@
 #include "keyboard/Keyboard.h"
 #include "keyboard/KeyboardGeometry.h"
 #include "keyboard/KeyboardModels.h"
+#include "conversion/frmKonverze.h"
 #include "keyboard/Recording.h"
 #include "songs/GripDisplay.h"
 #include "songs/Navigation.h"
@@ -187,6 +188,8 @@ void Form1::wireSongs() {
 }
 
 void Form1::wireGrips() {
+    connect(menu_.mnuKonverze, &QAction::triggered, this,
+            [this] { conversion::mnuKonverze_Click(connection_, dialogs_, *this); });
     auto click = [this](QPushButton* button, auto handler) {
         connect(button, &QPushButton::clicked, this, handler);
     };

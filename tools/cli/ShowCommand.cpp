@@ -1,5 +1,7 @@
 #include "ShowCommand.h"
 
+#include "RecordedDialogs.h"
+
 #include "app/Dialogs.h"
 #include "app/Form1.h"
 #include "app/ProgramSettings.h"
@@ -17,23 +19,6 @@
 namespace tools {
 
 namespace {
-
-// Collects what the window would have said; questions are answered "no".
-class RecordedDialogs : public app::Dialogs {
-public:
-    std::vector<std::pair<QString, QString>> shown;
-    QString firstText;
-
-    app::MessageAnswer message(const QString& title, const QString& text, app::MessageIcon,
-                               app::MessageButtons buttons) override {
-        shown.emplace_back(title.isEmpty() ? app::ProgramTitle : title, text);
-        return buttons == app::MessageButtons::YesNo ? app::MessageAnswer::No
-                                                     : app::MessageAnswer::Ok;
-    }
-    std::optional<QString> inputText(const QString&, const QString&, const QString&) override {
-        return std::nullopt;
-    }
-};
 
 QString escapeLineBreaks(QString text) {
     return text.replace(u'\r', QStringLiteral("\\r")).replace(u'\n', QStringLiteral("\\n"));

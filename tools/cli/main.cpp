@@ -1,6 +1,8 @@
 // mechik-cli: what the program keeps in its workbooks, for players' scripts and for checking.
+#include "ConvertCommand.h"
 #include "ShowCommand.h"
 #include "WorkbookDump.h"
+#include "app/ProgramPaths.h"
 #include "spreadsheet/SpreadsheetError.h"
 #include "spreadsheet/xls/XlsFile.h"
 
@@ -21,7 +23,9 @@ void printTo(std::FILE* stream, const QString& text) {
 
 int usage() {
     printTo(stderr, QStringLiteral("Použití: mechik-cli dump SOUBOR.xls\n"
-                                   "         mechik-cli show PÍSEŇ.xls ŘÁDEK tlak|tah [--db SOUBOR]\n"));
+                                   "         mechik-cli show PÍSEŇ.xls ŘÁDEK tlak|tah [--db SOUBOR]\n"
+                                   "         mechik-cli convert PÍSEŇ.xls LADĚNÍ [--db SOUBOR] "
+                                   "[--out SLOŽKA] [--force]\n"));
     return 2;
 }
 
@@ -35,6 +39,10 @@ int dump(const QString& path) {
     }
 }
 
+QString defaultDatabase() {
+    return QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("Vezar.xls"));
+}
+
 int show(const QStringList& args) {
     if (args.size() != 4 && !(args.size() == 6 && args[4] == QStringLiteral("--db"))) {
         return usage();
@@ -46,9 +54,7 @@ int show(const QStringList& args) {
         (direction != QStringLiteral("tlak") && direction != QStringLiteral("tah"))) {
         return usage();
     }
-    const QString database = args.size() == 6
-                                 ? args[5]
-                                 : QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("Vezar.xls"));
+    const QString database = args.size() == 6 ? args[5] : defaultDatabase();
     QString output;
     QString error;
     const int status = tools::showGrip(args[1], row, direction == QStringLiteral("tlak"), database,
@@ -68,11 +74,41 @@ void quietQtMessages(QtMsgType type, const QMessageLogContext&, const QString& m
     }
 }
 
+int convert(const QStringList& args) {
+    if (args.size() < 3) {
+        return usage();
+    }
+    QString database = defaultDatabase();
+    QString out = app::defaultWorkingFolder();
+    bool force = false;
+    for (int i = 3; i < args.size(); ++i) {
+        if (args[i] == QStringLiteral("--force")) {
+            force = true;
+        } else if (args[i] == QStringLiteral("--db") && i + 1 < args.size()) {
+            database = args[++i];
+        } else if (args[i] == QStringLiteral("--out") && i + 1 < args.size()) {
+            out = args[++i];
+        } else {
+            return usage();
+        }
+    }
+    QString output;
+    QString error;
+    const int status = tools::convertSong(args[1], args[2], database, out, force, output, error);
+    if (status != 0) {
+        printTo(stderr, error + u'\n');
+        return status;
+    }
+    printTo(stdout, output + u'\n');
+    return std::fflush(stdout) == 0 ? 0 : 1;
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
     // Showing a grip uses the main window's own code, drawn off screen.
-    const bool showing = argc > 1 && std::strcmp(argv[1], "show") == 0;
+    const bool showing =
+        argc > 1 && (std::strcmp(argv[1], "show") == 0 || std::strcmp(argv[1], "convert") == 0);
     std::unique_ptr<QCoreApplication> application;
     if (showing) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -85,8 +121,11 @@ int main(int argc, char* argv[]) {
     if (args.size() == 2 && args[0] == QStringLiteral("dump")) {
         return dump(args[1]);
     }
-    if (showing) {
+    if (showing && args[0] == QStringLiteral("show")) {
         return show(args);
+    }
+    if (showing) {
+        return convert(args);
     }
     return usage();
 }

@@ -1,0 +1,212 @@
+#include "frmKonverze.h"
+
+#include "ConversionRun.h"
+#include "app/CaptionButton.h"
+#include "app/CommonMessages.h"
+#include "app/Contact.h"
+#include "app/SpreadsheetConnection.h"
+#include "app/Twips.h"
+#include "spreadsheet/SpreadsheetError.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QLabel>
+#include <QPushButton>
+
+namespace conversion {
+
+namespace {
+
+template <typename T>
+T* place(T* widget, const char* name, int left, int top, int width, int height) {
+    widget->setObjectName(QString::fromLatin1(name));
+    widget->setGeometry(app::twipRect(left, top, width, height));
+    return widget;
+}
+
+}  // namespace
+
+frmKonverze::frmKonverze(app::SpreadsheetConnection& connection, app::Dialogs& dialogs,
+                         QWidget& mainWindow)
+    : connection_(connection), dialogs_(dialogs), mainWindow_(mainWindow) {
+    setWindowTitle(QStringLiteral("Konverze ladění."));
+    setWindowFlag(Qt::WindowStaysOnTopHint);
+    setAttribute(Qt::WA_DeleteOnClose);
+    setFixedSize(app::twipsToPixels(7470), app::twipsToPixels(1680));
+    // lblKonec and cmdKonec lie under the controls they replace: created first.
+    lblKonec = place(new QLabel(QStringLiteral("Konverzi aktuálního souboru bohužel nelze "
+                                               "provést. Zkuste jinou korektně zapsanou skladbu !"),
+                                this),
+                     "lblKonec", 360, 240, 6975, 255);
+    cmdKonec = place(new app::CaptionButton(QStringLiteral("Konec"), this), "cmdKonec", 3120,
+                     1200, 1215, 255);
+    cmdVyberPisen = place(new app::CaptionButton(QStringLiteral("Zde vyberte zdrojovou písničku."),
+                                                 this),
+                          "cmdVyberPisen", 120, 120, 7215, 375);
+    Label1 = place(new QLabel(QStringLiteral("Vyberte cílové ladění"), this), "Label1", 2640, 720,
+                   1575, 255);
+    Combo1 = place(new QComboBox(this), "Combo1", 4320, 600, 3015, 315);
+    cmdGo = place(new app::CaptionButton(QStringLiteral("Provést"), this), "cmdGo", 2520, 1200,
+                  2415, 375);
+    lblLadeni = place(new QLabel(this), "lblLadeni", 5160, 1200, 2175, 255);
+
+    connect(cmdVyberPisen, &QPushButton::clicked, this, [this] { cmdVyberPisen_Click(); });
+    connect(cmdGo, &QPushButton::clicked, this, [this] { cmdGo_Click(); });
+    connect(cmdKonec, &QPushButton::clicked, this, [this] { cmdKonec_Click(); });
+}
+
+void frmKonverze::hideConversionControls() {
+    cmdVyberPisen->hide();
+    cmdGo->hide();
+    Label1->hide();
+    Combo1->hide();
+}
+
+void frmKonverze::Form_Load() {
+    if (connection_.ActivateSongWindow()) {
+        auto& host = *connection_.SpreadsheetApplication;
+        // The song's own tuning is the source, whichever tuning the database shows now: a
+        // converted copy that is converted again must not be read in its source's tuning.
+        lblLadeni->setText(host.activeSheet().name());
+        host.activateWindow(connection_.TuningWorkbookName);
+        if (FillTargetTunings()) {
+            cmdVyberPisen->setText(connection_.SongWorkbookName);
+            cmdVyberPisen->setEnabled(false);
+        } else {
+            hideConversionControls();
+        }
+        host.activateWindow(connection_.SongWorkbookName);
+        SongWasOpen = true;
+    }
+}
+
+bool frmKonverze::FillTargetTunings() {
+    auto& host = *connection_.SpreadsheetApplication;
+    const QString source = lblLadeni->text();
+    try {
+        host.sheet(source).select();
+        host.sheet(1).select();
+        const int count = host.sheetCount();
+        for (;;) {
+            if (host.activeSheet().name() != source) {
+                Combo1->addItem(host.activeSheet().name());
+            }
+            if (host.activeSheet().index() == count) {
+                break;
+            }
+            host.activeSheet().next().select();
+        }
+        host.sheet(source).select();
+        return true;
+    } catch (const spreadsheet::SpreadsheetError& error) {
+        if (error.number() != spreadsheet::SubscriptOutOfRange) {
+            app::showUnexpectedError(dialogs_, error.number());
+            return false;
+        }
+        dialogs_.message(
+            QStringLiteral("Předčasné přerušení konverze."),
+            source +
+                QStringLiteral(" nenalezeno v seznamu podporovaných ladění. Tato chyba může mít "
+                               "následující příčiny a řešení: Soubor ze kterého se snažíte "
+                               "konvertovat byl vytvořen ve starší verzi Mechíka, která již není "
+                               "touto verzí podporována. Obraťte se s žádostí o pomoc na ") +
+                app::ContactLine +
+                QStringLiteral("\r\nOtevřeli jste soubor nekompatibilní s datovými soubory "
+                               "Mechíka. Zkuste to znovu se správným zdrojovým souborem !\r\nU "
+                               "zdrojové písně byl v minulosti změněn název listu. Takové "
+                               "operace nejsou povoleny. Pokud je soubor jinak v pořádku, "
+                               "pokuste se přejmenovat list na původní název tj. přesné zadání "
+                               "původního ladění shodné s názvem jednoho z listů v souboru "
+                               "Vezar.xls !"),
+            app::MessageIcon::Critical);
+        return false;
+    }
+}
+
+void frmKonverze::cmdVyberPisen_Click() {
+    auto& host = *connection_.SpreadsheetApplication;
+    hide();
+    const auto chosen = host.getOpenFilename(QStringLiteral("Excel Files,*.xls"),
+                                             QStringLiteral("Vyberte písničku, kterou chcete "
+                                                            "konvertovat !"));
+    if (chosen) {
+        try {
+            host.openWorkbook(*chosen);
+            connection_.SongWorkbookName = host.activeWorkbook().name();
+            lblLadeni->setText(host.activeSheet().name());
+            if (connection_.ActivateTuningWindow(dialogs_)) {
+                if (FillTargetTunings()) {
+                    host.activateWindow(connection_.SongWorkbookName);
+                    cmdVyberPisen->setText(connection_.SongWorkbookName);
+                    cmdVyberPisen->setEnabled(false);
+                } else if (connection_.ActivateSongWindow()) {
+                    host.activeWorkbook().save();
+                    host.activeWorkbook().close();
+                }
+            }
+        } catch (const spreadsheet::SpreadsheetError& error) {
+            // A file that is no workbook: said, and another can be picked.
+            dialogs_.message(QStringLiteral("Písničku nelze otevřít."), error.description(),
+                             app::MessageIcon::Exclamation);
+        }
+    }
+    show();
+}
+
+void frmKonverze::cmdGo_Click() {
+    ConversionRun run(connection_, dialogs_);
+    const auto outcome = run.cmdGo_Click(Combo1->currentText(), SongWasOpen);
+    if (outcome == ConversionRun::Outcome::NoTarget) {
+        return;
+    }
+    cmdGo->setEnabled(false);
+    close();
+}
+
+void frmKonverze::closeEvent(QCloseEvent* event) {
+    if (!unloaded_) {
+        unloaded_ = true;
+        Form_Unload();
+    }
+    event->accept();
+}
+
+void frmKonverze::Form_Unload() {
+    auto& host = *connection_.SpreadsheetApplication;
+    try {
+        host.setVisible(true);
+        if (SongWasOpen) {
+            host.activeWorkbook().save();
+        } else if (connection_.ActivateSongWindow()) {
+            host.activeWorkbook().save();
+            host.activeWorkbook().close();
+        }
+    } catch (const spreadsheet::SpreadsheetError& error) {
+        if (error.number() == spreadsheet::ObjectGone) {
+            dialogs_.message(QStringLiteral("Nenalezena externí aplikace."),
+                             QStringLiteral("Soubor nelze uložit !\r\nUživatel, nebo jiný program "
+                                            "zavřel Excel.\r\nTato chyba může způsobit "
+                                            "nestabilitu systému !"),
+                             app::MessageIcon::Exclamation);
+        } else {
+            app::showUnexpectedError(dialogs_, error.number());
+        }
+    }
+    mainWindow_.show();
+    SongWasOpen = false;
+}
+
+frmKonverze* mnuKonverze_Click(app::SpreadsheetConnection& connection, app::Dialogs& dialogs,
+                               QWidget& mainWindow) {
+    mainWindow.hide();
+    if (!connection.ActivateTuningWindow(dialogs)) {
+        mainWindow.show();
+        return nullptr;
+    }
+    auto* window = new frmKonverze(connection, dialogs, mainWindow);
+    window->Form_Load();
+    window->show();
+    return window;
+}
+
+}  // namespace conversion

@@ -1,0 +1,56 @@
+#pragma once
+
+#include <QWidget>
+
+class QComboBox;
+class QLabel;
+class QPushButton;
+
+namespace app {
+class Dialogs;
+struct SpreadsheetConnection;
+}  // namespace app
+
+// The conversion window: the source song (the open one, or one picked here), its tuning, the
+// other tunings as targets, and "Provést". While it is open the main window is hidden.
+namespace conversion {
+
+class frmKonverze : public QWidget {
+public:
+    frmKonverze(app::SpreadsheetConnection& connection, app::Dialogs& dialogs,
+                QWidget& mainWindow);
+
+    void Form_Load();
+    bool FillTargetTunings();
+    void cmdVyberPisen_Click();
+    void cmdGo_Click();
+    void cmdKonec_Click() { close(); }
+
+    QPushButton* cmdVyberPisen;
+    QLabel* Label1;
+    QComboBox* Combo1;
+    QPushButton* cmdGo;
+    QLabel* lblLadeni;
+    QLabel* lblKonec;
+    QPushButton* cmdKonec;
+    bool SongWasOpen = false;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;  // Form_Unload
+
+private:
+    void Form_Unload();
+    void hideConversionControls();
+
+    app::SpreadsheetConnection& connection_;
+    app::Dialogs& dialogs_;
+    QWidget& mainWindow_;
+    bool unloaded_ = false;
+};
+
+// The menu command "Konverze": opens the window, or shows the main window again when the
+// tuning database is not open.
+frmKonverze* mnuKonverze_Click(app::SpreadsheetConnection& connection, app::Dialogs& dialogs,
+                               QWidget& mainWindow);
+
+}  // namespace conversion

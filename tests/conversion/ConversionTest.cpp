@@ -1,0 +1,294 @@
+// Converting a song into another tuning through the conversion window: the window's states,
+// the copy and its sheet name, every stop of the run, and the way there and back.
+#include "support/SongFixture.h"
+
+#include "app/Contact.h"
+#include "conversion/ConversionRun.h"
+#include "conversion/frmKonverze.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QPointer>
+#include <QPushButton>
+
+using app::MessageAnswer;
+using app::MessageIcon;
+using spreadsheet::CellValue;
+using testing_support::ScriptedDialogs;
+
+namespace {
+
+class Convert : public testing_support::SongFixture {
+protected:
+    void SetUp() override {
+        SongFixture::SetUp();
+        QDir().mkpath(environment.workingFolder);
+        form->show();
+    }
+    // A saved song in the working folder, open as the main window's song.
+    void saveSong(const QString& name) {
+        host().activeWorkbook().saveAs(QDir(environment.workingFolder).filePath(name));
+        form->connection().SongWorkbookName = host().activeWorkbook().name();
+    }
+    QPointer<conversion::frmKonverze> open() {
+        return conversion::mnuKonverze_Click(form->connection(), dialogs, *form);
+    }
+    QStringList targets(conversion::frmKonverze* window) {
+        QStringList items;
+        for (int i = 0; i < window->Combo1->count(); ++i) {
+            items << window->Combo1->itemText(i);
+        }
+        return items;
+    }
+    void convertTo(conversion::frmKonverze* window, const QString& target) {
+        window->Combo1->setCurrentIndex(window->Combo1->findText(target));
+        window->cmdGo_Click();
+    }
+    // The cells of a workbook file, as a player reopening it would see them.
+    QString fileCell(const QString& file, const QString& address, QString* sheetName = nullptr) {
+        spreadsheet::Application reader{spreadsheet::HostSettings(dir.filePath("r.ini"))};
+        reader.openWorkbook(QDir(environment.workingFolder).filePath(file));
+        if (sheetName) {
+            *sheetName = reader.activeSheet().name();
+        }
+        return reader.range(address).text();
+    }
+    QStringList titles() {
+        QStringList t;
+        for (const auto& m : dialogs.messages) {
+            t << m.title;
+        }
+        return t;
+    }
+};
+
+}  // namespace
+
+TEST_F(Convert, TheWindowOffersEveryOtherTuningForTheOpenSong) {
+    saveSong(QStringLiteral("Polka.xls"));
+    auto window = open();
+    ASSERT_TRUE(window);
+    EXPECT_FALSE(form->isVisible());
+    EXPECT_TRUE(window->windowFlags() & Qt::WindowStaysOnTopHint);
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("Konverze ladění."));
+    EXPECT_EQ(window->cmdVyberPisen->text(), QStringLiteral("Polka.xls"));
+    EXPECT_FALSE(window->cmdVyberPisen->isEnabled());
+    EXPECT_EQ(window->lblLadeni->text(), QStringLiteral("G-C-F"));
+    EXPECT_EQ(targets(window), (QStringList{"A-D-G", "B-Es-As", "C-F-B", "F-B-Es", "C-F", "G-C",
+                                            "Club C-F", "Zkušební"}));
+    EXPECT_TRUE(window->SongWasOpen);
+    window->cmdKonec_Click();
+    EXPECT_TRUE(form->isVisible());
+    EXPECT_EQ(host().activeWorkbook().name(), QStringLiteral("Polka.xls"));  // stays open
+}
+
+TEST_F(Convert, ASongConvertsThereAndBackKeepingItsTones) {
+    putRow(1, {"c1,", "e1,", "g1,"}, "Tlak", {"(C)", "C"});
+    putRow(2, {"d1,", "f1,", "a1,", "h1,", "d2,", "f2,", "a2,"}, "Tah", {"(D)", "D"});
+    putRow(3, {"cis1,", "b1,"}, "Tlak");
+    put(QStringLiteral("A1"), QStringLiteral("Šla"));
+    saveSong(QStringLiteral("Polka.xls"));
+    auto window = open();
+    convertTo(window, QStringLiteral("C-F-B"));
+    EXPECT_TRUE(!window || !window->isVisible());  // the run closes the window
+    EXPECT_EQ(dialogs.messages.back(),
+              (ScriptedDialogs::Message{"Hotovo.", "Konverze do ladění C-F-B úspěšně dokončena.",
+                                        MessageIcon::Information, app::MessageButtons::Ok}));
+    EXPECT_EQ(form->connection().SongWorkbookName, QStringLiteral("Polka C-F-B.xls"));
+    QString sheet;
+    EXPECT_EQ(fileCell("Polka C-F-B.xls", "B1", &sheet), QStringLiteral("f1,"));
+    EXPECT_EQ(sheet, QStringLiteral("C-F-B"));
+    EXPECT_EQ(fileCell("Polka C-F-B.xls", "A1"), QStringLiteral("Šla"));
+    EXPECT_EQ(fileCell("Polka C-F-B.xls", "M1"), QStringLiteral("(F)"));
+    EXPECT_EQ(fileCell("Polka C-F-B.xls", "I2"), QStringLiteral("Tah"));
+    EXPECT_EQ(fileCell("Polka.xls", "B1"), QStringLiteral("c1,"));
+
+    // And back: the copy is now the song; its conversion to G-C-F gives the original.
+    dialogs.messages.clear();
+    window = open();
+    EXPECT_EQ(window->lblLadeni->text(), QStringLiteral("C-F-B"));
+    convertTo(window, QStringLiteral("G-C-F"));
+    EXPECT_EQ(titles().back(), QStringLiteral("Hotovo."));
+    for (const char* address : {"B1", "C1", "D1", "M1", "N1", "B2", "H2", "M2", "B3", "C3"}) {
+        EXPECT_EQ(fileCell("Polka C-F-B G-C-F.xls", address), fileCell("Polka.xls", address))
+            << address;
+    }
+}
+
+TEST_F(Convert, ARowWithoutBassesGetsNone) {
+    putRow(1, {"c1,"}, "Tlak");
+    saveSong(QStringLiteral("Polka.xls"));
+    convertTo(open(), QStringLiteral("A-D-G"));
+    EXPECT_EQ(titles().back(), QStringLiteral("Hotovo."));
+    EXPECT_EQ(fileCell("Polka A-D-G.xls", "B1"), QStringLiteral("d1,"));
+    EXPECT_EQ(fileCell("Polka A-D-G.xls", "M1"), QString());
+}
+
+TEST_F(Convert, NoTargetChosenKeepsTheWindowOpen) {
+    saveSong(QStringLiteral("Polka.xls"));
+    auto window = open();
+    window->Combo1->clear();
+    window->cmdGo_Click();
+    ASSERT_TRUE(window);
+    EXPECT_EQ(dialogs.messages.back(),
+              (ScriptedDialogs::Message{"Do čeho budete převádět ?",
+                                        "Než začnete konverzi, musíte nejprve vybrat cílové ladění.",
+                                        MessageIcon::Exclamation, app::MessageButtons::Ok}));
+    window->SongWasOpen = false;
+    window->cmdGo_Click();
+    EXPECT_EQ(dialogs.messages.back().text,
+              QStringLiteral("Než začnete konverzi, musíte nejprve vybrat zdrojovou písničku a "
+                             "cílové ladění."));
+    window->SongWasOpen = true;
+    window->close();
+}
+
+TEST_F(Convert, AnExistingCopyIsReplacedOnlyWhenTheAnswerIsOk) {
+    putRow(1, {"c1,"}, "Tlak");
+    saveSong(QStringLiteral("Polka.xls"));
+    const QString copy = QDir(environment.workingFolder).filePath("Polka A-D-G.xls");
+    testing_support::writeBytes(copy, "older copy");
+    dialogs.answers = {MessageAnswer::Cancel};
+    convertTo(open(), QStringLiteral("A-D-G"));
+    const auto shown = dialogs.take();
+    ASSERT_EQ(shown.size(), 2u);
+    EXPECT_EQ(shown[0], (ScriptedDialogs::Message{"Dotaz",
+                                                  "Soubor již existuje. Přejete si ho vymazat a "
+                                                  "nahradit novým ?",
+                                                  MessageIcon::None, app::MessageButtons::OkCancel}));
+    EXPECT_EQ(shown[1], (ScriptedDialogs::Message{"Storno převodu.", "Zpracování zrušeno uživatelem.",
+                                                  MessageIcon::Information, app::MessageButtons::Ok}));
+    EXPECT_EQ(testing_support::readBytes(copy), QByteArray("older copy"));
+    dialogs.answers = {MessageAnswer::Ok};
+    convertTo(open(), QStringLiteral("A-D-G"));
+    EXPECT_EQ(titles().back(), QStringLiteral("Hotovo."));
+    EXPECT_EQ(fileCell("Polka A-D-G.xls", "B1"), QStringLiteral("d1,"));
+}
+
+TEST_F(Convert, AnEmptySongLeavesAnUnfinishedCopy) {
+    saveSong(QStringLiteral("Prázdná.xls"));
+    convertTo(open(), QStringLiteral("C-F"));
+    ASSERT_FALSE(dialogs.messages.empty());
+    EXPECT_EQ(dialogs.messages.back(),
+              (ScriptedDialogs::Message{
+                  "Přerušeno na začátku.",
+                  "Program nemá k dispozici očekávaná data. Konverze nebude provedena. Smažte "
+                  "soubor Prázdná C-F.xls\r\nEventuelně může být tento soubor použit pro ruční "
+                  "zápis v požadovaném ladění.",
+                  MessageIcon::Critical, app::MessageButtons::Ok}));
+    QString sheet;
+    fileCell("Prázdná C-F.xls", "B1", &sheet);
+    EXPECT_EQ(sheet, QStringLiteral("C-F Nedokončeno"));
+}
+
+TEST_F(Convert, EachStopOfTheRunHasItsMessage) {
+    putRow(1, {"c1,"}, "Tlak");
+    putRow(2, {"c1,", "x9,"}, "Tlak");
+    saveSong(QStringLiteral("Chyba.xls"));
+    convertTo(open(), QStringLiteral("A-D-G"));
+    EXPECT_EQ(dialogs.messages.back(),
+              (ScriptedDialogs::Message{
+                  "Tón nebyl nalezen.",
+                  "x9, nenalezeno. Sloupce B až H edituje Mechík. Pokud do nich přesto ručně "
+                  "zadáte hodnotu, která není syntakticky správně, nebo obsahuje ve zdrojovém "
+                  "ladění neexistující tón, může nastat tato chyba !!!",
+                  MessageIcon::Critical, app::MessageButtons::Ok}));
+    // The copy stays open as the song, its cells half converted.
+    EXPECT_EQ(host().workbook(QStringLiteral("Chyba A-D-G.xls")).activeSheet().name(),
+              QStringLiteral("A-D-G Nedokončeno"));
+    EXPECT_EQ(host().workbook(QStringLiteral("Chyba A-D-G.xls")).activeSheet().range("B2").text(),
+              QStringLiteral("d1,"));
+
+}
+
+TEST_F(Convert, ARowWithoutDirectionWordStopsTheRun) {
+    putRow(1, {"c1,"}, "Tlak");
+    putRow(2, {"c1,"}, "tlak");  // no direction word: the case counts
+    saveSong(QStringLiteral("Směr.xls"));
+    convertTo(open(), QStringLiteral("G-C"));
+    EXPECT_EQ(dialogs.messages.back(),
+              (ScriptedDialogs::Message{"Chyba v datovém souboru.",
+                                        "Chybí záznam o směru tahu měchu. Konverze do jiného ladění "
+                                        "bude předčasně ukončena.",
+                                        MessageIcon::Critical, app::MessageButtons::Ok}));
+}
+
+TEST_F(Convert, WithoutASongTheWindowPicksOneAndRefusesANonSong) {
+    host().activeWorkbook().close();
+    auto window = open();
+    EXPECT_FALSE(window->SongWasOpen);
+    EXPECT_TRUE(window->cmdVyberPisen->isEnabled());
+    chooser.answers = {std::nullopt};
+    window->cmdVyberPisen_Click();
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_TRUE(targets(window).isEmpty());
+    ASSERT_EQ(chooser.asked.size(), 1u);
+    EXPECT_EQ(chooser.asked[0].title, QStringLiteral("Vyberte písničku, kterou chcete konvertovat !"));
+
+    // A workbook whose sheet is no tuning: the long message; it is saved and closed.
+    host().addWorkbook();
+    host().activeSheet().setName(QStringLiteral("Nákupy"));
+    host().activeWorkbook().saveAs(QDir(environment.workingFolder).filePath("Nákupy.xls"));
+    host().activeWorkbook().close();
+    chooser.answers = {QDir(environment.workingFolder).filePath("Nákupy.xls")};
+    window->cmdVyberPisen_Click();
+    ASSERT_FALSE(dialogs.messages.empty());
+    EXPECT_EQ(dialogs.messages.back().title, QStringLiteral("Předčasné přerušení konverze."));
+    EXPECT_TRUE(dialogs.messages.back().text.startsWith(
+        QStringLiteral("Nákupy nenalezeno v seznamu podporovaných ladění. Tato chyba může mít "
+                       "následující příčiny a řešení: Soubor ze kterého se snažíte konvertovat byl "
+                       "vytvořen ve starší verzi Mechíka, která již není touto verzí podporována. "
+                       "Obraťte se s žádostí o pomoc na ") + app::ContactLine + "\r\nOtevřeli"));
+    EXPECT_TRUE(window->cmdVyberPisen->isEnabled());
+    EXPECT_THROW(host().workbook(QStringLiteral("Nákupy.xls")), spreadsheet::SpreadsheetError);
+    window->close();
+    EXPECT_TRUE(form->isVisible());
+}
+
+namespace {
+
+class LongTuningName : public Convert {
+protected:
+    void prepareTrialSheet() override {
+        trial->setNameUnchecked(QStringLiteral("Heligonka Es-As-Des Slovenská"));  // 29 characters
+        trial->setValue({2, 1}, CellValue::number(1));
+    }
+};
+
+}  // namespace
+
+TEST_F(LongTuningName, ATargetTooLongForTheUnfinishedSheetNameIsRefusedFirst) {
+    putRow(1, {"c1,"}, "Tlak");
+    saveSong(QStringLiteral("Polka.xls"));
+    convertTo(open(), QStringLiteral("Heligonka Es-As-Des Slovenská"));
+    EXPECT_EQ(titles().back(), QStringLiteral("Konverze nemožná."));
+    EXPECT_FALSE(QFileInfo::exists(QDir(environment.workingFolder)
+                                       .filePath("Polka Heligonka Es-As-Des Slovenská.xls")));
+    EXPECT_EQ(form->connection().SongWorkbookName, QStringLiteral("Polka.xls"));
+}
+
+namespace {
+
+// A source tuning whose column holds many names that only contain the tone before it.
+class CrowdedColumn : public Convert {
+protected:
+    void prepareTrialSheet() override {
+        for (int row = 2; row <= 38; ++row) {
+            trial->setValue({row, 1}, CellValue::number(row - 1));
+            trial->setValue({row, 2}, CellValue(row % 2 ? QStringLiteral("des1,") : QStringLiteral("ges1,")));
+        }
+        trial->setValue({30, 2}, CellValue(QStringLiteral("es1,")));
+    }
+};
+
+}  // namespace
+
+// Far more partial matches than five searches: the exact tone is still converted.
+TEST_F(CrowdedColumn, TheExactToneIsFoundBehindManyPartialMatches) {
+    host().activeSheet().setName(QStringLiteral("Zkušební"));
+    putRow(1, {"es1,"}, "Tlak");
+    saveSong(QStringLiteral("Polka.xls"));
+    convertTo(open(), QStringLiteral("G-C-F"));
+    EXPECT_EQ(titles().back(), QStringLiteral("Hotovo."));
+    EXPECT_EQ(fileCell("Polka G-C-F.xls", "B1"), QStringLiteral("d2,"));  // G-C-F button 29 push
+}

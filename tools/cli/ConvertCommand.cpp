@@ -1,0 +1,98 @@
+#include "ConvertCommand.h"
+
+#include "RecordedDialogs.h"
+#include "app/Form1.h"
+#include "app/ProgramSettings.h"
+#include "conversion/frmKonverze.h"
+#include "spreadsheet/FileChooser.h"
+
+#include <QComboBox>
+#include <QPushButton>
+#include <QDir>
+#include <QFileInfo>
+#include <QTemporaryDir>
+
+namespace tools {
+
+namespace {
+
+class GivenSong : public spreadsheet::FileChooser {
+public:
+    explicit GivenSong(QString path) : path_(std::move(path)) {}
+    std::optional<QString> chooseFileToOpen(const QString&, const QString&, const QString&,
+                                            const QString&) override {
+        return path_;
+    }
+
+private:
+    QString path_;
+};
+
+QString oneLine(QString text) { return text.replace(QStringLiteral("\r\n"), QStringLiteral(" ")); }
+
+}  // namespace
+
+int convertSong(const QString& songPath, const QString& target, const QString& tuningDatabase,
+                const QString& outFolder, bool force, QString& output, QString& error) {
+    // Nothing of the player's own settings is used or changed.
+    QTemporaryDir scratch;
+    RecordedDialogs dialogs;
+    dialogs.okAnswer = force;
+    GivenSong chooser(QFileInfo(songPath).absoluteFilePath());
+    app::ProgramSettings settings(scratch.filePath(QStringLiteral("mechik.ini")));
+    const app::ProgramEnvironment environment{QFileInfo(tuningDatabase).absolutePath(),
+                                              QDir(outFolder).absolutePath(),
+                                              scratch.filePath(QStringLiteral("host.ini")),
+                                              tuningDatabase};
+    app::Form1 form(environment, dialogs, settings, &chooser);
+    if (!form.Form_Load()) {
+        error = dialogs.shown.empty() ? QStringLiteral("Databázi ladění nelze otevřít.")
+                                      : oneLine(dialogs.shown.back().second);
+        return 1;
+    }
+    auto* window = conversion::mnuKonverze_Click(form.connection(), dialogs, form);
+    if (!window) {
+        error = oneLine(dialogs.shown.back().second);
+        return 1;
+    }
+    window->cmdVyberPisen_Click();
+    if (window->cmdVyberPisen->isEnabled()) {  // the song was not taken as a source
+        error = dialogs.shown.empty() ? QStringLiteral("Písničku nelze převést.")
+                                      : oneLine(dialogs.shown.back().second);
+        window->close();
+        return 1;
+    }
+    const int index = window->Combo1->findText(target);
+    if (index < 0) {
+        QStringList targets;
+        for (int i = 0; i < window->Combo1->count(); ++i) {
+            targets << window->Combo1->itemText(i);
+        }
+        error = QStringLiteral("Ladění %1 není mezi cílovými laděními této písně (%2).")
+                    .arg(target, targets.join(QStringLiteral(", ")));
+        window->close();
+        return 1;
+    }
+    window->Combo1->setCurrentIndex(index);
+    const QString song = form.connection().SongWorkbookName;
+    const QString copy = QDir(environment.workingFolder)
+                             .filePath(song.left(song.size() - 4) + u' ' + target +
+                                       QStringLiteral(".xls"));
+    const std::size_t before = dialogs.shown.size();
+    window->cmdGo_Click();
+    form.close();
+    const auto& said = dialogs.shown;
+    if (said.size() > before && said.back().first == QStringLiteral("Hotovo.")) {
+        output = QDir::toNativeSeparators(copy);
+        return 0;
+    }
+    if (said.size() > before && said.back().first == QStringLiteral("Storno převodu.")) {
+        error = QStringLiteral("Soubor %1 již existuje. Přepsat ho lze volbou --force.")
+                    .arg(QDir::toNativeSeparators(copy));
+        return 1;
+    }
+    error = said.size() > before ? oneLine(said.back().second) : QStringLiteral("Konverze se nezdařila.");
+    return 1;
+}
+
+}  // namespace tools

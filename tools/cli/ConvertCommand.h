@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QString>
+
+namespace tools {
+
+// `mechik-cli convert SONG.xls TARGET [--db FILE] [--out DIR] [--force]`: the conversion of the
+// conversion window, run headless with its own code. `output` gets the copy's path, `error` the
+// Czech message of a failure.
+int convertSong(const QString& songPath, const QString& target, const QString& tuningDatabase,
+                const QString& outFolder, bool force, QString& output, QString& error);
+
+}  // namespace tools
