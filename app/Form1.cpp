@@ -11,6 +11,8 @@
 #include "keyboard/KeyboardGeometry.h"
 #include "keyboard/KeyboardModels.h"
 #include "conversion/frmKonverze.h"
+#include "keyboard/AutoPlayer.h"
+#include "keyboard/MediaSoundOutput.h"
 #include "keyboard/Recording.h"
 #include "songs/GripDisplay.h"
 #include "songs/Navigation.h"
@@ -25,6 +27,7 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QSlider>
 
 namespace app {
 
@@ -89,10 +92,17 @@ Form1::Form1(const ProgramEnvironment& environment, Dialogs& dialogs, ProgramSet
     staffEntry_ = std::make_unique<tones::StaffEntry>(connection_, dialogs, *staff_, *tuning_,
                                                       *reader_, *display_, *navigation_,
                                                       c_.lblTon);
+    sound_ = std::make_unique<keyboard::MediaSoundOutput>();
+    player_ = std::make_unique<keyboard::AutoPlayer>(
+        dialogs, *navigation_, *reader_,
+        keyboard::PlayerControls{c_.cmdJakDal, c_.cmdTimer, c_.Slider1, c_.cmdZvuk}, *sound_,
+        [this](int index) { return songFiles_->SoundFilePath(index); });
+    songFiles_->onSongEnded = [this] { player_->stopAllSounds(); };
     SongControlsOff(c_, menu_);
     wire();
     wireSongs();
     wireGrips();
+    wirePlayer();
 }
 
 Form1::~Form1() = default;
@@ -213,6 +223,18 @@ void Form1::wireGrips() {
     click(c_.cmdTahNoty, [&entry] { entry.cmdTahNoty_Click(); });
 }
 
+void Form1::wirePlayer() {
+    keyboard::AutoPlayer& player = *player_;
+    connect(c_.cmdJakDal, &QPushButton::clicked, this, [&player] { player.cmdJakDal_Click(); });
+    connect(c_.cmdTimer, &QPushButton::clicked, this, [&player] { player.cmdTimer_Click(); });
+    connect(c_.Slider1, &QSlider::valueChanged, this,
+            [&player](int position) { player.Slider1_Change(position); });
+    for (int i = 0; i < 3; ++i) {
+        connect(c_.cmdZvuk[static_cast<size_t>(i)], &QPushButton::clicked, this,
+                [&player, i] { player.cmdZvuk_Click(i); });
+    }
+}
+
 bool Form1::Form_Load() {
     if (!startup_->Form_Load()) {
         return false;
@@ -232,6 +254,8 @@ void Form1::mnuKonec_Click() {
 
 void Form1::closeEvent(QCloseEvent* event) {
     if (!unloaded_) {
+        player_->Timer1().stop();
+        player_->stopAllSounds();
         if (!startup_->ShutDownSpreadsheet()) {
             event->ignore();
             return;

@@ -16,8 +16,10 @@ class KeyboardModels;
 }  // namespace keyboard
 
 namespace keyboard {
+class AutoPlayer;
 class Recording;
-}
+class SoundOutput;
+}  // namespace keyboard
 namespace songs {
 class GripDisplay;
 class Navigation;
@@ -61,6 +63,7 @@ public:
     keyboard::Recording& recording() { return *recording_; }
     tones::StaffEntry& staffEntry() { return *staffEntry_; }
     SheetWindow* sheetWindow() { return sheetWindow_.get(); }
+    keyboard::AutoPlayer& player() { return *player_; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;  // Form_Unload
@@ -70,6 +73,7 @@ private:
     void wire();
     void wireSongs();
     void wireGrips();
+    void wirePlayer();
 
     Dialogs& dialogs_;
     SpreadsheetConnection connection_;
@@ -87,6 +91,8 @@ private:
     std::unique_ptr<songs::Navigation> navigation_;
     std::unique_ptr<keyboard::Recording> recording_;
     std::unique_ptr<tones::StaffEntry> staffEntry_;
+    std::unique_ptr<keyboard::SoundOutput> sound_;
+    std::unique_ptr<keyboard::AutoPlayer> player_;
     // Not a child: under the topmost main window it would stay in front of it.
     std::unique_ptr<SheetWindow> sheetWindow_;
     bool unloaded_ = false;

@@ -10,6 +10,8 @@ packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev fonts-dejavu-core
   libgsf-1-dev libglib2.0-dev
+  qt6-multimedia-dev libfluidsynth-dev timgm6mb-soundfont
+  gstreamer1.0-plugins-base gstreamer1.0-plugins-good
 )
 if [ "$mode" = test ]; then
   packages+=(

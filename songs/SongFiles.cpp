@@ -232,6 +232,9 @@ bool SongFiles::saveAndCloseSong() {
 }
 
 void SongFiles::backToNoSong() {
+    if (onSongEnded) {
+        onSongEnded();
+    }
     app::SongControlsOff(c_, menu_);
     app::setBackColour(c_.cmdJakDal, app::SystemInactiveBorder);
     c_.Combo1->setEnabled(true);

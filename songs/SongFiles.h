@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include <functional>
+
 class QWidget;
 
 namespace app {
@@ -36,6 +38,9 @@ public:
     bool FileExists(const QString& fileName);
     void FindSoundFiles();
     QString SoundFilePath(int index) const;
+
+    // Called when the program returns to the no-song state.
+    std::function<void()> onSongEnded;
 
 private:
     bool ensureWorkingFolder();

@@ -1,0 +1,31 @@
+#pragma once
+
+#include "SoundOutput.h"
+
+#include <map>
+#include <memory>
+
+class QAudioOutput;
+class QMediaPlayer;
+
+// mp3 and wav through Qt Multimedia, MIDI through FluidSynth with a General MIDI soundfont.
+namespace keyboard {
+
+class MidiPlayback;
+
+class MediaSoundOutput : public SoundOutput {
+public:
+    MediaSoundOutput();
+    ~MediaSoundOutput() override;
+
+    void play(const QString& path) override;
+    void stop(const QString& path) override;
+    void stopAll() override;
+
+private:
+    struct MediaPlayback;
+    std::map<QString, std::unique_ptr<MediaPlayback>> media_;
+    std::map<QString, std::unique_ptr<MidiPlayback>> midi_;
+};
+
+}  // namespace keyboard
