@@ -10,6 +10,9 @@
 #include "keyboard/Keyboard.h"
 #include "keyboard/KeyboardGeometry.h"
 #include "keyboard/KeyboardModels.h"
+#include "auxwin/AboutAndMail.h"
+#include "auxwin/frmBrowser.h"
+#include "auxwin/frmZmenaCesty.h"
 #include "conversion/frmKonverze.h"
 #include "keyboard/AutoPlayer.h"
 #include "keyboard/MediaSoundOutput.h"
@@ -23,6 +26,7 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QDesktopServices>
 #include <QComboBox>
 #include <QLabel>
 #include <QMenuBar>
@@ -51,7 +55,10 @@ void onCheckItem(QAction* action, std::function<void()> handler) {
 
 Form1::Form1(const ProgramEnvironment& environment, Dialogs& dialogs, ProgramSettings& settings,
              spreadsheet::FileChooser* fileChooser)
-    : dialogs_(dialogs), pictures_(std::make_unique<keyboard::ButtonPictures>()) {
+    : dialogs_(dialogs),
+      pictures_(std::make_unique<keyboard::ButtonPictures>()),
+      programFolder_(environment.programFolder) {
+    openUrl = [](const QUrl& url) { QDesktopServices::openUrl(url); };
     connection_.WorkingFolder = environment.workingFolder;
     setWindowTitle(ProgramTitle);
     // The main window stays in front of every other window for the whole run.
@@ -103,6 +110,7 @@ Form1::Form1(const ProgramEnvironment& environment, Dialogs& dialogs, ProgramSet
     wireSongs();
     wireGrips();
     wirePlayer();
+    wireAuxiliaryWindows();
 }
 
 Form1::~Form1() = default;
@@ -233,6 +241,18 @@ void Form1::wirePlayer() {
         connect(c_.cmdZvuk[static_cast<size_t>(i)], &QPushButton::clicked, this,
                 [&player, i] { player.cmdZvuk_Click(i); });
     }
+}
+
+void Form1::wireAuxiliaryWindows() {
+    connect(menu_.mnuNastavCestu, &QAction::triggered, this,
+            [this] { auxwin::mnuNastavCestu_Click(connection_, dialogs_, *this); });
+    connect(menu_.mnuhtm, &QAction::triggered, this,
+            [this] { auxwin::mnuhtm_Click(*this, programFolder_); });
+    connect(menu_.mnuMailAutorovi, &QAction::triggered, this, [this] {
+        auxwin::mnuMailAutorovi_Click(dialogs_, connection_.WorkingFolder, openUrl);
+    });
+    connect(c_.cmdOPrg, &QPushButton::clicked, this, [this] { auxwin::cmdOPrg_Click(dialogs_); });
+    connect(menu_.mnuOProgramu, &QAction::triggered, this, [this] { c_.cmdOPrg->click(); });
 }
 
 bool Form1::Form_Load() {

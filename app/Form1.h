@@ -6,6 +6,9 @@
 #include "StartupShutdown.h"
 
 #include <QMainWindow>
+#include <QUrl>
+
+#include <functional>
 
 #include <memory>
 
@@ -65,6 +68,9 @@ public:
     SheetWindow* sheetWindow() { return sheetWindow_.get(); }
     keyboard::AutoPlayer& player() { return *player_; }
 
+    // Hands an address to the desktop (the mail program); tests look at it instead.
+    std::function<void(const QUrl&)> openUrl;
+
 protected:
     void closeEvent(QCloseEvent* event) override;  // Form_Unload
 
@@ -74,6 +80,7 @@ private:
     void wireSongs();
     void wireGrips();
     void wirePlayer();
+    void wireAuxiliaryWindows();
 
     Dialogs& dialogs_;
     SpreadsheetConnection connection_;
@@ -95,6 +102,7 @@ private:
     std::unique_ptr<keyboard::AutoPlayer> player_;
     // Not a child: under the topmost main window it would stay in front of it.
     std::unique_ptr<SheetWindow> sheetWindow_;
+    QString programFolder_;
     bool unloaded_ = false;
 };
 

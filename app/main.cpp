@@ -15,7 +15,7 @@ int main(int argc, char* argv[]) {
     app::QtDialogs dialogs;
     app::ProgramSettings settings;
     const app::ProgramEnvironment environment{app::programFolder(), app::defaultWorkingFolder(),
-                                              QString()};
+                                              QString(), app::tuningDatabaseForUser()};
     app::Form1 form(environment, dialogs, settings, &dialogs);
     dialogs.setParent(&form);
     if (!form.Form_Load()) {

@@ -39,9 +39,7 @@ int dump(const QString& path) {
     }
 }
 
-QString defaultDatabase() {
-    return QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("Vezar.xls"));
-}
+QString defaultDatabase() { return QDir(app::programFolder()).filePath(QStringLiteral("Vezar.xls")); }
 
 int show(const QStringList& args) {
     if (args.size() != 4 && !(args.size() == 6 && args[4] == QStringLiteral("--db"))) {

@@ -1,0 +1,52 @@
+#include "AboutAndMail.h"
+
+#include "app/Contact.h"
+#include "app/Dialogs.h"
+
+namespace auxwin {
+
+void cmdOPrg_Click(app::Dialogs& dialogs) {
+    const QStringList lines{
+        QStringLiteral("Mechík verze 1.7 je program pro začínající i zkušené hráče na knoflovku."),
+        QStringLiteral("Umožňuje zaznamenat libovolnou skladbu i harmonikářům bez znalosti not"),
+        QStringLiteral("pouhým opsáním způsobu hry grafickým znázorněním do počítače."),
+        QStringLiteral("Při čtení takto vytvořeného záznamu počítač umí ukázat i jiné"),
+        QStringLiteral("možnosti, jak lze zahrát tutéž melodii bez nutnosti přetahování měchu."),
+        QStringLiteral("Navíc lze hotové písničky převádět do různých ladění. Hráč si tak snadno"),
+        QStringLiteral("může přizpůsobit skladby od jiných autorů právě své harmonice."),
+        QStringLiteral("Podrobnosti a nápovědu naleznete v souborech Mechík další informace.doc."),
+    };
+    dialogs.message(QStringLiteral("Program Mechík verze 1.7"), lines.join(QStringLiteral("\r\n")),
+                    app::MessageIcon::Information);
+}
+
+QString authorMailAddress() {
+    return QStringLiteral("mailto:") + app::AuthorMail +
+           QStringLiteral("?subject=Z Mechíku verze 1.7&body=Z menu Vložit/Soubor jako příloha "
+                          "připojuji vybrané písničky a žádám (nežádám) o jejich korekturu v "
+                          "rámci možností autora. Nepovoluji (Povoluji) poskytnutí těchto "
+                          "písniček dalším hráčům. & attach = \"");
+}
+
+void mnuMailAutorovi_Click(app::Dialogs& dialogs, const QString& workingFolder,
+                           const std::function<void(const QUrl&)>& openUrl) {
+#ifdef Q_OS_WIN
+    const QString where = QStringLiteral("na disku C v adresáři Dokumenty/Knoflovka.");
+    (void)workingFolder;
+#else
+    const QString where = QStringLiteral("v adresáři ") + workingFolder + u'.';
+#endif
+    dialogs.message(QStringLiteral("Děkuji za Váš příspěvek."),
+                    QStringLiteral("Bude spuštěn Váš výchozí poštovní klient. Minimalizujte Mechíka "
+                                   "na lištu a potom můžete přiložit nějaké písničky nebo napsat "
+                                   "jinou zprávu. Program po stisku tlačítka Odeslat nevyžaduje "
+                                   "okamžité připojení k internetu. Zpráva se odešle automaticky "
+                                   "až se připojíte kdykoliv později. Vaše písničky jsou ") +
+                        where,
+                    app::MessageIcon::Information);
+    // Tolerant parsing keeps the address as written; the desktop encodes it for the mail
+    // program.
+    openUrl(QUrl(authorMailAddress(), QUrl::TolerantMode));
+}
+
+}  // namespace auxwin

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QString>
+#include <QUrl>
+
+#include <functional>
+
+namespace app {
+class Dialogs;
+}
+
+// The about box, and a message to the author prepared in the player's mail program.
+namespace auxwin {
+
+void cmdOPrg_Click(app::Dialogs& dialogs);
+
+// The mailto address handed to the mail program, as the program has always written it.
+QString authorMailAddress();
+// `openUrl` hands the address to the desktop (QDesktopServices in the program).
+// The message names the real working folder.
+void mnuMailAutorovi_Click(app::Dialogs& dialogs, const QString& workingFolder,
+                           const std::function<void(const QUrl&)>& openUrl);
+
+}  // namespace auxwin

@@ -1,0 +1,132 @@
+#include "frmBrowser.h"
+
+#include "app/Twips.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QDir>
+#include <QFileInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTextBrowser>
+#include <QToolBar>
+
+namespace auxwin {
+
+frmBrowser::frmBrowser(QWidget& mainWindow) : mainWindow_(mainWindow) {
+    setAttribute(Qt::WA_DeleteOnClose);
+    resize(app::twipsToPixels(6540), app::twipsToPixels(5130));
+    tbToolBar = new QToolBar(this);
+    tbToolBar->setObjectName(QStringLiteral("tbToolBar"));
+    tbToolBar->setGeometry(0, 0, app::twipsToPixels(6540), app::twipsToPixels(540));
+    for (const char* key : {"Back", "Forward", "Stop", "Refresh", "Home", "Search"}) {
+        const QString name = QString::fromLatin1(key);
+        QAction* button = tbToolBar->addAction(name);
+        button->setObjectName(name);
+        connect(button, &QAction::triggered, this, [this, name] { tbToolBar_ButtonClick(name); });
+    }
+    picAddress = new QWidget(this);
+    picAddress->setObjectName(QStringLiteral("picAddress"));
+    picAddress->setGeometry(app::twipRect(0, 540, 6540, 675));
+    lblAddress = new QLabel(QStringLiteral("&Address:"), picAddress);
+    lblAddress->setObjectName(QStringLiteral("lblAddress"));
+    lblAddress->setGeometry(app::twipRect(45, 60, 3075, 255));
+    cboAddress = new QComboBox(picAddress);
+    cboAddress->setObjectName(QStringLiteral("cboAddress"));
+    cboAddress->setEditable(true);
+    cboAddress->setGeometry(app::twipRect(45, 300, 3795, 315));
+    lblAddress->setBuddy(cboAddress);
+    brwWebBrowser = new QTextBrowser(this);
+    brwWebBrowser->setObjectName(QStringLiteral("brwWebBrowser"));
+    brwWebBrowser->setGeometry(app::twipRect(50, 1215, 5393, 3734));
+    brwWebBrowser->setOpenExternalLinks(true);
+    timTimer.setInterval(5);
+
+    connect(&timTimer, &QTimer::timeout, this, [this] { timTimer_Timer(); });
+    // Enter in the address box, or an entry picked from its list.
+    connect(cboAddress->lineEdit(), &QLineEdit::returnPressed, this, [this] { cboAddress_Click(); });
+    connect(cboAddress, &QComboBox::activated, this, [this](int) { cboAddress_Click(); });
+    connect(brwWebBrowser, &QTextBrowser::sourceChanged, this,
+            [this](const QUrl&) { setWindowTitle(LocationName()); });
+}
+
+void frmBrowser::Form_Load() {
+    show();
+    Form_Resize();
+    const QRect label = lblAddress->geometry();
+    cboAddress->move(app::twipsToPixels(50),
+                     label.y() + label.height() + app::twipsToPixels(15));
+}
+
+void frmBrowser::Form_Resize() {
+    const int width = this->width() * app::TwipsPerPixel;
+    const int height = this->height() * app::TwipsPerPixel;
+    if (width <= 101) {
+        return;
+    }
+    const QRect address = picAddress->geometry();
+    cboAddress->resize(app::twipsToPixels(width - 100), cboAddress->height());
+    brwWebBrowser->resize(app::twipsToPixels(width - 100),
+                          app::twipsToPixels(height - (address.bottom() + 1) * app::TwipsPerPixel - 100));
+}
+
+void frmBrowser::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    Form_Resize();
+}
+
+QString frmBrowser::LocationName() const {
+    const QString title = brwWebBrowser->documentTitle();
+    if (!title.isEmpty()) {
+        return title;
+    }
+    return QFileInfo(brwWebBrowser->source().path()).fileName();
+}
+
+void frmBrowser::Navigate(const QString& address) {
+    const QUrl url = QFileInfo::exists(address) ? QUrl::fromLocalFile(address)
+                                                : QUrl::fromUserInput(address, QDir::currentPath());
+    brwWebBrowser->setSource(url);
+    setWindowTitle(LocationName());
+}
+
+void frmBrowser::cboAddress_Click() { Navigate(cboAddress->currentText()); }
+
+void frmBrowser::tbToolBar_ButtonClick(const QString& key) {
+    if (key == QStringLiteral("Back")) {
+        brwWebBrowser->backward();
+    } else if (key == QStringLiteral("Forward")) {
+        brwWebBrowser->forward();
+    } else if (key == QStringLiteral("Refresh")) {
+        brwWebBrowser->reload();
+    } else if (key == QStringLiteral("Home")) {
+        brwWebBrowser->home();
+    } else if (key == QStringLiteral("Search")) {
+        timTimer.start();
+    } else if (key == QStringLiteral("Stop")) {
+        timTimer.stop();
+        setWindowTitle(LocationName());
+    }
+}
+
+// A local page is never busy loading: the first tick shows its name.
+void frmBrowser::timTimer_Timer() {
+    timTimer.stop();
+    setWindowTitle(LocationName());
+}
+
+void frmBrowser::closeEvent(QCloseEvent* event) {
+    mainWindow_.show();
+    event->accept();
+}
+
+frmBrowser* mnuhtm_Click(QWidget& mainWindow, const QString& programFolder) {
+    mainWindow.hide();
+    auto* browser = new frmBrowser(mainWindow);
+    browser->Form_Load();
+    browser->Navigate(QDir(programFolder).filePath(QStringLiteral("Mechík.htm")));
+    return browser;
+}
+
+}  // namespace auxwin

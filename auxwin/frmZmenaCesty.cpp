@@ -1,0 +1,140 @@
+#include "frmZmenaCesty.h"
+
+#include "app/Dialogs.h"
+#include "app/SpreadsheetConnection.h"
+#include "app/Twips.h"
+
+#include <QCloseEvent>
+#include <QDir>
+#include <QFileInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace auxwin {
+
+namespace {
+
+template <typename T>
+T* place(T* widget, const char* name, int left, int top, int width, int height) {
+    widget->setObjectName(QString::fromLatin1(name));
+    widget->setGeometry(app::twipRect(left, top, width, height));
+    return widget;
+}
+
+bool FolderExists(const QString& path) { return QFileInfo(path).isDir(); }
+
+const QString ResetMarker = QStringLiteral("X:\\Nastavení bylo resetováno !!");
+
+}  // namespace
+
+QString frmZmenaCesty::presetPath(int index) {
+#ifdef Q_OS_WIN
+    return index == 0 ? QStringLiteral("C:\\Dokumenty") : QStringLiteral("D:\\Dokumenty");
+#else
+    return index == 0 ? QDir::home().filePath(QStringLiteral("Dokumenty")) : QDir::homePath();
+#endif
+}
+
+frmZmenaCesty::frmZmenaCesty(app::SpreadsheetConnection& connection, app::Dialogs& dialogs,
+                             QWidget& mainWindow)
+    : connection_(connection), dialogs_(dialogs), mainWindow_(mainWindow) {
+    setWindowTitle(QStringLiteral("Změna implicitní cesty při otvírání souborů v Microsoft Excelu."));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setFixedSize(app::twipsToPixels(6030), app::twipsToPixels(3480));
+    Label1 = place(new QLabel(QStringLiteral("Aktuální nastavení netýkající se Mechíka ale přímo "
+                                             "Microsoft Excelu je do složky"),
+                              this),
+                   "Label1", 240, 120, 5775, 255);
+    lblStaraCesta = place(new QLabel(this), "lblStaraCesta", 240, 360, 5775, 255);
+    Label2 = place(new QLabel(QStringLiteral("Jestliže si přejete toto nastavení změnit vyberte "
+                                             "jednu z předvolených možností,  u té poslední "
+                                             "vyplňte existující cestu podle Vašeho specifického "
+                                             "požadavku. Špatně nastavená cesta může zapříčinit "
+                                             "pracnější postup při otvírání a také ukládání Vašich "
+                                             "dokumentů v aplikaci Excel. To neplatí pro písničky "
+                                             "Mechíka, které jsou vždy ukládány do %1 bez ohledu "
+                                             "na toto nastavení.")
+                                  .arg(QDir::toNativeSeparators(connection.WorkingFolder)),
+                              this),
+                   "Label2", 240, 720, 5775, 1215);
+    Label2->setWordWrap(true);
+    Option1[0] = place(new QRadioButton(QDir::toNativeSeparators(presetPath(0)), this),
+                       "Option1(0)", 240, 2040, 2775, 255);
+    Option1[1] = place(new QRadioButton(QDir::toNativeSeparators(presetPath(1)), this),
+                       "Option1(1)", 240, 2400, 2775, 255);
+    Option1[2] = place(new QRadioButton(QStringLiteral("Jiná cesta"), this), "Option1(2)", 240,
+                       2760, 1095, 255);
+    txtCesta = place(new QLineEdit(QDir::toNativeSeparators(QDir::rootPath()), this), "txtCesta",
+                     1440, 2760, 3135, 285);
+    Option1[3] = place(new QRadioButton(QStringLiteral("Cesta z doby, kdy byl Excel na PC "
+                                                       "nainstalován s ohledem na profil "
+                                                       "uživatele."),
+                                        this),
+                       "Option1(3)", 240, 3120, 5775, 255);
+    Option1[0]->setChecked(true);
+    OKButton = place(new QPushButton(QStringLiteral("OK"), this), "OKButton", 4680, 2040, 1215, 375);
+    CancelButton = place(new QPushButton(QStringLiteral("Cancel"), this), "CancelButton", 4680,
+                         2520, 1215, 375);
+    connect(OKButton, &QPushButton::clicked, this, [this] { OKButton_Click(); });
+    connect(CancelButton, &QPushButton::clicked, this, [this] { CancelButton_Click(); });
+}
+
+void frmZmenaCesty::Form_Load() {
+    lblStaraCesta->setText(QDir::toNativeSeparators(connection_.SavedDefaultFilePath));
+}
+
+void frmZmenaCesty::OKButton_Click() {
+    QString path;
+    if (Option1[0]->isChecked() || Option1[1]->isChecked()) {
+        path = presetPath(Option1[0]->isChecked() ? 0 : 1);
+    } else if (Option1[2]->isChecked()) {
+        path = txtCesta->text();
+    } else if (Option1[3]->isChecked()) {
+        connection_.SavedDefaultFilePath = ResetMarker;
+        dialogs_.message(QStringLiteral("Reset nastavení"),
+                         QStringLiteral("Po ukončení Mechíka můžete zkontrolovat, zda volba splnila "
+                                        "Vaše očekávání."),
+                         app::MessageIcon::Information);
+        close();
+        return;
+    } else {
+        dialogs_.message(QStringLiteral("Chyba, nic nezadáno."),
+                         QStringLiteral("Cesta nenastavena, nesprávné zadání."),
+                         app::MessageIcon::Critical);
+        return;
+    }
+    if (path.isEmpty()) {
+        close();
+        return;
+    }
+    if (!FolderExists(path)) {
+        dialogs_.message(QStringLiteral("Neexistující složka"),
+                         QStringLiteral("Požadovanou změnu nebylo možno provést."),
+                         app::MessageIcon::Critical);
+        return;
+    }
+    connection_.SavedDefaultFilePath = path;
+    dialogs_.message(QStringLiteral("Změna konfigurace Excelu z Mechíka."),
+                     QStringLiteral("Jako výchozí pro aplikaci Excel byla nastavena cesta do ") +
+                         QDir::toNativeSeparators(path),
+                     app::MessageIcon::Information);
+    close();
+}
+
+void frmZmenaCesty::closeEvent(QCloseEvent* event) {
+    mainWindow_.show();
+    event->accept();
+}
+
+frmZmenaCesty* mnuNastavCestu_Click(app::SpreadsheetConnection& connection, app::Dialogs& dialogs,
+                                    QWidget& mainWindow) {
+    mainWindow.hide();
+    auto* window = new frmZmenaCesty(connection, dialogs, mainWindow);
+    window->Form_Load();
+    window->show();
+    return window;
+}
+
+}  // namespace auxwin
