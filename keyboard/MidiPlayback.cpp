@@ -1,5 +1,7 @@
 #include "MidiPlayback.h"
 
+#include <QCoreApplication>
+#include <QDir>
 #include <QFileInfo>
 #include <QtGlobal>
 
@@ -8,10 +10,13 @@
 namespace keyboard {
 
 QString generalMidiSoundfont() {
-    for (const char* path : {"/usr/share/sounds/sf2/TimGM6mb.sf2", "/usr/share/sounds/sf2/default-GM.sf2",
-                             "/usr/share/sounds/sf2/FluidR3_GM.sf2"}) {
-        if (QFileInfo::exists(QString::fromLatin1(path))) {
-            return QString::fromLatin1(path);
+    // Beside the program first (Windows), then where Debian's soundfont packages put them.
+    const QString beside = QDir(QCoreApplication::applicationDirPath()).filePath("TimGM6mb.sf2");
+    for (const QString& path : {beside, QStringLiteral("/usr/share/sounds/sf2/TimGM6mb.sf2"),
+                                QStringLiteral("/usr/share/sounds/sf2/default-GM.sf2"),
+                                QStringLiteral("/usr/share/sounds/sf2/FluidR3_GM.sf2")}) {
+        if (QFileInfo::exists(path)) {
+            return path;
         }
     }
     return {};
