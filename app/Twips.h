@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QRect>
+#include <QString>
 
 #include <cmath>
 
@@ -16,6 +17,14 @@ inline int twipsToPixels(int twips) {
 inline QRect twipRect(int left, int top, int width, int height) {
     return QRect(twipsToPixels(left), twipsToPixels(top), twipsToPixels(width),
                  twipsToPixels(height));
+}
+
+// Names a control and puts it where the design says.
+template <typename T>
+T* placeControl(T* widget, const char* name, int left, int top, int width, int height) {
+    widget->setObjectName(QString::fromLatin1(name));
+    widget->setGeometry(twipRect(left, top, width, height));
+    return widget;
 }
 
 }  // namespace app

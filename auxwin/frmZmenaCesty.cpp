@@ -16,13 +16,6 @@ namespace auxwin {
 
 namespace {
 
-template <typename T>
-T* place(T* widget, const char* name, int left, int top, int width, int height) {
-    widget->setObjectName(QString::fromLatin1(name));
-    widget->setGeometry(app::twipRect(left, top, width, height));
-    return widget;
-}
-
 bool FolderExists(const QString& path) { return QFileInfo(path).isDir(); }
 
 const QString ResetMarker = QStringLiteral("X:\\Nastavení bylo resetováno !!");
@@ -43,12 +36,12 @@ frmZmenaCesty::frmZmenaCesty(app::SpreadsheetConnection& connection, app::Dialog
     setWindowTitle(QStringLiteral("Změna implicitní cesty při otvírání souborů v Microsoft Excelu."));
     setAttribute(Qt::WA_DeleteOnClose);
     setFixedSize(app::twipsToPixels(6030), app::twipsToPixels(3480));
-    Label1 = place(new QLabel(QStringLiteral("Aktuální nastavení netýkající se Mechíka ale přímo "
+    Label1 = app::placeControl(new QLabel(QStringLiteral("Aktuální nastavení netýkající se Mechíka ale přímo "
                                              "Microsoft Excelu je do složky"),
                               this),
                    "Label1", 240, 120, 5775, 255);
-    lblStaraCesta = place(new QLabel(this), "lblStaraCesta", 240, 360, 5775, 255);
-    Label2 = place(new QLabel(QStringLiteral("Jestliže si přejete toto nastavení změnit vyberte "
+    lblStaraCesta = app::placeControl(new QLabel(this), "lblStaraCesta", 240, 360, 5775, 255);
+    Label2 = app::placeControl(new QLabel(QStringLiteral("Jestliže si přejete toto nastavení změnit vyberte "
                                              "jednu z předvolených možností,  u té poslední "
                                              "vyplňte existující cestu podle Vašeho specifického "
                                              "požadavku. Špatně nastavená cesta může zapříčinit "
@@ -60,22 +53,22 @@ frmZmenaCesty::frmZmenaCesty(app::SpreadsheetConnection& connection, app::Dialog
                               this),
                    "Label2", 240, 720, 5775, 1215);
     Label2->setWordWrap(true);
-    Option1[0] = place(new QRadioButton(QDir::toNativeSeparators(presetPath(0)), this),
+    Option1[0] = app::placeControl(new QRadioButton(QDir::toNativeSeparators(presetPath(0)), this),
                        "Option1(0)", 240, 2040, 2775, 255);
-    Option1[1] = place(new QRadioButton(QDir::toNativeSeparators(presetPath(1)), this),
+    Option1[1] = app::placeControl(new QRadioButton(QDir::toNativeSeparators(presetPath(1)), this),
                        "Option1(1)", 240, 2400, 2775, 255);
-    Option1[2] = place(new QRadioButton(QStringLiteral("Jiná cesta"), this), "Option1(2)", 240,
+    Option1[2] = app::placeControl(new QRadioButton(QStringLiteral("Jiná cesta"), this), "Option1(2)", 240,
                        2760, 1095, 255);
-    txtCesta = place(new QLineEdit(QDir::toNativeSeparators(QDir::rootPath()), this), "txtCesta",
+    txtCesta = app::placeControl(new QLineEdit(QDir::toNativeSeparators(QDir::rootPath()), this), "txtCesta",
                      1440, 2760, 3135, 285);
-    Option1[3] = place(new QRadioButton(QStringLiteral("Cesta z doby, kdy byl Excel na PC "
+    Option1[3] = app::placeControl(new QRadioButton(QStringLiteral("Cesta z doby, kdy byl Excel na PC "
                                                        "nainstalován s ohledem na profil "
                                                        "uživatele."),
                                         this),
                        "Option1(3)", 240, 3120, 5775, 255);
     Option1[0]->setChecked(true);
-    OKButton = place(new QPushButton(QStringLiteral("OK"), this), "OKButton", 4680, 2040, 1215, 375);
-    CancelButton = place(new QPushButton(QStringLiteral("Cancel"), this), "CancelButton", 4680,
+    OKButton = app::placeControl(new QPushButton(QStringLiteral("OK"), this), "OKButton", 4680, 2040, 1215, 375);
+    CancelButton = app::placeControl(new QPushButton(QStringLiteral("Cancel"), this), "CancelButton", 4680,
                          2520, 1215, 375);
     connect(OKButton, &QPushButton::clicked, this, [this] { OKButton_Click(); });
     connect(CancelButton, &QPushButton::clicked, this, [this] { CancelButton_Click(); });

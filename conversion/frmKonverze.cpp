@@ -15,17 +15,6 @@
 
 namespace conversion {
 
-namespace {
-
-template <typename T>
-T* place(T* widget, const char* name, int left, int top, int width, int height) {
-    widget->setObjectName(QString::fromLatin1(name));
-    widget->setGeometry(app::twipRect(left, top, width, height));
-    return widget;
-}
-
-}  // namespace
-
 frmKonverze::frmKonverze(app::SpreadsheetConnection& connection, app::Dialogs& dialogs,
                          QWidget& mainWindow)
     : connection_(connection), dialogs_(dialogs), mainWindow_(mainWindow) {
@@ -34,21 +23,21 @@ frmKonverze::frmKonverze(app::SpreadsheetConnection& connection, app::Dialogs& d
     setAttribute(Qt::WA_DeleteOnClose);
     setFixedSize(app::twipsToPixels(7470), app::twipsToPixels(1680));
     // lblKonec and cmdKonec lie under the controls they replace: created first.
-    lblKonec = place(new QLabel(QStringLiteral("Konverzi aktuálního souboru bohužel nelze "
+    lblKonec = app::placeControl(new QLabel(QStringLiteral("Konverzi aktuálního souboru bohužel nelze "
                                                "provést. Zkuste jinou korektně zapsanou skladbu !"),
                                 this),
                      "lblKonec", 360, 240, 6975, 255);
-    cmdKonec = place(new app::CaptionButton(QStringLiteral("Konec"), this), "cmdKonec", 3120,
+    cmdKonec = app::placeControl(new app::CaptionButton(QStringLiteral("Konec"), this), "cmdKonec", 3120,
                      1200, 1215, 255);
-    cmdVyberPisen = place(new app::CaptionButton(QStringLiteral("Zde vyberte zdrojovou písničku."),
+    cmdVyberPisen = app::placeControl(new app::CaptionButton(QStringLiteral("Zde vyberte zdrojovou písničku."),
                                                  this),
                           "cmdVyberPisen", 120, 120, 7215, 375);
-    Label1 = place(new QLabel(QStringLiteral("Vyberte cílové ladění"), this), "Label1", 2640, 720,
+    Label1 = app::placeControl(new QLabel(QStringLiteral("Vyberte cílové ladění"), this), "Label1", 2640, 720,
                    1575, 255);
-    Combo1 = place(new QComboBox(this), "Combo1", 4320, 600, 3015, 315);
-    cmdGo = place(new app::CaptionButton(QStringLiteral("Provést"), this), "cmdGo", 2520, 1200,
+    Combo1 = app::placeControl(new QComboBox(this), "Combo1", 4320, 600, 3015, 315);
+    cmdGo = app::placeControl(new app::CaptionButton(QStringLiteral("Provést"), this), "cmdGo", 2520, 1200,
                   2415, 375);
-    lblLadeni = place(new QLabel(this), "lblLadeni", 5160, 1200, 2175, 255);
+    lblLadeni = app::placeControl(new QLabel(this), "lblLadeni", 5160, 1200, 2175, 255);
 
     connect(cmdVyberPisen, &QPushButton::clicked, this, [this] { cmdVyberPisen_Click(); });
     connect(cmdGo, &QPushButton::clicked, this, [this] { cmdGo_Click(); });

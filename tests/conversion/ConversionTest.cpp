@@ -53,13 +53,7 @@ protected:
         }
         return reader.range(address).text();
     }
-    QStringList titles() {
-        QStringList t;
-        for (const auto& m : dialogs.messages) {
-            t << m.title;
-        }
-        return t;
-    }
+    QStringList titles() const { return dialogs.titles(); }
 };
 
 }  // namespace

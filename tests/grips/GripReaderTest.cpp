@@ -38,13 +38,7 @@ protected:
         }
         return tops;
     }
-    QStringList titles() {
-        QStringList t;
-        for (const auto& m : dialogs.messages) {
-            t << m.title;
-        }
-        return t;
-    }
+    QStringList titles() const { return dialogs.titles(); }
 };
 
 }  // namespace

@@ -53,6 +53,14 @@ public:
         return input;
     }
 
+    QStringList titles() const {
+        QStringList shown;
+        for (const auto& m : messages) {
+            shown << m.title;
+        }
+        return shown;
+    }
+
     // The texts shown so far, and forget them.
     std::vector<Message> take() { return std::exchange(messages, {}); }
 };

@@ -3,6 +3,7 @@
 #include "spreadsheet/xls/CompoundFile.h"
 
 #include <QFile>
+#include <QProcess>
 
 #include <gtest/gtest.h>
 
@@ -116,6 +117,14 @@ void withFullDisk(const std::function<void()>& action) {
     action();
     setrlimit(RLIMIT_FSIZE, &saved);
 #endif
+}
+
+CliRun runMechikCli(const QStringList& arguments) {
+    QProcess process;
+    process.start(QStringLiteral(MECHIK_BIN_DIR "/mechik-cli"), arguments);
+    EXPECT_TRUE(process.waitForFinished(60000));
+    return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
+            QString::fromUtf8(process.readAllStandardError())};
 }
 
 QByteArray xlsFileWithStream(const std::vector<std::uint8_t>& stream, const char* streamName) {

@@ -5,6 +5,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 #include <QTemporaryDir>
 
 #include <cstdint>
@@ -49,6 +50,14 @@ struct Body {
 // Runs `action` while no file may grow past 1 KiB, as on a full disk: every save of a
 // workbook fails half-way. Works for root too, unlike a read-only folder.
 void withFullDisk(const std::function<void()>& action);
+
+// mechik-cli run with `arguments`: its exit status and what it printed (UTF-8).
+struct CliRun {
+    int exitCode;
+    QString out;
+    QString err;
+};
+CliRun runMechikCli(const QStringList& arguments);
 
 // The stream inside an OLE2 container, as an .xls file's bytes.
 QByteArray xlsFileWithStream(const std::vector<std::uint8_t>& stream,

@@ -5,7 +5,6 @@
 #include "tools/cli/WorkbookDump.h"
 
 #include <QDir>
-#include <QProcess>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -15,18 +14,8 @@ using testing_support::sheetWith;
 
 namespace {
 
-struct ConvertRun {
-    int exitCode;
-    QString out;
-    QString err;
-};
-
-ConvertRun convert(const QStringList& arguments) {
-    QProcess process;
-    process.start(QStringLiteral(MECHIK_BIN_DIR "/mechik-cli"), QStringList{"convert"} + arguments);
-    EXPECT_TRUE(process.waitForFinished(60000));
-    return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
-            QString::fromUtf8(process.readAllStandardError())};
+testing_support::CliRun convert(const QStringList& arguments) {
+    return testing_support::runMechikCli(QStringList{"convert"} + arguments);
 }
 
 QString writeSong(const QString& path, const QString& tuning, const QString& firstTone) {
@@ -50,7 +39,7 @@ TEST(ConvertCommand, ConvertsIntoTheOutFolderAndReplacesOnlyWhenForced) {
     QTemporaryDir dir;
     const QString song = writeSong(dir.filePath("Polka.xls"), "G-C-F", "c1,");
     const QStringList common{"--db", MECHIK_BIN_DIR "/Vezar.xls", "--out", dir.path()};
-    const ConvertRun first = convert(QStringList{song, "C-F-B"} + common);
+    const testing_support::CliRun first = convert(QStringList{song, "C-F-B"} + common);
     EXPECT_EQ(first.exitCode, 0) << first.err.toStdString();
     const QString copy = dir.filePath("Polka C-F-B.xls");
     EXPECT_EQ(first.out, QDir::toNativeSeparators(copy) + u'\n');
@@ -58,11 +47,11 @@ TEST(ConvertCommand, ConvertsIntoTheOutFolderAndReplacesOnlyWhenForced) {
                                            "B1\tf1,\nC1\ta1,\nI1\tTlak\nM1\tF\n"
                                            "B2\tg1,\nI2\tTah\n"));
 
-    const ConvertRun again = convert(QStringList{song, "C-F-B"} + common);
+    const testing_support::CliRun again = convert(QStringList{song, "C-F-B"} + common);
     EXPECT_EQ(again.exitCode, 1);
     EXPECT_EQ(again.err, QStringLiteral("Soubor %1 již existuje. Přepsat ho lze volbou --force.\n")
                              .arg(QDir::toNativeSeparators(copy)));
-    const ConvertRun forced = convert(QStringList{song, "C-F-B", "--force"} + common);
+    const testing_support::CliRun forced = convert(QStringList{song, "C-F-B", "--force"} + common);
     EXPECT_EQ(forced.exitCode, 0) << forced.err.toStdString();
 }
 
@@ -70,7 +59,7 @@ TEST(ConvertCommand, FailuresGiveTheWindowsMessagesAndLeaveTheUnfinishedCopy) {
     QTemporaryDir dir;
     const QStringList common{"--db", MECHIK_BIN_DIR "/Vezar.xls", "--out", dir.path()};
     const QString broken = writeSong(dir.filePath("Chyba.xls"), "G-C-F", "x9,");
-    const ConvertRun run = convert(QStringList{broken, "A-D-G"} + common);
+    const testing_support::CliRun run = convert(QStringList{broken, "A-D-G"} + common);
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_TRUE(run.err.startsWith(QStringLiteral("x9, nenalezeno. Sloupce B až H edituje Mechík.")))
         << run.err.toStdString();
@@ -78,14 +67,14 @@ TEST(ConvertCommand, FailuresGiveTheWindowsMessagesAndLeaveTheUnfinishedCopy) {
                     .startsWith(QStringLiteral("sheet\tA-D-G Nedokončeno\tactive\ncursor\t$B$1\n")));
 
     const QString foreign = writeSong(dir.filePath("Cizí.xls"), "Nákupy", "c1,");
-    const ConvertRun refused = convert(QStringList{foreign, "A-D-G"} + common);
+    const testing_support::CliRun refused = convert(QStringList{foreign, "A-D-G"} + common);
     EXPECT_EQ(refused.exitCode, 1);
     EXPECT_TRUE(refused.err.startsWith(QStringLiteral("Nákupy nenalezeno v seznamu podporovaných ladění.")))
         << refused.err.toStdString();
     EXPECT_FALSE(QFileInfo::exists(dir.filePath("Cizí A-D-G.xls")));
 
     const QString song = writeSong(dir.filePath("Polka.xls"), "G-C-F", "c1,");
-    const ConvertRun unknown = convert(QStringList{song, "H-E-A"} + common);
+    const testing_support::CliRun unknown = convert(QStringList{song, "H-E-A"} + common);
     EXPECT_EQ(unknown.exitCode, 1);
     EXPECT_TRUE(unknown.err.startsWith(QStringLiteral("Ladění H-E-A není mezi cílovými laděními")));
 }

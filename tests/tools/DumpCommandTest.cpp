@@ -3,7 +3,6 @@
 
 #include "spreadsheet/xls/XlsFile.h"
 
-#include <QProcess>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -14,17 +13,8 @@ using testing_support::sheetWith;
 
 namespace {
 
-struct CliRun {
-    int exitCode;
-    QByteArray out;
-    QByteArray err;
-};
-
-CliRun mechikCli(const QStringList& arguments) {
-    QProcess process;
-    process.start(QStringLiteral(MECHIK_BIN_DIR "/mechik-cli"), arguments);
-    EXPECT_TRUE(process.waitForFinished(30000));
-    return {process.exitCode(), process.readAllStandardOutput(), process.readAllStandardError()};
+testing_support::CliRun mechikCli(const QStringList& arguments) {
+    return testing_support::runMechikCli(arguments);
 }
 
 }  // namespace
@@ -44,9 +34,9 @@ TEST(DumpCommand, PrintsSheetsCursorsAndCellsInOrder) {
     const QString path = dir.filePath(QStringLiteral("Píseň.xls"));
     spreadsheet::xls::writeXlsFile(path, {first.get(), second.get()}, 1);
 
-    const CliRun run = mechikCli({QStringLiteral("dump"), path});
+    const testing_support::CliRun run = mechikCli({QStringLiteral("dump"), path});
     EXPECT_EQ(run.exitCode, 0);
-    EXPECT_EQ(QString::fromUtf8(run.out),
+    EXPECT_EQ(run.out,
               QStringLiteral("sheet\tPíseň\n"
                              "cursor\t$B$7\n"
                              "A1\tŠko\\\\da\\tže\\nmi\\rx\n"
@@ -64,23 +54,23 @@ TEST(DumpCommand, AFileItCannotReadIsExitStatus1WithOneLine) {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("text.xls"));
     testing_support::writeBytes(path, "not a workbook");
-    const CliRun run = mechikCli({QStringLiteral("dump"), path});
+    const testing_support::CliRun run = mechikCli({QStringLiteral("dump"), path});
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_TRUE(run.out.isEmpty());
-    EXPECT_EQ(run.err.count('\n'), 1);
-    EXPECT_TRUE(QString::fromUtf8(run.err).contains(QStringLiteral("nelze otevřít")));
+    EXPECT_EQ(run.err.count(u'\n'), 1);
+    EXPECT_TRUE(run.err.contains(QStringLiteral("nelze otevřít")));
 
     // A damaged container: libgsf's own complaints must not reach the console.
     const QString damaged = dir.filePath(QStringLiteral("damaged.xls"));
     testing_support::writeBytes(
         damaged, testing_support::readBytes(QStringLiteral(MECHIK_BIN_DIR "/Vezar.xls")).left(2600));
-    const CliRun cut = mechikCli({QStringLiteral("dump"), damaged});
+    const testing_support::CliRun cut = mechikCli({QStringLiteral("dump"), damaged});
     EXPECT_EQ(cut.exitCode, 1);
-    EXPECT_EQ(cut.err.count('\n'), 1) << cut.err.toStdString();
+    EXPECT_EQ(cut.err.count(u'\n'), 1) << cut.err.toStdString();
 
-    const CliRun missing = mechikCli({QStringLiteral("dump"), dir.filePath(QStringLiteral("nic.xls"))});
+    const testing_support::CliRun missing = mechikCli({QStringLiteral("dump"), dir.filePath(QStringLiteral("nic.xls"))});
     EXPECT_EQ(missing.exitCode, 1);
-    EXPECT_EQ(missing.err.count('\n'), 1);
+    EXPECT_EQ(missing.err.count(u'\n'), 1);
 }
 
 TEST(DumpCommand, WrongArgumentsShowUsage) {

@@ -3,7 +3,6 @@
 
 #include "spreadsheet/xls/XlsFile.h"
 
-#include <QProcess>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -13,18 +12,8 @@ using testing_support::sheetWith;
 
 namespace {
 
-struct ShowRun {
-    int exitCode;
-    QString out;
-    QString err;
-};
-
-ShowRun show(const QStringList& arguments) {
-    QProcess process;
-    process.start(QStringLiteral(MECHIK_BIN_DIR "/mechik-cli"), QStringList{"show"} + arguments);
-    EXPECT_TRUE(process.waitForFinished(30000));
-    return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
-            QString::fromUtf8(process.readAllStandardError())};
+testing_support::CliRun show(const QStringList& arguments) {
+    return testing_support::runMechikCli(QStringList{"show"} + arguments);
 }
 
 }  // namespace
@@ -43,7 +32,7 @@ TEST(ShowCommand, PrintsTheLitButtonsTheStaffAndTheMessages) {
     spreadsheet::xls::writeXlsFile(path, {song.get()}, 0);
     const QByteArray before = testing_support::readBytes(path);
 
-    const ShowRun push = show({path, "1", "tlak", "--db", MECHIK_BIN_DIR "/Vezar.xls"});
+    const testing_support::CliRun push = show({path, "1", "tlak", "--db", MECHIK_BIN_DIR "/Vezar.xls"});
     EXPECT_EQ(push.exitCode, 0) << push.err.toStdString();
     EXPECT_EQ(push.out, QStringLiteral(
                             "Obr\t10\t105\n"
@@ -59,7 +48,7 @@ TEST(ShowCommand, PrintsTheLitButtonsTheStaffAndTheMessages) {
     EXPECT_TRUE(push.err.isEmpty()) << push.err.toStdString();
 
     // The program's own Vezar.xls is the default database.
-    const ShowRun pull = show({path, "2", "tah"});
+    const testing_support::CliRun pull = show({path, "2", "tah"});
     EXPECT_EQ(pull.exitCode, 0);
     EXPECT_TRUE(pull.out.startsWith(QStringLiteral("msg\tNeexistující tón.\t"))) << pull.out.toStdString();
     // The song is only read.
@@ -68,7 +57,7 @@ TEST(ShowCommand, PrintsTheLitButtonsTheStaffAndTheMessages) {
 
 TEST(ShowCommand, AnUnreadableSongIsExitStatus1) {
     QTemporaryDir dir;
-    const ShowRun missing = show({dir.filePath(QStringLiteral("nic.xls")), "1", "tlak"});
+    const testing_support::CliRun missing = show({dir.filePath(QStringLiteral("nic.xls")), "1", "tlak"});
     EXPECT_EQ(missing.exitCode, 1);
     EXPECT_TRUE(missing.out.isEmpty());
     EXPECT_TRUE(missing.err.contains(QStringLiteral("nelze otevřít"))) << missing.err.toStdString();
