@@ -118,9 +118,7 @@ Form1::~Form1() = default;
 void Form1::buildForm() {
     auto* form = new QWidget(this);
     form->setObjectName(QStringLiteral("Form1"));
-    QFont font = form->font();
-    font.setPointSizeF(7);
-    form->setFont(font);
+    useDesignFont(form);
     form->setFixedSize(twipsToPixels(FormWidth), twipsToPixels(FormHeight));
     setCentralWidget(form);
 

@@ -1,6 +1,9 @@
 #pragma once
 
+#include <QFont>
+#include <QFontMetrics>
 #include <QRect>
+#include <QWidget>
 #include <QString>
 
 #include <cmath>
@@ -25,6 +28,25 @@ T* placeControl(T* widget, const char* name, int left, int top, int width, int h
     widget->setObjectName(QString::fromLatin1(name));
     widget->setGeometry(twipRect(left, top, width, height));
     return widget;
+}
+
+// The designed widths were made for a narrower system font: a one-line caption that would be
+// cut is set a little smaller instead (not below 6 points). `reserved` is taken by an
+// indicator such as a radio button's circle.
+inline void shrinkFontToFit(QWidget* widget, const QString& text, int reserved = 0) {
+    QFont font = widget->font();
+    while (font.pointSizeF() > 6 &&
+           QFontMetrics(font).horizontalAdvance(text) > widget->width() - reserved) {
+        font.setPointSizeF(font.pointSizeF() - 0.5);
+    }
+    widget->setFont(font);
+}
+
+// The point size of the designed windows' captions.
+inline void useDesignFont(QWidget* window) {
+    QFont font = window->font();
+    font.setPointSizeF(7);
+    window->setFont(font);
 }
 
 }  // namespace app

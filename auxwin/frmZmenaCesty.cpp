@@ -36,6 +36,7 @@ frmZmenaCesty::frmZmenaCesty(app::SpreadsheetConnection& connection, app::Dialog
     setWindowTitle(QStringLiteral("Změna implicitní cesty při otvírání souborů v Microsoft Excelu."));
     setAttribute(Qt::WA_DeleteOnClose);
     setFixedSize(app::twipsToPixels(6030), app::twipsToPixels(3480));
+    app::useDesignFont(this);
     Label1 = app::placeControl(new QLabel(QStringLiteral("Aktuální nastavení netýkající se Mechíka ale přímo "
                                              "Microsoft Excelu je do složky"),
                               this),
@@ -70,6 +71,10 @@ frmZmenaCesty::frmZmenaCesty(app::SpreadsheetConnection& connection, app::Dialog
     OKButton = app::placeControl(new QPushButton(QStringLiteral("OK"), this), "OKButton", 4680, 2040, 1215, 375);
     CancelButton = app::placeControl(new QPushButton(QStringLiteral("Cancel"), this), "CancelButton", 4680,
                          2520, 1215, 375);
+    app::shrinkFontToFit(Label1, Label1->text());
+    for (QRadioButton* option : Option1) {
+        app::shrinkFontToFit(option, option->text(), 22);
+    }
     connect(OKButton, &QPushButton::clicked, this, [this] { OKButton_Click(); });
     connect(CancelButton, &QPushButton::clicked, this, [this] { CancelButton_Click(); });
 }

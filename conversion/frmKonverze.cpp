@@ -22,6 +22,7 @@ frmKonverze::frmKonverze(app::SpreadsheetConnection& connection, app::Dialogs& d
     setWindowFlag(Qt::WindowStaysOnTopHint);
     setAttribute(Qt::WA_DeleteOnClose);
     setFixedSize(app::twipsToPixels(7470), app::twipsToPixels(1680));
+    app::useDesignFont(this);
     // lblKonec and cmdKonec lie under the controls they replace: created first.
     lblKonec = app::placeControl(new QLabel(QStringLiteral("Konverzi aktuálního souboru bohužel nelze "
                                                "provést. Zkuste jinou korektně zapsanou skladbu !"),
@@ -39,6 +40,8 @@ frmKonverze::frmKonverze(app::SpreadsheetConnection& connection, app::Dialogs& d
                   2415, 375);
     lblLadeni = app::placeControl(new QLabel(this), "lblLadeni", 5160, 1200, 2175, 255);
 
+    app::shrinkFontToFit(Label1, Label1->text());
+    app::shrinkFontToFit(lblKonec, lblKonec->text());
     connect(cmdVyberPisen, &QPushButton::clicked, this, [this] { cmdVyberPisen_Click(); });
     connect(cmdGo, &QPushButton::clicked, this, [this] { cmdGo_Click(); });
     connect(cmdKonec, &QPushButton::clicked, this, [this] { cmdKonec_Click(); });
