@@ -48,13 +48,16 @@ MessageAnswer QtDialogs::message(const QString& title, const QString& text, Mess
 
 std::optional<QString> QtDialogs::inputText(const QString& title, const QString& prompt,
                                             const QString& defaultText) {
-    bool ok = false;
-    const QString text = QInputDialog::getText(parent_, title.isEmpty() ? ProgramTitle : title,
-                                               prompt, QLineEdit::Normal, defaultText, &ok);
-    if (!ok) {
+    QInputDialog dialog(parent_);
+    dialog.setWindowTitle(title.isEmpty() ? ProgramTitle : title);
+    dialog.setLabelText(prompt);
+    dialog.setTextValue(defaultText);
+    dialog.setOkButtonText(QStringLiteral("OK"));
+    dialog.setCancelButtonText(QStringLiteral("Storno"));
+    if (dialog.exec() != QDialog::Accepted) {
         return std::nullopt;
     }
-    return text;
+    return dialog.textValue();
 }
 
 std::optional<QString> QtDialogs::chooseFileToOpen(const QString& title,

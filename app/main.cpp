@@ -5,12 +5,21 @@
 #include "QtDialogs.h"
 
 #include <QApplication>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QStyleFactory>
+#include <QTranslator>
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Mechik"));
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    // Qt's own dialogs (the file dialog) in Czech too.
+    QTranslator qtCzech;
+    if (qtCzech.load(QLocale(QLocale::Czech), QStringLiteral("qtbase"), QStringLiteral("_"),
+                     QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        QApplication::installTranslator(&qtCzech);
+    }
 
     app::QtDialogs dialogs;
     app::ProgramSettings settings;

@@ -89,6 +89,8 @@ bool frmKonverze::FillTargetTunings() {
             host.activeSheet().next().select();
         }
         host.sheet(source).select();
+        // No target until the player picks one, so "Provést" cannot convert by accident.
+        Combo1->setCurrentIndex(-1);
         return true;
     } catch (const spreadsheet::SpreadsheetError& error) {
         if (error.number() != spreadsheet::SubscriptOutOfRange) {

@@ -8,7 +8,8 @@ mode="${1:-run}"
 
 packages=(
   build-essential cmake ninja-build pkg-config
-  qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev fonts-dejavu-core
+  qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins qt6-translations-l10n libgl-dev
+  fonts-dejavu-core
   libgsf-1-dev libglib2.0-dev
   qt6-multimedia-dev libfluidsynth-dev timgm6mb-soundfont
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good

@@ -112,6 +112,9 @@ bool SongFiles::createSong(const QString& path) {
         song.saveAs(path, spreadsheet::SaveAsOptions{});
         connection_.SongWorkbookName = host.activeWorkbook().name();
         host.activeSheet().setName(c_.lblLadeni->text());
+        // The file on disk names its tuning from the start, whatever happens before the
+        // next save.
+        song.save();
         return true;
     } catch (const spreadsheet::SpreadsheetError& error) {
         if (error.number() == spreadsheet::FileOrCellOperation) {

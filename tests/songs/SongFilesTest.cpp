@@ -5,6 +5,7 @@
 #include "app/Contact.h"
 #include "app/VbColour.h"
 #include "songs/SongFiles.h"
+#include "spreadsheet/xls/XlsFile.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -75,6 +76,9 @@ TEST_F(SongFiles, ANewSongIsCreatedInTheWorkingFolderWithTheShownTuning) {
     EXPECT_FALSE(c().Combo1->isEnabled());
     EXPECT_FALSE(c().Slider1->isHidden());
     EXPECT_EQ(host().activeCell().address(), QStringLiteral("$A$1"));
+    // The file on disk already names its tuning.
+    EXPECT_EQ(spreadsheet::xls::readXlsFile(songPath("Polka.xls")).sheets[0]->name(),
+              QStringLiteral("A-D-G"));
 }
 
 TEST_F(SongFiles, AMissingWorkingFolderIsCreatedAfterAMessage) {
