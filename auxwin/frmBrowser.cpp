@@ -47,8 +47,11 @@ frmBrowser::frmBrowser(QWidget& mainWindow) : mainWindow_(mainWindow) {
     // Enter in the address box, or an entry picked from its list.
     connect(cboAddress->lineEdit(), &QLineEdit::returnPressed, this, [this] { cboAddress_Click(); });
     connect(cboAddress, &QComboBox::activated, this, [this](int) { cboAddress_Click(); });
-    connect(brwWebBrowser, &QTextBrowser::sourceChanged, this,
-            [this](const QUrl&) { setWindowTitle(LocationName()); });
+    connect(brwWebBrowser, &QTextBrowser::sourceChanged, this, [this](const QUrl& url) {
+        setWindowTitle(LocationName());
+        cboAddress->setEditText(url.isLocalFile() ? QDir::toNativeSeparators(url.toLocalFile())
+                                                  : url.toString());
+    });
 }
 
 void frmBrowser::Form_Load() {
@@ -65,6 +68,8 @@ void frmBrowser::Form_Resize() {
     if (width <= 101) {
         return;
     }
+    // The address bar spans the window, as a bar aligned to its top does.
+    picAddress->resize(this->width(), picAddress->height());
     const QRect address = picAddress->geometry();
     cboAddress->resize(app::twipsToPixels(width - 100), cboAddress->height());
     brwWebBrowser->resize(app::twipsToPixels(width - 100),
