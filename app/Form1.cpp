@@ -204,8 +204,11 @@ void Form1::wireSongs() {
 }
 
 void Form1::wireGrips() {
-    connect(menu_.mnuKonverze, &QAction::triggered, this,
-            [this] { conversion::mnuKonverze_Click(connection_, dialogs_, *this); });
+    connect(menu_.mnuKonverze, &QAction::triggered, this, [this] {
+        if (auto* window = conversion::mnuKonverze_Click(connection_, dialogs_, *this)) {
+            connect(window, &QObject::destroyed, this, [this] { showConvertedSong(); });
+        }
+    });
     auto click = [this](QPushButton* button, auto handler) {
         connect(button, &QPushButton::clicked, this, handler);
     };
@@ -251,6 +254,18 @@ void Form1::wireAuxiliaryWindows() {
     });
     connect(c_.cmdOPrg, &QPushButton::clicked, this, [this] { auxwin::cmdOPrg_Click(dialogs_); });
     connect(menu_.mnuOProgramu, &QAction::triggered, this, [this] { c_.cmdOPrg->click(); });
+}
+
+// After a conversion of the open song the program goes on with the copy: its name and tuning
+// are what the window shows.
+void Form1::showConvertedSong() {
+    if (!c_.cmdEndEdit->isEnabled() || !connection_.ActivateSongWindow()) {
+        return;
+    }
+    setWindowTitle(connection_.SongWorkbookName);
+    const QString tuning = connection_.SpreadsheetApplication->activeSheet().name();
+    c_.lblLadeni->setText(tuning);
+    c_.Combo1->setCurrentText(tuning);
 }
 
 bool Form1::Form_Load() {

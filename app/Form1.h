@@ -81,6 +81,7 @@ private:
     void wireGrips();
     void wirePlayer();
     void wireAuxiliaryWindows();
+    void showConvertedSong();
 
     Dialogs& dialogs_;
     SpreadsheetConnection connection_;

@@ -6,7 +6,9 @@
 #include "conversion/ConversionRun.h"
 #include "conversion/frmKonverze.h"
 
+#include <QApplication>
 #include <QComboBox>
+#include <QEvent>
 #include <QLabel>
 #include <QPointer>
 #include <QPushButton>
@@ -285,4 +287,24 @@ TEST_F(CrowdedColumn, TheExactToneIsFoundBehindManyPartialMatches) {
     convertTo(open(), QStringLiteral("G-C-F"));
     EXPECT_EQ(titles().back(), QStringLiteral("Hotovo."));
     EXPECT_EQ(fileCell("Polka G-C-F.xls", "B1"), QStringLiteral("d2,"));  // G-C-F button 29 push
+}
+
+TEST_F(Convert, AfterConvertingTheOpenSongTheMainWindowShowsTheCopy) {
+    putRow(1, {"c1,"}, "Tlak");
+    saveSong(QStringLiteral("Polka.xls"));
+    app::SongControlsOn(c(), menu());
+    form->setWindowTitle(QStringLiteral("Polka.xls"));
+    menu().mnuKonverze->trigger();
+    conversion::frmKonverze* window = nullptr;
+    for (QWidget* top : QApplication::topLevelWidgets()) {
+        if (top->isVisible() && !window) {
+            window = dynamic_cast<conversion::frmKonverze*>(top);
+        }
+    }
+    ASSERT_TRUE(window);
+    convertTo(window, QStringLiteral("A-D-G"));
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(form->windowTitle(), QStringLiteral("Polka A-D-G.xls"));
+    EXPECT_EQ(c().lblLadeni->text(), QStringLiteral("A-D-G"));
+    EXPECT_EQ(c().Combo1->currentText(), QStringLiteral("A-D-G"));
 }
