@@ -1,6 +1,8 @@
 // mechik-cli: what the program keeps in its workbooks, for players' scripts and for checking.
 #include "ConvertCommand.h"
+#include "MidiCommand.h"
 #include "ShowCommand.h"
+#include "WavCommand.h"
 #include "WorkbookDump.h"
 #include "app/ProgramPaths.h"
 #include "spreadsheet/SpreadsheetError.h"
@@ -25,8 +27,19 @@ int usage() {
     printTo(stderr, QStringLiteral("Použití: mechik-cli dump SOUBOR.xls\n"
                                    "         mechik-cli show PÍSEŇ.xls ŘÁDEK tlak|tah [--db SOUBOR]\n"
                                    "         mechik-cli convert PÍSEŇ.xls LADĚNÍ [--db SOUBOR] "
-                                   "[--out SLOŽKA] [--force]\n"));
+                                   "[--out SLOŽKA] [--force]\n"
+                                   "         mechik-cli midi PÍSEŇ.xls VÝSTUP.mid [--tempo DOBY_ZA_MINUTU]\n"
+                                   "         mechik-cli wav PÍSEŇ.xls VÝSTUP.wav [--tempo DOBY_ZA_MINUTU]\n"));
     return 2;
+}
+
+int report(const tools::CommandResult& result) {
+    if (result.status == 2 && result.err.isEmpty()) {
+        return usage();
+    }
+    printTo(stderr, result.err);
+    printTo(stdout, result.out);
+    return std::fflush(stdout) == 0 ? result.status : 1;
 }
 
 int dump(const QString& path) {
@@ -118,6 +131,12 @@ int main(int argc, char* argv[]) {
     const QStringList args = QCoreApplication::arguments().mid(1);
     if (args.size() == 2 && args[0] == QStringLiteral("dump")) {
         return dump(args[1]);
+    }
+    if (!args.isEmpty() && args[0] == QStringLiteral("midi")) {
+        return report(tools::midiCommand(args.mid(1)));
+    }
+    if (!args.isEmpty() && args[0] == QStringLiteral("wav")) {
+        return report(tools::wavCommand(args.mid(1)));
     }
     if (showing && args[0] == QStringLiteral("show")) {
         return show(args);
