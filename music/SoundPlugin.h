@@ -28,7 +28,7 @@ public:
 
 enum class AudioOutput {
     Device,  // the computer's sound device
-    None,    // the synthesizer alone, heard by nobody: for measuring the path to the note-on
+    None,    // the null device, pulled at a device's pace: for measuring the path to the note-on
 };
 
 struct LiveSynthOpening {

@@ -14,14 +14,17 @@ namespace {
 constexpr int TremoloChannel = 2;
 // The default bend range is 2 semitones (200 cents) over 8192 steps: +10 cents.
 constexpr int TremoloBend = 8192 + 410;
-// Two treble voices and a three-note chord stay clear of clipping at this gain.
-constexpr double Gain = 0.35;
+// Loud enough for a backing track; even seven treble tones (two voices each) over seven basses
+// and chords stay below full scale.
+constexpr double Gain = 0.5;
 
 void configure(fluid_settings_t* settings, HeligonkaSynth::Use use) {
     fluid_settings_setnum(settings, "synth.sample-rate", music::SampleRate);
     fluid_settings_setnum(settings, "synth.gain", Gain);
     // Only the accordion's samples are read from the soundfont, not all 140 MB of it.
     fluid_settings_setint(settings, "synth.dynamic-sample-loading", 1);
+    // General MIDI sends nothing to the chorus unless asked to; the reverb stays.
+    fluid_settings_setint(settings, "synth.chorus.active", 0);
     if (use == HeligonkaSynth::Use::Live) {
         // Two periods of 128 frames: under 6 ms from a note-on to the speaker.
         fluid_settings_setint(settings, "audio.period-size", 128);

@@ -1,6 +1,7 @@
 #include "LiveFluidSynth.h"
 
 #include <QByteArrayList>
+#include <QProcess>
 #include <QtGlobal>
 
 namespace sound {
@@ -39,11 +40,15 @@ music::LiveSynthOpening LiveFluidSynth::open(music::AudioOutput output) {
         return {nullptr, failure};
     }
     std::unique_ptr<LiveFluidSynth> live(new LiveFluidSynth(std::move(synth)));
-    if (output == music::AudioOutput::None) {
-        return {std::move(live), {}};
-    }
     auto* settings = live->synth_->settings();
-    for (const QByteArray& driver : audioDrivers(settings)) {
+    QByteArrayList drivers = audioDrivers(settings);
+    if (output == music::AudioOutput::None) {
+        // FluidSynth's file driver pulls the sound at the device's pace into the null device.
+        fluid_settings_setstr(settings, "audio.file.name", QProcess::nullDevice().toLocal8Bit().constData());
+        fluid_settings_setstr(settings, "audio.file.type", "raw");
+        drivers = {"file"};
+    }
+    for (const QByteArray& driver : drivers) {
         fluid_settings_setstr(settings, "audio.driver", driver.constData());
         live->driver_ = new_fluid_audio_driver(settings, live->synth_->synth());
         if (live->driver_) {
