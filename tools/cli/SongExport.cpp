@@ -33,8 +33,9 @@ std::optional<double> tempoArgument(const QString& text) {
 music::SongScore readSongScore(const QString& path) {
     const auto workbook = spreadsheet::xls::readXlsFile(path);
     std::vector<songs::SongGrip> grips;
-    if (!workbook.sheets.empty()) {
-        grips = songs::readSongGrips(*workbook.sheets[static_cast<size_t>(workbook.activeSheet)]);
+    const auto active = static_cast<size_t>(workbook.activeSheet);
+    if (active < workbook.sheets.size()) {
+        grips = songs::readSongGrips(*workbook.sheets[active]);
     }
     return music::songScore(grips, QFileInfo(path).completeBaseName());
 }
