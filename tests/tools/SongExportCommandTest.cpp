@@ -37,14 +37,20 @@ const QString SkippedCells = QStringLiteral(
     "Řádek 1, sloupec C: „x1,“ není název tónu; přeskočeno.\n"
     "Řádek 2, sloupec M: „(D7)“ není název basu ani akordu; přeskočeno.\n");
 
+// A command run on the folder's song into `file`: it succeeds, names the file and the cells
+// that cannot sound.
+void expectExported(const SongFolder& folder, const char* command, const char* file, const char* tempo) {
+    const auto run = runMechikCli({command, folder.song, folder.path(file), "--tempo", tempo});
+    EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_EQ(run.out, folder.shown(file));
+    EXPECT_EQ(run.err, SkippedCells);
+}
+
 }  // namespace
 
 TEST(MidiCommand, WritesTheSongsMidiFileAndNamesTheCellsThatCannotSound) {
     SongFolder folder;
-    const auto run = runMechikCli({"midi", folder.song, folder.path("píseň.mid"), "--tempo", "92.5"});
-    EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
-    EXPECT_EQ(run.out, folder.shown("píseň.mid"));
-    EXPECT_EQ(run.err, SkippedCells);
+    expectExported(folder, "midi", "píseň.mid", "92.5");
     const auto score = music::songScore(songs::readSongGrips(*folder.sheet), QStringLiteral("Holka modrooká"));
     EXPECT_EQ(testing_support::readBytes(folder.path("píseň.mid")), music::midiFileBytes(score, 92.5));
 
@@ -92,10 +98,7 @@ TEST(MidiCommand, RefusesWhatItCannotDoAndLeavesNoFile) {
 
 TEST(WavCommand, RendersTheSongWithThePlugin) {
     SongFolder folder;
-    const auto run = runMechikCli({"wav", folder.song, folder.path("píseň.wav"), "--tempo", "240"});
-    EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
-    EXPECT_EQ(run.out, folder.shown("píseň.wav"));
-    EXPECT_EQ(run.err, SkippedCells);
+    expectExported(folder, "wav", "píseň.wav", "240");
     // Four beats of a quarter second, then at most two seconds of ringing out.
     const QByteArray wav = testing_support::readBytes(folder.path("píseň.wav"));
     ASSERT_GT(wav.size(), 44);
