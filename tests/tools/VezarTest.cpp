@@ -9,6 +9,10 @@
 #include <QDir>
 #include <QRegularExpression>
 
+#include <cstdlib>
+#include <set>
+#include <utility>
+
 #include <gtest/gtest.h>
 
 using spreadsheet::CellValue;
@@ -20,9 +24,42 @@ const QString vezarPath = QStringLiteral(MECHIK_BIN_DIR "/Vezar.xls");
 const QStringList tuningOrder{"G-C-F", "A-D-G", "B-Es-As", "C-F-B",
                               "F-B-Es", "C-F", "G-C", "Club C-F"};
 
+const QRegularExpression toneGrammar(QStringLiteral("^([cdefgahb])(is|es|s)?([1-4])?,$"));
+
 bool isToneName(const QString& text) {
-    static const QRegularExpression grammar(QStringLiteral("^[cdefgahb](is|es|s)?[1-4]?,$"));
-    return grammar.match(text).hasMatch();
+    return toneGrammar.match(text).hasMatch();
+}
+
+// The tone's MIDI note number: "c," is 48, each octave digit 12 higher.
+int pitchOf(const QString& tone) {
+    const auto match = toneGrammar.match(tone);
+    if (!match.hasMatch()) {
+        ADD_FAILURE() << "not a tone name: " << tone.toStdString();
+        return 0;
+    }
+    static const QString letters = QStringLiteral("cdefgahb");
+    static const int semitones[] = {0, 2, 4, 5, 7, 9, 11, 10};
+    const QString accidental = match.captured(2);
+    return 48 + 12 * match.captured(3).toInt() +
+           semitones[letters.indexOf(match.captured(1))] +
+           (accidental.isEmpty() ? 0 : accidental == QStringLiteral("is") ? 1 : -1);
+}
+
+// The drawn columns: inner 1..12, middle 13..24, outer 25..37, each with its chin end at the
+// highest number.
+const std::pair<int, int> drawnColumns[] = {{1, 12}, {13, 24}, {25, 37}};
+
+// Buttons that break their row's rise on purpose: the two semitone helpers at the chin end of
+// the outermost row (outer 37 and 36; middle 24 and 23 in the two-row model), and in the Club
+// model its short helper row (inner 4..10) and the C row's first button (outer 37).
+std::set<int> helperButtons(const QString& tuning) {
+    if (tuning == QStringLiteral("C-F") || tuning == QStringLiteral("G-C")) {
+        return {23, 24};
+    }
+    if (tuning == QStringLiteral("Club C-F")) {
+        return {4, 5, 6, 7, 8, 9, 10, 37};
+    }
+    return {36, 37};
 }
 
 }  // namespace
@@ -75,6 +112,58 @@ TEST(Vezar, TheTablesAreCopiedCellForCell) {
             const int push = f[0] == QStringLiteral("treble") ? 2 : 6;
             EXPECT_EQ(sheet->value({row, push}).text(), f[2]) << line.toStdString();
             EXPECT_EQ(sheet->value({row, push + 1}).text(), f[3]) << line.toStdString();
+        }
+    }
+}
+
+TEST(Vezar, ToneNamesGiveTheirPitch) {
+    EXPECT_EQ(pitchOf("c,"), 48);
+    EXPECT_EQ(pitchOf("c1,"), 60);
+    EXPECT_EQ(pitchOf("fis2,"), 78);
+    EXPECT_EQ(pitchOf("as1,"), 68);
+    EXPECT_EQ(pitchOf("es,"), 51);
+    EXPECT_EQ(pitchOf("b,"), 58);
+    EXPECT_EQ(pitchOf("h3,"), 95);
+}
+
+// A tone written an octave off shows as a button whose push and pull lie further apart than
+// on any real button: at most a fifth (the Gleichton gives the same tone both ways).
+TEST(Vezar, PushAndPullOfEveryTrebleButtonLieAtMostAFifthApart) {
+    const auto data = spreadsheet::xls::readXlsFile(vezarPath);
+    for (const auto& sheet : data.sheets) {
+        SCOPED_TRACE(sheet->name().toStdString());
+        for (int button = 1; button <= 37; ++button) {
+            const QString push = sheet->value({button + 1, 2}).text();
+            const QString pull = sheet->value({button + 1, 3}).text();
+            if (push.isEmpty() || pull.isEmpty()) {
+                continue;
+            }
+            EXPECT_LE(std::abs(pitchOf(push) - pitchOf(pull)), 7)
+                << "button " << button << ": " << push.toStdString() << " / "
+                << pull.toStdString();
+        }
+    }
+}
+
+TEST(Vezar, TheMainRowsRiseFromTheChinInBothDirections) {
+    const auto data = spreadsheet::xls::readXlsFile(vezarPath);
+    for (const auto& sheet : data.sheets) {
+        SCOPED_TRACE(sheet->name().toStdString());
+        const std::set<int> helpers = helperButtons(sheet->name());
+        for (const auto& [top, chin] : drawnColumns) {
+            for (int column : {2, 3}) {
+                int previous = 0;
+                for (int button = chin; button >= top; --button) {
+                    const QString tone = sheet->value({button + 1, column}).text();
+                    if (tone.isEmpty() || helpers.count(button) > 0) {
+                        continue;
+                    }
+                    EXPECT_GT(pitchOf(tone), previous)
+                        << "button " << button << (column == 2 ? " push " : " pull ")
+                        << tone.toStdString();
+                    previous = pitchOf(tone);
+                }
+            }
         }
     }
 }
