@@ -58,8 +58,8 @@ WorkbookData oldUserCopy() {
     for (const auto& [cell, text] : oldClubCells) {
         sheetNamed(data, "Club C-F").setValue(cell, CellValue(text));
     }
-    data.sheets.push_back(testing_support::sheetWith("Moje", {{"A5", CellValue::number(4)},
-                                                               {"B5", "fis3,"}}));
+    data.sheets.push_back(
+        testing_support::sheetWith("Moje", {{"A5", CellValue::number(4)}, {"B5", "fis3,"}}));
     data.activeSheet = 7;
     return data;
 }

@@ -40,9 +40,9 @@ int pitchOf(const QString& tone) {
     static const QString letters = QStringLiteral("cdefgahb");
     static const int semitones[] = {0, 2, 4, 5, 7, 9, 11, 10};
     const QString accidental = match.captured(2);
-    return 48 + 12 * match.captured(3).toInt() +
-           semitones[letters.indexOf(match.captured(1))] +
-           (accidental.isEmpty() ? 0 : accidental == QStringLiteral("is") ? 1 : -1);
+    const int sharpOrFlat = accidental.isEmpty() ? 0 : accidental == QStringLiteral("is") ? 1 : -1;
+    return 48 + 12 * match.captured(3).toInt() + semitones[letters.indexOf(match.captured(1))] +
+           sharpOrFlat;
 }
 
 // The drawn columns: inner 1..12, middle 13..24, outer 25..37, each with its chin end at the
