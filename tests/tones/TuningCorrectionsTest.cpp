@@ -103,7 +103,8 @@ TEST_F(TuningCorrections, ACellThePlayerChangedKeepsHisTone) {
 
     EXPECT_TRUE(tones::correctTuningDatabase(copy));
 
-    const Sheet& corrected = sheetNamed(spreadsheet::xls::readXlsFile(copy), "Club C-F");
+    const WorkbookData saved = spreadsheet::xls::readXlsFile(copy);
+    const Sheet& corrected = sheetNamed(saved, "Club C-F");
     EXPECT_EQ(corrected.value({5, 2}).text(), "g2,");
     EXPECT_EQ(corrected.value({6, 2}).text(), "d2,");
     EXPECT_EQ(corrected.value({8, 2}).text(), "fis1,");
