@@ -3,6 +3,7 @@
 #include "support/TestFiles.h"
 #include "support/TestHost.h"
 
+#include "music/Pitch.h"
 #include "spreadsheet/xls/XlsFile.h"
 #include "tools/vezar/TuningTable.h"
 
@@ -10,6 +11,7 @@
 #include <QRegularExpression>
 
 #include <cstdlib>
+#include <optional>
 #include <set>
 #include <utility>
 
@@ -24,25 +26,15 @@ const QString vezarPath = QStringLiteral(MECHIK_BIN_DIR "/Vezar.xls");
 const QStringList tuningOrder{"G-C-F", "A-D-G", "B-Es-As", "C-F-B",
                               "F-B-Es", "C-F", "G-C", "Club C-F"};
 
-const QRegularExpression toneGrammar(QStringLiteral("^([cdefgahb])(is|es|s)?([1-4])?,$"));
-
 bool isToneName(const QString& text) {
-    return toneGrammar.match(text).hasMatch();
+    static const QRegularExpression grammar(QStringLiteral("^[cdefgahb](is|es|s)?[1-4]?,$"));
+    return grammar.match(text).hasMatch();
 }
 
-// The tone's MIDI note number: "c," is 48, each octave digit 12 higher.
 int pitchOf(const QString& tone) {
-    const auto match = toneGrammar.match(tone);
-    if (!match.hasMatch()) {
-        ADD_FAILURE() << "not a tone name: " << tone.toStdString();
-        return 0;
-    }
-    static const QString letters = QStringLiteral("cdefgahb");
-    static const int semitones[] = {0, 2, 4, 5, 7, 9, 11, 10};
-    const QString accidental = match.captured(2);
-    const int sharpOrFlat = accidental.isEmpty() ? 0 : accidental == QStringLiteral("is") ? 1 : -1;
-    return 48 + 12 * match.captured(3).toInt() + semitones[letters.indexOf(match.captured(1))] +
-           sharpOrFlat;
+    const std::optional<int> pitch = music::tonePitch(tone);
+    EXPECT_TRUE(pitch.has_value()) << "not a tone name: " << tone.toStdString();
+    return pitch.value_or(0);
 }
 
 // The drawn columns: inner 1..12, middle 13..24, outer 25..37, each with its chin end at the
@@ -114,16 +106,6 @@ TEST(Vezar, TheTablesAreCopiedCellForCell) {
             EXPECT_EQ(sheet->value({row, push + 1}).text(), f[3]) << line.toStdString();
         }
     }
-}
-
-TEST(Vezar, ToneNamesGiveTheirPitch) {
-    EXPECT_EQ(pitchOf("c,"), 48);
-    EXPECT_EQ(pitchOf("c1,"), 60);
-    EXPECT_EQ(pitchOf("fis2,"), 78);
-    EXPECT_EQ(pitchOf("as1,"), 68);
-    EXPECT_EQ(pitchOf("es,"), 51);
-    EXPECT_EQ(pitchOf("b,"), 58);
-    EXPECT_EQ(pitchOf("h3,"), 95);
 }
 
 // A tone written an octave off shows as a button whose push and pull lie further apart than
