@@ -1,13 +1,13 @@
 // mechik-cli: what the program keeps in its workbooks, for players' scripts and for checking.
 #include "ConvertCommand.h"
 #include "ShowCommand.h"
+#include "TuningCommand.h"
 #include "WorkbookDump.h"
 #include "app/ProgramPaths.h"
 #include "spreadsheet/SpreadsheetError.h"
 #include "spreadsheet/xls/XlsFile.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QStringList>
 
 #include <cstdio>
@@ -25,7 +25,17 @@ int usage() {
     printTo(stderr, QStringLiteral("Použití: mechik-cli dump SOUBOR.xls\n"
                                    "         mechik-cli show PÍSEŇ.xls ŘÁDEK tlak|tah [--db SOUBOR]\n"
                                    "         mechik-cli convert PÍSEŇ.xls LADĚNÍ [--db SOUBOR] "
-                                   "[--out SLOŽKA] [--force]\n"));
+                                   "[--out SLOŽKA] [--force]\n"
+                                   "         mechik-cli tuning list [--db SOUBOR]\n"
+                                   "         mechik-cli tuning show LADĚNÍ [--db SOUBOR]\n"
+                                   "         mechik-cli tuning add LADĚNÍ --from ZDROJ [--transpose N] "
+                                   "[--db SOUBOR]\n"
+                                   "         mechik-cli tuning set LADĚNÍ treble|bass KNOFLÍK tlak|tah TÓN "
+                                   "[--db SOUBOR]\n"
+                                   "         mechik-cli tuning rename LADĚNÍ NOVÝ_NÁZEV [--db SOUBOR]\n"
+                                   "         mechik-cli tuning delete LADĚNÍ [--db SOUBOR]\n"
+                                   "Bez --db platí databáze ladění, se kterou pracuje okno "
+                                   "programu.\n"));
     return 2;
 }
 
@@ -39,7 +49,8 @@ int dump(const QString& path) {
     }
 }
 
-QString defaultDatabase() { return QDir(app::programFolder()).filePath(QStringLiteral("Vezar.xls")); }
+// The database the window works with: a player's own tunings are found from scripts too.
+QString defaultDatabase() { return app::tuningDatabaseForUser(); }
 
 int show(const QStringList& args) {
     if (args.size() != 4 && !(args.size() == 6 && args[4] == QStringLiteral("--db"))) {
@@ -57,6 +68,21 @@ int show(const QStringList& args) {
     QString error;
     const int status = tools::showGrip(args[1], row, direction == QStringLiteral("tlak"), database,
                                        output, error);
+    if (status != 0) {
+        printTo(stderr, error + u'\n');
+        return status;
+    }
+    printTo(stdout, output);
+    return std::fflush(stdout) == 0 ? 0 : 1;
+}
+
+int tuning(const QStringList& args) {
+    QString output;
+    QString error;
+    const int status = tools::runTuningCommand(args.mid(1), defaultDatabase, output, error);
+    if (status == 2) {
+        return usage();
+    }
     if (status != 0) {
         printTo(stderr, error + u'\n');
         return status;
@@ -115,9 +141,14 @@ int main(int argc, char* argv[]) {
     } else {
         application = std::make_unique<QCoreApplication>(argc, argv);
     }
+    // The window's name: its data folder holds the player's tuning database.
+    QCoreApplication::setApplicationName(QStringLiteral("Mechik"));
     const QStringList args = QCoreApplication::arguments().mid(1);
     if (args.size() == 2 && args[0] == QStringLiteral("dump")) {
         return dump(args[1]);
+    }
+    if (!args.isEmpty() && args[0] == QStringLiteral("tuning")) {
+        return tuning(args);
     }
     if (showing && args[0] == QStringLiteral("show")) {
         return show(args);
