@@ -205,30 +205,38 @@ TEST_F(TuningDatabaseTest, AButtonsToneIsStoredAsTheDatabaseWritesIt) {
 }
 
 TEST_F(TuningDatabaseTest, AWrongEntryIsRefusedAndNothingWritten) {
-    const auto set = [](KeyboardSide side, int button, Bellows bellows, const char* typed) {
-        return [=](TuningDatabase& db) { return db.setTone("G-C", side, button, bellows, typed); };
+    struct Case {
+        const char* tuning;
+        KeyboardSide side;
+        int button;
+        Bellows bellows;
+        const char* typed;
+        const char* message;
     };
-    expectRefused(set(KeyboardSide::Treble, 3, Bellows::Push, "Cis1"),
-                  "„Cis1“ není tón: tóny diskantu se píší malým písmenem (c, d, e, f, g, a, h, b); "
-                  "velkým se píší basy.");
-    expectRefused(set(KeyboardSide::Treble, 3, Bellows::Pull, "c5"),
-                  "„c5“ není tón: oktáva se píše číslicí 1 až 4 (nejnižší oktáva je bez číslice).");
-    expectRefused(set(KeyboardSide::Treble, 3, Bellows::Pull, "ces,"),
-                  "„ces,“ nelze zapsat: leží mimo rozsah osnovy (c, až g4,).");
-    expectRefused(set(KeyboardSide::Bass, 3, Bellows::Push, "(D7)"),
-                  "„(D7)“ není bas: bas je jednotlivý tón („C“, „Fis“, „B“), akord dur („(C)“) nebo "
-                  "moll („(Cm)“); jiné akordy program nezná.");
-    expectRefused(set(KeyboardSide::Bass, 3, Bellows::Push, "c,"),
-                  "„c,“ není bas: basy se píší velkým písmenem (C, D, E, F, G, A, H, B); malým se "
-                  "píší tóny diskantu.");
-    expectRefused(set(KeyboardSide::Treble, 38, Bellows::Push, "c1,"),
-                  "Diskant má knoflíky 1 až 37; knoflík 38 není.");
-    expectRefused(set(KeyboardSide::Treble, 0, Bellows::Push, "c1,"),
-                  "Diskant má knoflíky 1 až 37; knoflík 0 není.");
-    expectRefused(set(KeyboardSide::Bass, 13, Bellows::Push, "C"),
-                  "Basy mají knoflíky 1 až 12; basový knoflík 13 není.");
-    expectRefused([](TuningDatabase& db) { return db.setTone("H-E-A", KeyboardSide::Bass, 1, Bellows::Push, "C"); },
-                  "Ladění „H-E-A“ v databázi ladění není.");
+    const Case cases[] = {
+        {"G-C", KeyboardSide::Treble, 3, Bellows::Push, "Cis1",
+         "„Cis1“ není tón: tóny diskantu se píší malým písmenem (c, d, e, f, g, a, h, b); velkým se "
+         "píší basy."},
+        {"G-C", KeyboardSide::Treble, 3, Bellows::Pull, "c5",
+         "„c5“ není tón: oktáva se píše číslicí 1 až 4 (nejnižší oktáva je bez číslice)."},
+        {"G-C", KeyboardSide::Treble, 3, Bellows::Pull, "ces,",
+         "„ces,“ nelze zapsat: leží mimo rozsah osnovy (c, až g4,)."},
+        {"G-C", KeyboardSide::Bass, 3, Bellows::Push, "(D7)",
+         "„(D7)“ není bas: bas je jednotlivý tón („C“, „Fis“, „B“), akord dur („(C)“) nebo moll "
+         "(„(Cm)“); jiné akordy program nezná."},
+        {"G-C", KeyboardSide::Bass, 3, Bellows::Push, "c,",
+         "„c,“ není bas: basy se píší velkým písmenem (C, D, E, F, G, A, H, B); malým se píší tóny "
+         "diskantu."},
+        {"G-C", KeyboardSide::Treble, 38, Bellows::Push, "c1,", "Diskant má knoflíky 1 až 37; knoflík 38 není."},
+        {"G-C", KeyboardSide::Treble, 0, Bellows::Push, "c1,", "Diskant má knoflíky 1 až 37; knoflík 0 není."},
+        {"G-C", KeyboardSide::Bass, 13, Bellows::Push, "C", "Basy mají knoflíky 1 až 12; basový knoflík 13 není."},
+        {"H-E-A", KeyboardSide::Bass, 1, Bellows::Push, "C", "Ladění „H-E-A“ v databázi ladění není."},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.typed);
+        expectRefused([&c](TuningDatabase& db) { return db.setTone(c.tuning, c.side, c.button, c.bellows, c.typed); },
+                      QString::fromUtf8(c.message));
+    }
 }
 
 TEST_F(TuningDatabaseTest, OtherCellsAreNeverCheckedAndAButtonWithoutARowIsReported) {
