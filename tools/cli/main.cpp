@@ -102,7 +102,7 @@ int convert(const QStringList& args) {
     if (args.size() < 3) {
         return usage();
     }
-    QString database = defaultDatabase();
+    QString database;
     QString out = app::defaultWorkingFolder();
     bool force = false;
     for (int i = 3; i < args.size(); ++i) {
@@ -115,6 +115,9 @@ int convert(const QStringList& args) {
         } else {
             return usage();
         }
+    }
+    if (database.isEmpty()) {
+        database = defaultDatabase();
     }
     QString output;
     QString error;
