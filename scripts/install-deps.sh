@@ -7,7 +7,7 @@ set -euo pipefail
 mode="${1:-run}"
 
 packages=(
-  build-essential cmake ninja-build pkg-config
+  build-essential cmake ninja-build pkg-config dpkg-dev file
   qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins qt6-translations-l10n libgl-dev
   fonts-dejavu-core
   libgsf-1-dev libglib2.0-dev

@@ -112,4 +112,13 @@ void writeXlsFile(const QString& path, const std::vector<const Sheet*>& sheets, 
     file.commit();
 }
 
+void writeXlsFile(const QString& path, const WorkbookData& workbook) {
+    std::vector<const Sheet*> sheets;
+    sheets.reserve(workbook.sheets.size());
+    for (const auto& sheet : workbook.sheets) {
+        sheets.push_back(sheet.get());
+    }
+    writeXlsFile(path, sheets, workbook.activeSheet);
+}
+
 }  // namespace spreadsheet::xls

@@ -2,6 +2,7 @@
 #include "ConvertCommand.h"
 #include "MidiCommand.h"
 #include "ShowCommand.h"
+#include "TuningCommand.h"
 #include "WavCommand.h"
 #include "WorkbookDump.h"
 #include "app/ProgramPaths.h"
@@ -9,7 +10,6 @@
 #include "spreadsheet/xls/XlsFile.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QStringList>
 
 #include <cstdio>
@@ -29,7 +29,17 @@ int usage() {
                                    "         mechik-cli convert PÍSEŇ.xls LADĚNÍ [--db SOUBOR] "
                                    "[--out SLOŽKA] [--force]\n"
                                    "         mechik-cli midi PÍSEŇ.xls VÝSTUP.mid [--tempo DOBY_ZA_MINUTU]\n"
-                                   "         mechik-cli wav PÍSEŇ.xls VÝSTUP.wav [--tempo DOBY_ZA_MINUTU]\n"));
+                                   "         mechik-cli wav PÍSEŇ.xls VÝSTUP.wav [--tempo DOBY_ZA_MINUTU]\n"
+                                   "         mechik-cli tuning list [--db SOUBOR]\n"
+                                   "         mechik-cli tuning show LADĚNÍ [--db SOUBOR]\n"
+                                   "         mechik-cli tuning add LADĚNÍ --from ZDROJ [--transpose N] "
+                                   "[--db SOUBOR]\n"
+                                   "         mechik-cli tuning set LADĚNÍ treble|bass KNOFLÍK tlak|tah TÓN "
+                                   "[--db SOUBOR]\n"
+                                   "         mechik-cli tuning rename LADĚNÍ NOVÝ_NÁZEV [--db SOUBOR]\n"
+                                   "         mechik-cli tuning delete LADĚNÍ [--db SOUBOR]\n"
+                                   "Bez --db platí databáze ladění, se kterou pracuje okno "
+                                   "programu.\n"));
     return 2;
 }
 
@@ -52,7 +62,8 @@ int dump(const QString& path) {
     }
 }
 
-QString defaultDatabase() { return QDir(app::programFolder()).filePath(QStringLiteral("Vezar.xls")); }
+// The database the window works with: a player's own tunings are found from scripts too.
+QString defaultDatabase() { return app::tuningDatabaseForUser(); }
 
 int show(const QStringList& args) {
     if (args.size() != 4 && !(args.size() == 6 && args[4] == QStringLiteral("--db"))) {
@@ -78,6 +89,21 @@ int show(const QStringList& args) {
     return std::fflush(stdout) == 0 ? 0 : 1;
 }
 
+int tuning(const QStringList& args) {
+    QString output;
+    QString error;
+    const int status = tools::runTuningCommand(args.mid(1), defaultDatabase, output, error);
+    if (status == 2) {
+        return usage();
+    }
+    if (status != 0) {
+        printTo(stderr, error + u'\n');
+        return status;
+    }
+    printTo(stdout, output);
+    return std::fflush(stdout) == 0 ? 0 : 1;
+}
+
 // Qt's own remarks about the off-screen display are no concern of a script reading stderr.
 void quietQtMessages(QtMsgType type, const QMessageLogContext&, const QString& message) {
     if (type == QtFatalMsg) {
@@ -89,7 +115,7 @@ int convert(const QStringList& args) {
     if (args.size() < 3) {
         return usage();
     }
-    QString database = defaultDatabase();
+    QString database;
     QString out = app::defaultWorkingFolder();
     bool force = false;
     for (int i = 3; i < args.size(); ++i) {
@@ -102,6 +128,9 @@ int convert(const QStringList& args) {
         } else {
             return usage();
         }
+    }
+    if (database.isEmpty()) {
+        database = defaultDatabase();
     }
     QString output;
     QString error;
@@ -128,6 +157,8 @@ int main(int argc, char* argv[]) {
     } else {
         application = std::make_unique<QCoreApplication>(argc, argv);
     }
+    // The window's name: its data folder holds the player's tuning database.
+    QCoreApplication::setApplicationName(QStringLiteral("Mechik"));
     const QStringList args = QCoreApplication::arguments().mid(1);
     if (args.size() == 2 && args[0] == QStringLiteral("dump")) {
         return dump(args[1]);
@@ -137,6 +168,9 @@ int main(int argc, char* argv[]) {
     }
     if (!args.isEmpty() && args[0] == QStringLiteral("wav")) {
         return report(tools::wavCommand(args.mid(1)));
+    }
+    if (!args.isEmpty() && args[0] == QStringLiteral("tuning")) {
+        return tuning(args);
     }
     if (showing && args[0] == QStringLiteral("show")) {
         return show(args);
