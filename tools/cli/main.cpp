@@ -1,5 +1,6 @@
 // mechik-cli: what the program keeps in its workbooks, for players' scripts and for checking.
 #include "ConvertCommand.h"
+#include "ImportCommand.h"
 #include "ShowCommand.h"
 #include "WorkbookDump.h"
 #include "app/ProgramPaths.h"
@@ -25,7 +26,9 @@ int usage() {
     printTo(stderr, QStringLiteral("Použití: mechik-cli dump SOUBOR.xls\n"
                                    "         mechik-cli show PÍSEŇ.xls ŘÁDEK tlak|tah [--db SOUBOR]\n"
                                    "         mechik-cli convert PÍSEŇ.xls LADĚNÍ [--db SOUBOR] "
-                                   "[--out SLOŽKA] [--force]\n"));
+                                   "[--out SLOŽKA] [--force]\n"
+                                   "         mechik-cli import MELODIE LADĚNÍ PÍSEŇ.xls [--db SOUBOR] "
+                                   "[--transpose N] [--force]\n"));
     return 2;
 }
 
@@ -101,6 +104,21 @@ int convert(const QStringList& args) {
     return std::fflush(stdout) == 0 ? 0 : 1;
 }
 
+int importMelody(const QStringList& args) {
+    QString output;
+    QString error;
+    const int status = tools::importCommand(args.mid(1), defaultDatabase(), output, error);
+    if (status == 2) {
+        return usage();
+    }
+    if (status != 0) {
+        printTo(stderr, error + u'\n');
+        return status;
+    }
+    printTo(stdout, output + u'\n');
+    return std::fflush(stdout) == 0 ? 0 : 1;
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -118,6 +136,9 @@ int main(int argc, char* argv[]) {
     const QStringList args = QCoreApplication::arguments().mid(1);
     if (args.size() == 2 && args[0] == QStringLiteral("dump")) {
         return dump(args[1]);
+    }
+    if (!args.isEmpty() && args[0] == QStringLiteral("import")) {
+        return importMelody(args);
     }
     if (showing && args[0] == QStringLiteral("show")) {
         return show(args);
