@@ -17,6 +17,8 @@ namespace {
 
 constexpr int DrumChannel = 9;  // channel 10 as players count
 constexpr int MaxVlqBytes = 4;
+// More time signatures than any real file has only tell places in messages; they are not kept.
+constexpr std::size_t MaxTimeSignatures = 65536;
 
 [[noreturn]] void damaged(const QString& fileName, const QString& reason) {
     throw ImportError(QStringLiteral("Soubor MIDI %1 je poškozený: %2.")
@@ -267,7 +269,11 @@ Melody readMidiMelody(const QByteArray& bytes, const QString& fileName) {
                     statistics.pitchSum += pitch;
                     ++statistics.notes;
                 },
-                [&signatures](const MidiTimeSignature& signature) { signatures.push_back(signature); }});
+                [&signatures](const MidiTimeSignature& signature) {
+                    if (signatures.size() < MaxTimeSignatures) {
+                        signatures.push_back(signature);
+                    }
+                }});
     const int chosen = melodyPair(pairs);
     Melody melody;
     if (chosen < 0) {

@@ -16,6 +16,8 @@ namespace melody {
 namespace {
 
 constexpr int MaxLabelLength = 20;
+// Scores nest a few levels deep; deeper nesting only makes the XML reader keep a longer stack.
+constexpr int MaxSkippedDepth = 256;
 constexpr int MaxTransposition = 127;
 
 struct Measure {
@@ -61,6 +63,27 @@ private:
         return barAndBeat(measure.label, 1.0 + ((note.onset - measure.start) / measure.beatQuarters).toDouble());
     }
 
+    // Only measures with notes are kept for telling places, so empty ones cost nothing.
+    int recordedMeasure() {
+        if (recordedOrdinal_ != measuresRead_) {
+            measures_.push_back(measure_);
+            recordedOrdinal_ = measuresRead_;
+        }
+        return static_cast<int>(measures_.size()) - 1;
+    }
+
+    // An element of no concern, with everything in it.
+    void skipElement() {
+        int depth = 1;
+        while (depth > 0 && !xml_.atEnd()) {
+            xml_.readNext();
+            if (xml_.isStartElement() && ++depth > MaxSkippedDepth) {
+                damaged(QStringLiteral("prvky jsou vnořené příliš hluboko"));
+            }
+            depth -= xml_.isEndElement() ? 1 : 0;
+        }
+    }
+
     QString nativeName() const { return QDir::toNativeSeparators(fileName_); }
 
     // A document that breaks off or is no well-formed XML is reported as such, whatever
@@ -74,7 +97,7 @@ private:
     }
 
     [[noreturn]] void damagedInMeasure(const QString& reason) const {
-        damaged(QStringLiteral("takt %1: %2").arg(measures_.back().label, reason));
+        damaged(QStringLiteral("takt %1: %2").arg(measure_.label, reason));
     }
 
     void readDocument() {
@@ -111,7 +134,7 @@ private:
             if (xml_.name() == u"score-part" && melodyPartId_.isNull()) {
                 melodyPartId_ = xml_.attributes().value(QLatin1StringView("id")).toString();
             }
-            xml_.skipCurrentElement();
+            skipElement();
         }
     }
 
@@ -126,11 +149,11 @@ private:
                     if (xml_.name() == u"measure") {
                         readMeasure(measureLabel());
                     } else {
-                        xml_.skipCurrentElement();
+                        skipElement();
                     }
                 }
             } else {
-                xml_.skipCurrentElement();
+                skipElement();
             }
         }
     }
@@ -145,24 +168,25 @@ private:
                     if (xml_.name() == u"part" && isMelodyPart()) {
                         readMeasure(label);
                     } else {
-                        xml_.skipCurrentElement();
+                        skipElement();
                     }
                 }
             } else {
-                xml_.skipCurrentElement();
+                skipElement();
             }
         }
     }
 
     QString measureLabel() const {
         const QString number = xml_.attributes().value(QLatin1StringView("number")).toString().trimmed().left(MaxLabelLength);
-        return number.isEmpty() ? QString::number(measures_.size() + 1) : number;
+        return number.isEmpty() ? QString::number(measuresRead_ + 1) : number;
     }
 
     // The contents of one measure of the melody part. The measure lasts as far as any voice
     // reaches, so pickups and incomplete bars keep the following notes in place.
     void readMeasure(const QString& label) {
-        measures_.push_back({label, measureStart_, beatQuarters_});
+        measure_ = {label, measureStart_, beatQuarters_};
+        ++measuresRead_;
         position_ = Fraction();
         end_ = Fraction();
         chordOnset_ = Fraction();
@@ -176,7 +200,7 @@ private:
             } else if (xml_.name() == u"attributes") {
                 readAttributes();
             } else {
-                xml_.skipCurrentElement();
+                skipElement();
             }
         }
         measureStart_ = measureStart_ + end_;
@@ -199,7 +223,7 @@ private:
             if (xml_.name() == u"duration") {
                 duration = quarters(xml_.readElementText());
             } else {
-                xml_.skipCurrentElement();
+                skipElement();
             }
         }
         return duration;
@@ -227,7 +251,7 @@ private:
             } else if (xml_.name() == u"time") {
                 readTime();
             } else {
-                xml_.skipCurrentElement();
+                skipElement();
             }
         }
     }
@@ -244,7 +268,7 @@ private:
                 }
                 (isChromatic ? chromatic : octaves) = *value;
             } else {
-                xml_.skipCurrentElement();
+                skipElement();
             }
         }
         transposition_ = chromatic + 12 * octaves;
@@ -257,12 +281,12 @@ private:
             if (xml_.name() == u"beat-type" && !beatType) {
                 beatType = boundedInteger(xml_.readElementText(), 1024);
             } else {
-                xml_.skipCurrentElement();
+                skipElement();
             }
         }
         if (beatType && *beatType > 0) {
             beatQuarters_ = Fraction(4, *beatType);
-            measures_.back().beatQuarters = beatQuarters_;
+            measure_.beatQuarters = beatQuarters_;
         }
     }
 
@@ -294,7 +318,7 @@ private:
             return;
         }
         notes_.push_back({measureStart_ + onset, *note.pitch + transposition_,
-                          static_cast<int>(measures_.size()) - 1, note.lyric.value_or(QString())});
+                          recordedMeasure(), note.lyric.value_or(QString())});
     }
 
     void readNoteChild(NoteElement& note) {
@@ -320,7 +344,7 @@ private:
             note.lyric = readLyric();
             return;
         }
-        xml_.skipCurrentElement();
+        skipElement();
     }
 
     int readPitch() {
@@ -339,7 +363,7 @@ private:
                 }
                 alter = static_cast<int>(std::lround(value->toDouble()));
             } else {
-                xml_.skipCurrentElement();
+                skipElement();
             }
         }
         if (!step || !octave || *octave < 0) {
@@ -354,7 +378,7 @@ private:
         bool stop = false;
         while (xml_.readNextStartElement()) {
             stop = stop || (xml_.name() == u"tied" && xml_.attributes().value(QLatin1StringView("type")) == u"stop");
-            xml_.skipCurrentElement();
+            skipElement();
         }
         return stop;
     }
@@ -366,7 +390,7 @@ private:
             if (xml_.name() == u"text") {
                 texts << xml_.readElementText().trimmed();
             } else {
-                xml_.skipCurrentElement();
+                skipElement();
             }
         }
         return texts.join(u' ');
@@ -375,7 +399,10 @@ private:
     QXmlStreamReader xml_;
     const QString& fileName_;
     QString melodyPartId_;  // null until known
-    std::vector<Measure> measures_;
+    std::vector<Measure> measures_;  // those with notes
+    Measure measure_;                // the one being read
+    qint64 measuresRead_ = 0;
+    qint64 recordedOrdinal_ = 0;
     std::vector<StartedNote<Fraction>> notes_;
     Fraction divisions_{1};
     int transposition_ = 0;

@@ -13,20 +13,20 @@ using testing_support::musicXml;
 
 namespace {
 
-QString note(const char* step, int octave, int duration, const QString& extra = {}) {
-    return QStringLiteral("<note><pitch><step>%1</step><octave>%2</octave></pitch><duration>%3</duration>%4</note>")
-        .arg(QLatin1String(step))
+QString pitchedNote(const QString& chord, const char* step, int octave, int duration, const QString& extra) {
+    return QStringLiteral("<note>%1<pitch><step>%2</step><octave>%3</octave></pitch><duration>%4</duration>%5</note>")
+        .arg(chord, QLatin1String(step))
         .arg(octave)
         .arg(duration)
         .arg(extra);
 }
 
+QString note(const char* step, int octave, int duration, const QString& extra = {}) {
+    return pitchedNote({}, step, octave, duration, extra);
+}
+
 QString chordNote(const char* step, int octave, int duration, const QString& extra = {}) {
-    return QStringLiteral("<note><chord/><pitch><step>%1</step><octave>%2</octave></pitch><duration>%3</duration>%4</note>")
-        .arg(QLatin1String(step))
-        .arg(octave)
-        .arg(duration)
-        .arg(extra);
+    return pitchedNote(QStringLiteral("<chord/>"), step, octave, duration, extra);
 }
 
 QString measure(const char* number, const QString& contents) {
@@ -221,4 +221,10 @@ TEST(MusicXmlFile, MalformedDocumentsAreRefusedWithTheReason) {
     }
     EXPECT_EQ(refusalOf(musicXml(primes)), damaged + QStringLiteral("délky not se nedají sečíst."));
     EXPECT_TRUE(read(musicXml(measure("1", QStringLiteral("<note><rest/><duration>4</duration></note>")))).chords.empty());
+}
+
+TEST(MusicXmlFile, DeeplyNestedElementsAreRefusedNotFollowed) {
+    const QByteArray nested = QByteArray("<x>").repeated(100000);
+    EXPECT_EQ(refusalOf(musicXml(measure("1", note("C", 4, 1) + QString::fromLatin1(nested)))),
+              QStringLiteral("Soubor MusicXML a.musicxml je poškozený: prvky jsou vnořené příliš hluboko."));
 }
