@@ -123,15 +123,15 @@ private:
     // The first part named in the part list; without a list, the first part met.
     bool isMelodyPart() {
         const QString id = xml_.attributes().value(QLatin1StringView("id")).toString();
-        if (melodyPartId_.isNull()) {
+        if (!melodyPartId_) {
             melodyPartId_ = id;
         }
-        return id == melodyPartId_;
+        return id == *melodyPartId_;
     }
 
     void readPartList() {
         while (xml_.readNextStartElement()) {
-            if (xml_.name() == u"score-part" && melodyPartId_.isNull()) {
+            if (xml_.name() == u"score-part" && !melodyPartId_) {
                 melodyPartId_ = xml_.attributes().value(QLatin1StringView("id")).toString();
             }
             skipElement();
@@ -164,8 +164,10 @@ private:
                 readPartList();
             } else if (xml_.name() == u"measure") {
                 const QString label = measureLabel();
+                bool partRead = false;
                 while (xml_.readNextStartElement()) {
-                    if (xml_.name() == u"part" && isMelodyPart()) {
+                    if (xml_.name() == u"part" && !partRead && isMelodyPart()) {
+                        partRead = true;
                         readMeasure(label);
                     } else {
                         skipElement();
@@ -398,7 +400,7 @@ private:
 
     QXmlStreamReader xml_;
     const QString& fileName_;
-    QString melodyPartId_;  // null until known
+    std::optional<QString> melodyPartId_;
     std::vector<Measure> measures_;  // those with notes
     Measure measure_;                // the one being read
     qint64 measuresRead_ = 0;

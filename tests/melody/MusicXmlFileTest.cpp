@@ -158,6 +158,13 @@ TEST(MusicXmlFile, TimewiseScoresAreReadToo) {
         "<note><pitch><step>D</step><octave>4</octave></pitch><duration>1</duration></note></part></measure>"
         "</score-timewise>";
     expectChords(read(score), {{{60}, "takt 1, doba 1"}, {{62}, "takt 2, doba 1"}});
+    // Parts without ids and without a part list: the first part of each measure.
+    const QByteArray anonymous =
+        "<score-timewise><measure><part><note><pitch><step>E</step><octave>4</octave></pitch><duration>2</duration>"
+        "</note></part><part><note><pitch><step>C</step><octave>6</octave></pitch><duration>1</duration></note>"
+        "</part></measure><measure><part><note><pitch><step>F</step><octave>4</octave></pitch><duration>1</duration>"
+        "</note></part></measure></score-timewise>";
+    expectChords(read(anonymous), {{{64}, "takt 1, doba 1"}, {{65}, "takt 2, doba 1"}});
 }
 
 TEST(MusicXmlFile, PickupsDivisionChangesAndDecimalDurationsKeepTheTime) {
