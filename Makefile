@@ -4,7 +4,7 @@
 #   make test-asan  the same tests built with AddressSanitizer and UndefinedBehaviorSanitizer
 #   make package    build the Debian package (build/mechik_VERSION_ARCH.deb)
 #   make bench      run the benchmarks
-#   make fuzz       run the .xls reader's fuzzer (FUZZ_SECONDS, default 600)
+#   make fuzz       run the .xls and melody readers' fuzzers (FUZZ_SECONDS each, default 600)
 
 BUILD_DIR ?= build
 ASAN_DIR ?= build-asan
@@ -45,17 +45,26 @@ test-asan:
 bench: test
 	for b in $(BUILD_DIR)/bench/*; do $$b --benchmark_repetitions=5 --benchmark_report_aggregates_only=true; done
 
+FUZZERS = xls_file_fuzzer xls_stream_fuzzer midi_file_fuzzer music_xml_fuzzer melody_bytes_fuzzer
+
 fuzz:
 	scripts/install-deps.sh test
 	CC=clang CXX=clang++ cmake -S . -B $(FUZZ_DIR) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DMECHIK_FUZZ=ON -DMECHIK_TESTS=OFF -DMECHIK_BENCH=OFF
-	cmake --build $(FUZZ_DIR) -j $(JOBS) --target xls_file_fuzzer xls_stream_fuzzer
-	mkdir -p fuzz-corpus/file fuzz-corpus/stream
+	cmake --build $(FUZZ_DIR) -j $(JOBS) --target $(FUZZERS)
+	mkdir -p fuzz-corpus/file fuzz-corpus/stream fuzz-corpus/midi fuzz-corpus/musicxml fuzz-corpus/melody
 	# libgsf 1.14.50 leaks a directory entry on some damaged containers (a few bytes per
 	# file); leaks in our own code are caught by the stream fuzzer and the sanitizer tests.
 	ASAN_OPTIONS=detect_leaks=0 $(FUZZ_DIR)/fuzz/xls_file_fuzzer -max_total_time=$(FUZZ_SECONDS) -max_len=65536 -rss_limit_mb=2048 \
 		-print_final_stats=1 fuzz-corpus/file fuzz/seeds/file &
 	$(FUZZ_DIR)/fuzz/xls_stream_fuzzer -max_total_time=$(FUZZ_SECONDS) -max_len=65536 -rss_limit_mb=2048 \
 		-print_final_stats=1 fuzz-corpus/stream fuzz/seeds/stream; wait
+	# The melody readers: a hang or a runaway allocation counts as a finding too.
+	$(FUZZ_DIR)/fuzz/midi_file_fuzzer -max_total_time=$(FUZZ_SECONDS) -max_len=65536 -rss_limit_mb=2048 -timeout=10 \
+		-print_final_stats=1 fuzz-corpus/midi fuzz/seeds/midi &
+	$(FUZZ_DIR)/fuzz/music_xml_fuzzer -max_total_time=$(FUZZ_SECONDS) -max_len=65536 -rss_limit_mb=2048 -timeout=10 \
+		-print_final_stats=1 fuzz-corpus/musicxml fuzz/seeds/musicxml; wait
+	$(FUZZ_DIR)/fuzz/melody_bytes_fuzzer -max_total_time=$(FUZZ_SECONDS) -max_len=65536 -rss_limit_mb=2048 -timeout=10 \
+		-print_final_stats=1 fuzz-corpus/melody fuzz/seeds/melody
 
 clean:
 	rm -rf $(BUILD_DIR) $(ASAN_DIR) $(FUZZ_DIR)

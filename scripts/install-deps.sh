@@ -10,7 +10,7 @@ packages=(
   build-essential cmake ninja-build pkg-config dpkg-dev file
   qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins qt6-translations-l10n libgl-dev
   fonts-dejavu-core
-  libgsf-1-dev libglib2.0-dev
+  libgsf-1-dev libglib2.0-dev libzip-dev
   qt6-multimedia-dev libfluidsynth-dev fluid-soundfont-gm timgm6mb-soundfont
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good
 )

@@ -1,5 +1,6 @@
 // mechik-cli: what the program keeps in its workbooks, for players' scripts and for checking.
 #include "ConvertCommand.h"
+#include "ImportCommand.h"
 #include "MidiCommand.h"
 #include "ShowCommand.h"
 #include "TuningCommand.h"
@@ -38,6 +39,8 @@ int usage() {
                                    "[--db SOUBOR]\n"
                                    "         mechik-cli tuning rename LADĚNÍ NOVÝ_NÁZEV [--db SOUBOR]\n"
                                    "         mechik-cli tuning delete LADĚNÍ [--db SOUBOR]\n"
+                                   "         mechik-cli import MELODIE LADĚNÍ PÍSEŇ.xls [--db SOUBOR] "
+                                   "[--transpose N] [--force]\n"
                                    "Bez --db platí databáze ladění, se kterou pracuje okno "
                                    "programu.\n"));
     return 2;
@@ -143,6 +146,21 @@ int convert(const QStringList& args) {
     return std::fflush(stdout) == 0 ? 0 : 1;
 }
 
+int importMelody(const QStringList& args) {
+    QString output;
+    QString error;
+    const int status = tools::importCommand(args.mid(1), defaultDatabase(), output, error);
+    if (status == 2) {
+        return usage();
+    }
+    if (status != 0) {
+        printTo(stderr, error + u'\n');
+        return status;
+    }
+    printTo(stdout, output + u'\n');
+    return std::fflush(stdout) == 0 ? 0 : 1;
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -171,6 +189,9 @@ int main(int argc, char* argv[]) {
     }
     if (!args.isEmpty() && args[0] == QStringLiteral("tuning")) {
         return tuning(args);
+    }
+    if (!args.isEmpty() && args[0] == QStringLiteral("import")) {
+        return importMelody(args);
     }
     if (showing && args[0] == QStringLiteral("show")) {
         return show(args);
