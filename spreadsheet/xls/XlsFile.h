@@ -18,9 +18,12 @@ WorkbookData readXlsFile(const QString& path);
 WorkbookData readXlsBytes(const QByteArray& bytes, const QString& path);
 
 // Writes to a temporary file beside `path` and renames it over `path` only when complete, so
-// a full disk or a crash never leaves a damaged file. Throws SpreadsheetError 1004.
-void writeXlsFile(const QString& path, const std::vector<const Sheet*>& sheets, int activeSheet);
+// a full disk or a crash never leaves a damaged file. `kept`: what the file the workbook was
+// read from held beyond the cells, written back with them. Throws SpreadsheetError 1004.
+void writeXlsFile(const QString& path, const std::vector<const Sheet*>& sheets, int activeSheet,
+                  const KeptWorkbook* kept = nullptr);
 // The complete .xls file as bytes.
-QByteArray encodeXls(const std::vector<const Sheet*>& sheets, int activeSheet);
+QByteArray encodeXls(const std::vector<const Sheet*>& sheets, int activeSheet,
+                     const KeptWorkbook* kept = nullptr);
 
 }  // namespace spreadsheet::xls
