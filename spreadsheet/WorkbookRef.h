@@ -34,7 +34,7 @@ public:
     QString fullName() const;  // the path, or the name while never saved
 
     // What the file it was read from held that no save can write back (drawings, charts,
-    // macros); a save never writes over that file then.
+    // macros), while the workbook is still that file's; a save never writes over that file.
     UnkeptParts unkeptParts() const;
 
     int sheetCount() const;

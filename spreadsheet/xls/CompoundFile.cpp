@@ -5,6 +5,7 @@
 #include <cstring>
 #include <memory>
 #include <stdexcept>
+#include <string>
 #include <string_view>
 
 namespace spreadsheet::xls {
@@ -170,8 +171,17 @@ ContainerContents extractWorkbookStream(const std::uint8_t* data, std::size_t si
 
 namespace {
 
-bool writeChild(GsfOutfile* ole, const char* name, const std::vector<std::uint8_t>& bytes) {
-    GsfPtr<GsfOutput> child(gsf_outfile_new_child(ole, name, FALSE));
+// A name "a/b/c" is the stream c in the storage b inside the storage a.
+bool writeChild(GsfOutfile* parent, std::string_view name, const std::vector<std::uint8_t>& bytes) {
+    const std::size_t slash = name.find('/');
+    if (slash != std::string_view::npos) {
+        const std::string storageName(name.substr(0, slash));
+        GsfPtr<GsfOutput> storage(gsf_outfile_new_child(parent, storageName.c_str(), TRUE));
+        return storage && writeChild(GSF_OUTFILE(storage.get()), name.substr(slash + 1), bytes) &&
+               gsf_output_close(storage.get());
+    }
+    const std::string streamName(name);
+    GsfPtr<GsfOutput> child(gsf_outfile_new_child(parent, streamName.c_str(), FALSE));
     return child && gsf_output_write(child.get(), bytes.size(), bytes.data()) &&
            gsf_output_close(child.get());
 }
@@ -189,7 +199,7 @@ std::vector<std::uint8_t> buildCompoundFile(const std::vector<std::uint8_t>& str
     }
     bool written = writeChild(ole.get(), streamName, stream);
     for (const NamedStream& other : others) {
-        written = written && writeChild(ole.get(), other.name.c_str(), other.bytes);
+        written = written && writeChild(ole.get(), other.name, other.bytes);
     }
     const bool closed = gsf_output_close(GSF_OUTPUT(ole.get()));
     if (!written || !closed) {

@@ -19,7 +19,7 @@ enum class ContainerProblem {
 };
 
 struct NamedStream {
-    std::string name;  // UTF-8
+    std::string name;  // UTF-8; "a/b" is the stream b inside the storage a
     std::vector<std::uint8_t> bytes;
 };
 

@@ -206,6 +206,18 @@ TEST(LibreOfficeFormats, XlrdReadsTheSameFormatsWidthsMergesAndNamesAfterASave) 
     expectSameLines(expectedAfterEdit(original), saved);
 }
 
+// Excel 5 files are saved as Excel 97: the formats, widths, heights, rich text and hidden
+// sheets come along; the defined names and formulas, whose tokens differ, do not (formulas
+// keep their results as values).
+TEST(LibreOfficeFormats, AnExcel5SongIsSavedAsExcel97WithItsFormats) {
+    TestHost host;
+    QString original = describeWithXlrd(dataDir + QStringLiteral("/lo-formatted-biff5.xls"));
+    ASSERT_TRUE(original.contains(QStringLiteral("  rich A3 ")));
+    original.remove(QRegularExpression(QStringLiteral("name [^\\n]*\\n")));
+    const QString saved = describeWithXlrd(editedCopy(host, QStringLiteral("lo-formatted-biff5.xls")));
+    expectSameLines(expectedAfterEdit(original), saved);
+}
+
 TEST(LibreOfficeFormats, CalcReadsTheCellsFormulasMergeHiddenSheetAndPageSettings) {
     TestHost host;
     QTemporaryDir profile;
