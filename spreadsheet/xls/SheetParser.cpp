@@ -222,7 +222,8 @@ bool SheetParser::readCell(const Record& record) {
         case record::String:
             if (pendingStringCell_) {
                 const CellAddress cell = *pendingStringCell_;
-                put(cell.row - 1, cell.column - 1, CellValue(labelText(record, 0, nullptr)), NoFormat);
+                put(cell.row - 1, cell.column - 1, CellValue(labelText(record, 0, nullptr)), NoFormat,
+                    true);
             }
             extendFormula(record);
             break;
@@ -274,25 +275,18 @@ void SheetParser::readFormula(const Record& record, ByteReader& r, int row, int 
     std::array<std::uint8_t, 8> result;
     std::memcpy(result.data(), r.here(), result.size());
     pendingStringCell_.reset();
-    setFormat(row, column, format);
     const CellAddress cell{row + 1, column + 1};
+    CellValue value;
     if (result[6] != 0xFF || result[7] != 0xFF) {
-        put(row, column, CellValue::number(r.f64()), format);
-    } else {
-        switch (result[0]) {
-            case 0:  // text: it follows in a STRING record
-                pendingStringCell_ = cell;
-                break;
-            case 1:
-                put(row, column, CellValue::boolean(result[2] != 0), format);
-                break;
-            case 2:
-                put(row, column, CellValue::error(result[2]), format);
-                break;
-            default:  // the empty text
-                break;
-        }
-    }
+        value = CellValue::number(r.f64());
+    } else if (result[0] == 0) {  // text: it follows in a STRING record
+        pendingStringCell_ = cell;
+    } else if (result[0] == 1) {
+        value = CellValue::boolean(result[2] != 0);
+    } else if (result[0] == 2) {
+        value = CellValue::error(result[2]);
+    }  // else the empty text
+    put(row, column, std::move(value), format, true);
     if (context_.biff != Biff::V8 || !cell.isValid()) {
         return;
     }
@@ -410,15 +404,20 @@ void SheetParser::setFormat(int row, int column, std::uint16_t format) {
     kept_.setFormat(row, column, format);
 }
 
-void SheetParser::put(int row, int column, CellValue value, std::uint16_t format) {
+// Each cell record replaces what an earlier one put in its cell, a formula among it.
+void SheetParser::put(int row, int column, CellValue value, std::uint16_t format, bool formulaResult) {
     const CellAddress cell{row + 1, column + 1};
     if (!cell.isValid()) {
         return;
+    }
+    if (!formulaResult) {
+        kept_.formulas.erase(cellKey(row, column));
     }
     if (format != NoFormat) {
         setFormat(row, column, format);
     }
     if (value.isEmpty()) {
+        sheet_->setValue(cell, CellValue());
         return;
     }
     if (row + 1 > sheet_->rowCapacity()) {

@@ -250,16 +250,18 @@ void SheetWriter::writeCell(int row0, const PlannedCell& cell) {
     }
 }
 
+// As the reader takes it: from the last PANE record, else the only pane.
 int SheetWriter::activePane() const {
+    int pane = 3;
     if (kept_) {
         for (const auto& entry : kept_->afterCells.entries()) {
             if (entry.id == record::Pane) {
                 const auto body = kept_->afterCells.body(entry);
-                return body.size() > 8 ? body[8] : 3;
+                pane = body.size() > 8 ? body[8] : 3;
             }
         }
     }
-    return 3;
+    return pane;
 }
 
 // The view as read, with the selection of the active pane and the active-sheet flags made
@@ -294,9 +296,8 @@ void SheetWriter::writeAfterCells() {
         if (entry.id == record::Window2) {
             const auto body = records->body(entry);
             writeWindow2(&body);
-        } else if (entry.id == record::Selection && records->body(entry).size() > 0 &&
-                   records->body(entry)[0] == pane) {
-            if (!selectionWritten) {
+        } else if (entry.id == record::Selection && entry.size > 4 && records->raw(entry)[4] == pane) {
+            if (!selectionWritten) {  // the active pane's selection is the sheet's, once
                 writeSelection(pane);
                 selectionWritten = true;
             }

@@ -161,8 +161,10 @@ void StreamBuilder::writeKeptGlobal(const RecordList& records, const RecordList:
                 writeBoundSheets();
                 break;
             case record::Sst:
-                SstWriter(out_).write(strings_, stringReferences_);
-                sstWritten_ = true;
+                if (!sstWritten_) {
+                    SstWriter(out_).write(strings_, stringReferences_);
+                    sstWritten_ = true;
+                }
                 break;
             default:
                 break;
