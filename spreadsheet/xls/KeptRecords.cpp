@@ -70,19 +70,49 @@ void KeptSheet::setFormat(int row0, int column0, std::uint16_t format) {
     row[c] = format;
 }
 
-// Spreadsheets give a cell typed into an empty place the format of its row, when the row has
-// one, else that of its column.
-std::uint16_t KeptSheet::inheritedFormat(int row0, int column0) const {
-    constexpr std::uint16_t rowHasFormat = 0x0080;
-    const auto row = rows.find(row0);
-    if (row != rows.end()) {
-        const auto& b = row->second;
-        const auto flags = static_cast<std::uint16_t>(b[12] | (b[13] << 8));
-        const auto format = static_cast<std::uint16_t>((b[14] | (b[15] << 8)) & 0x0FFF);
-        if ((flags & rowHasFormat) && format < formatCount) {
-            return format;
+void KeptSheet::addRow(const KeptRow& row) {
+    rowsInOrder = rowsInOrder && (rows.empty() || rows.back().row0 < row.row0);
+    rows.push_back(row);
+}
+
+// Files list their rows in order; the rest are put in order here.
+void KeptSheet::sortRows() {
+    if (rowsInOrder) {
+        return;
+    }
+    rowsInOrder = true;
+    const auto byRow = [](const KeptRow& a, const KeptRow& b) { return a.row0 < b.row0; };
+    std::stable_sort(rows.begin(), rows.end(), byRow);
+    std::vector<KeptRow> unique;
+    for (const KeptRow& row : rows) {
+        if (!unique.empty() && unique.back().row0 == row.row0) {
+            unique.back() = row;
+        } else {
+            unique.push_back(row);
         }
     }
+    rows = std::move(unique);
+}
+
+// Spreadsheets give a cell typed into an empty place the format of its row, when the row has
+// one, else that of its column.
+std::optional<std::uint16_t> KeptSheet::rowFormat(int row0) const {
+    constexpr std::uint16_t rowHasFormat = 0x0080;
+    const auto row = std::lower_bound(rows.begin(), rows.end(), row0,
+                                      [](const KeptRow& r, int wanted) { return r.row0 < wanted; });
+    if (row == rows.end() || row->row0 != row0) {
+        return std::nullopt;
+    }
+    const auto& b = row->body;
+    const auto flags = static_cast<std::uint16_t>(b[12] | (b[13] << 8));
+    const auto format = static_cast<std::uint16_t>((b[14] | (b[15] << 8)) & 0x0FFF);
+    if ((flags & rowHasFormat) && format < formatCount) {
+        return format;
+    }
+    return std::nullopt;
+}
+
+std::uint16_t KeptSheet::columnFormat(int column0) const {
     for (const ColumnFormat& column : columnFormats) {
         if (column0 >= column.first && column0 <= column.last && column.format < formatCount) {
             return column.format;

@@ -12,7 +12,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
-#include <map>
+#include <optional>
 #include <unordered_map>
 #include <vector>
 
@@ -79,12 +79,18 @@ struct ColumnFormat {
     std::uint16_t format = 0;
 };
 
+struct KeptRow {
+    int row0 = 0;
+    std::array<std::uint8_t, 16> body{};  // the ROW record: height, flags, format
+};
+
 struct KeptSheet {
     std::uint8_t visibility = 0;  // 0 visible, 1 hidden, 2 very hidden
     std::uint16_t formatCount = DefaultCellFormat + 1;  // XF records of the workbook
     RecordList beforeCells;       // settings before the cell table (printing, columns)
     RecordList afterCells;        // view, merged cells and the rest after the cell table
-    std::map<int, std::array<std::uint8_t, 16>> rows;  // ROW bodies by 0-based row
+    std::vector<KeptRow> rows;  // by row, each once (after sortRows)
+    bool rowsInOrder = true;
     std::vector<std::vector<std::uint16_t>> cellFormats;  // [row][column], 0-based
     std::vector<ColumnFormat> columnFormats;
     std::unordered_map<std::uint32_t, KeptFormula> formulas;
@@ -92,8 +98,16 @@ struct KeptSheet {
 
     std::uint16_t formatOf(int row0, int column0) const;
     void setFormat(int row0, int column0, std::uint16_t format);
+    // Rows in order, the last ROW record of a row winning, as a reader takes them.
+    void addRow(const KeptRow& row);
+    void sortRows();
     // The format a new cell takes: its row's, else its column's, else the default.
-    std::uint16_t inheritedFormat(int row0, int column0) const;
+    std::uint16_t inheritedFormat(int row0, int column0) const {
+        const auto row = rowFormat(row0);
+        return row ? *row : columnFormat(column0);
+    }
+    std::optional<std::uint16_t> rowFormat(int row0) const;  // when its ROW record gives one
+    std::uint16_t columnFormat(int column0) const;
 };
 
 struct KeptWorkbook {

@@ -315,12 +315,14 @@ void SheetParser::extendFormula(const Record& record) {
 
 void SheetParser::readRow(const Record& record) {
     place_ = place_ == Place::BeforeCells ? Place::InCells : place_;
-    std::array<std::uint8_t, 16> body{};
-    if (record.size < body.size()) {
+    KeptRow row;
+    if (record.size < row.body.size()) {
         return;
     }
-    std::memcpy(body.data(), record.data, body.size());
-    kept_.rows[body[0] | (body[1] << 8)] = body;
+    std::memcpy(row.body.data(), record.data, row.body.size());
+    row.row0 = row.body[0] | (row.body[1] << 8);
+    kept_.addRow(row);
+    rowFormatOf_ = -1;
 }
 
 void SheetParser::readPane(const Record& record) {
@@ -390,6 +392,28 @@ void SheetParser::keep(const Record& record, RecordList& list) {
     }
 }
 
+// A cell written anew takes its row's or column's format; a cell whose format is just that
+// needs none of its own, which spares most cells of most songs the storage.
+void SheetParser::noteValueFormat(int row, int column, std::uint16_t format) {
+    if (!kept_.rowsInOrder) {  // rows out of order: too costly to look up each time
+        setFormat(row, column, format);
+        return;
+    }
+    if (row != rowFormatOf_) {  // cells come row by row: one look at the row's record each
+        rowFormatOf_ = row;
+        rowFormat_ = kept_.rowFormat(row);
+    }
+    const std::uint16_t inherited = rowFormat_                     ? *rowFormat_
+                                    : kept_.columnFormats.empty() ? DefaultCellFormat
+                                                                  : kept_.columnFormat(column);
+    if (format != inherited) {
+        setFormat(row, column, format);
+    } else if (static_cast<std::size_t>(row) < kept_.cellFormats.size() &&
+               kept_.formatOf(row, column) != NoFormat) {
+        kept_.setFormat(row, column, NoFormat);  // an earlier record for the cell gave another
+    }
+}
+
 void SheetParser::setFormat(int row, int column, std::uint16_t format) {
     if (!CellAddress{row + 1, column + 1}.isValid() || format >= context_.formatCount) {
         return;
@@ -410,11 +434,11 @@ void SheetParser::put(int row, int column, CellValue value, std::uint16_t format
     if (!cell.isValid()) {
         return;
     }
-    if (!formulaResult) {
+    if (!formulaResult && !kept_.formulas.empty()) {
         kept_.formulas.erase(cellKey(row, column));
     }
     if (format != NoFormat) {
-        setFormat(row, column, format);
+        noteValueFormat(row, column, format);
     }
     if (value.isEmpty()) {
         sheet_->setValue(cell, CellValue());
@@ -430,6 +454,7 @@ void SheetParser::put(int row, int column, CellValue value, std::uint16_t format
 }
 
 void SheetParser::finish() {
+    kept_.sortRows();
     for (auto& [key, formula] : kept_.formulas) {
         formula.cachedResult = sheet_->value({static_cast<int>(key >> 8) + 1, static_cast<int>(key & 0xFF) + 1});
     }

@@ -38,6 +38,7 @@ private:
     void keep(const Record& record, RecordList& list);
     void keepInPlace(const Record& record);
     void put(int row, int column, CellValue value, std::uint16_t format, bool formulaResult = false);
+    void noteValueFormat(int row, int column, std::uint16_t format);
     void setFormat(int row, int column, std::uint16_t format);
     QString labelText(const Record& record, std::size_t position, std::vector<std::uint8_t>* runs);
     void finish();
@@ -50,6 +51,8 @@ private:
     std::optional<std::uint32_t> openFormula_;  // the formula that SHRFMLA, ARRAY, STRING extend
     std::map<int, PaneSelection> selections_;
     int activePane_ = 3;
+    int rowFormatOf_ = -1;
+    std::optional<std::uint16_t> rowFormat_;
 };
 
 }  // namespace spreadsheet::xls

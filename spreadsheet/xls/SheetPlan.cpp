@@ -50,6 +50,8 @@ std::unordered_set<std::uint32_t> keptFormulas(const Sheet& sheet, const KeptShe
 std::vector<PlacedCell> placeCells(const Sheet& sheet, const KeptSheet* kept) {
     std::vector<PlacedCell> cells;
     const auto formulas = kept ? keptFormulas(sheet, *kept) : std::unordered_set<std::uint32_t>{};
+    int rowFormatOf = -1;
+    std::optional<std::uint16_t> rowFormat;
     sheet.forEachCell([&](CellAddress address, const CellValue& value) {
         const std::uint32_t key = cellKey(address.row - 1, address.column - 1);
         if (formulas.count(key)) {
@@ -60,7 +62,13 @@ std::vector<PlacedCell> placeCells(const Sheet& sheet, const KeptSheet* kept) {
         cell.value = &value;
         if (kept) {
             const std::uint16_t format = kept->formatOf(address.row - 1, address.column - 1);
-            cell.format = format != NoFormat ? format : kept->inheritedFormat(address.row - 1, address.column - 1);
+            if (format == NoFormat && rowFormatOf != address.row) {
+                rowFormatOf = address.row;
+                rowFormat = kept->rowFormat(address.row - 1);
+            }
+            cell.format = format != NoFormat ? format
+                          : rowFormat        ? *rowFormat
+                                             : kept->columnFormat(address.column - 1);
             const auto rich = kept->richTexts.find(key);
             if (value.isText() && rich != kept->richTexts.end() && rich->second.text == value.text()) {
                 cell.runs = &rich->second.runs;
@@ -102,13 +110,13 @@ std::vector<PlacedCell> placeCells(const Sheet& sheet, const KeptSheet* kept) {
 std::vector<PlannedRow> planCellTable(const Sheet& sheet, const KeptSheet* kept) {
     std::vector<PlannedRow> rows;
     const auto cells = placeCells(sheet, kept);
-    static const std::map<int, std::array<std::uint8_t, 16>> noRows;
+    static const std::vector<KeptRow> noRows;
     const auto& keptRows = kept ? kept->rows : noRows;
     auto keptRow = keptRows.begin();
     const auto keptEnd = keptRows.end();
     auto addKeptRowsBefore = [&](int row0) {
-        for (; keptRow != keptEnd && keptRow->first < row0; ++keptRow) {
-            rows.push_back({keptRow->first, &keptRow->second, {}});
+        for (; keptRow != keptEnd && keptRow->row0 < row0; ++keptRow) {
+            rows.push_back({keptRow->row0, &keptRow->body, {}});
         }
     };
     for (const PlacedCell& placed : cells) {
@@ -116,8 +124,8 @@ std::vector<PlannedRow> planCellTable(const Sheet& sheet, const KeptSheet* kept)
         if (rows.empty() || rows.back().row0 != row0) {
             addKeptRowsBefore(row0);
             PlannedRow row{row0, nullptr, {}};
-            if (keptRow != keptEnd && keptRow->first == row0) {
-                row.kept = &(keptRow++)->second;
+            if (keptRow != keptEnd && keptRow->row0 == row0) {
+                row.kept = &(keptRow++)->body;
             }
             rows.push_back(std::move(row));
         }
