@@ -23,22 +23,22 @@ inline void writeChars(ByteWriter& out, QStringView text, bool sixteenBit) {
     }
 }
 
-// ShortXLUnicodeString: font, sheet and number format names up to 255 characters.
-inline void writeShortString(ByteWriter& out, QStringView text) {
-    text = text.left(255);
+// The character count, the flags byte saying whether the characters are 16-bit, the
+// characters: a count of one byte (ShortXLUnicodeString: font, sheet and number format names)
+// or of two (XLUnicodeString).
+inline void writeCountedString(ByteWriter& out, QStringView text, bool twoByteCount) {
+    text = text.left(twoByteCount ? 0xFFFF : 0xFF);
     const bool wide = needsSixteenBit(text);
-    out.u8(static_cast<std::uint8_t>(text.size()));
+    if (twoByteCount) {
+        out.u16(static_cast<std::uint16_t>(text.size()));
+    } else {
+        out.u8(static_cast<std::uint8_t>(text.size()));
+    }
     out.u8(wide ? 1 : 0);
     writeChars(out, text, wide);
 }
 
-// XLUnicodeString: a character count of two bytes.
-inline void writeUnicodeString(ByteWriter& out, QStringView text) {
-    text = text.left(0xFFFF);
-    const bool wide = needsSixteenBit(text);
-    out.u16(static_cast<std::uint16_t>(text.size()));
-    out.u8(wide ? 1 : 0);
-    writeChars(out, text, wide);
-}
+inline void writeShortString(ByteWriter& out, QStringView text) { writeCountedString(out, text, false); }
+inline void writeUnicodeString(ByteWriter& out, QStringView text) { writeCountedString(out, text, true); }
 
 }  // namespace spreadsheet::xls

@@ -16,19 +16,6 @@ import sys
 import xlrd
 
 
-def col_name(c):
-    s = ""
-    c += 1
-    while c:
-        c, r = divmod(c - 1, 26)
-        s = chr(65 + r) + s
-    return s
-
-
-def addr(r, c):
-    return "%s%d" % (col_name(c), r + 1)
-
-
 def colour(book, index):
     rgb = book.colour_map.get(index)
     return "auto" if rgb is None else "#%02x%02x%02x" % rgb
@@ -81,12 +68,12 @@ def describe(path):
         print("  frozen=%d gridlines=%d zeros=%d" % (
             sheet.panes_are_frozen, sheet.show_grid_lines, sheet.show_zero_values))
         for r1, r2, c1, c2 in sorted(sheet.merged_cells):
-            print("  merged %s:%s" % (addr(r1, c1), addr(r2 - 1, c2 - 1)))
+            print("  merged %s:%s" % (xlrd.cellname(r1, c1), xlrd.cellname(r2 - 1, c2 - 1)))
         columns = {c: (i.width, i.hidden, xf_text(book, i.xf_index))
                    for c, i in sheet.colinfo_map.items()}
         for first, last, (width, hidden, fmt) in ranges(columns):
             print("  columns %s:%s width=%d hidden=%d %s" % (
-                col_name(first), col_name(last), width, hidden, fmt))
+                xlrd.colname(first), xlrd.colname(last), width, hidden, fmt))
         for r, info in sorted(sheet.rowinfo_map.items()):
             print("  row %d height=%d default=%d hidden=%d format=%s" % (
                 r + 1, info.height, info.has_default_height, info.hidden,
@@ -94,10 +81,10 @@ def describe(path):
         for r in range(sheet.nrows):
             for c in range(sheet.row_len(r)):
                 cell = sheet.cell(r, c)
-                print("  cell %s %d %r %s" % (addr(r, c), cell.ctype, cell.value,
+                print("  cell %s %d %r %s" % (xlrd.cellname(r, c), cell.ctype, cell.value,
                                              xf_text(book, cell.xf_index)))
         for (r, c), runs in sorted(sheet.rich_text_runlist_map.items()):
-            print("  rich %s %s" % (addr(r, c), "; ".join(
+            print("  rich %s %s" % (xlrd.cellname(r, c), "; ".join(
                 "%d:%s" % (start, font_text(book, font)) for start, font in runs)))
 
 
