@@ -6,6 +6,7 @@
 #include "app/Contact.h"
 #include "app/SpreadsheetConnection.h"
 #include "app/Twips.h"
+#include "songs/CopyForUnkeptParts.h"
 #include "spreadsheet/SpreadsheetError.h"
 
 #include <QCloseEvent>
@@ -126,6 +127,10 @@ void frmKonverze::cmdVyberPisen_Click() {
     if (chosen) {
         try {
             host.openWorkbook(*chosen);
+            if (!songs::continueInCopyIfNeeded(host, dialogs_)) {
+                show();
+                return;
+            }
             connection_.SongWorkbookName = host.activeWorkbook().name();
             lblLadeni->setText(host.activeSheet().name());
             if (connection_.ActivateTuningWindow(dialogs_)) {

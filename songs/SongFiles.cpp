@@ -1,5 +1,6 @@
 #include "SongFiles.h"
 
+#include "CopyForUnkeptParts.h"
 #include "GripDisplay.h"
 #include "SongLayout.h"
 #include "SongName.h"
@@ -146,7 +147,8 @@ void SongFiles::cmdEdit_Click() {
 }
 
 // A file that is no readable workbook, or the tuning database itself, is refused with the
-// reason; the program stays without a song.
+// reason; the program stays without a song. A workbook that a save would rob of drawings,
+// charts or macros is worked on in a copy, if the player agrees.
 bool SongFiles::openSong(const QString& path) {
     auto& host = *connection_.SpreadsheetApplication;
     if (QFileInfo(path).fileName().compare(connection_.TuningWorkbookName, Qt::CaseInsensitive) == 0) {
@@ -161,6 +163,9 @@ bool SongFiles::openSong(const QString& path) {
     } catch (const spreadsheet::SpreadsheetError& error) {
         dialogs_.message(QStringLiteral("Písničku nelze otevřít."), error.description(),
                          app::MessageIcon::Exclamation);
+        return false;
+    }
+    if (!continueInCopyIfNeeded(host, dialogs_)) {
         return false;
     }
     connection_.SongWorkbookName = host.activeWorkbook().name();

@@ -3,6 +3,7 @@
 #include "SpreadsheetError.h"
 #include "xls/XlsFile.h"
 
+#include <QDir>
 #include <QFileInfo>
 
 namespace spreadsheet {
@@ -11,6 +12,7 @@ Workbook::Workbook(Application& application, QString name, QString path, Workboo
     : application_(application),
       name_(std::move(name)),
       path_(std::move(path)),
+      readFrom_(path_),
       sheets_(std::move(data)) {
     for (const auto& sheet : sheets_.sheets) {
         sheet->setWorkbook(this);
@@ -78,11 +80,19 @@ void Workbook::renameSheet(Sheet& sheet, const QString& newName) {
 }
 
 void Workbook::writeTo(const QString& path) {
+    if (sheets_.unkept.any() && !readFrom_.isEmpty() && QFileInfo(path) == QFileInfo(readFrom_)) {
+        throw SpreadsheetError(
+            FileOrCellOperation,
+            QStringLiteral("Soubor %1 nelze uložit: obsahuje %2, které Mechík neumí uložit, a "
+                           "přepsáním by se ztratily. Soubor zůstal beze změny; uložte sešit pod "
+                           "jiným názvem.")
+                .arg(QDir::toNativeSeparators(readFrom_), describeInCzech(sheets_.unkept)));
+    }
     std::vector<const Sheet*> sheets;
     for (const auto& sheet : sheets_.sheets) {
         sheets.push_back(sheet.get());
     }
-    xls::writeXlsFile(path, sheets, sheets_.activeSheet);
+    xls::writeXlsFile(path, sheets, sheets_.activeSheet, sheets_.kept.get());
     path_ = QFileInfo(path).absoluteFilePath();
     name_ = QFileInfo(path).fileName();
 }

@@ -33,13 +33,19 @@ public:
     // Throws 1004 when the name breaks the sheet-name rules or another sheet has it.
     void renameSheet(Sheet& sheet, const QString& newName);
 
+    // What the file it was read from held that no save can write back, while that file is
+    // still the workbook's own; nothing once it was saved elsewhere.
+    UnkeptParts unkeptParts() const { return path_ == readFrom_ ? sheets_.unkept : UnkeptParts{}; }
+
     // Writes the workbook to `path` (absolute, extension included) and takes that file's name.
+    // Never over the file it was read from when that holds parts a save would lose.
     void writeTo(const QString& path);
 
 private:
     Application& application_;
     QString name_;
     QString path_;
+    QString readFrom_;
     WorkbookData sheets_;
 };
 

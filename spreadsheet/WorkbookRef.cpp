@@ -23,6 +23,8 @@ QString WorkbookRef::fullName() const {
     return workbook->path().isEmpty() ? workbook->name() : workbook->path();
 }
 
+UnkeptParts WorkbookRef::unkeptParts() const { return locked()->unkeptParts(); }
+
 int WorkbookRef::sheetCount() const { return locked()->sheetCount(); }
 
 SheetRef WorkbookRef::sheet(int index) const {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "SheetRef.h"
+#include "UnkeptParts.h"
 
 #include <QString>
 
@@ -31,6 +32,10 @@ public:
 
     QString name() const;      // the window name: file name with extension
     QString fullName() const;  // the path, or the name while never saved
+
+    // What the file it was read from held that no save can write back (drawings, charts,
+    // macros), while the workbook is still that file's; a save never writes over that file.
+    UnkeptParts unkeptParts() const;
 
     int sheetCount() const;
     SheetRef sheet(int index) const;  // 1-based; error 9 when there is no such sheet

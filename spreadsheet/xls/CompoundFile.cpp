@@ -5,6 +5,7 @@
 #include <cstring>
 #include <memory>
 #include <stdexcept>
+#include <string>
 #include <string_view>
 
 namespace spreadsheet::xls {
@@ -75,6 +76,53 @@ int findWorkbookChild(GsfInfile* infile, bool* encrypted) {
     return book;
 }
 
+bool startsWithIgnoringCase(std::string_view text, std::string_view prefix) {
+    return text.size() >= prefix.size() && equalsIgnoringCase(text.substr(0, prefix.size()), prefix);
+}
+
+bool readWhole(GsfInput* input, std::vector<std::uint8_t>& bytes, std::size_t maxSize) {
+    const gsf_off_t size = gsf_input_size(input);
+    if (size < 0 || static_cast<std::size_t>(size) > maxSize) {
+        return false;
+    }
+    bytes.resize(static_cast<std::size_t>(size));
+    return size == 0 || gsf_input_read(input, size, bytes.data()) != nullptr;
+}
+
+// Besides the workbook stream: the property streams are kept; storages hold a VBA project,
+// embedded objects or pivot caches, none of which a save can keep. A digital signature is
+// void once the workbook changes anyway.
+void surveyOtherChildren(GsfInfile* infile, int workbookIndex, ContainerContents& result) {
+    constexpr std::size_t maxPropertyStream = 1u << 20;
+    const int count = gsf_infile_num_children(infile);
+    for (int i = 0; i < count; ++i) {
+        const char* name = gsf_infile_name_by_index(infile, i);
+        if (i == workbookIndex || !name) {
+            continue;
+        }
+        GsfPtr<GsfInput> child(gsf_infile_child_by_index(infile, i));
+        if (!child) {
+            continue;
+        }
+        if (GSF_IS_INFILE(child.get()) && gsf_infile_num_children(GSF_INFILE(child.get())) >= 0) {
+            if (startsWithIgnoringCase(name, "_VBA_PROJECT")) {
+                result.hasMacros = true;
+            } else if (std::string_view(name).find("ignature") == std::string_view::npos) {
+                result.hasEmbeddedStorages = true;
+            }
+            continue;
+        }
+        const std::string_view streamName(name);
+        if (streamName == "\005SummaryInformation" || streamName == "\005DocumentSummaryInformation" ||
+            streamName == "\001CompObj") {
+            NamedStream kept{std::string(streamName), {}};
+            if (readWhole(child.get(), kept.bytes, maxPropertyStream)) {
+                result.propertyStreams.push_back(std::move(kept));
+            }
+        }
+    }
+}
+
 }  // namespace
 
 ContainerContents extractWorkbookStream(const std::uint8_t* data, std::size_t size,
@@ -112,27 +160,47 @@ ContainerContents extractWorkbookStream(const std::uint8_t* data, std::size_t si
         result.problem = ContainerProblem::StreamTooLarge;
         return result;
     }
-    result.workbookStream.resize(static_cast<std::size_t>(streamSize));
-    if (streamSize > 0 &&
-        !gsf_input_read(stream.get(), streamSize, result.workbookStream.data())) {
+    if (!readWhole(stream.get(), result.workbookStream, maxStreamSize)) {
         result.workbookStream.clear();
         result.problem = ContainerProblem::NotCompoundFile;
+        return result;
     }
+    surveyOtherChildren(infile.get(), index, result);
     return result;
 }
 
+namespace {
+
+// A name "a/b/c" is the stream c in the storage b inside the storage a.
+bool writeChild(GsfOutfile* parent, std::string_view name, const std::vector<std::uint8_t>& bytes) {
+    const std::size_t slash = name.find('/');
+    if (slash != std::string_view::npos) {
+        const std::string storageName(name.substr(0, slash));
+        GsfPtr<GsfOutput> storage(gsf_outfile_new_child(parent, storageName.c_str(), TRUE));
+        return storage && writeChild(GSF_OUTFILE(storage.get()), name.substr(slash + 1), bytes) &&
+               gsf_output_close(storage.get());
+    }
+    const std::string streamName(name);
+    GsfPtr<GsfOutput> child(gsf_outfile_new_child(parent, streamName.c_str(), FALSE));
+    return child && gsf_output_write(child.get(), bytes.size(), bytes.data()) &&
+           gsf_output_close(child.get());
+}
+
+}  // namespace
+
 std::vector<std::uint8_t> buildCompoundFile(const std::vector<std::uint8_t>& stream,
-                                            const char* streamName) {
+                                            const char* streamName,
+                                            const std::vector<NamedStream>& others) {
     initialiseGsfOnce();
     GsfPtr<GsfOutput> memory(gsf_output_memory_new());
     GsfPtr<GsfOutfile> ole(gsf_outfile_msole_new(memory.get()));
     if (!ole) {
         throw std::runtime_error("cannot create the OLE2 container");
     }
-    GsfPtr<GsfOutput> child(gsf_outfile_new_child(ole.get(), streamName, FALSE));
-    const bool written = child && gsf_output_write(child.get(), stream.size(), stream.data()) &&
-                         gsf_output_close(child.get());
-    child.reset();
+    bool written = writeChild(ole.get(), streamName, stream);
+    for (const NamedStream& other : others) {
+        written = written && writeChild(ole.get(), other.name, other.bytes);
+    }
     const bool closed = gsf_output_close(GSF_OUTPUT(ole.get()));
     if (!written || !closed) {
         throw std::runtime_error("cannot write the OLE2 container");

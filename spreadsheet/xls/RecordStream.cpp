@@ -34,6 +34,7 @@ std::optional<Record> RecordStream::next() {
         throwDamaged();
     }
     Record result;
+    result.rawStart = position_;
     result.id = header->id;
     result.data = stream_.data() + bodyStart;
     result.size = header->size;
@@ -41,6 +42,7 @@ std::optional<Record> RecordStream::next() {
 
     auto continuation = headerAt(stream_, position_);
     if (!continuation || continuation->id != record::Continue) {
+        result.rawEnd = position_;
         return result;
     }
     merged_.assign(result.data, result.data + result.size);
@@ -57,6 +59,7 @@ std::optional<Record> RecordStream::next() {
     }
     result.data = merged_.data();
     result.size = merged_.size();
+    result.rawEnd = position_;
     return result;
 }
 

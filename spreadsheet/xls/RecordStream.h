@@ -17,6 +17,9 @@ struct Record {
     const std::uint8_t* data = nullptr;
     std::size_t size = 0;
     std::vector<std::size_t> continueStarts;
+    // The record as it lies in the stream: its header through the end of its last CONTINUE.
+    std::size_t rawStart = 0;
+    std::size_t rawEnd = 0;
 
     ByteReader reader() const { return ByteReader(data, size); }
 };
@@ -29,6 +32,7 @@ public:
     // Nothing at the end of the stream or at the zero padding some writers leave after the last
     // record. A record running past the end of the stream is a damaged file.
     std::optional<Record> next();
+    std::size_t position() const { return position_; }
 
 private:
     const std::vector<std::uint8_t>& stream_;

@@ -3,6 +3,7 @@
 #include "../AtomicFile.h"
 #include "../SpreadsheetError.h"
 #include "CompoundFile.h"
+#include "KeptRecords.h"
 #include "XlsFormatError.h"
 #include "XlsReader.h"
 #include "XlsWriter.h"
@@ -32,7 +33,7 @@ QString notAWorkbook() {
     return QStringLiteral("není to sešit Excel 97-2003 (.xls).");
 }
 
-std::vector<std::uint8_t> workbookStreamOf(const QByteArray& bytes) {
+ContainerContents containerOf(const QByteArray& bytes) {
     if (bytes.startsWith(zipMagic)) {
         throw XlsFormatError(QStringLiteral(
             "je to sešit v novějším formátu (.xlsx nebo .ods), ne Excel 97-2003 (.xls). Uložte "
@@ -46,7 +47,7 @@ std::vector<std::uint8_t> workbookStreamOf(const QByteArray& bytes) {
                                           static_cast<std::size_t>(MaxFileSize));
     switch (contents.problem) {
         case ContainerProblem::None:
-            return std::move(contents.workbookStream);
+            return contents;
         case ContainerProblem::NotCompoundFile:
             throwDamaged();
         case ContainerProblem::NoWorkbookStream:
@@ -61,11 +62,19 @@ std::vector<std::uint8_t> workbookStreamOf(const QByteArray& bytes) {
     throw XlsFormatError(QStringLiteral("sešit je příliš velký."));
 }
 
+WorkbookData readFromContainer(ContainerContents contents) {
+    WorkbookData data =
+        parseWorkbookStream(contents.workbookStream, std::move(contents.propertyStreams));
+    data.unkept.macros = data.unkept.macros || contents.hasMacros;
+    data.unkept.embeddedObjects = data.unkept.embeddedObjects || contents.hasEmbeddedStorages;
+    return data;
+}
+
 }  // namespace
 
 WorkbookData readXlsBytes(const QByteArray& bytes, const QString& path) {
     try {
-        return parseWorkbookStream(workbookStreamOf(bytes));
+        return readFromContainer(containerOf(bytes));
     } catch (const XlsFormatError& error) {
         throwCannotOpen(path, error.reason());
     } catch (const std::bad_alloc&) {
@@ -92,16 +101,20 @@ WorkbookData readXlsFile(const QString& path) {
     return readXlsBytes(bytes, path);
 }
 
-QByteArray encodeXls(const std::vector<const Sheet*>& sheets, int activeSheet) {
-    const auto container = buildCompoundFile(buildWorkbookStream(sheets, activeSheet));
+QByteArray encodeXls(const std::vector<const Sheet*>& sheets, int activeSheet,
+                     const KeptWorkbook* kept) {
+    static const std::vector<NamedStream> noStreams;
+    const auto container = buildCompoundFile(buildWorkbookStream(sheets, activeSheet, kept),
+                                              "Workbook", kept ? kept->otherStreams : noStreams);
     return QByteArray(reinterpret_cast<const char*>(container.data()),
                       static_cast<qsizetype>(container.size()));
 }
 
-void writeXlsFile(const QString& path, const std::vector<const Sheet*>& sheets, int activeSheet) {
+void writeXlsFile(const QString& path, const std::vector<const Sheet*>& sheets, int activeSheet,
+                  const KeptWorkbook* kept) {
     QByteArray bytes;
     try {
-        bytes = encodeXls(sheets, activeSheet);
+        bytes = encodeXls(sheets, activeSheet, kept);
     } catch (const XlsFormatError& error) {
         throwCannotSave(path, error.reason());
     } catch (const std::runtime_error&) {
@@ -118,7 +131,7 @@ void writeXlsFile(const QString& path, const WorkbookData& workbook) {
     for (const auto& sheet : workbook.sheets) {
         sheets.push_back(sheet.get());
     }
-    writeXlsFile(path, sheets, workbook.activeSheet);
+    writeXlsFile(path, sheets, workbook.activeSheet, workbook.kept.get());
 }
 
 }  // namespace spreadsheet::xls

@@ -18,11 +18,15 @@ WorkbookData readXlsFile(const QString& path);
 WorkbookData readXlsBytes(const QByteArray& bytes, const QString& path);
 
 // Writes to a temporary file beside `path` and renames it over `path` only when complete, so
-// a full disk or a crash never leaves a damaged file. Throws SpreadsheetError 1004.
-void writeXlsFile(const QString& path, const std::vector<const Sheet*>& sheets, int activeSheet);
-// The same for a workbook read or built as a whole.
+// a full disk or a crash never leaves a damaged file. `kept`: what the file the workbook was
+// read from held beyond the cells, written back with them. Throws SpreadsheetError 1004.
+void writeXlsFile(const QString& path, const std::vector<const Sheet*>& sheets, int activeSheet,
+                  const KeptWorkbook* kept = nullptr);
+// The same for a workbook read or built as a whole; what it kept is written back while its
+// sheets are still those it was read with.
 void writeXlsFile(const QString& path, const WorkbookData& workbook);
 // The complete .xls file as bytes.
-QByteArray encodeXls(const std::vector<const Sheet*>& sheets, int activeSheet);
+QByteArray encodeXls(const std::vector<const Sheet*>& sheets, int activeSheet,
+                     const KeptWorkbook* kept = nullptr);
 
 }  // namespace spreadsheet::xls

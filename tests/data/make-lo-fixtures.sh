@@ -2,6 +2,8 @@
 # Re-makes the LibreOffice-written .xls fixtures of this folder from their .fods sources:
 #   lo-basic.xls, lo-long-strings.xls, lo-frozen.xls (Excel 97-2003, BIFF8)
 #   lo-biff5.xls                                     (Excel 5.0/95, BIFF5)
+#   lo-formatted.xls, lo-drawing.xls                 (BIFF8, one step: their view is A1)
+#   lo-formatted-biff5.xls                           (BIFF5, one step)
 # Needs: libreoffice-calc (7.4 was used), python3, and python3-uno for /usr/bin/python3.
 # The .expected files are not touched (lo-long-strings.py rewrites its own).
 # The new .xls files differ from the committed ones in their timestamps only,
@@ -43,4 +45,13 @@ for name in lo-basic lo-long-strings lo-frozen lo-biff5; do
   /usr/bin/python3 lo-resave.py "$PROFILE" "$WORK/$name-view.xls" "$name.xls" "$filter"
   python3 xls-records.py "$name.xls" | grep -E 'CODEPAGE|WINDOW1|WINDOW2|PANE|SELECTION'
 done
+# Formats, drawings: what matters is what LibreOffice writes of them, not the view, so
+# LibreOffice's own conversion is all there is to it.
+soffice -env:UserInstallation="file://$PROFILE" --headless --norestore \
+  --convert-to 'xls:MS Excel 97' --outdir "$WORK" lo-formatted.fods lo-drawing.fods
+cp "$WORK/lo-formatted.xls" "$WORK/lo-drawing.xls" .
+mkdir "$WORK/excel95"
+soffice -env:UserInstallation="file://$PROFILE" --headless --norestore \
+  --convert-to 'xls:MS Excel 95' --outdir "$WORK/excel95" lo-formatted.fods
+cp "$WORK/excel95/lo-formatted.xls" lo-formatted-biff5.xls
 ls -l lo-*.xls

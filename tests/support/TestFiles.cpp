@@ -127,8 +127,9 @@ CliRun runMechikCli(const QStringList& arguments) {
             QString::fromUtf8(process.readAllStandardError())};
 }
 
-QByteArray xlsFileWithStream(const std::vector<std::uint8_t>& stream, const char* streamName) {
-    const auto file = spreadsheet::xls::buildCompoundFile(stream, streamName);
+QByteArray xlsFileWithStream(const std::vector<std::uint8_t>& stream, const char* streamName,
+                             const std::vector<spreadsheet::xls::NamedStream>& others) {
+    const auto file = spreadsheet::xls::buildCompoundFile(stream, streamName, others);
     return QByteArray(reinterpret_cast<const char*>(file.data()),
                       static_cast<qsizetype>(file.size()));
 }

@@ -2,6 +2,7 @@
 
 #include "QtPrinters.h"
 #include "spreadsheet/WorkbookData.h"
+#include "spreadsheet/xls/CompoundFile.h"
 
 #include <QByteArray>
 #include <QString>
@@ -59,9 +60,10 @@ struct CliRun {
 };
 CliRun runMechikCli(const QStringList& arguments);
 
-// The stream inside an OLE2 container, as an .xls file's bytes.
+// The stream inside an OLE2 container, with other streams beside it, as an .xls file's bytes.
 QByteArray xlsFileWithStream(const std::vector<std::uint8_t>& stream,
-                             const char* streamName = "Workbook");
+                             const char* streamName = "Workbook",
+                             const std::vector<spreadsheet::xls::NamedStream>& others = {});
 
 // A workbook in memory with the given sheets; cells are "A1" -> text pairs.
 std::shared_ptr<spreadsheet::Sheet> sheetWith(

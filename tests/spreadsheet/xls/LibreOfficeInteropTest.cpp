@@ -1,14 +1,13 @@
 // Workbooks we write open in LibreOffice Calc with the same cells; what Calc writes back as
 // .xls reads in again with the same cells, active sheet and cursors.
+#include "support/LibreOffice.h"
 #include "support/TestFiles.h"
 
 #include "spreadsheet/xls/XlsFile.h"
 #include "tools/cli/WorkbookDump.h"
 
 #include <QDir>
-#include <QProcess>
 #include <QTemporaryDir>
-#include <QUrl>
 
 #include <gtest/gtest.h>
 
@@ -16,22 +15,9 @@ using spreadsheet::CellAddress;
 using spreadsheet::CellRect;
 using spreadsheet::CellValue;
 using spreadsheet::Sheet;
+using testing_support::convertWithLibreOffice;
 
 namespace {
-
-// Runs soffice headless with a profile of its own; the converted files land in `outDir`.
-void convertWithLibreOffice(const QString& file, const QString& filter, const QString& outDir,
-                            const QTemporaryDir& profile) {
-    QProcess soffice;
-    soffice.start(QStringLiteral("soffice"),
-                  {QStringLiteral("-env:UserInstallation=") +
-                       QUrl::fromLocalFile(profile.path()).toString(),
-                   QStringLiteral("--headless"), QStringLiteral("--norestore"),
-                   QStringLiteral("--convert-to"), filter, QStringLiteral("--outdir"), outDir, file});
-    ASSERT_TRUE(soffice.waitForStarted(30000)) << "soffice is not installed";
-    ASSERT_TRUE(soffice.waitForFinished(180000));
-    ASSERT_EQ(soffice.exitCode(), 0) << soffice.readAllStandardError().toStdString();
-}
 
 // RFC 4180 records: quoted fields may hold commas, quotes and line breaks.
 std::vector<QStringList> parseCsv(const QString& text) {
