@@ -23,6 +23,8 @@ QString WorkbookRef::fullName() const {
     return workbook->path().isEmpty() ? workbook->name() : workbook->path();
 }
 
+QString WorkbookRef::path() const { return locked()->path(); }
+
 int WorkbookRef::sheetCount() const { return locked()->sheetCount(); }
 
 SheetRef WorkbookRef::sheet(int index) const {
@@ -82,8 +84,12 @@ void WorkbookRef::save() const {
         saveAs(workbook->name());
         return;
     }
-    workbook->writeTo(workbook->path());
+    if (workbook->needsWrite()) {
+        workbook->writeTo(workbook->path());
+    }
 }
+
+bool WorkbookRef::hasUnsavedChanges() const { return locked()->hasUnsavedChanges(); }
 
 void WorkbookRef::close() const {
     const auto workbook = locked();

@@ -31,6 +31,7 @@ public:
 
     QString name() const;      // the window name: file name with extension
     QString fullName() const;  // the path, or the name while never saved
+    QString path() const;      // empty while never saved
 
     int sheetCount() const;
     SheetRef sheet(int index) const;  // 1-based; error 9 when there is no such sheet
@@ -41,7 +42,10 @@ public:
     // A name without folder goes to the default folder, one without extension gets ".xls".
     // The file is replaced only once the new one is complete.
     void saveAs(const QString& filename, const SaveAsOptions& options = {}) const;
+    // Writes only when the workbook's content changed (see Workbook::needsWrite).
     void save() const;
+    // Cells, sheet names or the active sheet changed since the file was read or written.
+    bool hasUnsavedChanges() const;
     void close() const;  // without saving
 
 private:

@@ -6,6 +6,7 @@
 #include "app/SpreadsheetConnection.h"
 #include "app/StaffPictures.h"
 #include "app/TwipPicture.h"
+#include "app/VbError.h"
 #include "app/VbColour.h"
 #include "keyboard/Keyboard.h"
 #include "songs/GripDisplay.h"
@@ -105,6 +106,8 @@ void GripReader::readTreble(Bellows bellows) {
     } catch (const StopDisplay&) {
     } catch (const spreadsheet::SpreadsheetError& error) {
         app::showUnexpectedError(dialogs_, error.number());
+    } catch (const app::VbError& error) {  // a tuning row whose number is no button of ours
+        app::showUnexpectedError(dialogs_, error.number);
     }
 }
 
@@ -220,6 +223,8 @@ void GripReader::readBass(Bellows bellows) {
         walkBass(bellows);
     } catch (const spreadsheet::SpreadsheetError& error) {
         app::showUnexpectedError(dialogs_, error.number());
+    } catch (const app::VbError& error) {
+        app::showUnexpectedError(dialogs_, error.number);
     }
 }
 

@@ -2,6 +2,7 @@
 
 #include "../SpreadsheetError.h"
 #include "CompoundFile.h"
+#include "DiskSync.h"
 #include "XlsFormatError.h"
 #include "XlsReader.h"
 #include "XlsWriter.h"
@@ -127,10 +128,13 @@ void writeXlsFile(const QString& path, const std::vector<const Sheet*>& sheets, 
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
         throwCannotSave(path, folderProblem(path));
     }
-    if (file.write(bytes) != bytes.size() || !file.commit()) {
+    if (file.write(bytes) != bytes.size() || !syncFileToDisk(file.handle()) || !file.commit()) {
         file.cancelWriting();
         throwCannotSave(path, QStringLiteral("zápis se nezdařil (možná je plný disk). Soubor na "
                                              "disku zůstal tak, jak byl."));
+    }
+    if (!syncFolderToDisk(QFileInfo(path).absolutePath())) {
+        throwCannotSave(path, QStringLiteral("disk nepotvrdil zápis do složky."));
     }
 }
 

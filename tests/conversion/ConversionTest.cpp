@@ -33,7 +33,7 @@ protected:
         form->connection().SongWorkbookName = host().activeWorkbook().name();
     }
     QPointer<conversion::frmKonverze> open() {
-        return conversion::mnuKonverze_Click(form->connection(), dialogs, *form);
+        return conversion::mnuKonverze_Click(form->connection(), dialogs, *form, form->guard());
     }
     QStringList targets(conversion::frmKonverze* window) {
         QStringList items;

@@ -272,19 +272,36 @@ TEST_F(SongFiles, AHostEndedBehindTheProgramsBackStillEndsTheSong) {
     EXPECT_FALSE(songOpen());
 }
 
-TEST_F(SongFiles, ASongThatCannotBeSavedStaysOpen) {
-    newSong(QStringLiteral("Polka"));
-    host().range(QStringLiteral("B1")).setValue(CellValue(QStringLiteral("c1,")));
+// A song on a stick that was pulled out: the player goes back to it first, then saves it as a
+// copy in the working folder and the song ends.
+TEST_F(SongFiles, ASongThatCannotBeSavedIsEndedOnlyAsThePlayerChooses) {
+    const QString stick = dir.filePath(QStringLiteral("Flash"));
+    QDir().mkpath(stick);
+    chooser.answers = {writeSong(QStringLiteral("../Flash/Polka.xls"), 3)};
+    files().cmdEdit_Click();
+    ASSERT_TRUE(songOpen());
+    host().range(QStringLiteral("B1")).setValue(CellValue(QStringLiteral("d1,")));
+    QDir(stick).removeRecursively();
     dialogs.messages.clear();
-    testing_support::withFullDisk([&] { files().cmdEndEdit_Click(); });
+
+    dialogs.answers = {MessageAnswer::Cancel};
+    files().cmdEndEdit_Click();
     ASSERT_EQ(dialogs.messages.size(), 1u);
     EXPECT_EQ(dialogs.messages[0].title, QStringLiteral("Píseň nelze uložit."));
-    EXPECT_TRUE(dialogs.messages[0].text.endsWith(
-        QStringLiteral("Píseň zůstává otevřená, aby se neztratila.")));
+    EXPECT_EQ(dialogs.messages[0].buttons, MessageButtons::YesNoCancel);
+    EXPECT_TRUE(dialogs.messages[0].text.contains(QStringLiteral("Ne: ukončit píseň bez uložení změn.")));
     EXPECT_TRUE(songOpen());
-    EXPECT_EQ(host().range(QStringLiteral("B1")).text(), QStringLiteral("c1,"));
+
+    dialogs.answers = {MessageAnswer::Yes};
+    chooser.saveAnswers = {songPath(QStringLiteral("Polka.xls"))};
     files().cmdEndEdit_Click();
+    ASSERT_EQ(chooser.askedToSave.size(), 1u);
+    EXPECT_EQ(chooser.askedToSave[0].title, QStringLiteral("Uložit kopii písně"));
+    EXPECT_EQ(chooser.askedToSave[0].startFolder, songPath(QStringLiteral("Polka.xls")));
     EXPECT_FALSE(songOpen());
+    spreadsheet::Application reader{spreadsheet::HostSettings(dir.filePath("r.ini"))};
+    reader.openWorkbook(songPath("Polka.xls"));
+    EXPECT_EQ(reader.range(QStringLiteral("B1")).text(), QStringLiteral("d1,"));
 }
 
 TEST_F(SongFiles, TheMenuItemsDoWhatTheirButtonsDo) {

@@ -45,6 +45,23 @@ public:
         answers.pop_front();
         return answer;
     }
+
+    std::deque<std::optional<QString>> saveAnswers;
+    std::vector<Question> askedToSave;  // startFolder holds the suggested path
+
+    std::optional<QString> chooseFileToSave(const QString& title, const QString& suggested,
+                                            const QString& filterName,
+                                            const QString& patterns) override {
+        askedToSave.push_back({title, suggested, filterName, patterns});
+        if (saveAnswers.empty()) {
+            ADD_FAILURE() << "an unexpected save dialog: " << title.toStdString();
+            return std::nullopt;
+        }
+        std::optional<QString> answer;
+        answer.swap(saveAnswers.front());
+        saveAnswers.pop_front();
+        return answer;
+    }
 };
 
 // The error number a statement throws, or 0.

@@ -2,12 +2,15 @@
 #include "ConvertCommand.h"
 #include "ShowCommand.h"
 #include "WorkbookDump.h"
+#include "app/CommandGuard.h"
+#include "app/Contact.h"
 #include "app/ProgramPaths.h"
 #include "spreadsheet/SpreadsheetError.h"
 #include "spreadsheet/xls/XlsFile.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QStringList>
 
 #include <cstdio>
@@ -21,13 +24,19 @@ void printTo(std::FILE* stream, const QString& text) {
     std::fwrite(utf8.constData(), 1, static_cast<size_t>(utf8.size()), stream);
 }
 
+const QString Usage = QStringLiteral(
+    "Použití: mechik-cli dump SOUBOR.xls\n"
+    "         mechik-cli show PÍSEŇ.xls ŘÁDEK tlak|tah [--db SOUBOR]\n"
+    "         mechik-cli convert PÍSEŇ.xls LADĚNÍ [--db SOUBOR] [--out SLOŽKA] [--force]\n"
+    "         mechik-cli --help | --version\n");
+
 int usage() {
-    printTo(stderr, QStringLiteral("Použití: mechik-cli dump SOUBOR.xls\n"
-                                   "         mechik-cli show PÍSEŇ.xls ŘÁDEK tlak|tah [--db SOUBOR]\n"
-                                   "         mechik-cli convert PÍSEŇ.xls LADĚNÍ [--db SOUBOR] "
-                                   "[--out SLOŽKA] [--force]\n"));
+    printTo(stderr, Usage);
     return 2;
 }
+
+// Every path a player types is taken from the folder he types it in.
+QString fromHere(const QString& path) { return QFileInfo(path).absoluteFilePath(); }
 
 int dump(const QString& path) {
     try {
@@ -52,11 +61,11 @@ int show(const QStringList& args) {
         (direction != QStringLiteral("tlak") && direction != QStringLiteral("tah"))) {
         return usage();
     }
-    const QString database = args.size() == 6 ? args[5] : defaultDatabase();
+    const QString database = args.size() == 6 ? fromHere(args[5]) : defaultDatabase();
     QString output;
     QString error;
-    const int status = tools::showGrip(args[1], row, direction == QStringLiteral("tlak"), database,
-                                       output, error);
+    const int status = tools::showGrip(fromHere(args[1]), row, direction == QStringLiteral("tlak"),
+                                       database, output, error);
     if (status != 0) {
         printTo(stderr, error + u'\n');
         return status;
@@ -83,22 +92,45 @@ int convert(const QStringList& args) {
         if (args[i] == QStringLiteral("--force")) {
             force = true;
         } else if (args[i] == QStringLiteral("--db") && i + 1 < args.size()) {
-            database = args[++i];
+            database = fromHere(args[++i]);
         } else if (args[i] == QStringLiteral("--out") && i + 1 < args.size()) {
-            out = args[++i];
+            out = fromHere(args[++i]);
         } else {
             return usage();
         }
     }
     QString output;
     QString error;
-    const int status = tools::convertSong(args[1], args[2], database, out, force, output, error);
+    const int status =
+        tools::convertSong(fromHere(args[1]), args[2], database, out, force, output, error);
     if (status != 0) {
         printTo(stderr, error + u'\n');
         return status;
     }
     printTo(stdout, output + u'\n');
     return std::fflush(stdout) == 0 ? 0 : 1;
+}
+
+int run(bool showing) {
+    const QStringList args = QCoreApplication::arguments().mid(1);
+    if (args.size() == 1 && (args[0] == QStringLiteral("--help") || args[0] == QStringLiteral("-h"))) {
+        printTo(stdout, Usage);
+        return 0;
+    }
+    if (args.size() == 1 && args[0] == QStringLiteral("--version")) {
+        printTo(stdout, QStringLiteral("mechik-cli " MECHIK_VERSION "\n"));
+        return 0;
+    }
+    if (args.size() == 2 && args[0] == QStringLiteral("dump")) {
+        return dump(fromHere(args[1]));
+    }
+    if (showing && args[0] == QStringLiteral("show")) {
+        return show(args);
+    }
+    if (showing) {
+        return convert(args);
+    }
+    return usage();
 }
 
 }  // namespace
@@ -115,15 +147,13 @@ int main(int argc, char* argv[]) {
     } else {
         application = std::make_unique<QCoreApplication>(argc, argv);
     }
-    const QStringList args = QCoreApplication::arguments().mid(1);
-    if (args.size() == 2 && args[0] == QStringLiteral("dump")) {
-        return dump(args[1]);
+    // Whatever the commands did not foresee is said as the program says it, never a crash.
+    try {
+        return run(showing);
+    } catch (...) {
+        printTo(stderr, QStringLiteral("Neočekávaná chyba ! Volejte firmu ") + app::ContactLine +
+                            QStringLiteral(" a sdělte číslo chyby %1\n")
+                                .arg(app::errorNumberOf(std::current_exception())));
+        return 1;
     }
-    if (showing && args[0] == QStringLiteral("show")) {
-        return show(args);
-    }
-    if (showing) {
-        return convert(args);
-    }
-    return usage();
 }
