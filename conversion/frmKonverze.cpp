@@ -14,6 +14,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QScopeGuard>
 
 namespace conversion {
 
@@ -124,6 +125,7 @@ bool frmKonverze::FillTargetTunings() {
 void frmKonverze::cmdVyberPisen_Click() {
     auto& host = *connection_.SpreadsheetApplication;
     hide();
+    const auto showAgain = qScopeGuard([this] { show(); });
     const auto chosen = host.getOpenFilename(QStringLiteral("Excel Files,*.xls"),
                                              QStringLiteral("Vyberte písničku, kterou chcete "
                                                             "konvertovat !"));
@@ -142,7 +144,6 @@ void frmKonverze::cmdVyberPisen_Click() {
             }
         }
     }
-    show();
 }
 
 void frmKonverze::cmdGo_Click() {

@@ -21,6 +21,7 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QWidget>
 
 namespace songs {
@@ -62,7 +63,8 @@ bool SongFiles::FileExists(const QString& fileName) {
         if (!file.remove()) {
             // Asking again would not help: the player is told why, once.
             dialogs_.message(QStringLiteral("Původní písničku nelze vymazat."),
-                             QStringLiteral("Soubor %1 se nepodařilo vymazat: %2")
+                             QStringLiteral("Soubor %1 se nepodařilo vymazat (%2). Vymažte ho "
+                                            "nebo přesuňte ručně, anebo zvolte jiný název.")
                                  .arg(native(fileName), file.errorString()),
                              app::MessageIcon::Exclamation);
             return true;
@@ -164,6 +166,8 @@ bool SongFiles::createSong(const QString& path) {
 
 void SongFiles::cmdEdit_Click() {
     mainWindow_.hide();
+    // Whatever happens, the window comes back: a program without a window cannot be used.
+    const auto showAgain = qScopeGuard([this] { mainWindow_.show(); });
     const auto chosen = connection_.SpreadsheetApplication->getOpenFilename(
         QStringLiteral("Excel Files,*.xls"), QStringLiteral("Vyberte písničku, kterou chcete zkoušet !"));
     if (chosen && openSong(*chosen)) {
@@ -175,7 +179,6 @@ void SongFiles::cmdEdit_Click() {
         c_.lblTon->setText(QString::number(host.activeCell().row()));
         display_.ShowGripText();
     }
-    mainWindow_.show();
 }
 
 // A file that cannot be a song here is refused with the reason; the program stays without a

@@ -63,6 +63,11 @@ GripReader::GripReader(app::SpreadsheetConnection& connection, app::Dialogs& dia
 void GripReader::read(Bellows bellows) {
     readTreble(bellows);
     readBass(bellows);
+    // A display that stopped half-way may have left the tuning database active; a song that
+    // is gone has been reported already.
+    if (!connection_.ActivateSongWindow()) {
+        return;
+    }
     try {
         songs::SelectGripCell(*connection_.SpreadsheetApplication);
     } catch (const spreadsheet::SpreadsheetError& error) {

@@ -315,3 +315,47 @@ TEST_F(SongFiles, TheMenuItemsDoWhatTheirButtonsDo) {
     menu().mnuOtevrit->trigger();
     EXPECT_EQ(chooser.asked.size(), 1u);
 }
+
+// A player's old file named like the tuning database: the name is refused before the question
+// whether to delete it, so nothing is lost for a song that could not be created anyway.
+TEST_F(SongFiles, ANewSongNamedLikeAnOpenWorkbookIsRefusedBeforeAnythingIsDeleted) {
+    const QString old = writeSong(QStringLiteral("Vezar.xls"), 2);
+    const QByteArray before = testing_support::readBytes(old);
+    for (const QString& name : {QStringLiteral("Vezar"), QStringLiteral("vezar")}) {
+        dialogs.messages.clear();
+        newSong(name);
+        ASSERT_EQ(dialogs.messages.size(), 2u);
+        EXPECT_EQ(dialogs.messages[1],
+                  (ScriptedDialogs::Message{"Neplatný název písně.",
+                                            "Název „" + name + "“ nelze použít: sešit " + name +
+                                                ".xls je v programu otevřen (databáze ladění "
+                                                "nebo jiná píseň). Zvolte jiný název.",
+                                            MessageIcon::Exclamation, MessageButtons::Ok}));
+    }
+    EXPECT_EQ(testing_support::readBytes(old), before);
+    EXPECT_FALSE(songOpen());
+}
+
+// What cannot be deleted is said once, instead of the same question over and over.
+TEST_F(SongFiles, AnOldSongThatCannotBeDeletedIsToldOnce) {
+    QDir(environment.workingFolder).mkpath(QStringLiteral("Polka.xls/obsah"));
+    dialogs.answers = {MessageAnswer::Yes};
+    newSong(QStringLiteral("Polka"));
+    EXPECT_EQ(dialogs.titles(), (QStringList{"Nová skladba.", "Tato skladba již existuje!",
+                                             "Původní písničku nelze vymazat.",
+                                             "Založení nové skladby přerušeno."}));
+    EXPECT_TRUE(dialogs.messages[2].text.startsWith(
+        "Soubor " + QDir::toNativeSeparators(songPath("Polka.xls")) + " se nepodařilo vymazat ("));
+    EXPECT_TRUE(dialogs.messages[2].text.endsWith(
+        QStringLiteral("). Vymažte ho nebo přesuňte ručně, anebo zvolte jiný název.")));
+    EXPECT_FALSE(songOpen());
+}
+
+TEST_F(SongFiles, TheTuningListOpensOnTheSongsTuning) {
+    chooser.answers = {writeSong(QStringLiteral("Polka.xls"), 2)};
+    files().cmdEdit_Click();
+    EXPECT_EQ(c().Combo1->currentText(), QStringLiteral("C-F-B"));
+    EXPECT_EQ(c().Combo1->currentIndex(), c().Combo1->findText(QStringLiteral("C-F-B")));
+    files().cmdEndEdit_Click();
+    EXPECT_EQ(c().Combo1->currentIndex(), c().Combo1->findText(QStringLiteral("C-F-B")));
+}
