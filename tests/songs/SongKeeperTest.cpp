@@ -228,8 +228,7 @@ TEST_F(KeptSong, ASongInAReadOnlyFolderIsToldOnceAndEndsAsThePlayerChooses) {
     }
     QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner |
                                       QFileDevice::ExeOwner);
-    QStringList titles = dialogs.titles();
-    EXPECT_EQ(titles, (QStringList{"Píseň nelze ukládat.", "Píseň nelze uložit."}));
+    ASSERT_EQ(dialogs.titles(), (QStringList{"Píseň nelze ukládat.", "Píseň nelze uložit."}));
     EXPECT_TRUE(dialogs.messages[0].text.contains(
         QStringLiteral(" nelze ukládat: do složky %1 nelze zapisovat.")
             .arg(QDir::toNativeSeparators(folder))));
