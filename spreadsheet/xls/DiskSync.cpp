@@ -15,6 +15,8 @@ namespace spreadsheet::xls {
 bool syncFileToDisk(int handle) {
 #ifdef _WIN32
     return _commit(handle) == 0;
+#elif defined(__linux__)
+    return ::fdatasync(handle) == 0;  // the data and the size: all a new file needs
 #else
     return ::fsync(handle) == 0;
 #endif
