@@ -15,6 +15,8 @@ trap 'rm -rf "$work"' EXIT
 song=$work/Polka.xls
 failures=0
 converts=0
+in_flight=0  # kills after a grip was written but before the program had finished it
+early=0      # kills before the first grip was finished (start-up, opening)
 fail() { echo "run $1: $2"; failures=$((failures + 1)); }
 
 # Rows 1..N with grips, none after a gap, each as the driver writes it: prints N, or fails.
@@ -69,12 +71,15 @@ for ((run = 1; run <= runs; run++)); do
     if ((confirmed > 0)) && ((rows < last || rows > last + 1)); then
         fail "$run" "$rows rows on disk, the program had finished row $last"
     fi
+    ((confirmed > 0 && rows == last + 1)) && in_flight=$((in_flight + 1))
+    ((confirmed == 0)) && early=$((early + 1))
     if ((confirmed == 0)) && ((rows < before || rows > before + 1)); then
         fail "$run" "$rows rows on disk, $before before the run"
     fi
 done
 leftovers=$(find "$work" -maxdepth 1 -name 'Polka.xls.*' | wc -l)
 grips=$([[ -f $song ]] && check_song | tail -1 || echo 0)
-echo "runs: $runs (of them mechik-cli convert: $converts), failures: $failures," \
+echo "runs: $runs (mechik-cli convert: $converts; program killed before its first grip: $early," \
+     "with the grip in flight already on disk: $in_flight), failures: $failures," \
      "grips on disk: $grips, temporary files left by kills: $leftovers"
 ((failures == 0))
