@@ -1,5 +1,8 @@
 #include "ProgramPaths.h"
 
+#include "spreadsheet/SpreadsheetError.h"
+#include "tones/TuningCorrections.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -21,6 +24,16 @@ bool besideExecutable() {
     return QFileInfo::exists(QDir(QCoreApplication::applicationDirPath()).filePath(Database));
 }
 
+// A copy made from an earlier version's database gets the tones corrected since. One that
+// cannot be read is left for the start-up to report; one that cannot be written keeps its
+// tones until a later start manages it.
+void bringUpToDate(const QString& copy) {
+    try {
+        tones::correctTuningDatabase(copy);
+    } catch (const spreadsheet::SpreadsheetError&) {
+    }
+}
+
 }  // namespace
 
 QString programFolder() {
@@ -38,7 +51,11 @@ QString tuningDatabaseForUser() {
     if (!QFileInfo::exists(copy) && QDir().mkpath(userFolder) && QFile::copy(shipped, copy)) {
         QFile::setPermissions(copy, QFile::permissions(copy) | QFileDevice::WriteOwner);
     }
-    return QFileInfo::exists(copy) ? copy : shipped;
+    if (!QFileInfo::exists(copy)) {
+        return shipped;
+    }
+    bringUpToDate(copy);
+    return copy;
 }
 
 QString defaultWorkingFolder() {

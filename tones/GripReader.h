@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Bellows.h"
+
 #include <QString>
 
 class QLabel;
@@ -22,8 +24,6 @@ class GripDisplay;
 namespace tones {
 
 class TuningSelection;
-
-enum class Bellows { Pull, Push };
 
 class GripReader {
 public:

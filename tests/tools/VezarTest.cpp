@@ -3,11 +3,17 @@
 #include "support/TestFiles.h"
 #include "support/TestHost.h"
 
+#include "music/Pitch.h"
 #include "spreadsheet/xls/XlsFile.h"
 #include "tools/vezar/TuningTable.h"
 
 #include <QDir>
 #include <QRegularExpression>
+
+#include <cstdlib>
+#include <optional>
+#include <set>
+#include <utility>
 
 #include <gtest/gtest.h>
 
@@ -23,6 +29,29 @@ const QStringList tuningOrder{"G-C-F", "A-D-G", "B-Es-As", "C-F-B",
 bool isToneName(const QString& text) {
     static const QRegularExpression grammar(QStringLiteral("^[cdefgahb](is|es|s)?[1-4]?,$"));
     return grammar.match(text).hasMatch();
+}
+
+int pitchOf(const QString& tone) {
+    const std::optional<int> pitch = music::tonePitch(tone);
+    EXPECT_TRUE(pitch.has_value()) << "not a tone name: " << tone.toStdString();
+    return pitch.value_or(0);
+}
+
+// The drawn columns: inner 1..12, middle 13..24, outer 25..37, each with its chin end at the
+// highest number.
+const std::pair<int, int> drawnColumns[] = {{1, 12}, {13, 24}, {25, 37}};
+
+// Buttons that break their row's rise on purpose: the two semitone helpers at the chin end of
+// the outermost row (outer 37 and 36; middle 24 and 23 in the two-row model), and in the Club
+// model its short helper row (inner 4..10) and the C row's first button (outer 37).
+std::set<int> helperButtons(const QString& tuning) {
+    if (tuning == QStringLiteral("C-F") || tuning == QStringLiteral("G-C")) {
+        return {23, 24};
+    }
+    if (tuning == QStringLiteral("Club C-F")) {
+        return {4, 5, 6, 7, 8, 9, 10, 37};
+    }
+    return {36, 37};
 }
 
 }  // namespace
@@ -75,6 +104,48 @@ TEST(Vezar, TheTablesAreCopiedCellForCell) {
             const int push = f[0] == QStringLiteral("treble") ? 2 : 6;
             EXPECT_EQ(sheet->value({row, push}).text(), f[2]) << line.toStdString();
             EXPECT_EQ(sheet->value({row, push + 1}).text(), f[3]) << line.toStdString();
+        }
+    }
+}
+
+// A tone written an octave off shows as a button whose push and pull lie further apart than
+// on any real button: at most a fifth (the Gleichton gives the same tone both ways).
+TEST(Vezar, PushAndPullOfEveryTrebleButtonLieAtMostAFifthApart) {
+    const auto data = spreadsheet::xls::readXlsFile(vezarPath);
+    for (const auto& sheet : data.sheets) {
+        SCOPED_TRACE(sheet->name().toStdString());
+        for (int button = 1; button <= 37; ++button) {
+            const QString push = sheet->value({button + 1, 2}).text();
+            const QString pull = sheet->value({button + 1, 3}).text();
+            if (push.isEmpty() || pull.isEmpty()) {
+                continue;
+            }
+            EXPECT_LE(std::abs(pitchOf(push) - pitchOf(pull)), 7)
+                << "button " << button << ": " << push.toStdString() << " / "
+                << pull.toStdString();
+        }
+    }
+}
+
+TEST(Vezar, TheMainRowsRiseFromTheChinInBothDirections) {
+    const auto data = spreadsheet::xls::readXlsFile(vezarPath);
+    for (const auto& sheet : data.sheets) {
+        SCOPED_TRACE(sheet->name().toStdString());
+        const std::set<int> helpers = helperButtons(sheet->name());
+        for (const auto& [top, chin] : drawnColumns) {
+            for (int column : {2, 3}) {
+                int previous = 0;
+                for (int button = chin; button >= top; --button) {
+                    const QString tone = sheet->value({button + 1, column}).text();
+                    if (tone.isEmpty() || helpers.count(button) > 0) {
+                        continue;
+                    }
+                    EXPECT_GT(pitchOf(tone), previous)
+                        << "button " << button << (column == 2 ? " push " : " pull ")
+                        << tone.toStdString();
+                    previous = pitchOf(tone);
+                }
+            }
         }
     }
 }

@@ -1,0 +1,102 @@
+// The one pitch mapping of tone and bass names, on the edge names and on every name the
+// delivered tuning database holds.
+#include "music/Pitch.h"
+#include "spreadsheet/xls/XlsFile.h"
+#include "support/QtPrinters.h"
+
+#include <gtest/gtest.h>
+
+using music::BassSound;
+
+TEST(Pitch, TrebleNamesFollowTheStaffOctaves) {
+    const std::pair<const char*, int> cases[] = {
+        {"c,", 48},  {"c1,", 60}, {"h,", 59},  {"ces1,", 59}, {"his,", 60}, {"b1,", 70},
+        {"cis1,", 61}, {"des1,", 61}, {"es,", 51}, {"as2,", 80}, {"g4,", 103}, {"e3,", 88}};
+    for (const auto& [name, pitch] : cases) {
+        EXPECT_EQ(music::tonePitch(QString::fromUtf8(name)), pitch) << name;
+    }
+}
+
+TEST(Pitch, TextsThatAreNoToneNameHaveNoPitch) {
+    for (const char* text : {"", "c", "c5,", "x1,", "C1,", "bes1,", "cis1", "Tlak", "cis1,,"}) {
+        EXPECT_FALSE(music::tonePitch(QString::fromUtf8(text))) << text;
+    }
+}
+
+TEST(Pitch, ToneNamesOfPitchesAreSpelledAsTheTablesSpellThem) {
+    EXPECT_EQ(music::toneNameOfPitch(48), QStringLiteral("c,"));
+    EXPECT_EQ(music::toneNameOfPitch(61), QStringLiteral("cis1,"));
+    EXPECT_EQ(music::toneNameOfPitch(63), QStringLiteral("es1,"));
+    EXPECT_EQ(music::toneNameOfPitch(68), QStringLiteral("as1,"));
+    EXPECT_EQ(music::toneNameOfPitch(70), QStringLiteral("b1,"));
+    EXPECT_EQ(music::toneNameOfPitch(103), QStringLiteral("g4,"));
+    EXPECT_EQ(music::toneNameOfPitch(47), QString());
+    EXPECT_EQ(music::toneNameOfPitch(104), QString());
+    for (int pitch = music::LowestStaffPitch; pitch <= music::HighestStaffPitch; ++pitch) {
+        EXPECT_EQ(music::tonePitch(music::toneNameOfPitch(pitch)), pitch);
+    }
+}
+
+TEST(Pitch, BassesAreSingleNotesOrChords) {
+    const auto c = music::parseBass(QStringLiteral("C"));
+    ASSERT_TRUE(c);
+    EXPECT_EQ(c->pitches(), (std::vector<int>{36}));
+    EXPECT_EQ(music::parseBass(QStringLiteral("(C)"))->pitches(), (std::vector<int>{48, 52, 55}));
+    EXPECT_EQ(music::parseBass(QStringLiteral("(Cm)"))->pitches(), (std::vector<int>{48, 51, 55}));
+    EXPECT_EQ(music::parseBass(QStringLiteral("(Hm)"))->pitches(), (std::vector<int>{59, 62, 66}));
+    EXPECT_EQ(music::parseBass(QStringLiteral("B"))->pitches(), (std::vector<int>{46}));
+    EXPECT_EQ(music::parseBass(QStringLiteral("H"))->pitches(), (std::vector<int>{47}));
+    EXPECT_EQ(music::parseBass(QStringLiteral("Es"))->pitches(), (std::vector<int>{39}));
+    EXPECT_EQ(music::parseBass(QStringLiteral("(As)"))->pitches(), (std::vector<int>{56, 60, 63}));
+    EXPECT_EQ(music::parseBass(QStringLiteral("Des"))->pitches(), (std::vector<int>{37}));
+    EXPECT_EQ(music::parseBass(QStringLiteral("Cis"))->pitches(), (std::vector<int>{37}));
+    // Roots wrap into their range by pitch class.
+    EXPECT_EQ(music::parseBass(QStringLiteral("Ces"))->pitches(), (std::vector<int>{47}));
+    EXPECT_EQ(music::parseBass(QStringLiteral("His"))->pitches(), (std::vector<int>{36}));
+    for (const char* text : {"(D7)", "Cm", "c", "", "()", "(C", "Ces1", "X", "(Cmm)"}) {
+        EXPECT_FALSE(music::parseBass(QString::fromUtf8(text))) << text;
+    }
+}
+
+TEST(Pitch, BassNamesRoundTrip) {
+    for (int pitchClass = 0; pitchClass < 12; ++pitchClass) {
+        for (auto kind : {BassSound::Kind::Single, BassSound::Kind::Major, BassSound::Kind::Minor}) {
+            const auto parsed = music::parseBass(music::bassNameOf(pitchClass, kind));
+            ASSERT_TRUE(parsed);
+            EXPECT_EQ(parsed->root, pitchClass);
+            EXPECT_EQ(parsed->kind, kind);
+        }
+    }
+    EXPECT_EQ(music::bassNameOf(3, BassSound::Kind::Minor), QStringLiteral("(Esm)"));
+}
+
+TEST(Pitch, EveryNameOfTheDeliveredDatabaseSoundsInRange) {
+    const auto data = spreadsheet::xls::readXlsFile(QStringLiteral(MECHIK_BIN_DIR "/Vezar.xls"));
+    int tones = 0;
+    int basses = 0;
+    for (const auto& sheet : data.sheets) {
+        sheet->forEachCell([&](spreadsheet::CellAddress cell, const spreadsheet::CellValue& value) {
+            if (cell.row == 1 || cell.column == 1) {
+                return;  // titles and button numbers
+            }
+            SCOPED_TRACE(sheet->name().toStdString() + " " + cell.toA1().toStdString());
+            if (cell.column <= 3) {
+                const auto pitch = music::tonePitch(value.text());
+                ASSERT_TRUE(pitch) << value.text().toStdString();
+                EXPECT_GE(*pitch, music::LowestStaffPitch);
+                EXPECT_LE(*pitch, music::HighestStaffPitch);
+                ++tones;
+            } else {
+                const auto bass = music::parseBass(value.text());
+                ASSERT_TRUE(bass) << value.text().toStdString();
+                for (int pitch : bass->pitches()) {
+                    EXPECT_GE(pitch, 36);
+                    EXPECT_LE(pitch, 66);
+                }
+                ++basses;
+            }
+        });
+    }
+    EXPECT_GT(tones, 500);
+    EXPECT_GT(basses, 150);
+}

@@ -1,0 +1,72 @@
+// A tuning as plain data must answer exactly as the display's and recording's searches in the
+// sheet do.
+#include "support/TestFiles.h"
+#include "support/TestHost.h"
+
+#include "spreadsheet/Application.h"
+#include "spreadsheet/xls/XlsFile.h"
+#include "tones/ToneLookup.h"
+#include "tones/TuningTable.h"
+
+#include <gtest/gtest.h>
+
+using testing_support::sheetWith;
+using tones::Bellows;
+using tones::TuningTable;
+
+TEST(TuningTable, ButtonsOfAToneInTheDisplaysOrder) {
+    // Row 1 is searched last; a row without a number in A lights nothing; case counts.
+    const auto sheet = sheetWith(QStringLiteral("T"),
+                                 {{"A1", "Knoflík"}, {"B1", "c1,"}, {"A2", spreadsheet::CellValue::number(1)},
+                                  {"B2", "des1,"}, {"A3", spreadsheet::CellValue::number(2)}, {"B3", "es1,"},
+                                  {"A4", "3"}, {"B4", "c1,"}, {"B5", "c1,"}, {"A6", spreadsheet::CellValue::number(5)},
+                                  {"B6", "C1,"}, {"C6", "c1,"}});
+    const TuningTable table = TuningTable::fromSheet(*sheet);
+    EXPECT_EQ(table.trebleButtonsOf(QStringLiteral("c1,"), Bellows::Push), (std::vector<int>{3}));
+    EXPECT_EQ(table.trebleButtonsOf(QStringLiteral("es1,"), Bellows::Push), (std::vector<int>{2}));
+    EXPECT_EQ(table.trebleButtonsOf(QStringLiteral("c1,"), Bellows::Pull), (std::vector<int>{5}));
+    EXPECT_TRUE(table.trebleButtonsOf(QString(), Bellows::Pull).empty());
+    EXPECT_EQ(table.trebleTone(3, Bellows::Push), QStringLiteral("c1,"));
+    EXPECT_EQ(table.trebleTone(5, Bellows::Pull), QStringLiteral("c1,"));
+    EXPECT_EQ(table.trebleTone(4, Bellows::Push), QString());
+}
+
+// Every tone and bass of every delivered tuning: the first button equals the cell the host's
+// search for the display stops on.
+TEST(TuningTable, AgreesWithTheSheetSearchOnTheDeliveredDatabase) {
+    testing_support::TestHost host;
+    auto& app = host.app;
+    app.openWorkbook(QStringLiteral(MECHIK_BIN_DIR "/Vezar.xls"));
+    const auto data = spreadsheet::xls::readXlsFile(QStringLiteral(MECHIK_BIN_DIR "/Vezar.xls"));
+    for (const auto& sheet : data.sheets) {
+        const TuningTable table = TuningTable::fromSheet(*sheet);
+        app.sheet(sheet->name()).select();
+        struct Area {
+            const char* range;
+            int back;
+            bool treble;
+            Bellows bellows;
+        };
+        for (const Area area : {Area{"B1:B43", 1, true, Bellows::Push}, Area{"C1:C43", 2, true, Bellows::Pull},
+                                Area{"F1:F13", 5, false, Bellows::Push}, Area{"G1:G13", 6, false, Bellows::Pull}}) {
+            const auto& rows = area.treble ? table.trebleRows() : table.bassRows();
+            for (const auto& row : rows) {
+                const QString& tone = area.bellows == Bellows::Push ? row.push : row.pull;
+                if (tone.isEmpty() || !row.button) {
+                    continue;
+                }
+                SCOPED_TRACE(sheet->name().toStdString() + " " + tone.toStdString());
+                app.range(QString::fromLatin1(area.range)).select();
+                ASSERT_TRUE(tones::findWholeCell(app, tone));
+                const int found = static_cast<int>(app.activeCell().offset(0, -area.back).value().numberValue());
+                const auto buttons = area.treble ? table.trebleButtonsOf(tone, area.bellows)
+                                                 : table.bassButtonsOf(tone, area.bellows);
+                ASSERT_FALSE(buttons.empty());
+                EXPECT_EQ(buttons.front(), found);
+                const QString back = area.treble ? table.trebleTone(buttons.front(), area.bellows)
+                                                 : table.bassTone(buttons.front(), area.bellows);
+                EXPECT_EQ(back, tone);
+            }
+        }
+    }
+}

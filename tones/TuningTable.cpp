@@ -1,0 +1,90 @@
+#include "TuningTable.h"
+
+#include "spreadsheet/Sheet.h"
+
+#include <cmath>
+
+namespace tones {
+
+namespace {
+
+std::optional<int> wholeNumber(const spreadsheet::CellValue& value) {
+    if (value.isNumber()) {
+        const double number = value.numberValue();
+        if (std::floor(number) == number && std::abs(number) < 1e6) {
+            return static_cast<int>(number);
+        }
+        return std::nullopt;
+    }
+    bool ok = false;
+    const int number = value.text().toInt(&ok);
+    return ok ? std::optional<int>(number) : std::nullopt;
+}
+
+std::vector<TuningTable::Row> readRows(const spreadsheet::Sheet& sheet, int rows, int pushColumn) {
+    std::vector<TuningTable::Row> result;
+    result.reserve(static_cast<size_t>(rows));
+    for (int row = 1; row <= rows; ++row) {
+        result.push_back({wholeNumber(sheet.value({row, 1})), sheet.value({row, pushColumn}).text(),
+                          sheet.value({row, pushColumn + 1}).text()});
+    }
+    return result;
+}
+
+const QString& toneIn(const TuningTable::Row& row, Bellows bellows) {
+    return bellows == Bellows::Push ? row.push : row.pull;
+}
+
+// Recording finds a button by its number in column A, whole cell, from row 2 down, row 1 last.
+QString toneOfButton(const std::vector<TuningTable::Row>& rows, int button, Bellows bellows) {
+    for (size_t i = 1; i <= rows.size(); ++i) {
+        const TuningTable::Row& row = rows[i % rows.size()];
+        if (row.button == button) {
+            return toneIn(row, bellows);
+        }
+    }
+    return {};
+}
+
+std::vector<int> buttonsOf(const std::vector<TuningTable::Row>& rows, const QString& tone,
+                           Bellows bellows) {
+    std::vector<int> buttons;
+    if (tone.isEmpty()) {
+        return buttons;
+    }
+    for (size_t i = 1; i <= rows.size(); ++i) {
+        const TuningTable::Row& row = rows[i % rows.size()];
+        if (row.button && toneIn(row, bellows) == tone) {
+            buttons.push_back(*row.button);
+        }
+    }
+    return buttons;
+}
+
+}  // namespace
+
+TuningTable::TuningTable(QString name, std::vector<Row> treble, std::vector<Row> bass)
+    : name_(std::move(name)), treble_(std::move(treble)), bass_(std::move(bass)) {}
+
+TuningTable TuningTable::fromSheet(const spreadsheet::Sheet& sheet) {
+    return TuningTable(sheet.name(), readRows(sheet, TuningTrebleRows, 2),
+                       readRows(sheet, TuningBassRows, 6));
+}
+
+QString TuningTable::trebleTone(int button, Bellows bellows) const {
+    return toneOfButton(treble_, button, bellows);
+}
+
+QString TuningTable::bassTone(int button, Bellows bellows) const {
+    return toneOfButton(bass_, button, bellows);
+}
+
+std::vector<int> TuningTable::trebleButtonsOf(const QString& tone, Bellows bellows) const {
+    return buttonsOf(treble_, tone, bellows);
+}
+
+std::vector<int> TuningTable::bassButtonsOf(const QString& bass, Bellows bellows) const {
+    return buttonsOf(bass_, bass, bellows);
+}
+
+}  // namespace tones
