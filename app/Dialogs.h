@@ -13,7 +13,7 @@ namespace app {
 inline const QString ProgramTitle = QStringLiteral("Knoflovka");
 
 enum class MessageIcon { None, Critical, Exclamation, Information };
-enum class MessageButtons { Ok, OkCancel, YesNo };
+enum class MessageButtons { Ok, OkCancel, YesNo, YesNoCancel };
 enum class MessageAnswer { Ok, Cancel, Yes, No };
 
 class Dialogs {

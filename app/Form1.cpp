@@ -1,9 +1,11 @@
 #include "Form1.h"
 
+#include "CommandGuard.h"
 #include "Dialogs.h"
 #include "SheetWindow.h"
 #include "SongControls.h"
 #include "StaffPictures.h"
+#include "TwipPicture.h"
 #include "Twips.h"
 #include "VbColour.h"
 #include "keyboard/ButtonPictures.h"
@@ -22,6 +24,7 @@
 #include "tones/GripReader.h"
 #include "tones/StaffEntry.h"
 #include "songs/SongFiles.h"
+#include "songs/SongKeeper.h"
 #include "tones/TuningSelection.h"
 
 #include <QAction>
@@ -78,13 +81,16 @@ Form1::Form1(const ProgramEnvironment& environment, Dialogs& dialogs, ProgramSet
     modelControls.mnuModelClub = menu_.mnuModelClub;
     modelControls.mnuZnaceni = menu_.mnuZnaceni;
     models_ = std::make_unique<keyboard::KeyboardModels>(modelControls, settings, dialogs);
+    guard_ = std::make_unique<CommandGuard>(dialogs);
+    keeper_ = std::make_unique<songs::SongKeeper>(connection_, dialogs);
+    guard_->afterCommand = [this] { keeper_->afterCommand(); };
     startup_ = std::make_unique<StartupShutdown>(connection_, environment, c_, menu_, *models_,
-                                                 settings, dialogs, fileChooser);
+                                                 settings, dialogs, fileChooser, *keeper_);
     songs::GripTextControls text{c_.lblSlabika, c_.lblPopisD, c_.lblTony, c_.lblPopisB,
                                  c_.lblBasy};
     display_ = std::make_unique<songs::GripDisplay>(text, connection_, *keyboard_, *staff_);
     songFiles_ = std::make_unique<songs::SongFiles>(connection_, dialogs, c_, menu_, *display_,
-                                                    *this);
+                                                    *this, *keeper_);
     tuning_ = std::make_unique<tones::TuningSelection>(
         connection_, dialogs, [this](const QString& name) { c_.lblLadeni->setText(name); });
     reader_ = std::make_unique<tones::GripReader>(connection_, dialogs, *keyboard_, *staff_,
@@ -94,11 +100,9 @@ Form1::Form1(const ProgramEnvironment& environment, Dialogs& dialogs, ProgramSet
         songs::NavigationControls{c_.lblTon, c_.cmdPredchozi, c_.cmdPredTlak, c_.cmdPredTah},
         *display_, *reader_);
     recording_ = std::make_unique<keyboard::Recording>(connection_, dialogs, *keyboard_, *tuning_,
-                                                       *reader_, *display_, *navigation_,
-                                                       c_.lblTon);
+                                                       *navigation_);
     staffEntry_ = std::make_unique<tones::StaffEntry>(connection_, dialogs, *staff_, *tuning_,
-                                                      *reader_, *display_, *navigation_,
-                                                      c_.lblTon);
+                                                      *navigation_);
     sound_ = std::make_unique<keyboard::MediaSoundOutput>();
     player_ = std::make_unique<keyboard::AutoPlayer>(
         dialogs, *navigation_, *reader_,
@@ -160,100 +164,128 @@ void Form1::buildForm() {
     }
 }
 
+template <typename Sender, typename Signal>
+void Form1::onSignal(Sender* sender, Signal signal, std::function<void()> command) {
+    connect(sender, signal, this, [this, command = std::move(command)] { guard_->run(command); });
+}
+
 void Form1::wire() {
-    connect(menu_.mnuKonec, &QAction::triggered, this, [this] { mnuKonec_Click(); });
-    onCheckItem(menu_.mnu2Rady, [this] { models_->mnu2Rady_Click(); });
-    onCheckItem(menu_.mnuModelClub, [this] { models_->mnuModelClub_Click(); });
+    onSignal(menu_.mnuKonec, &QAction::triggered, [this] { mnuKonec_Click(); });
+    onCheckItem(menu_.mnu2Rady, [this] { guard_->run([this] { models_->mnu2Rady_Click(); }); });
+    onCheckItem(menu_.mnuModelClub,
+                [this] { guard_->run([this] { models_->mnuModelClub_Click(); }); });
     for (int i = 0; i < 2; ++i) {
         onCheckItem(menu_.mnuZnaceni[static_cast<size_t>(i)],
-                    [this, i] { models_->mnuZnaceni_Click(i); });
+                    [this, i] { guard_->run([this, i] { models_->mnuZnaceni_Click(i); }); });
+    }
+    guardPictures();
+}
+
+// The keyboard's buttons and the staff's pictures call their handlers themselves: those calls
+// go through the guard too.
+void Form1::guardPictures() {
+    for (const keyboard::Side side : {keyboard::Side::Treble, keyboard::Side::Bass}) {
+        const int count =
+            side == keyboard::Side::Treble ? keyboard::TrebleButtonCount : keyboard::BassButtonCount;
+        for (int n = 1; n <= count; ++n) {
+            for (keyboard::ClickablePicture* picture :
+                 {keyboard_->overlay(side, n), keyboard_->button(side, n)}) {
+                picture->onClick = [this, click = picture->onClick] { guard_->run(click); };
+            }
+        }
+    }
+    for (const auto* pictures : {&staff_->picNota, &staff_->picKrizek, &staff_->picBecko}) {
+        for (TwipPicture* picture : *pictures) {
+            picture->onDropped = [this, dropped = picture->onDropped](int left, int top) {
+                guard_->run([&] { dropped(left, top); });
+            };
+        }
     }
 }
 
 void Form1::wireSongs() {
-    auto click = [this](QPushButton* button, auto handler) {
-        connect(button, &QPushButton::clicked, this, handler);
-    };
-    auto item = [this](QAction* action, auto handler) {
-        connect(action, &QAction::triggered, this, handler);
-    };
     songs::SongFiles& files = *songFiles_;
-    click(c_.cmdNovaSkladba, [&files] { files.cmdNovaSkladba_Click(); });
-    click(c_.cmdEdit, [&files] { files.cmdEdit_Click(); });
-    click(c_.cmdEndEdit, [&files] { files.cmdEndEdit_Click(); });
-    item(menu_.mnuNovaPisen, [&files] { files.mnuNovaPisen_Click(); });
-    item(menu_.mnuOtevrit, [&files] { files.mnuOtevrit_Click(); });
-    item(menu_.mnuKonecPisne, [&files] { files.mnuKonecPisne_Click(); });
+    onSignal(c_.cmdNovaSkladba, &QPushButton::clicked, [&files] { files.cmdNovaSkladba_Click(); });
+    onSignal(c_.cmdEdit, &QPushButton::clicked, [&files] { files.cmdEdit_Click(); });
+    onSignal(c_.cmdEndEdit, &QPushButton::clicked, [&files] { files.cmdEndEdit_Click(); });
+    onSignal(menu_.mnuNovaPisen, &QAction::triggered, [&files] { files.mnuNovaPisen_Click(); });
+    onSignal(menu_.mnuOtevrit, &QAction::triggered, [&files] { files.mnuOtevrit_Click(); });
+    onSignal(menu_.mnuKonecPisne, &QAction::triggered, [&files] { files.mnuKonecPisne_Click(); });
 
     songs::GripDisplay& display = *display_;
-    click(c_.cmdUvolDiskant, [&display] { display.cmdUvolDiskant_Click(); });
-    click(c_.cmdUvolBasy, [&display] { display.cmdUvolBasy_Click(); });
-    click(c_.cmdUvolKnofl, [&display] { display.cmdUvolKnofl_Click(); });
-    click(c_.cmdUvolniPultony, [&display] { display.cmdUvolniPultony_Click(); });
-    click(c_.cmdUvolNoty, [&display] { display.cmdUvolNoty_Click(); });
-    item(menu_.mnuUvolnitDiskant, [&display] { display.ReleaseTreble(); });
-    item(menu_.mnuUvolnitBasy, [&display] { display.ReleaseBass(); });
-    item(menu_.mnuUvolnitKnofliky, [&display] { display.cmdUvolKnofl_Click(); });
-    item(menu_.mnuUvolnitNoty, [&display] { display.cmdUvolNoty_Click(); });
-    item(menu_.mnuUvolnitPultony, [&display] { display.ReleaseAccidentals(); });
-    item(menu_.mnuUvolnitVse, [&display] { display.mnuUvolnitVse_Click(); });
+    onSignal(c_.cmdUvolDiskant, &QPushButton::clicked, [&display] { display.cmdUvolDiskant_Click(); });
+    onSignal(c_.cmdUvolBasy, &QPushButton::clicked, [&display] { display.cmdUvolBasy_Click(); });
+    onSignal(c_.cmdUvolKnofl, &QPushButton::clicked, [&display] { display.cmdUvolKnofl_Click(); });
+    onSignal(c_.cmdUvolniPultony, &QPushButton::clicked,
+             [&display] { display.cmdUvolniPultony_Click(); });
+    onSignal(c_.cmdUvolNoty, &QPushButton::clicked, [&display] { display.cmdUvolNoty_Click(); });
+    onSignal(menu_.mnuUvolnitDiskant, &QAction::triggered, [&display] { display.ReleaseTreble(); });
+    onSignal(menu_.mnuUvolnitBasy, &QAction::triggered, [&display] { display.ReleaseBass(); });
+    onSignal(menu_.mnuUvolnitKnofliky, &QAction::triggered,
+             [&display] { display.cmdUvolKnofl_Click(); });
+    onSignal(menu_.mnuUvolnitNoty, &QAction::triggered, [&display] { display.cmdUvolNoty_Click(); });
+    onSignal(menu_.mnuUvolnitPultony, &QAction::triggered,
+             [&display] { display.ReleaseAccidentals(); });
+    onSignal(menu_.mnuUvolnitVse, &QAction::triggered, [&display] { display.mnuUvolnitVse_Click(); });
 
     // Only the player's own pick counts, not the list being filled at start-up.
-    connect(c_.Combo1, &QComboBox::activated, this,
-            [this](int index) { tuning_->Combo1_Click(c_.Combo1->itemText(index)); });
+    connect(c_.Combo1, &QComboBox::activated, this, [this](int index) {
+        guard_->run([this, index] { tuning_->Combo1_Click(c_.Combo1->itemText(index)); });
+    });
 }
 
 void Form1::wireGrips() {
-    connect(menu_.mnuKonverze, &QAction::triggered, this, [this] {
-        if (auto* window = conversion::mnuKonverze_Click(connection_, dialogs_, *this)) {
-            connect(window, &QObject::destroyed, this, [this] { showConvertedSong(); });
+    onSignal(menu_.mnuKonverze, &QAction::triggered, [this] {
+        if (auto* window = conversion::mnuKonverze_Click(connection_, dialogs_, *this, *guard_)) {
+            connect(window, &QObject::destroyed, this,
+                    [this] { guard_->run([this] { showConvertedSong(); }); });
         }
     });
-    auto click = [this](QPushButton* button, auto handler) {
-        connect(button, &QPushButton::clicked, this, handler);
-    };
     tones::GripReader& reader = *reader_;
-    click(c_.cmdReadTah, [&reader] { reader.cmdReadTah_Click(); });
-    click(c_.cmdReadTlak, [&reader] { reader.cmdReadTlak_Click(); });
+    onSignal(c_.cmdReadTah, &QPushButton::clicked, [&reader] { reader.cmdReadTah_Click(); });
+    onSignal(c_.cmdReadTlak, &QPushButton::clicked, [&reader] { reader.cmdReadTlak_Click(); });
     songs::Navigation& go = *navigation_;
-    click(c_.cmdPrvni, [&go] { go.cmdPrvni_Click(); });
-    click(c_.cmdPredchozi, [&go] { go.cmdPredchozi_Click(); });
-    click(c_.cmdDalsi, [&go] { go.cmdDalsi_Click(); });
-    click(c_.cmdPosledni, [&go] { go.cmdPosledni_Click(); });
-    click(c_.cmdDalsiTah, [&go] { go.cmdDalsiTah_Click(); });
-    click(c_.cmdDalsiTlak, [&go] { go.cmdDalsiTlak_Click(); });
-    click(c_.cmdPredTah, [&go] { go.cmdPredTah_Click(); });
-    click(c_.cmdPredTlak, [&go] { go.cmdPredTlak_Click(); });
+    onSignal(c_.cmdPrvni, &QPushButton::clicked, [&go] { go.cmdPrvni_Click(); });
+    onSignal(c_.cmdPredchozi, &QPushButton::clicked, [&go] { go.cmdPredchozi_Click(); });
+    onSignal(c_.cmdDalsi, &QPushButton::clicked, [&go] { go.cmdDalsi_Click(); });
+    onSignal(c_.cmdPosledni, &QPushButton::clicked, [&go] { go.cmdPosledni_Click(); });
+    onSignal(c_.cmdDalsiTah, &QPushButton::clicked, [&go] { go.cmdDalsiTah_Click(); });
+    onSignal(c_.cmdDalsiTlak, &QPushButton::clicked, [&go] { go.cmdDalsiTlak_Click(); });
+    onSignal(c_.cmdPredTah, &QPushButton::clicked, [&go] { go.cmdPredTah_Click(); });
+    onSignal(c_.cmdPredTlak, &QPushButton::clicked, [&go] { go.cmdPredTlak_Click(); });
     keyboard::Recording& recording = *recording_;
-    click(c_.cmdTlak, [&recording] { recording.cmdTlak_Click(); });
-    click(c_.cmdTah, [&recording] { recording.cmdTah_Click(); });
+    onSignal(c_.cmdTlak, &QPushButton::clicked, [&recording] { recording.cmdTlak_Click(); });
+    onSignal(c_.cmdTah, &QPushButton::clicked, [&recording] { recording.cmdTah_Click(); });
     tones::StaffEntry& entry = *staffEntry_;
-    click(c_.cmdTlakNoty, [&entry] { entry.cmdTlakNoty_Click(); });
-    click(c_.cmdTahNoty, [&entry] { entry.cmdTahNoty_Click(); });
+    onSignal(c_.cmdTlakNoty, &QPushButton::clicked, [&entry] { entry.cmdTlakNoty_Click(); });
+    onSignal(c_.cmdTahNoty, &QPushButton::clicked, [&entry] { entry.cmdTahNoty_Click(); });
 }
 
 void Form1::wirePlayer() {
     keyboard::AutoPlayer& player = *player_;
-    connect(c_.cmdJakDal, &QPushButton::clicked, this, [&player] { player.cmdJakDal_Click(); });
-    connect(c_.cmdTimer, &QPushButton::clicked, this, [&player] { player.cmdTimer_Click(); });
-    connect(c_.Slider1, &QSlider::valueChanged, this,
-            [&player](int position) { player.Slider1_Change(position); });
+    onSignal(c_.cmdJakDal, &QPushButton::clicked, [&player] { player.cmdJakDal_Click(); });
+    onSignal(c_.cmdTimer, &QPushButton::clicked, [&player] { player.cmdTimer_Click(); });
+    // A tick while a command or its message is in progress is dropped, not deferred.
+    connect(&player.Timer1(), &QTimer::timeout, this,
+            [this, &player] { guard_->tick([&player] { player.Timer1_Timer(); }); });
+    connect(c_.Slider1, &QSlider::valueChanged, this, [this, &player](int position) {
+        guard_->run([&player, position] { player.Slider1_Change(position); });
+    });
     for (int i = 0; i < 3; ++i) {
-        connect(c_.cmdZvuk[static_cast<size_t>(i)], &QPushButton::clicked, this,
-                [&player, i] { player.cmdZvuk_Click(i); });
+        onSignal(c_.cmdZvuk[static_cast<size_t>(i)], &QPushButton::clicked,
+                 [&player, i] { player.cmdZvuk_Click(i); });
     }
 }
 
 void Form1::wireAuxiliaryWindows() {
-    connect(menu_.mnuNastavCestu, &QAction::triggered, this,
-            [this] { auxwin::mnuNastavCestu_Click(connection_, dialogs_, *this); });
-    connect(menu_.mnuhtm, &QAction::triggered, this,
-            [this] { auxwin::mnuhtm_Click(*this, programFolder_); });
-    connect(menu_.mnuMailAutorovi, &QAction::triggered, this, [this] {
+    onSignal(menu_.mnuNastavCestu, &QAction::triggered,
+             [this] { auxwin::mnuNastavCestu_Click(connection_, dialogs_, *this); });
+    onSignal(menu_.mnuhtm, &QAction::triggered, [this] { auxwin::mnuhtm_Click(*this, programFolder_); });
+    onSignal(menu_.mnuMailAutorovi, &QAction::triggered, [this] {
         auxwin::mnuMailAutorovi_Click(dialogs_, connection_.WorkingFolder, openUrl);
     });
-    connect(c_.cmdOPrg, &QPushButton::clicked, this, [this] { auxwin::cmdOPrg_Click(dialogs_); });
-    connect(menu_.mnuOProgramu, &QAction::triggered, this, [this] { c_.cmdOPrg->click(); });
+    onSignal(c_.cmdOPrg, &QPushButton::clicked, [this] { auxwin::cmdOPrg_Click(dialogs_); });
+    onSignal(menu_.mnuOProgramu, &QAction::triggered, [this] { c_.cmdOPrg->click(); });
 }
 
 // After a conversion of the open song the program goes on with the copy: its name and tuning
@@ -265,7 +297,7 @@ void Form1::showConvertedSong() {
     setWindowTitle(connection_.SongWorkbookName);
     const QString tuning = connection_.SpreadsheetApplication->activeSheet().name();
     c_.lblLadeni->setText(tuning);
-    c_.Combo1->setCurrentText(tuning);
+    showInTuningList(c_.Combo1, tuning);
 }
 
 bool Form1::Form_Load() {
@@ -273,6 +305,8 @@ bool Form1::Form_Load() {
         return false;
     }
     sheetWindow_ = std::make_unique<SheetWindow>(*connection_.SpreadsheetApplication);
+    // An edit in the sheet window is a change like any of the program's: saved at once.
+    sheetWindow_->runEdit = [this](const std::function<void()>& edit) { guard_->run(edit); };
     connect(menu_.mnuTabulka, &QAction::triggered, sheetWindow_.get(), &SheetWindow::bringToFront);
     return true;
 }
@@ -287,9 +321,13 @@ void Form1::mnuKonec_Click() {
 
 void Form1::closeEvent(QCloseEvent* event) {
     if (!unloaded_) {
-        player_->Timer1().stop();
-        player_->stopAllSounds();
-        if (!startup_->ShutDownSpreadsheet()) {
+        bool closing = false;
+        guard_->run([this, &closing] {
+            player_->Timer1().stop();
+            player_->stopAllSounds();
+            closing = startup_->ShutDownSpreadsheet();
+        });
+        if (!closing) {
             event->ignore();
             return;
         }

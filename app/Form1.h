@@ -27,6 +27,7 @@ namespace songs {
 class GripDisplay;
 class Navigation;
 class SongFiles;
+class SongKeeper;
 }  // namespace songs
 namespace tones {
 class GripReader;
@@ -36,6 +37,7 @@ class TuningSelection;
 
 namespace app {
 
+class CommandGuard;
 class Dialogs;
 class ProgramSettings;
 class SheetWindow;
@@ -67,6 +69,8 @@ public:
     tones::StaffEntry& staffEntry() { return *staffEntry_; }
     SheetWindow* sheetWindow() { return sheetWindow_.get(); }
     keyboard::AutoPlayer& player() { return *player_; }
+    CommandGuard& guard() { return *guard_; }
+    songs::SongKeeper& keeper() { return *keeper_; }
 
     // Hands an address to the desktop (the mail program); tests look at it instead.
     std::function<void(const QUrl&)> openUrl;
@@ -81,10 +85,16 @@ private:
     void wireGrips();
     void wirePlayer();
     void wireAuxiliaryWindows();
+    void guardPictures();
     void showConvertedSong();
+    // Every command of the window, as each signal's slot: run through the guard.
+    template <typename Sender, typename Signal>
+    void onSignal(Sender* sender, Signal signal, std::function<void()> command);
 
     Dialogs& dialogs_;
     SpreadsheetConnection connection_;
+    std::unique_ptr<CommandGuard> guard_;
+    std::unique_ptr<songs::SongKeeper> keeper_;
     std::unique_ptr<keyboard::ButtonPictures> pictures_;
     Form1Controls c_{};
     MenuActions menu_{};

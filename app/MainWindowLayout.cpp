@@ -181,4 +181,9 @@ Form1Controls buildForm1Controls(QWidget* form) {
     return c;
 }
 
+void showInTuningList(QComboBox* list, const QString& tuning) {
+    list->setCurrentIndex(list->findText(tuning));
+    list->setCurrentText(tuning);
+}
+
 }  // namespace app

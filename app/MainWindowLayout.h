@@ -59,6 +59,10 @@ struct Form1Controls {
 
 Form1Controls buildForm1Controls(QWidget* form);
 
+// Shows `tuning` in the tuning list; the list's current item follows, so that it opens on the
+// tuning shown (none for a tuning the list does not hold).
+void showInTuningList(QComboBox* list, const QString& tuning);
+
 // The client area the design fills, in twips.
 inline constexpr int FormWidth = 8055;
 inline constexpr int FormHeight = 8055;

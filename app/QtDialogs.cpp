@@ -42,6 +42,16 @@ MessageAnswer QtDialogs::message(const QString& title, const QString& text, Mess
             box.exec();
             return box.clickedButton() == yes ? MessageAnswer::Yes : MessageAnswer::No;
         }
+        case MessageButtons::YesNoCancel: {
+            QAbstractButton* yes = box.addButton(QStringLiteral("Ano"), QMessageBox::YesRole);
+            QAbstractButton* no = box.addButton(QStringLiteral("Ne"), QMessageBox::NoRole);
+            box.addButton(QStringLiteral("Storno"), QMessageBox::RejectRole);
+            box.exec();
+            if (box.clickedButton() == yes) {
+                return MessageAnswer::Yes;
+            }
+            return box.clickedButton() == no ? MessageAnswer::No : MessageAnswer::Cancel;
+        }
     }
     return MessageAnswer::Ok;
 }
@@ -60,13 +70,31 @@ std::optional<QString> QtDialogs::inputText(const QString& title, const QString&
     return dialog.textValue();
 }
 
+namespace {
+
+QString qtFilter(const QString& filterName, const QString& patterns) {
+    return filterName + QStringLiteral(" (") + QString(patterns).replace(u';', u' ') + u')';
+}
+
+}  // namespace
+
+std::optional<QString> QtDialogs::chooseFileToSave(const QString& title, const QString& suggested,
+                                                   const QString& filterName,
+                                                   const QString& patterns) {
+    const QString path =
+        QFileDialog::getSaveFileName(parent_, title, suggested, qtFilter(filterName, patterns));
+    if (path.isEmpty()) {
+        return std::nullopt;
+    }
+    return path;
+}
+
 std::optional<QString> QtDialogs::chooseFileToOpen(const QString& title,
                                                    const QString& startFolder,
                                                    const QString& filterName,
                                                    const QString& patterns) {
-    const QString filter = filterName + QStringLiteral(" (") +
-                           QString(patterns).replace(u';', u' ') + u')';
-    const QString path = QFileDialog::getOpenFileName(parent_, title, startFolder, filter);
+    const QString path = QFileDialog::getOpenFileName(parent_, title, startFolder,
+                                                      qtFilter(filterName, patterns));
     if (path.isEmpty()) {
         return std::nullopt;
     }

@@ -19,6 +19,9 @@ public:
     std::optional<QString> chooseFileToOpen(const QString& title, const QString& startFolder,
                                             const QString& filterName,
                                             const QString& patterns) override;
+    std::optional<QString> chooseFileToSave(const QString& title, const QString& suggested,
+                                            const QString& filterName,
+                                            const QString& patterns) override;
 
 private:
     QWidget* parent_ = nullptr;

@@ -131,15 +131,26 @@ bool SheetModel::setData(const QModelIndex& index, const QVariant& value, int ro
     }
     const CellAddress cell = cellOf(index);
     const QString typed = value.toString();
-    try {
-        const spreadsheet::Range range(sheet_, CellRect::single(cell));
-        // An editor closed without a change must not turn TRUE or 1E+20 into text.
-        if (typed == range.text()) {
-            return true;
+    bool written = false;
+    const auto edit = [&] {
+        try {
+            const spreadsheet::Range range(sheet_, CellRect::single(cell));
+            // An editor closed without a change must not turn TRUE or 1E+20 into text.
+            if (typed != range.text()) {
+                range.setValue(valueFromTyped(typed));
+            }
+            written = true;
+        } catch (const spreadsheet::SpreadsheetError&) {
+            // the workbook was closed meanwhile
         }
-        range.setValue(valueFromTyped(typed));
-    } catch (const spreadsheet::SpreadsheetError&) {
-        return false;  // the workbook was closed meanwhile
+    };
+    if (runEdit) {
+        runEdit(edit);
+    } else {
+        edit();
+    }
+    if (!written) {
+        return false;
     }
     // The host tells the window too, but the view should not wait for that to show the cell.
     Q_EMIT dataChanged(index, index, {Qt::DisplayRole, Qt::EditRole, Qt::TextAlignmentRole});

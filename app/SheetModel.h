@@ -5,6 +5,7 @@
 
 #include <QAbstractTableModel>
 
+#include <functional>
 #include <memory>
 
 namespace spreadsheet {
@@ -30,6 +31,8 @@ public:
     bool setData(const QModelIndex& index, const QVariant& value, int role = Qt::EditRole) override;
 
     const std::weak_ptr<spreadsheet::Sheet>& sheet() const { return sheet_; }
+    // Runs a typed change of a cell; unset, the change is made directly.
+    std::function<void(const std::function<void()>&)> runEdit;
     // After the host changed cells: grows to the used rows and repaints every cell.
     void cellsChanged();
     // Grows to the used rows and the active cell, with the margin.

@@ -321,6 +321,7 @@ void SheetWindow::addSheetPage(WorkbookPage& page,
                                const std::shared_ptr<spreadsheet::Sheet>& sheet) {
     auto* view = new SheetView;
     auto* model = new SheetModel(sheet, view);
+    model->runEdit = [this](const std::function<void()>& change) { edit(change); };
     view->setModel(model);
     view->setSelectionMode(QAbstractItemView::ContiguousSelection);  // the host keeps one block
     view->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
@@ -478,10 +479,20 @@ void SheetWindow::clearChosenCells(const SheetPage& page) {
     if (!chosen) {
         return;
     }
-    try {
-        spreadsheet::Range(page.sheet, *chosen).clearContents();
-    } catch (const SpreadsheetError&) {
-        workbooksChanged();
+    edit([this, &page, &chosen] {
+        try {
+            spreadsheet::Range(page.sheet, *chosen).clearContents();
+        } catch (const SpreadsheetError&) {
+            workbooksChanged();
+        }
+    });
+}
+
+void SheetWindow::edit(const std::function<void()>& change) {
+    if (runEdit) {
+        runEdit(change);
+    } else {
+        change();
     }
 }
 

@@ -4,6 +4,7 @@
 
 #include <QWidget>
 
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -36,6 +37,10 @@ public:
 
     // The menu item "Tabulka": makes the host visible and brings the window to the front.
     void bringToFront();
+
+    // Runs each change the player makes to cells here (typing, Delete); unset, the change is
+    // made directly.
+    std::function<void(const std::function<void()>&)> runEdit;
 
     QTabWidget* workbookTabs() const { return workbookTabs_; }
     // The grid of a sheet, by window name and sheet name; null when not shown.
@@ -77,6 +82,7 @@ private:
     void sheetTabChosen(const WorkbookPage& page, int index);
     void cellsChosen(const WorkbookPage& workbookPage, const SheetPage& page);
     void clearChosenCells(const SheetPage& page);
+    void edit(const std::function<void()>& change);
     const WorkbookPage* pageOf(const QTabWidget* sheetTabs) const;
 
     spreadsheet::Application* host_;  // null once the host is destroyed

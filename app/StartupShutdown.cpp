@@ -6,6 +6,7 @@
 #include "ProgramSettings.h"
 #include "VbError.h"
 #include "keyboard/KeyboardModels.h"
+#include "songs/SongKeeper.h"
 #include "spreadsheet/SpreadsheetError.h"
 
 #include <QAction>
@@ -19,7 +20,8 @@ StartupShutdown::StartupShutdown(SpreadsheetConnection& connection,
                                  const ProgramEnvironment& environment,
                                  const Form1Controls& controls, const MenuActions& menu,
                                  keyboard::KeyboardModels& models, ProgramSettings& settings,
-                                 Dialogs& dialogs, spreadsheet::FileChooser* fileChooser)
+                                 Dialogs& dialogs, spreadsheet::FileChooser* fileChooser,
+                                 songs::SongKeeper& keeper)
     : connection_(connection),
       environment_(environment),
       c_(controls),
@@ -27,7 +29,8 @@ StartupShutdown::StartupShutdown(SpreadsheetConnection& connection,
       models_(models),
       settings_(settings),
       dialogs_(dialogs),
-      fileChooser_(fileChooser) {}
+      fileChooser_(fileChooser),
+      keeper_(keeper) {}
 
 bool StartupShutdown::Form_Load() {
     try {
@@ -137,7 +140,7 @@ void StartupShutdown::FillTuningList() {
         host.activeSheet().next().select();
     }
     host.sheet(c_.lblLadeni->text()).select();
-    c_.Combo1->setCurrentText(c_.lblLadeni->text());
+    showInTuningList(c_.Combo1, c_.lblLadeni->text());
 }
 
 bool StartupShutdown::ShutDownSpreadsheet() {
@@ -146,7 +149,7 @@ bool StartupShutdown::ShutDownSpreadsheet() {
         return true;
     }
     try {
-        if (connection_.ActivateSongWindow() && !saveSongBeforeLeaving()) {
+        if (connection_.ActivateSongWindow() && !keeper_.saveBeforeClosing(true)) {
             return false;
         }
         host->quit();
@@ -163,26 +166,6 @@ bool StartupShutdown::ShutDownSpreadsheet() {
     host->setDefaultFilePath(connection_.SavedDefaultFilePath);
     connection_.SpreadsheetApplication.reset();
     return true;
-}
-
-// A song that cannot be written (a full disk, a folder made read-only) must not be lost by
-// ending the program: the player is told and the program stays open.
-bool StartupShutdown::saveSongBeforeLeaving() {
-    try {
-        connection_.SpreadsheetApplication->activeWorkbook().save();
-        return true;
-    } catch (const spreadsheet::SpreadsheetError& error) {
-        if (error.number() != spreadsheet::FileOrCellOperation) {
-            throw;
-        }
-        dialogs_.message(QStringLiteral("Píseň nelze uložit."),
-                         error.description() +
-                             QStringLiteral("\r\nProgram zůstane otevřený, aby se píseň "
-                                            "neztratila. Odstraňte příčinu a ukončete program "
-                                            "znovu."),
-                         MessageIcon::Exclamation);
-        return false;
-    }
 }
 
 }  // namespace app

@@ -12,6 +12,9 @@ class FileChooser;
 namespace keyboard {
 class KeyboardModels;
 }
+namespace songs {
+class SongKeeper;
+}
 
 namespace app {
 
@@ -35,18 +38,19 @@ public:
     StartupShutdown(SpreadsheetConnection& connection, const ProgramEnvironment& environment,
                     const Form1Controls& controls, const MenuActions& menu,
                     keyboard::KeyboardModels& models, ProgramSettings& settings,
-                    Dialogs& dialogs, spreadsheet::FileChooser* fileChooser);
+                    Dialogs& dialogs, spreadsheet::FileChooser* fileChooser,
+                    songs::SongKeeper& keeper);
 
     // False when the tuning database cannot be opened: the user has been told, the program
     // must end.
     bool Form_Load();
     void StartSpreadsheet();
     void FillTuningList();
-    // False when the open song could not be saved: the program must stay open.
+    // False when the open song could not be saved and the player chose to go back to it: the
+    // program must stay open.
     bool ShutDownSpreadsheet();
 
 private:
-    bool saveSongBeforeLeaving();
     void readStoredChoices();
     void applyStoredModel(int value);
 
@@ -58,6 +62,7 @@ private:
     ProgramSettings& settings_;
     Dialogs& dialogs_;
     spreadsheet::FileChooser* fileChooser_;
+    songs::SongKeeper& keeper_;
 };
 
 }  // namespace app

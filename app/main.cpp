@@ -1,4 +1,6 @@
 // Mechík: the window of Knoflovka.
+#include "CommandGuard.h"
+#include "CommonMessages.h"
 #include "Form1.h"
 #include "ProgramPaths.h"
 #include "ProgramSettings.h"
@@ -7,11 +9,35 @@
 #include <QApplication>
 #include <QLibraryInfo>
 #include <QLocale>
+#include <QScopeGuard>
 #include <QStyleFactory>
 #include <QTranslator>
 
+namespace {
+
+// The last net under the commands' own guard: a failure that still reaches the event loop is
+// told like any unexpected error, and the program goes on.
+class GuardedApplication : public QApplication {
+public:
+    using QApplication::QApplication;
+    app::Dialogs* dialogs = nullptr;
+
+    bool notify(QObject* receiver, QEvent* event) override {
+        try {
+            return QApplication::notify(receiver, event);
+        } catch (...) {
+            if (dialogs) {
+                app::showUnexpectedError(*dialogs, app::errorNumberOf(std::current_exception()));
+            }
+            return false;
+        }
+    }
+};
+
+}  // namespace
+
 int main(int argc, char* argv[]) {
-    QApplication application(argc, argv);
+    GuardedApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Mechik"));
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     // Qt's own dialogs (the file dialog) in Czech too.
@@ -22,6 +48,8 @@ int main(int argc, char* argv[]) {
     }
 
     app::QtDialogs dialogs;
+    application.dialogs = &dialogs;
+    const auto forgetDialogs = qScopeGuard([&application] { application.dialogs = nullptr; });
     app::ProgramSettings settings;
     const app::ProgramEnvironment environment{app::programFolder(), app::defaultWorkingFolder(),
                                               QString(), app::tuningDatabaseForUser()};

@@ -46,7 +46,7 @@ void BM_ConvertSong500(benchmark::State& state) {
         host.activateWindow(connection.SongWorkbookName);
         state.ResumeTiming();
         conversion::ConversionRun run(connection, program.dialogs);
-        run.cmdGo_Click(QStringLiteral("C-F-B"), true);
+        run.cmdGo_Click(QStringLiteral("C-F-B"), QStringLiteral("G-C-F"), true);
         host.activeWorkbook().save();
         state.PauseTiming();
         host.activeWorkbook().close();

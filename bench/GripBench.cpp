@@ -6,6 +6,9 @@
 #include "keyboard/Keyboard.h"
 #include "keyboard/Recording.h"
 #include "songs/Navigation.h"
+#include "spreadsheet/xls/XlsFile.h"
+
+#include <QPushButton>
 
 namespace {
 
@@ -66,6 +69,39 @@ void BM_RecordGripSevenAndSeven(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_RecordGripSevenAndSeven)->Unit(benchmark::kMicrosecond);
+
+// A grip recorded into a saved song of 500 grips, as the player clicks it: written, then the
+// song saved at once (temporary file, flushed with its folder, renamed).
+void BM_RecordGripAndSaveInto500GripSong(benchmark::State& state) {
+    bench::Program program;
+    spreadsheet::Sheet song(QStringLiteral("G-C-F"));
+    for (int row = 1; row <= 500; ++row) {
+        song.setValue({row, 2}, CellValue(QStringLiteral("c1,")));
+        song.setValue({row, 3}, CellValue(QStringLiteral("e1,")));
+        song.setValue({row, 9}, CellValue(QStringLiteral("Tlak")));
+        song.setValue({row, 13}, CellValue(QStringLiteral("(C)")));
+    }
+    program.chooser.path = QDir(program.environment.workingFolder).filePath(QStringLiteral("Polka.xls"));
+    spreadsheet::xls::writeXlsFile(program.chooser.path, {&song}, 0);
+    program.start();
+    const auto& c = program.form->controls();
+    c.cmdEdit->click();
+    auto& host = *program.form->connection().SpreadsheetApplication;
+    auto& keys = program.form->keyboard();
+    for (auto _ : state) {
+        state.PauseTiming();
+        host.range(QStringLiteral("B501")).select();
+        keys.release(keyboard::Side::Treble);
+        keys.release(keyboard::Side::Bass);
+        for (int n : {10, 19, 20}) {
+            keys.mark(keyboard::Side::Treble, n);
+        }
+        keys.mark(keyboard::Side::Bass, 3);
+        state.ResumeTiming();
+        c.cmdTlak->click();
+    }
+}
+BENCHMARK(BM_RecordGripAndSaveInto500GripSong)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

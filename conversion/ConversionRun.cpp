@@ -3,6 +3,7 @@
 #include "app/CommonMessages.h"
 #include "app/SpreadsheetConnection.h"
 #include "songs/SongLayout.h"
+#include "songs/SongOpening.h"
 #include "spreadsheet/SpreadsheetError.h"
 #include "tones/ToneLookup.h"
 
@@ -33,7 +34,8 @@ void ConversionRun::stop(const QString& title, const QString& text) {
     throw Stop{};
 }
 
-ConversionRun::Outcome ConversionRun::cmdGo_Click(const QString& target, bool songWasOpen) {
+ConversionRun::Outcome ConversionRun::cmdGo_Click(const QString& target, const QString& source,
+                                                  bool songWasOpen) {
     if (target.isEmpty()) {
         dialogs_.message(QStringLiteral("Do čeho budete převádět ?"),
                          songWasOpen ? QStringLiteral("Než začnete konverzi, musíte nejprve vybrat "
@@ -70,6 +72,7 @@ ConversionRun::Outcome ConversionRun::cmdGo_Click(const QString& target, bool so
         return Outcome::Failed;
     }
     try {
+        selectSource(source);
         host.range(QStringLiteral("B1")).select();
         if (host.activeCell().value().isEmpty()) {
             stop(QStringLiteral("Přerušeno na začátku."),
@@ -94,15 +97,29 @@ ConversionRun::Outcome ConversionRun::cmdGo_Click(const QString& target, bool so
     }
 }
 
-// The source is saved in place, then saved as the copy, which stays open as the song.
+// The sheet of the source tuning is the one searched, whatever sheet of the tuning database the
+// player last looked at.
+void ConversionRun::selectSource(const QString& source) {
+    auto& host = *connection_.SpreadsheetApplication;
+    host.activateWindow(connection_.TuningWorkbookName);
+    host.sheet(source).select();
+    host.activateWindow(connection_.SongWorkbookName);
+}
+
+// The source is saved in place, then saved as the copy, which stays open as the song. The copy
+// goes to the working folder by its full path, whatever another running program has made the
+// host's default folder meanwhile.
 bool ConversionRun::makeCopy(const QString& target) {
     auto& host = *connection_.SpreadsheetApplication;
     const QString& song = connection_.SongWorkbookName;
+    const QString path = copyPath(target);
+    if (songs::isOpenElsewhere(dialogs_, path)) {
+        return false;
+    }
     if (song.size() <= 4) {
-        host.activeWorkbook().saveAs(song + u' ' + target);
+        host.activeWorkbook().saveAs(path);
         return true;
     }
-    const QString path = copyPath(target);
     if (QFileInfo::exists(path)) {
         if (dialogs_.message(QStringLiteral("Dotaz"),
                              QStringLiteral("Soubor již existuje. Přejete si ho vymazat a "
@@ -121,7 +138,7 @@ bool ConversionRun::makeCopy(const QString& target) {
         }
     }
     host.activeWorkbook().save();
-    host.activeWorkbook().saveAs(song.left(song.size() - 4) + u' ' + target);
+    host.activeWorkbook().saveAs(path);
     return true;
 }
 
@@ -136,6 +153,9 @@ void ConversionRun::convertRows(const QString& target) {
             }
         }
         ConvertBassRow(direction, target);
+        if (host.activeCell().row() == spreadsheet::MaxRows) {
+            break;  // the sheet's last row: the song ends with it
+        }
         host.activeCell().offset(1, 0).select();
         songs::SelectGripCell(host);
     }

@@ -20,10 +20,11 @@ public:
 
     enum class Outcome { NoTarget, Closed, Cancelled, Failed, Converted };
 
-    // The run of "Provést" from the check of the target to the success message. `songWasOpen`
-    // only chooses the wording of the missing-target message. Every outcome but NoTarget
-    // means the caller closes the conversion window.
-    Outcome cmdGo_Click(const QString& target, bool songWasOpen);
+    // The run of "Provést" from the check of the target to the success message: the song is
+    // read in the tuning `source`, a sheet of the tuning database. `songWasOpen` only chooses
+    // the wording of the missing-target message. Every outcome but NoTarget means the caller
+    // closes the conversion window.
+    Outcome cmdGo_Click(const QString& target, const QString& source, bool songWasOpen);
     void ConvertBassRow(const QString& direction, const QString& target);
 
     // The copy's path: working folder, "<base> <target>.xls".
@@ -32,6 +33,7 @@ public:
 private:
     struct Stop {};
     bool makeCopy(const QString& target);
+    void selectSource(const QString& source);
     void convertRows(const QString& target);
     void convertCell(const QString& direction, const QString& target, bool bass);
     void stop(const QString& title, const QString& text);

@@ -2,23 +2,26 @@
 
 #include "ConversionRun.h"
 #include "app/CaptionButton.h"
+#include "app/CommandGuard.h"
 #include "app/CommonMessages.h"
 #include "app/Contact.h"
 #include "app/SpreadsheetConnection.h"
 #include "app/Twips.h"
 #include "songs/CopyForUnkeptParts.h"
+#include "songs/SongOpening.h"
 #include "spreadsheet/SpreadsheetError.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QScopeGuard>
 
 namespace conversion {
 
 frmKonverze::frmKonverze(app::SpreadsheetConnection& connection, app::Dialogs& dialogs,
-                         QWidget& mainWindow)
-    : connection_(connection), dialogs_(dialogs), mainWindow_(mainWindow) {
+                         QWidget& mainWindow, app::CommandGuard& guard)
+    : connection_(connection), dialogs_(dialogs), mainWindow_(mainWindow), guard_(guard) {
     setWindowTitle(QStringLiteral("Konverze ladění."));
     setWindowFlag(Qt::WindowStaysOnTopHint);
     setAttribute(Qt::WA_DeleteOnClose);
@@ -43,9 +46,11 @@ frmKonverze::frmKonverze(app::SpreadsheetConnection& connection, app::Dialogs& d
 
     app::shrinkFontToFit(Label1, Label1->text());
     app::shrinkFontToFit(lblKonec, lblKonec->text());
-    connect(cmdVyberPisen, &QPushButton::clicked, this, [this] { cmdVyberPisen_Click(); });
-    connect(cmdGo, &QPushButton::clicked, this, [this] { cmdGo_Click(); });
-    connect(cmdKonec, &QPushButton::clicked, this, [this] { cmdKonec_Click(); });
+    connect(cmdVyberPisen, &QPushButton::clicked, this,
+            [this] { guard_.run([this] { cmdVyberPisen_Click(); }); });
+    connect(cmdGo, &QPushButton::clicked, this, [this] { guard_.run([this] { cmdGo_Click(); }); });
+    connect(cmdKonec, &QPushButton::clicked, this,
+            [this] { guard_.run([this] { cmdKonec_Click(); }); });
 }
 
 void frmKonverze::hideConversionControls() {
@@ -121,40 +126,31 @@ bool frmKonverze::FillTargetTunings() {
 void frmKonverze::cmdVyberPisen_Click() {
     auto& host = *connection_.SpreadsheetApplication;
     hide();
+    const auto showAgain = qScopeGuard([this] { show(); });
     const auto chosen = host.getOpenFilename(QStringLiteral("Excel Files,*.xls"),
                                              QStringLiteral("Vyberte písničku, kterou chcete "
                                                             "konvertovat !"));
-    if (chosen) {
-        try {
-            host.openWorkbook(*chosen);
-            if (!songs::continueInCopyIfNeeded(host, dialogs_)) {
-                show();
-                return;
+    // A file that cannot be a song is refused as "Otevřít" refuses it; another can be picked.
+    if (chosen && songs::openAsSong(connection_, dialogs_, *chosen) &&
+        songs::continueInCopyIfNeeded(host, dialogs_)) {
+        connection_.SongWorkbookName = host.activeWorkbook().name();
+        lblLadeni->setText(host.activeSheet().name());
+        if (connection_.ActivateTuningWindow(dialogs_)) {
+            if (FillTargetTunings()) {
+                host.activateWindow(connection_.SongWorkbookName);
+                cmdVyberPisen->setText(connection_.SongWorkbookName);
+                cmdVyberPisen->setEnabled(false);
+            } else if (connection_.ActivateSongWindow()) {
+                host.activeWorkbook().save();
+                host.activeWorkbook().close();
             }
-            connection_.SongWorkbookName = host.activeWorkbook().name();
-            lblLadeni->setText(host.activeSheet().name());
-            if (connection_.ActivateTuningWindow(dialogs_)) {
-                if (FillTargetTunings()) {
-                    host.activateWindow(connection_.SongWorkbookName);
-                    cmdVyberPisen->setText(connection_.SongWorkbookName);
-                    cmdVyberPisen->setEnabled(false);
-                } else if (connection_.ActivateSongWindow()) {
-                    host.activeWorkbook().save();
-                    host.activeWorkbook().close();
-                }
-            }
-        } catch (const spreadsheet::SpreadsheetError& error) {
-            // A file that is no workbook: said, and another can be picked.
-            dialogs_.message(QStringLiteral("Písničku nelze otevřít."), error.description(),
-                             app::MessageIcon::Exclamation);
         }
     }
-    show();
 }
 
 void frmKonverze::cmdGo_Click() {
     ConversionRun run(connection_, dialogs_);
-    const auto outcome = run.cmdGo_Click(Combo1->currentText(), SongWasOpen);
+    const auto outcome = run.cmdGo_Click(Combo1->currentText(), lblLadeni->text(), SongWasOpen);
     if (outcome == ConversionRun::Outcome::NoTarget) {
         return;
     }
@@ -165,7 +161,7 @@ void frmKonverze::cmdGo_Click() {
 void frmKonverze::closeEvent(QCloseEvent* event) {
     if (!unloaded_) {
         unloaded_ = true;
-        Form_Unload();
+        guard_.run([this] { Form_Unload(); });
     }
     event->accept();
 }
@@ -196,14 +192,22 @@ void frmKonverze::Form_Unload() {
 }
 
 frmKonverze* mnuKonverze_Click(app::SpreadsheetConnection& connection, app::Dialogs& dialogs,
-                               QWidget& mainWindow) {
+                               QWidget& mainWindow, app::CommandGuard& guard) {
     mainWindow.hide();
     if (!connection.ActivateTuningWindow(dialogs)) {
         mainWindow.show();
         return nullptr;
     }
-    auto* window = new frmKonverze(connection, dialogs, mainWindow);
-    window->Form_Load();
+    auto* window = new frmKonverze(connection, dialogs, mainWindow, guard);
+    bool loaded = false;
+    guard.run([window, &loaded] {
+        window->Form_Load();
+        loaded = true;
+    });
+    if (!loaded) {  // told by the guard; the closing steps show the main window again
+        window->close();
+        return nullptr;
+    }
     window->show();
     return window;
 }

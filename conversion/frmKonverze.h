@@ -7,6 +7,7 @@ class QLabel;
 class QPushButton;
 
 namespace app {
+class CommandGuard;
 class Dialogs;
 struct SpreadsheetConnection;
 }  // namespace app
@@ -18,7 +19,7 @@ namespace conversion {
 class frmKonverze : public QWidget {
 public:
     frmKonverze(app::SpreadsheetConnection& connection, app::Dialogs& dialogs,
-                QWidget& mainWindow);
+                QWidget& mainWindow, app::CommandGuard& guard);
 
     void Form_Load();
     bool FillTargetTunings();
@@ -45,12 +46,13 @@ private:
     app::SpreadsheetConnection& connection_;
     app::Dialogs& dialogs_;
     QWidget& mainWindow_;
+    app::CommandGuard& guard_;
     bool unloaded_ = false;
 };
 
 // The menu command "Konverze": opens the window, or shows the main window again when the
 // tuning database is not open.
 frmKonverze* mnuKonverze_Click(app::SpreadsheetConnection& connection, app::Dialogs& dialogs,
-                               QWidget& mainWindow);
+                               QWidget& mainWindow, app::CommandGuard& guard);
 
 }  // namespace conversion

@@ -29,7 +29,6 @@ AutoPlayer::AutoPlayer(app::Dialogs& dialogs, songs::Navigation& navigation,
       sound_(sound),
       soundFilePath_(std::move(soundFilePath)) {
     timer_.setInterval(intervalForTempo(0));
-    QObject::connect(&timer_, &QTimer::timeout, &timer_, [this] { Timer1_Timer(); });
 }
 
 int AutoPlayer::intervalForTempo(int position) {
@@ -37,8 +36,7 @@ int AutoPlayer::intervalForTempo(int position) {
 }
 
 void AutoPlayer::cmdJakDal_Click() {
-    navigation_.cmdDalsi_Click();
-    if (!reader_.showByItsDirection()) {
+    if (!navigation_.cmdDalsi_Click() || !reader_.showByItsDirection()) {
         timer_.stop();
         dialogs_.message(QStringLiteral("Neprovedeno."), QStringLiteral("Záznam neuveden."),
                          app::MessageIcon::Critical);

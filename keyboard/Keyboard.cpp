@@ -2,8 +2,7 @@
 
 #include "KeyboardGeometry.h"
 #include "app/Twips.h"
-
-#include <stdexcept>
+#include "app/VbError.h"
 
 namespace keyboard {
 
@@ -47,7 +46,7 @@ Keyboard::Pair& Keyboard::pair(Side side, int button) {
 const Keyboard::Pair& Keyboard::pair(Side side, int button) const {
     const int count = side == Side::Treble ? TrebleButtonCount : BassButtonCount;
     if (button < 1 || button > count) {
-        throw std::out_of_range("no such keyboard button");
+        throw app::VbError{app::NoSuchControlArrayElement};
     }
     return side == Side::Treble ? treble_[static_cast<size_t>(button - 1)]
                                 : bass_[static_cast<size_t>(button - 1)];

@@ -18,6 +18,8 @@ class Keyboard {
 public:
     Keyboard(QWidget* parent, const ButtonPictures& pictures);
 
+    // A button number the keyboard does not have is error 340, as for a missing element of a
+    // control array.
     bool isMarked(Side side, int button) const;
     void mark(Side side, int button);
     void unmark(Side side, int button);

@@ -4,17 +4,11 @@
 #include "KeyboardGeometry.h"
 #include "app/CommonMessages.h"
 #include "app/SpreadsheetConnection.h"
-#include "app/VbColour.h"
-#include "songs/GripDisplay.h"
 #include "songs/Navigation.h"
 #include "songs/SongLayout.h"
 #include "spreadsheet/SpreadsheetError.h"
-#include "tones/GripReader.h"
 #include "tones/ToneLookup.h"
 #include "tones/TuningSelection.h"
-
-#include <QLabel>
-#include <QPushButton>
 
 namespace keyboard {
 
@@ -26,16 +20,12 @@ constexpr int MaxButtonsPerHand = 7;
 
 Recording::Recording(app::SpreadsheetConnection& connection, app::Dialogs& dialogs,
                      Keyboard& keyboard, tones::TuningSelection& tuning,
-                     tones::GripReader& reader, songs::GripDisplay& display,
-                     songs::Navigation& navigation, QLabel* lblTon)
+                     songs::Navigation& navigation)
     : connection_(connection),
       dialogs_(dialogs),
       keyboard_(keyboard),
       tuning_(tuning),
-      reader_(reader),
-      display_(display),
-      navigation_(navigation),
-      lblTon_(lblTon) {}
+      navigation_(navigation) {}
 
 void Recording::cmdTlak_Click() {
     RecordPush = true;
@@ -47,35 +37,36 @@ void Recording::cmdTah_Click() {
     RecordGrip();
 }
 
-// B..I and M..T of the current row, to put back when a grip cannot be written whole.
-std::vector<QString> Recording::rowBefore() {
+// B..I and M..T of the current row, to put back as they were (numbers stay numbers) when a
+// grip cannot be written whole.
+std::vector<spreadsheet::CellValue> Recording::rowBefore() {
     auto& host = *connection_.SpreadsheetApplication;
-    std::vector<QString> cells;
+    std::vector<spreadsheet::CellValue> cells;
     for (int i = 0; i <= songs::DirectionOffset; ++i) {
-        cells.push_back(host.activeCell().offset(0, i).text());
+        cells.push_back(host.activeCell().offset(0, i).value());
     }
     for (int i = 0; i <= songs::BassColumns; ++i) {
-        cells.push_back(host.activeCell().offset(0, songs::BassOffset + i).text());
+        cells.push_back(host.activeCell().offset(0, songs::BassOffset + i).value());
     }
     return cells;
 }
 
-void Recording::restoreRow(const std::vector<QString>& cells) {
+void Recording::restoreRow(const std::vector<spreadsheet::CellValue>& cells) {
     auto& host = *connection_.SpreadsheetApplication;
     host.activateWindow(connection_.SongWorkbookName);
     songs::SelectGripCell(host);
     size_t k = 0;
     for (int i = 0; i <= songs::DirectionOffset; ++i) {
-        host.activeCell().offset(0, i).setValue(spreadsheet::CellValue(cells[k++]));
+        host.activeCell().offset(0, i).setValue(cells[k++]);
     }
     for (int i = 0; i <= songs::BassColumns; ++i) {
-        host.activeCell().offset(0, songs::BassOffset + i).setValue(spreadsheet::CellValue(cells[k++]));
+        host.activeCell().offset(0, songs::BassOffset + i).setValue(cells[k++]);
     }
 }
 
 void Recording::RecordGrip() {
     auto& host = *connection_.SpreadsheetApplication;
-    std::vector<QString> before;
+    std::vector<spreadsheet::CellValue> before;
     try {
         host.activateWindow(connection_.SongWorkbookName);
         songs::SelectGripCell(host);
@@ -92,9 +83,7 @@ void Recording::RecordGrip() {
         }
         host.activeCell().offset(0, songs::DirectionOffset)
             .setValue(spreadsheet::CellValue(RecordPush ? songs::Push : songs::Pull));
-        host.activeCell().offset(1, 0).select();
-        lblTon_->setText(QString::number(host.activeCell().row()));
-        showNextGrip();
+        navigation_.advanceAfterWriting();
     } catch (const MissingButton& missing) {
         restoreRow(before);
         dialogs_.message(QStringLiteral("Hmat nebyl zapsán."), missing.text,
@@ -102,14 +91,6 @@ void Recording::RecordGrip() {
     } catch (const spreadsheet::SpreadsheetError& error) {
         app::showUnexpectedError(dialogs_, error.number());
     }
-}
-
-void Recording::showNextGrip() {
-    auto& host = *connection_.SpreadsheetApplication;
-    reader_.showByItsDirection();
-    songs::SelectGripCell(host);
-    display_.ShowGripText();
-    navigation_.EnableBackward();
 }
 
 bool Recording::RecordBassGrip() {

@@ -1,24 +1,21 @@
 #pragma once
 
+#include "spreadsheet/CellValue.h"
+
 #include <QString>
 
 #include <vector>
-
-class QLabel;
-class QPushButton;
 
 namespace app {
 class Dialogs;
 struct SpreadsheetConnection;
 }  // namespace app
 namespace songs {
-class GripDisplay;
 class Navigation;
-}  // namespace songs
+}
 namespace tones {
-class GripReader;
 class TuningSelection;
-}  // namespace tones
+}
 
 // Writing the grip marked on the keyboard into the current row: the tone of every marked
 // button for the chosen bellows direction, copied from the song's tuning, and the direction
@@ -30,8 +27,7 @@ class Keyboard;
 class Recording {
 public:
     Recording(app::SpreadsheetConnection& connection, app::Dialogs& dialogs, Keyboard& keyboard,
-              tones::TuningSelection& tuning, tones::GripReader& reader,
-              songs::GripDisplay& display, songs::Navigation& navigation, QLabel* lblTon);
+              tones::TuningSelection& tuning, songs::Navigation& navigation);
 
     void cmdTlak_Click();
     void cmdTah_Click();
@@ -45,18 +41,14 @@ private:
     };
     int writeButtons(bool treble);
     QString toneOfButton(bool treble, int button);
-    std::vector<QString> rowBefore();
-    void restoreRow(const std::vector<QString>& cells);
-    void showNextGrip();
+    std::vector<spreadsheet::CellValue> rowBefore();
+    void restoreRow(const std::vector<spreadsheet::CellValue>& cells);
 
     app::SpreadsheetConnection& connection_;
     app::Dialogs& dialogs_;
     Keyboard& keyboard_;
     tones::TuningSelection& tuning_;
-    tones::GripReader& reader_;
-    songs::GripDisplay& display_;
     songs::Navigation& navigation_;
-    QLabel* lblTon_;
     bool RecordPush = true;
 };
 

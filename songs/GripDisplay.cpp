@@ -20,7 +20,7 @@ void GripDisplay::ShowGripText() {
     for (int k = 0; k < 5; ++k) {
         const int offset = k - 2;
         QLabel* label = c_.lblSlabika[static_cast<size_t>(k)];
-        if (row + offset < 1) {
+        if (row + offset < 1 || row + offset > spreadsheet::MaxRows) {
             label->clear();
         } else {
             label->setText(

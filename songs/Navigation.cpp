@@ -20,21 +20,30 @@ void Navigation::setBackward(bool enabled) {
     c_.cmdPredTah->setEnabled(enabled);
 }
 
+// Song commands work on the song sheet, whichever workbook the player last clicked in the
+// sheet window.
+spreadsheet::Application& Navigation::songHost() {
+    auto& host = *connection_.SpreadsheetApplication;
+    host.activateWindow(connection_.SongWorkbookName);
+    return host;
+}
+
 void Navigation::showCurrentRow() {
     c_.lblTon->setText(QString::number(connection_.SpreadsheetApplication->activeCell().row()));
     display_.ShowGripText();
 }
 
 void Navigation::cmdPrvni_Click() {
+    auto& host = songHost();
     display_.ReleaseTreble();
     display_.ReleaseBass();
-    connection_.SpreadsheetApplication->range(QStringLiteral("B1")).select();
+    host.range(QStringLiteral("B1")).select();
     DisableBackward();
     showCurrentRow();
 }
 
 void Navigation::cmdPredchozi_Click() {
-    auto& host = *connection_.SpreadsheetApplication;
+    auto& host = songHost();
     display_.ReleaseTreble();
     display_.ReleaseBass();
     SelectGripCell(host);
@@ -49,20 +58,25 @@ void Navigation::cmdPredchozi_Click() {
     }
 }
 
-void Navigation::cmdDalsi_Click() {
-    auto& host = *connection_.SpreadsheetApplication;
+bool Navigation::cmdDalsi_Click() {
+    auto& host = songHost();
     display_.ReleaseTreble();
     display_.ReleaseBass();
     SelectGripCell(host);
+    // The sheet ends at its last row: there is no next grip to show.
+    if (host.activeCell().row() == spreadsheet::MaxRows) {
+        return false;
+    }
     host.activeCell().offset(1, 0).select();
     showCurrentRow();
     EnableBackward();
+    return true;
 }
 
 // The last grip before the first gap in column B. The whole column is searched, so a song of
 // 500 grips or more has a last grip too.
 void Navigation::cmdPosledni_Click() {
-    auto& host = *connection_.SpreadsheetApplication;
+    auto& host = songHost();
     display_.ReleaseTreble();
     display_.ReleaseBass();
     host.range(QStringLiteral("B1:B65536")).select();
@@ -82,13 +96,27 @@ void Navigation::cmdPosledni_Click() {
 }
 
 void Navigation::cmdDalsiTah_Click() {
-    cmdDalsi_Click();
-    reader_.cmdReadTah_Click();
+    if (cmdDalsi_Click()) {
+        reader_.cmdReadTah_Click();
+    }
 }
 
 void Navigation::cmdDalsiTlak_Click() {
-    cmdDalsi_Click();
-    reader_.cmdReadTlak_Click();
+    if (cmdDalsi_Click()) {
+        reader_.cmdReadTlak_Click();
+    }
+}
+
+void Navigation::advanceAfterWriting() {
+    auto& host = *connection_.SpreadsheetApplication;
+    if (host.activeCell().row() < spreadsheet::MaxRows) {
+        host.activeCell().offset(1, 0).select();
+        c_.lblTon->setText(QString::number(host.activeCell().row()));
+        reader_.showByItsDirection();
+    }
+    SelectGripCell(host);
+    display_.ShowGripText();
+    EnableBackward();
 }
 
 void Navigation::cmdPredTah_Click() {

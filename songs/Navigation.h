@@ -8,6 +8,9 @@ class QPushButton;
 namespace app {
 struct SpreadsheetConnection;
 }
+namespace spreadsheet {
+class Application;
+}
 namespace tones {
 class GripReader;
 }
@@ -32,16 +35,21 @@ public:
 
     void cmdPrvni_Click();
     void cmdPredchozi_Click();
-    void cmdDalsi_Click();
+    // False on the sheet's last row, where the cursor stays and nothing new is shown.
+    bool cmdDalsi_Click();
     void cmdPosledni_Click();
     void cmdDalsiTah_Click();
     void cmdDalsiTlak_Click();
     void cmdPredTah_Click();
     void cmdPredTlak_Click();
+    // After a grip was written into the current row: the cursor moves to the next row, shown
+    // when it holds a grip; on the sheet's last row it stays.
+    void advanceAfterWriting();
     void EnableBackward() { setBackward(true); }
     void DisableBackward() { setBackward(false); }
 
 private:
+    spreadsheet::Application& songHost();
     void setBackward(bool enabled);
     void showCurrentRow();
 

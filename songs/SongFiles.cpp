@@ -2,8 +2,10 @@
 
 #include "CopyForUnkeptParts.h"
 #include "GripDisplay.h"
+#include "SongKeeper.h"
 #include "SongLayout.h"
 #include "SongName.h"
+#include "SongOpening.h"
 #include "app/CommonMessages.h"
 #include "app/Dialogs.h"
 #include "app/MainMenu.h"
@@ -20,6 +22,7 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QWidget>
 
 namespace songs {
@@ -34,13 +37,14 @@ QString native(const QString& path) { return QDir::toNativeSeparators(path); }
 
 SongFiles::SongFiles(app::SpreadsheetConnection& connection, app::Dialogs& dialogs,
                      const app::Form1Controls& controls, const app::MenuActions& menu,
-                     GripDisplay& display, QWidget& mainWindow)
+                     GripDisplay& display, QWidget& mainWindow, SongKeeper& keeper)
     : connection_(connection),
       dialogs_(dialogs),
       c_(controls),
       menu_(menu),
       display_(display),
-      mainWindow_(mainWindow) {}
+      mainWindow_(mainWindow),
+      keeper_(keeper) {}
 
 bool SongFiles::FldExist(const QString& folderPath) {
     return !folderPath.isEmpty() && QFileInfo(folderPath).isDir();
@@ -52,12 +56,39 @@ bool SongFiles::FileExists(const QString& fileName) {
                              QStringLiteral("Přejete si vymazat z disku původní písničku a "
                                             "nahradit ji novou ?"),
                              app::MessageIcon::Exclamation,
-                             app::MessageButtons::YesNo) == app::MessageAnswer::No) {
+                             app::MessageButtons::YesNo) == app::MessageAnswer::No ||
+            isOpenElsewhere(dialogs_, fileName)) {
             return true;
         }
-        QFile::remove(fileName);
+        QFile file(fileName);
+        if (!file.remove()) {
+            // Asking again would not help: the player is told why, once.
+            dialogs_.message(QStringLiteral("Původní písničku nelze vymazat."),
+                             QStringLiteral("Soubor %1 se nepodařilo vymazat (%2). Vymažte ho "
+                                            "nebo přesuňte ručně, anebo zvolte jiný název.")
+                                 .arg(native(fileName), file.errorString()),
+                             app::MessageIcon::Exclamation);
+            return true;
+        }
     }
     return false;
+}
+
+// Two workbooks of one name cannot be open together: a new song must not be named like the
+// tuning database or another open workbook.
+bool SongFiles::isNameOfOpenWorkbook(const QString& name) {
+    const QString windowName = name + QStringLiteral(".xls");
+    try {
+        connection_.SpreadsheetApplication->workbook(windowName);
+    } catch (const spreadsheet::SpreadsheetError&) {
+        return false;
+    }
+    dialogs_.message(QStringLiteral("Neplatný název písně."),
+                     QStringLiteral("Název „%1“ nelze použít: sešit %2 je v programu otevřen "
+                                    "(databáze ladění nebo jiná píseň). Zvolte jiný název.")
+                         .arg(name, windowName),
+                     app::MessageIcon::Exclamation);
+    return true;
 }
 
 bool SongFiles::ensureWorkingFolder() {
@@ -90,6 +121,9 @@ void SongFiles::cmdNovaSkladba_Click() {
     if (!problem.isEmpty()) {
         dialogs_.message(QStringLiteral("Neplatný název písně."), problem,
                          app::MessageIcon::Exclamation);
+        return;
+    }
+    if (isNameOfOpenWorkbook(*name)) {
         return;
     }
     const QString path = QDir(connection_.WorkingFolder).filePath(*name + QStringLiteral(".xls"));
@@ -133,9 +167,12 @@ bool SongFiles::createSong(const QString& path) {
 
 void SongFiles::cmdEdit_Click() {
     mainWindow_.hide();
+    // Whatever happens, the window comes back: a program without a window cannot be used.
+    const auto showAgain = qScopeGuard([this] { mainWindow_.show(); });
     const auto chosen = connection_.SpreadsheetApplication->getOpenFilename(
         QStringLiteral("Excel Files,*.xls"), QStringLiteral("Vyberte písničku, kterou chcete zkoušet !"));
     if (chosen && openSong(*chosen)) {
+        keeper_.songOpened();
         app::SongControlsOn(c_, menu_);
         FindSoundFiles();
         auto& host = *connection_.SpreadsheetApplication;
@@ -143,26 +180,14 @@ void SongFiles::cmdEdit_Click() {
         c_.lblTon->setText(QString::number(host.activeCell().row()));
         display_.ShowGripText();
     }
-    mainWindow_.show();
 }
 
-// A file that is no readable workbook, or the tuning database itself, is refused with the
-// reason; the program stays without a song. A workbook that a save would rob of drawings,
-// charts or macros is worked on in a copy, if the player agrees.
+// A file that cannot be a song here is refused with the reason; the program stays without a
+// song. A workbook that a save would rob of drawings, charts or macros is worked on in a copy,
+// if the player agrees.
 bool SongFiles::openSong(const QString& path) {
     auto& host = *connection_.SpreadsheetApplication;
-    if (QFileInfo(path).fileName().compare(connection_.TuningWorkbookName, Qt::CaseInsensitive) == 0) {
-        dialogs_.message(QStringLiteral("Písničku nelze otevřít."),
-                         QStringLiteral("Soubor %1 je databáze ladění, ne písnička.")
-                             .arg(native(path)),
-                         app::MessageIcon::Exclamation);
-        return false;
-    }
-    try {
-        host.openWorkbook(path);
-    } catch (const spreadsheet::SpreadsheetError& error) {
-        dialogs_.message(QStringLiteral("Písničku nelze otevřít."), error.description(),
-                         app::MessageIcon::Exclamation);
+    if (!openAsSong(connection_, dialogs_, path)) {
         return false;
     }
     if (!continueInCopyIfNeeded(host, dialogs_)) {
@@ -187,7 +212,7 @@ void SongFiles::FindSoundFiles() {
     c_.Combo1->setEnabled(false);
     const QString tuning = connection_.SpreadsheetApplication->activeSheet().name();
     c_.lblLadeni->setText(tuning);
-    c_.Combo1->setCurrentText(tuning);
+    app::showInTuningList(c_.Combo1, tuning);
     for (int i = 0; i < 3; ++i) {
         c_.cmdZvuk[static_cast<size_t>(i)]->setVisible(QFileInfo::exists(SoundFilePath(i)));
     }
@@ -212,8 +237,8 @@ void SongFiles::cmdEndEdit_Click() {
     backToNoSong();
 }
 
-// False when the song could not be written: the player is told and the song stays open, so
-// nothing typed since the last save is lost.
+// False when the song could not be written and the player chose to go back to it: nothing
+// recorded since the last save is lost.
 bool SongFiles::saveAndCloseSong() {
     auto& host = *connection_.SpreadsheetApplication;
     const QString& song = connection_.SongWorkbookName;
@@ -223,16 +248,7 @@ bool SongFiles::saveAndCloseSong() {
         }
         host.activateWindow(song);
     }
-    try {
-        host.activeWorkbook().save();
-    } catch (const spreadsheet::SpreadsheetError& error) {
-        if (error.number() != spreadsheet::FileOrCellOperation) {
-            throw;
-        }
-        dialogs_.message(QStringLiteral("Píseň nelze uložit."),
-                         error.description() +
-                             QStringLiteral("\r\nPíseň zůstává otevřená, aby se neztratila."),
-                         app::MessageIcon::Exclamation);
+    if (!keeper_.saveBeforeClosing(false)) {
         return false;
     }
     host.activeWorkbook().close();

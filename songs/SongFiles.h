@@ -18,12 +18,13 @@ struct SpreadsheetConnection;
 namespace songs {
 
 class GripDisplay;
+class SongKeeper;
 
 class SongFiles {
 public:
     SongFiles(app::SpreadsheetConnection& connection, app::Dialogs& dialogs,
               const app::Form1Controls& controls, const app::MenuActions& menu,
-              GripDisplay& display, QWidget& mainWindow);
+              GripDisplay& display, QWidget& mainWindow, SongKeeper& keeper);
 
     void cmdNovaSkladba_Click();
     void cmdEdit_Click();
@@ -34,7 +35,7 @@ public:
 
     static bool FldExist(const QString& folderPath);
     // False when no such file exists (any more); true when it exists and the user would not
-    // have it replaced.
+    // have it replaced, or it cannot be: deleting it failed, or another Mechík has it open.
     bool FileExists(const QString& fileName);
     void FindSoundFiles();
     QString SoundFilePath(int index) const;
@@ -44,6 +45,7 @@ public:
 
 private:
     bool ensureWorkingFolder();
+    bool isNameOfOpenWorkbook(const QString& name);
     bool createSong(const QString& path);
     bool openSong(const QString& path);
     bool saveAndCloseSong();
@@ -56,6 +58,7 @@ private:
     const app::MenuActions& menu_;
     GripDisplay& display_;
     QWidget& mainWindow_;
+    SongKeeper& keeper_;
 };
 
 }  // namespace songs

@@ -9,6 +9,7 @@
 #include <QFileInfo>
 
 #include <algorithm>
+#include <utility>
 
 namespace spreadsheet {
 
@@ -93,18 +94,39 @@ void Application::quit() {
     notifyWorkbooksChanged();
 }
 
-std::optional<QString> Application::getOpenFilename(const QString& fileFilter,
-                                                    const QString& title) {
+namespace {
+
+// "Excel Files,*.xls": the filter's name and its patterns.
+std::pair<QString, QString> splitFilter(const QString& fileFilter) {
+    const qsizetype comma = fileFilter.indexOf(u',');
+    if (comma < 0) {
+        return {fileFilter, QStringLiteral("*.*")};
+    }
+    return {fileFilter.left(comma), fileFilter.mid(comma + 1)};
+}
+
+}  // namespace
+
+FileChooser& Application::chooser() const {
     ensureRunning();
     if (!fileChooser_) {
         throw SpreadsheetError(FileOrCellOperation,
                                QStringLiteral("Dialog pro výběr souboru není k dispozici."));
     }
-    const qsizetype comma = fileFilter.indexOf(u',');
-    const QString filterName = comma < 0 ? fileFilter : fileFilter.left(comma);
-    const QString patterns = comma < 0 ? QStringLiteral("*.*") : fileFilter.mid(comma + 1);
-    return fileChooser_->chooseFileToOpen(title, settings_.defaultFilePath(), filterName,
-                                          patterns);
+    return *fileChooser_;
+}
+
+std::optional<QString> Application::getOpenFilename(const QString& fileFilter,
+                                                    const QString& title) {
+    const auto [filterName, patterns] = splitFilter(fileFilter);
+    return chooser().chooseFileToOpen(title, settings_.defaultFilePath(), filterName, patterns);
+}
+
+std::optional<QString> Application::getSaveAsFilename(const QString& initialFilename,
+                                                      const QString& fileFilter,
+                                                      const QString& title) {
+    const auto [filterName, patterns] = splitFilter(fileFilter);
+    return chooser().chooseFileToSave(title, resolvePath(initialFilename), filterName, patterns);
 }
 
 QString Application::resolvePath(const QString& filename) const {

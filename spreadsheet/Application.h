@@ -39,6 +39,10 @@ public:
     // "Excel Files,*.xls": the chosen path, or nothing when cancelled. Starts in the default
     // folder.
     std::optional<QString> getOpenFilename(const QString& fileFilter, const QString& title);
+    // The save dialog: `initialFilename` a name or a path (a name starts in the default
+    // folder). The chosen path, or nothing when cancelled.
+    std::optional<QString> getSaveAsFilename(const QString& initialFilename,
+                                             const QString& fileFilter, const QString& title);
 
     // Workbooks and windows
     WorkbookRef openWorkbook(const QString& filename);  // becomes the active workbook
@@ -78,6 +82,7 @@ public:
 
 private:
     void ensureRunning() const;
+    FileChooser& chooser() const;
     std::shared_ptr<Workbook> active() const;  // error 91 when none is open
     std::shared_ptr<Workbook> byName(const QString& name) const;
 

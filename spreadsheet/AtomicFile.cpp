@@ -1,5 +1,7 @@
 #include "AtomicFile.h"
 
+#include "DiskSync.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -54,9 +56,13 @@ void AtomicFile::overwriteAt(qint64 position, const QByteArray& bytes) {
     }
 }
 
+// A saved song must survive a power cut too: its bytes, then the folder entry naming it.
 void AtomicFile::commit() {
-    if (!file_->commit()) {
+    if (!syncFileToDisk(file_->handle()) || !file_->commit()) {
         failWriting();
+    }
+    if (!syncFolderToDisk(QFileInfo(path_).absolutePath())) {
+        throw cannotSave(path_, QStringLiteral("disk nepotvrdil zápis do složky."));
     }
 }
 

@@ -16,6 +16,14 @@ public:
                                                     const QString& startFolder,
                                                     const QString& filterName,
                                                     const QString& patterns) = 0;
+    // Where to save: `suggested` is a full path to start from. Nothing when the user cancels,
+    // and from a chooser that offers no such dialog.
+    virtual std::optional<QString> chooseFileToSave(const QString& title, const QString& suggested,
+                                                    const QString& filterName,
+                                                    const QString& patterns) {
+        (void)title, (void)suggested, (void)filterName, (void)patterns;
+        return std::nullopt;
+    }
 };
 
 }  // namespace spreadsheet

@@ -1,5 +1,7 @@
 #include "Sheet.h"
 
+#include "Workbook.h"
+
 namespace spreadsheet {
 
 namespace {
@@ -31,7 +33,17 @@ void Sheet::setValue(CellAddress cell, CellValue value) {
     if (c >= row.size()) {
         row.resize(c + 1);
     }
+    if (row[c] == value) {
+        return;
+    }
     row[c] = std::move(value);
+    markModified();
+}
+
+void Sheet::markModified() {
+    if (workbook_) {
+        workbook_->markModified();
+    }
 }
 
 void Sheet::clear(const CellRect& rect) {
@@ -39,18 +51,25 @@ void Sheet::clear(const CellRect& rect) {
         auto& row = rows_[static_cast<size_t>(r - 1)];
         for (int c = rect.first.column; c <= rect.last.column && c <= static_cast<int>(row.size());
              ++c) {
-            row[static_cast<size_t>(c - 1)] = CellValue();
+            CellValue& cellValue = row[static_cast<size_t>(c - 1)];
+            if (!cellValue.isEmpty()) {
+                cellValue = CellValue();
+                markModified();
+            }
         }
     }
 }
 
 void Sheet::setSelection(const CellRect& selection, CellAddress activeCell) {
-    if (selection.contains(activeCell)) {
-        selection_ = selection;
-    } else {
-        selection_ = CellRect::single(activeCell);
+    const CellRect chosen = selection.contains(activeCell) ? selection : CellRect::single(activeCell);
+    if (chosen == selection_ && activeCell == activeCell_) {
+        return;
     }
+    selection_ = chosen;
     activeCell_ = activeCell;
+    if (workbook_) {
+        workbook_->markCursorMoved();
+    }
 }
 
 void Sheet::forEachCell(const std::function<void(CellAddress, const CellValue&)>& visit) const {

@@ -42,6 +42,8 @@ public:
     void setWorkbook(Workbook* workbook) { workbook_ = workbook; }
 
 private:
+    void markModified();
+
     QString name_;
     std::vector<std::vector<CellValue>> rows_;  // rows_[row - 1][column - 1]
     CellRect selection_ = CellRect::single({1, 1});

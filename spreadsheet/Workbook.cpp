@@ -20,6 +20,7 @@ Workbook::Workbook(Application& application, QString name, QString path, Workboo
     if (sheets_.activeSheet < 0 || sheets_.activeSheet >= sheetCount()) {
         sheets_.activeSheet = 0;
     }
+    writtenActiveSheet_ = sheets_.activeSheet;
 }
 
 Workbook::~Workbook() {
@@ -76,7 +77,10 @@ void Workbook::renameSheet(Sheet& sheet, const QString& newName) {
             QStringLiteral("List nelze přejmenovat na „%1“: list tohoto názvu už v sešitu je.")
                 .arg(newName));
     }
-    sheet.setNameUnchecked(newName);
+    if (sheet.name() != newName) {
+        sheet.setNameUnchecked(newName);
+        markModified();
+    }
 }
 
 void Workbook::writeTo(const QString& path) {
@@ -95,6 +99,18 @@ void Workbook::writeTo(const QString& path) {
     xls::writeXlsFile(path, sheets, sheets_.activeSheet, sheets_.kept.get());
     path_ = QFileInfo(path).absoluteFilePath();
     name_ = QFileInfo(path).fileName();
+    modified_ = false;
+    cursorMoved_ = false;
+    rewritten_ = true;
+    writtenActiveSheet_ = sheets_.activeSheet;
+}
+
+bool Workbook::hasUnsavedChanges() const {
+    return modified_ || sheets_.activeSheet != writtenActiveSheet_;
+}
+
+bool Workbook::needsWrite() const {
+    return path_.isEmpty() || hasUnsavedChanges() || (rewritten_ && cursorMoved_);
 }
 
 }  // namespace spreadsheet

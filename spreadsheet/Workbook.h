@@ -41,12 +41,28 @@ public:
     // Never over the file it was read from when that holds parts a save would lose.
     void writeTo(const QString& path);
 
+    // A change of what the file holds: a cell, a sheet's name. The sheets report their own.
+    void markModified() { modified_ = true; }
+    // The cursor moved: no change of the content, but the file keeps the cursor too.
+    void markCursorMoved() { cursorMoved_ = true; }
+    // What the file holds differs from the workbook: cells, sheet names or the active sheet
+    // changed since the file was opened or last written.
+    bool hasUnsavedChanges() const;
+    // Whether Save must write. A file is rewritten only for a change of its content, so a
+    // workbook opened and saved unchanged stays byte for byte as it was; once this host has
+    // rewritten the file in this session, the cursor alone is reason enough.
+    bool needsWrite() const;
+
 private:
     Application& application_;
     QString name_;
     QString path_;
     QString readFrom_;
     WorkbookData sheets_;
+    bool modified_ = false;
+    bool cursorMoved_ = false;
+    bool rewritten_ = false;
+    int writtenActiveSheet_ = 0;
 };
 
 }  // namespace spreadsheet

@@ -25,6 +25,8 @@ QString WorkbookRef::fullName() const {
 
 UnkeptParts WorkbookRef::unkeptParts() const { return locked()->unkeptParts(); }
 
+QString WorkbookRef::path() const { return locked()->path(); }
+
 int WorkbookRef::sheetCount() const { return locked()->sheetCount(); }
 
 SheetRef WorkbookRef::sheet(int index) const {
@@ -84,8 +86,12 @@ void WorkbookRef::save() const {
         saveAs(workbook->name());
         return;
     }
-    workbook->writeTo(workbook->path());
+    if (workbook->needsWrite()) {
+        workbook->writeTo(workbook->path());
+    }
 }
+
+bool WorkbookRef::hasUnsavedChanges() const { return locked()->hasUnsavedChanges(); }
 
 void WorkbookRef::close() const {
     const auto workbook = locked();

@@ -32,6 +32,7 @@ public:
 
     QString name() const;      // the window name: file name with extension
     QString fullName() const;  // the path, or the name while never saved
+    QString path() const;      // empty while never saved
 
     // What the file it was read from held that no save can write back (drawings, charts,
     // macros), while the workbook is still that file's; a save never writes over that file.
@@ -46,7 +47,10 @@ public:
     // A name without folder goes to the default folder, one without extension gets ".xls".
     // The file is replaced only once the new one is complete.
     void saveAs(const QString& filename, const SaveAsOptions& options = {}) const;
+    // Writes only when the workbook's content changed (see Workbook::needsWrite).
     void save() const;
+    // Cells, sheet names or the active sheet changed since the file was read or written.
+    bool hasUnsavedChanges() const;
     void close() const;  // without saving
 
 private:

@@ -6,6 +6,7 @@
 #include "app/SpreadsheetConnection.h"
 #include "app/StaffPictures.h"
 #include "app/TwipPicture.h"
+#include "app/VbError.h"
 #include "app/VbColour.h"
 #include "keyboard/Keyboard.h"
 #include "songs/GripDisplay.h"
@@ -62,6 +63,11 @@ GripReader::GripReader(app::SpreadsheetConnection& connection, app::Dialogs& dia
 void GripReader::read(Bellows bellows) {
     readTreble(bellows);
     readBass(bellows);
+    // A display that stopped half-way may have left the tuning database active; a song that
+    // is gone has been reported already.
+    if (!connection_.ActivateSongWindow()) {
+        return;
+    }
     try {
         songs::SelectGripCell(*connection_.SpreadsheetApplication);
     } catch (const spreadsheet::SpreadsheetError& error) {
@@ -105,6 +111,8 @@ void GripReader::readTreble(Bellows bellows) {
     } catch (const StopDisplay&) {
     } catch (const spreadsheet::SpreadsheetError& error) {
         app::showUnexpectedError(dialogs_, error.number());
+    } catch (const app::VbError& error) {  // a tuning row whose number is no button of ours
+        app::showUnexpectedError(dialogs_, error.number);
     }
 }
 
@@ -220,6 +228,8 @@ void GripReader::readBass(Bellows bellows) {
         walkBass(bellows);
     } catch (const spreadsheet::SpreadsheetError& error) {
         app::showUnexpectedError(dialogs_, error.number());
+    } catch (const app::VbError& error) {
+        app::showUnexpectedError(dialogs_, error.number);
     }
 }
 

@@ -1,35 +1,25 @@
 #include "StaffEntry.h"
 
-#include "GripReader.h"
 #include "TuningSelection.h"
 #include "app/CommonMessages.h"
 #include "app/SpreadsheetConnection.h"
 #include "app/StaffPictures.h"
 #include "app/TwipPicture.h"
-#include "app/VbColour.h"
-#include "songs/GripDisplay.h"
 #include "songs/Navigation.h"
 #include "songs/SongLayout.h"
 #include "spreadsheet/SpreadsheetError.h"
 #include "tones/clsNoty.h"
 
-#include <QLabel>
-#include <QPushButton>
-
 namespace tones {
 
 StaffEntry::StaffEntry(app::SpreadsheetConnection& connection, app::Dialogs& dialogs,
-                       app::StaffPictures& staff, TuningSelection& tuning, GripReader& reader,
-                       songs::GripDisplay& display, songs::Navigation& navigation,
-                       QLabel* lblTon)
+                       app::StaffPictures& staff, TuningSelection& tuning,
+                       songs::Navigation& navigation)
     : connection_(connection),
       dialogs_(dialogs),
       staff_(staff),
       tuning_(tuning),
-      reader_(reader),
-      display_(display),
-      navigation_(navigation),
-      lblTon_(lblTon) {}
+      navigation_(navigation) {}
 
 void StaffEntry::cmdTahNoty_Click() { WriteStaffNotes(songs::Pull); }
 
@@ -50,12 +40,7 @@ void StaffEntry::WriteStaffNotes(const QString& direction) {
         }
         songs::SelectGripCell(host);
         host.activeCell().offset(0, songs::DirectionOffset).setValue(spreadsheet::CellValue(direction));
-        host.activeCell().offset(1, 0).select();
-        lblTon_->setText(QString::number(host.activeCell().row()));
-        reader_.showByItsDirection();
-        songs::SelectGripCell(host);
-        display_.ShowGripText();
-        navigation_.EnableBackward();
+        navigation_.advanceAfterWriting();
     } catch (const spreadsheet::SpreadsheetError& error) {
         app::showUnexpectedError(dialogs_, error.number());
     }

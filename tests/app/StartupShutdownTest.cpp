@@ -258,25 +258,32 @@ TEST_F(Shutdown, AHostEndedBehindTheProgramsBackIsReportedAndTheFolderStillResto
               QStringLiteral("/home/hrac"));
 }
 
-// Ending the program must not lose a song that cannot be written: the player is told and the
-// window stays open.
-TEST_F(Shutdown, ASongThatCannotBeSavedKeepsTheProgramOpen) {
+// Ending the program must not lose a song that cannot be written without the player's word:
+// he is told why and chooses to go back, to save a copy, or to quit without saving.
+TEST_F(Shutdown, ASongThatCannotBeSavedIsKeptUntilThePlayerChooses) {
     ASSERT_TRUE(start());
     form->show();
     const QString song = openSong();
     host().activeWorkbook().save();
     host().range(QStringLiteral("B1")).setValue(CellValue(QStringLiteral("d1,")));
+    dialogs.answers = {MessageAnswer::Cancel};
     bool closed = true;
     testing_support::withFullDisk([&] { closed = form->close(); });
     EXPECT_FALSE(closed);
     EXPECT_TRUE(form->isVisible());
     ASSERT_EQ(dialogs.messages.size(), 1u);
     EXPECT_EQ(dialogs.messages[0].title, QStringLiteral("Píseň nelze uložit."));
+    EXPECT_EQ(dialogs.messages[0].buttons, MessageButtons::YesNoCancel);
     EXPECT_TRUE(dialogs.messages[0].text.endsWith(QStringLiteral(
-        "Program zůstane otevřený, aby se píseň neztratila. Odstraňte příčinu a ukončete "
-        "program znovu.")));
+        "\r\n\r\nAno: uložit píseň jako kopii do jiného souboru.\r\nNe: ukončit program bez "
+        "uložení změn.\r\nStorno: vrátit se k písni.")))
+        << dialogs.messages[0].text.toStdString();
     EXPECT_EQ(savedCellB1(song), QStringLiteral("c1,"));
     EXPECT_EQ(host().range(QStringLiteral("B1")).text(), QStringLiteral("d1,"));
-    EXPECT_TRUE(form->close());
-    EXPECT_EQ(savedCellB1(song), QStringLiteral("d1,"));
+
+    dialogs.answers = {MessageAnswer::No};
+    testing_support::withFullDisk([&] { closed = form->close(); });
+    EXPECT_TRUE(closed);
+    EXPECT_FALSE(form->connection().SpreadsheetApplication);
+    EXPECT_EQ(savedCellB1(song), QStringLiteral("c1,"));
 }

@@ -33,7 +33,7 @@ protected:
         form->connection().SongWorkbookName = host().activeWorkbook().name();
     }
     QPointer<conversion::frmKonverze> open() {
-        return conversion::mnuKonverze_Click(form->connection(), dialogs, *form);
+        return conversion::mnuKonverze_Click(form->connection(), dialogs, *form, form->guard());
     }
     QStringList targets(conversion::frmKonverze* window) {
         QStringList items;
@@ -307,4 +307,71 @@ TEST_F(Convert, AfterConvertingTheOpenSongTheMainWindowShowsTheCopy) {
     EXPECT_EQ(form->windowTitle(), QStringLiteral("Polka A-D-G.xls"));
     EXPECT_EQ(c().lblLadeni->text(), QStringLiteral("A-D-G"));
     EXPECT_EQ(c().Combo1->currentText(), QStringLiteral("A-D-G"));
+}
+
+// The tuning database picked as the song to convert: refused as "Otevřít" refuses it, so no
+// lookup of the session loses its database and no stray copy of it is left.
+TEST_F(Convert, TheTuningDatabaseIsNoSongToConvert) {
+    host().activeWorkbook().close();
+    const QByteArray database = testing_support::readBytes(vezarPath());
+    auto window = open();
+    chooser.answers = {vezarPath()};
+    window->cmdVyberPisen->click();
+    EXPECT_EQ(dialogs.messages.back(),
+              (ScriptedDialogs::Message{"Písničku nelze otevřít.",
+                                        "Soubor " + QDir::toNativeSeparators(vezarPath()) +
+                                            " je databáze ladění, ne písnička.",
+                                        MessageIcon::Exclamation, app::MessageButtons::Ok}));
+    EXPECT_TRUE(window->cmdVyberPisen->isEnabled());
+    EXPECT_EQ(host().workbookCount(), 1);
+    window->close();
+    EXPECT_EQ(testing_support::readBytes(vezarPath()), database);
+    EXPECT_EQ(QDir(dir.path()).entryList({"*.xls"}, QDir::Files), QStringList{"Vezar.xls"});
+    EXPECT_EQ(QDir(environment.workingFolder).entryList(QDir::Files), QStringList());
+}
+
+// A click on another tuning's tab in the sheet window while the conversion window is open does
+// not change what the song is read in.
+TEST_F(Convert, TheSongIsReadInItsOwnTuningWhateverSheetTheDatabaseShows) {
+    putRow(1, {"c1,", "e1,"}, "Tlak", {"C"});
+    saveSong(QStringLiteral("Polka.xls"));
+    auto window = open();
+    host().activateWindow(form->connection().TuningWorkbookName);
+    host().sheet(QStringLiteral("A-D-G")).select();
+    convertTo(window, QStringLiteral("C-F-B"));
+    EXPECT_EQ(titles().back(), QStringLiteral("Hotovo."));
+    EXPECT_EQ(fileCell("Polka C-F-B.xls", "B1"), QStringLiteral("f1,"));
+    EXPECT_EQ(fileCell("Polka C-F-B.xls", "C1"), QStringLiteral("a1,"));
+    EXPECT_EQ(fileCell("Polka C-F-B.xls", "M1"), QStringLiteral("F"));
+}
+
+// Another running program may point the host's remembered folder elsewhere: the copy still
+// goes beside the songs, into the working folder.
+TEST_F(Convert, TheCopyGoesToTheWorkingFolderByItsFullPath) {
+    putRow(1, {"c1,"}, "Tlak");
+    saveSong(QStringLiteral("Polka.xls"));
+    auto window = open();
+    const QString elsewhere = dir.filePath(QStringLiteral("Jinde"));
+    QDir().mkpath(elsewhere);
+    spreadsheet::HostSettings(environment.hostSettingsFile).setDefaultFilePath(elsewhere);
+    convertTo(window, QStringLiteral("C-F-B"));
+    EXPECT_EQ(titles().back(), QStringLiteral("Hotovo."));
+    EXPECT_TRUE(QFileInfo::exists(QDir(environment.workingFolder).filePath("Polka C-F-B.xls")));
+    EXPECT_EQ(QDir(elsewhere).entryList(QDir::Files), QStringList());
+}
+
+// A song using every row of the sheet converts to its last row, and no further.
+TEST_F(Convert, ASongFillingTheWholeSheetConvertsToItsLastRow) {
+#if defined(__SANITIZE_ADDRESS__)
+    GTEST_SKIP() << "65536 rows take minutes under the sanitizers; the plain run covers it";
+#endif
+    auto& song = host();
+    for (int row = 1; row <= spreadsheet::MaxRows; ++row) {
+        song.range(QStringLiteral("B%1").arg(row)).setValue(CellValue(QStringLiteral("c1,")));
+        song.range(QStringLiteral("I%1").arg(row)).setValue(CellValue(QStringLiteral("Tlak")));
+    }
+    saveSong(QStringLiteral("Dlouhá.xls"));
+    convertTo(open(), QStringLiteral("C-F-B"));
+    EXPECT_EQ(titles().back(), QStringLiteral("Hotovo."));
+    EXPECT_EQ(fileCell("Dlouhá C-F-B.xls", "B65536"), QStringLiteral("f1,"));
 }

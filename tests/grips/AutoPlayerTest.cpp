@@ -142,3 +142,14 @@ TEST_F(Player, EndingTheSongStopsItsSounds) {
     EXPECT_EQ(c().cmdZvuk[2]->text(), QStringLiteral("Wav"));
     EXPECT_TRUE(c().cmdZvuk[2]->isHidden());
 }
+
+// The sheet ends at row 65536: there is no next grip, the player stops as at a song's end.
+TEST_F(Player, AtTheSheetsLastRowThePlayerStops) {
+    putRow(65536, {"c1,"}, "Tlak");
+    goToRow(65536);
+    c().cmdTimer->click();
+    c().cmdJakDal->click();
+    EXPECT_FALSE(form->player().Timer1().isActive());
+    EXPECT_EQ(dialogs.messages, std::vector<ScriptedDialogs::Message>{notRecorded});
+    EXPECT_EQ(host().activeCell().address(), QStringLiteral("$B$65536"));
+}

@@ -2,12 +2,14 @@
 // signs on the staff, and every message for what the tuning lacks.
 #include "support/SongFixture.h"
 
+#include "app/Contact.h"
 #include "app/StaffPictures.h"
 #include "app/TwipPicture.h"
 #include "keyboard/Keyboard.h"
 #include "tones/GripReader.h"
 
 #include <QLabel>
+#include <QPushButton>
 
 using app::MessageIcon;
 using keyboard::Side;
@@ -204,4 +206,45 @@ TEST_F(HardLookup, ATuningFullOfPartialMatchesStillShowsEveryTone) {
     EXPECT_TRUE(dialogs.messages.empty()) << titles().join(u',').toStdString();
     EXPECT_EQ(lit(Side::Treble), (QStringList{"36:105", "37:105"}));
     EXPECT_EQ(lit(Side::Bass), QStringList{"6:111"});
+}
+
+namespace {
+
+// A player's own tuning with tones in rows whose column A names no button of the keyboard:
+// the title row, a treble row past the 37 buttons, a bass row without a number.
+class TonesBesideTheButtons : public ShowGrip {
+protected:
+    void prepareTrialSheet() override {
+        trial->setValue({1, 1}, spreadsheet::CellValue(QStringLiteral("Knoflík")));
+        trial->setValue({1, 2}, spreadsheet::CellValue(QStringLiteral("h4,")));
+        trial->setValue({2, 1}, spreadsheet::CellValue::number(1));
+        trial->setValue({2, 2}, spreadsheet::CellValue(QStringLiteral("c1,")));
+        trial->setValue({40, 1}, spreadsheet::CellValue::number(39));
+        trial->setValue({40, 2}, spreadsheet::CellValue(QStringLiteral("d1,")));
+        trial->setValue({5, 6}, spreadsheet::CellValue(QStringLiteral("Fis")));
+    }
+};
+
+const ScriptedDialogs::Message noSuchButton{
+    "Neočekávaná chyba !", "Volejte firmu " + app::ContactLine + " a sdělte číslo chyby 340",
+    MessageIcon::Critical, app::MessageButtons::Ok};
+
+}  // namespace
+
+// What was shown before the faulty tone stays; the display of that hand ends with the message.
+TEST_F(TonesBesideTheButtons, AToneOfNoButtonEndsTheDisplayWithTheUnexpectedError) {
+    host().activeSheet().setName(QStringLiteral("Zkušební"));
+    putRow(1, {"c1,", "d1,", "c1,"}, "Tlak", {"Fis"});
+    putRow(2, {"h4,"}, "Tlak");
+    goToRow(1);
+    c().cmdReadTlak->click();
+    EXPECT_EQ(dialogs.messages, (std::vector<ScriptedDialogs::Message>{noSuchButton, noSuchButton}));
+    EXPECT_EQ(lit(Side::Treble), QStringList{"1:105"});
+    EXPECT_EQ(staffTops(form->staff().imgNota).size(), 1);
+    EXPECT_EQ(host().activeCell().address(), QStringLiteral("$B$1"));
+
+    dialogs.messages.clear();
+    c().cmdDalsiTlak->click();
+    EXPECT_EQ(dialogs.messages, std::vector<ScriptedDialogs::Message>{noSuchButton});
+    EXPECT_EQ(c().lblTon->text(), QStringLiteral("2"));
 }

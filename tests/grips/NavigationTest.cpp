@@ -108,3 +108,56 @@ TEST_F(Navigate, TheDirectionStepsShowTheGrip) {
     go().cmdPredTah_Click();
     EXPECT_EQ(form->keyboard().pictureOf(Side::Treble, 11), 103);
 }
+
+// Excel users reach the sheet's last rows with Ctrl+Down: rows past the end count as empty,
+// and there is no next grip after the last row.
+TEST_F(Navigate, TheSheetsLastRowsShowAndStayWithoutAnError) {
+    putRow(65535, {"c1,"}, "Tlak");
+    putRow(65536, {"e1,"}, "Tah");
+    put(QStringLiteral("A65534"), QStringLiteral("sla"));
+    put(QStringLiteral("A65535"), QStringLiteral("la"));
+    put(QStringLiteral("A65536"), QStringLiteral("pa"));
+    goToRow(65534);
+    c().cmdDalsi->click();
+    EXPECT_EQ(c().lblTon->text(), QStringLiteral("65535"));
+    EXPECT_EQ(c().lblSlabika[1]->text(), QStringLiteral("sla"));
+    EXPECT_EQ(c().lblSlabika[3]->text(), QStringLiteral("pa"));
+    EXPECT_EQ(c().lblSlabika[4]->text(), QString());
+    c().cmdDalsiTah->click();
+    EXPECT_EQ(cursor(), QStringLiteral("$B$65536"));
+    EXPECT_EQ(c().lblSlabika[3]->text(), QString());
+    EXPECT_EQ(form->keyboard().pictureOf(Side::Treble, 10), 103);
+
+    c().cmdDalsi->click();
+    EXPECT_EQ(cursor(), QStringLiteral("$B$65536"));
+    EXPECT_EQ(c().lblTon->text(), QStringLiteral("65536"));
+    EXPECT_TRUE(c().lblTony->text().startsWith(QStringLiteral("e1, ")));
+    EXPECT_EQ(form->keyboard().pictureOf(Side::Treble, 10), 101);  // released, nothing new
+    c().cmdDalsiTlak->click();
+    EXPECT_EQ(cursor(), QStringLiteral("$B$65536"));
+    EXPECT_EQ(form->keyboard().pictureOf(Side::Treble, 10), 101);
+    EXPECT_TRUE(dialogs.messages.empty()) << dialogs.titles().join(u',').toStdString();
+}
+
+// After a click on the tuning database in the sheet window, the song commands still move the
+// song's cursor, not the database's.
+TEST_F(Navigate, SongCommandsWorkOnTheSongWhateverWorkbookWasClickedLast) {
+    song(5);
+    goToRow(2);
+    host().activateWindow(form->connection().TuningWorkbookName);
+    host().range(QStringLiteral("C7")).select();
+    c().cmdDalsi->click();
+    EXPECT_EQ(host().activeWorkbook().name(), form->connection().SongWorkbookName);
+    EXPECT_EQ(cursor(), QStringLiteral("$B$3"));
+    host().activateWindow(form->connection().TuningWorkbookName);
+    EXPECT_EQ(host().activeCell().address(), QStringLiteral("$C$7"));
+    c().cmdPosledni->click();
+    EXPECT_EQ(cursor(), QStringLiteral("$B$5"));
+    host().activateWindow(form->connection().TuningWorkbookName);
+    c().cmdPredchozi->click();
+    EXPECT_EQ(cursor(), QStringLiteral("$B$4"));
+    host().activateWindow(form->connection().TuningWorkbookName);
+    c().cmdPrvni->click();
+    EXPECT_EQ(cursor(), QStringLiteral("$B$1"));
+    EXPECT_EQ(c().lblTon->text(), QStringLiteral("1"));
+}

@@ -4,9 +4,13 @@
 
 #include "app/Contact.h"
 #include "keyboard/Keyboard.h"
+#include "keyboard/AutoPlayer.h"
 #include "keyboard/Recording.h"
 
+#include <QCoreApplication>
 #include <QLabel>
+#include <QPushButton>
+#include <QTimer>
 
 using app::MessageIcon;
 using keyboard::Side;
@@ -175,4 +179,51 @@ TEST_F(OddTuning, AButtonMissingFromTheTuningLeavesTheRowAsItWas) {
     EXPECT_EQ(bass(1)[0], QStringLiteral("B"));
     EXPECT_EQ(host().activeCell().address(), QStringLiteral("$B$1"));
     EXPECT_EQ(host().activeWorkbook().name(), form->connection().SongWorkbookName);
+}
+
+// A message of a recording runs an event loop, where the automatic player's timer still ticks.
+// Such a tick is dropped: it must not step the song while the grip is half written.
+TEST_F(Record, ATickOfTheAutomaticPlayerDuringAMessageIsDropped) {
+    host().activeSheet().setName(QStringLiteral("Club C-F"));  // button 1 gives no tone
+    putRow(2, {"c1,"}, "Tah", {"C"});
+    goToRow(1);
+    mark(Side::Treble, {1, 14});
+    mark(Side::Bass, {3});
+    QTimer& timer = form->player().Timer1();
+    timer.setInterval(0);
+    c().cmdTimer->click();
+    int ticks = 0;
+    QObject::connect(&timer, &QTimer::timeout, [&ticks] { ++ticks; });
+    dialogs.whileShown = [] {
+        for (int i = 0; i < 5; ++i) {
+            QCoreApplication::processEvents();
+        }
+    };
+    c().cmdTlak->click();
+    dialogs.whileShown = nullptr;
+    timer.stop();
+    EXPECT_GT(ticks, 0);
+    EXPECT_EQ(dialogs.titles(), QStringList{"Knoflík bez tónu."});
+    EXPECT_EQ(treble(1), (QStringList{"a3,", "", "", "", "", "", "", "Tlak"}));
+    EXPECT_FALSE(bass(1)[0].isEmpty());
+    EXPECT_EQ(treble(2), (QStringList{"c1,", "", "", "", "", "", "", "Tah"}));
+    EXPECT_EQ(bass(2)[0], QStringLiteral("C"));
+    EXPECT_EQ(host().activeCell().address(), QStringLiteral("$B$2"));
+}
+
+// Restoring a row after "Hmat nebyl zapsán." gives every cell back as it was: a number stays
+// a number.
+TEST_F(OddTuning, ARestoredRowKeepsItsNumbersNumbers) {
+    host().activeSheet().setName(QStringLiteral("Zkušební"));
+    putRow(1, {"x1,"}, "Tah");
+    host().range(QStringLiteral("C1")).setValue(spreadsheet::CellValue::number(7.5));
+    host().range(QStringLiteral("N1")).setValue(spreadsheet::CellValue::boolean(true));
+    goToRow(1);
+    mark(Side::Treble, {5});
+    form->recording().cmdTlak_Click();
+    EXPECT_EQ(dialogs.titles(), QStringList{"Hmat nebyl zapsán."});
+    EXPECT_TRUE(host().range(QStringLiteral("C1")).value().isNumber());
+    EXPECT_EQ(host().range(QStringLiteral("C1")).value().numberValue(), 7.5);
+    EXPECT_TRUE(host().range(QStringLiteral("N1")).value().isBoolean());
+    EXPECT_EQ(host().range(QStringLiteral("B1")).text(), QStringLiteral("x1,"));
 }

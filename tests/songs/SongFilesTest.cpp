@@ -272,19 +272,36 @@ TEST_F(SongFiles, AHostEndedBehindTheProgramsBackStillEndsTheSong) {
     EXPECT_FALSE(songOpen());
 }
 
-TEST_F(SongFiles, ASongThatCannotBeSavedStaysOpen) {
-    newSong(QStringLiteral("Polka"));
-    host().range(QStringLiteral("B1")).setValue(CellValue(QStringLiteral("c1,")));
+// A song on a stick that was pulled out: the player goes back to it first, then saves it as a
+// copy in the working folder and the song ends.
+TEST_F(SongFiles, ASongThatCannotBeSavedIsEndedOnlyAsThePlayerChooses) {
+    const QString stick = dir.filePath(QStringLiteral("Flash"));
+    QDir().mkpath(stick);
+    chooser.answers = {writeSong(QStringLiteral("../Flash/Polka.xls"), 3)};
+    files().cmdEdit_Click();
+    ASSERT_TRUE(songOpen());
+    host().range(QStringLiteral("B1")).setValue(CellValue(QStringLiteral("d1,")));
+    QDir(stick).removeRecursively();
     dialogs.messages.clear();
-    testing_support::withFullDisk([&] { files().cmdEndEdit_Click(); });
+
+    dialogs.answers = {MessageAnswer::Cancel};
+    files().cmdEndEdit_Click();
     ASSERT_EQ(dialogs.messages.size(), 1u);
     EXPECT_EQ(dialogs.messages[0].title, QStringLiteral("Píseň nelze uložit."));
-    EXPECT_TRUE(dialogs.messages[0].text.endsWith(
-        QStringLiteral("Píseň zůstává otevřená, aby se neztratila.")));
+    EXPECT_EQ(dialogs.messages[0].buttons, MessageButtons::YesNoCancel);
+    EXPECT_TRUE(dialogs.messages[0].text.contains(QStringLiteral("Ne: ukončit píseň bez uložení změn.")));
     EXPECT_TRUE(songOpen());
-    EXPECT_EQ(host().range(QStringLiteral("B1")).text(), QStringLiteral("c1,"));
+
+    dialogs.answers = {MessageAnswer::Yes};
+    chooser.saveAnswers = {songPath(QStringLiteral("Polka.xls"))};
     files().cmdEndEdit_Click();
+    ASSERT_EQ(chooser.askedToSave.size(), 1u);
+    EXPECT_EQ(chooser.askedToSave[0].title, QStringLiteral("Uložit kopii písně"));
+    EXPECT_EQ(chooser.askedToSave[0].startFolder, songPath(QStringLiteral("Polka.xls")));
     EXPECT_FALSE(songOpen());
+    spreadsheet::Application reader{spreadsheet::HostSettings(dir.filePath("r.ini"))};
+    reader.openWorkbook(songPath("Polka.xls"));
+    EXPECT_EQ(reader.range(QStringLiteral("B1")).text(), QStringLiteral("d1,"));
 }
 
 TEST_F(SongFiles, TheMenuItemsDoWhatTheirButtonsDo) {
@@ -297,4 +314,48 @@ TEST_F(SongFiles, TheMenuItemsDoWhatTheirButtonsDo) {
     chooser.answers = {std::nullopt};
     menu().mnuOtevrit->trigger();
     EXPECT_EQ(chooser.asked.size(), 1u);
+}
+
+// A player's old file named like the tuning database: the name is refused before the question
+// whether to delete it, so nothing is lost for a song that could not be created anyway.
+TEST_F(SongFiles, ANewSongNamedLikeAnOpenWorkbookIsRefusedBeforeAnythingIsDeleted) {
+    const QString old = writeSong(QStringLiteral("Vezar.xls"), 2);
+    const QByteArray before = testing_support::readBytes(old);
+    for (const QString& name : {QStringLiteral("Vezar"), QStringLiteral("vezar")}) {
+        dialogs.messages.clear();
+        newSong(name);
+        ASSERT_EQ(dialogs.messages.size(), 2u);
+        EXPECT_EQ(dialogs.messages[1],
+                  (ScriptedDialogs::Message{"Neplatný název písně.",
+                                            "Název „" + name + "“ nelze použít: sešit " + name +
+                                                ".xls je v programu otevřen (databáze ladění "
+                                                "nebo jiná píseň). Zvolte jiný název.",
+                                            MessageIcon::Exclamation, MessageButtons::Ok}));
+    }
+    EXPECT_EQ(testing_support::readBytes(old), before);
+    EXPECT_FALSE(songOpen());
+}
+
+// What cannot be deleted is said once, instead of the same question over and over.
+TEST_F(SongFiles, AnOldSongThatCannotBeDeletedIsToldOnce) {
+    QDir(environment.workingFolder).mkpath(QStringLiteral("Polka.xls/obsah"));
+    dialogs.answers = {MessageAnswer::Yes};
+    newSong(QStringLiteral("Polka"));
+    EXPECT_EQ(dialogs.titles(), (QStringList{"Nová skladba.", "Tato skladba již existuje!",
+                                             "Původní písničku nelze vymazat.",
+                                             "Založení nové skladby přerušeno."}));
+    EXPECT_TRUE(dialogs.messages[2].text.startsWith(
+        "Soubor " + QDir::toNativeSeparators(songPath("Polka.xls")) + " se nepodařilo vymazat ("));
+    EXPECT_TRUE(dialogs.messages[2].text.endsWith(
+        QStringLiteral("). Vymažte ho nebo přesuňte ručně, anebo zvolte jiný název.")));
+    EXPECT_FALSE(songOpen());
+}
+
+TEST_F(SongFiles, TheTuningListOpensOnTheSongsTuning) {
+    chooser.answers = {writeSong(QStringLiteral("Polka.xls"), 2)};
+    files().cmdEdit_Click();
+    EXPECT_EQ(c().Combo1->currentText(), QStringLiteral("C-F-B"));
+    EXPECT_EQ(c().Combo1->currentIndex(), c().Combo1->findText(QStringLiteral("C-F-B")));
+    files().cmdEndEdit_Click();
+    EXPECT_EQ(c().Combo1->currentIndex(), c().Combo1->findText(QStringLiteral("C-F-B")));
 }

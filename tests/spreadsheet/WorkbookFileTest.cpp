@@ -1,14 +1,11 @@
 // Workbooks on disk through the host: Open, SaveAs, Save and what a reopened song keeps.
+#include "support/FilePermissions.h"
 #include "support/TestFiles.h"
 #include "support/TestHost.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-
-#ifndef _WIN32
-#include <unistd.h>
-#endif
 
 #include <gtest/gtest.h>
 
@@ -160,16 +157,16 @@ TEST(WorkbookFile, AFailedSaveLeavesTheFileOnDiskAsItWasAndSaysWhy) {
 }
 
 TEST(WorkbookFile, AReadOnlyFolderIsError1004) {
-    if (geteuid() == 0) {
-        GTEST_SKIP() << "root writes into read-only folders";
-    }
     TestHost host;
     const auto book = host.app.addWorkbook();
     QDir(host.dir.path()).mkdir(QStringLiteral("ro"));
     QFile::setPermissions(host.path(QStringLiteral("ro")),
                           QFileDevice::ReadOwner | QFileDevice::ExeOwner);
-    EXPECT_EQ(errorNumberOf([&] { book.saveAs(host.path(QStringLiteral("ro/Polka.xls"))); }),
-              1004);
+    {
+        const testing_support::ObeyFilePermissions asAPlayer;
+        EXPECT_EQ(errorNumberOf([&] { book.saveAs(host.path(QStringLiteral("ro/Polka.xls"))); }),
+                  1004);
+    }
     QFile::setPermissions(host.path(QStringLiteral("ro")),
                           QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
 }
@@ -205,4 +202,52 @@ TEST(WorkbookFile, AFileWithoutExtensionOpensUnderItsOwnName) {
     app.activeWorkbook().close();
     QFile::rename(host.path(QStringLiteral("Polka.xls")), host.path(QStringLiteral("Polka")));
     EXPECT_EQ(app.openWorkbook(host.path(QStringLiteral("Polka"))).name(), QStringLiteral("Polka"));
+}
+
+// A workbook is rewritten only when what it holds changed: a colleague's workbook, opened and
+// saved without a change, keeps every byte our writer would not reproduce.
+TEST(WorkbookFile, SaveWritesOnlyWhenTheContentChanged) {
+    TestHost host;
+    auto& app = host.app;
+    const QString path = host.path(QStringLiteral("Rozpis.xls"));
+    ASSERT_TRUE(QFile::copy(QStringLiteral(MECHIK_TEST_DATA "/lo-basic.xls"), path));
+    const QByteArray original = readBytes(path);
+    const auto book = app.openWorkbook(path);
+    app.range(QStringLiteral("A1:C3")).select();                         // the cursor only
+    app.range(QStringLiteral("A1")).setValue(app.range(QStringLiteral("A1")).value());  // the same
+    app.range(QStringLiteral("Z99")).clearContents();                    // nothing to clear
+    EXPECT_FALSE(book.hasUnsavedChanges());
+    book.save();
+    EXPECT_EQ(readBytes(path), original);
+
+    app.range(QStringLiteral("B2")).setValue(CellValue(QStringLiteral("d1,")));
+    EXPECT_TRUE(book.hasUnsavedChanges());
+    book.save();
+    EXPECT_FALSE(book.hasUnsavedChanges());
+    const QByteArray rewritten = readBytes(path);
+    EXPECT_NE(rewritten, original);
+
+    // Once rewritten here, the file follows the cursor too.
+    app.range(QStringLiteral("C9")).select();
+    book.save();
+    EXPECT_NE(readBytes(path), rewritten);
+    book.close();
+    app.openWorkbook(path);
+    EXPECT_EQ(app.activeCell().address(), QStringLiteral("$C$9"));
+}
+
+TEST(WorkbookFile, ARenamedOrAnotherActiveSheetIsAChange) {
+    TestHost host;
+    auto& app = host.app;
+    const QString path = host.path(QStringLiteral("Rozpis.xls"));
+    ASSERT_TRUE(QFile::copy(QStringLiteral(MECHIK_TEST_DATA "/lo-basic.xls"), path));
+    const auto book = app.openWorkbook(path);
+    app.sheet(1).select();
+    EXPECT_TRUE(book.hasUnsavedChanges());
+    app.sheet(2).select();
+    EXPECT_FALSE(book.hasUnsavedChanges());  // back to the sheet the file has active
+    app.activeSheet().setName(app.activeSheet().name());
+    EXPECT_FALSE(book.hasUnsavedChanges());
+    app.activeSheet().setName(QStringLiteral("Jiný název"));
+    EXPECT_TRUE(book.hasUnsavedChanges());
 }

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <deque>
+#include <functional>
 #include <vector>
 
 namespace testing_support {
@@ -23,10 +24,15 @@ public:
     std::vector<Message> messages;
     std::deque<app::MessageAnswer> answers;         // for OK/Cancel and Yes/No questions
     std::deque<std::optional<QString>> inputs;      // for input boxes
+    // Runs while a message is on the screen, as the events a real message box lets through.
+    std::function<void()> whileShown;
 
     app::MessageAnswer message(const QString& title, const QString& text, app::MessageIcon icon,
                                app::MessageButtons buttons) override {
         messages.push_back({title.isEmpty() ? app::ProgramTitle : title, text, icon, buttons});
+        if (whileShown) {
+            whileShown();
+        }
         if (buttons == app::MessageButtons::Ok) {
             return app::MessageAnswer::Ok;
         }

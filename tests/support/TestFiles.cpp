@@ -119,8 +119,9 @@ void withFullDisk(const std::function<void()>& action) {
 #endif
 }
 
-CliRun runMechikCli(const QStringList& arguments) {
+CliRun runMechikCli(const QStringList& arguments, const QString& workingDirectory) {
     QProcess process;
+    process.setWorkingDirectory(workingDirectory);
     process.start(QStringLiteral(MECHIK_BIN_DIR "/mechik-cli"), arguments);
     EXPECT_TRUE(process.waitForFinished(60000));
     return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),

@@ -58,7 +58,8 @@ struct CliRun {
     QString out;
     QString err;
 };
-CliRun runMechikCli(const QStringList& arguments);
+// `workingDirectory` empty: the test's own.
+CliRun runMechikCli(const QStringList& arguments, const QString& workingDirectory = {});
 
 // The stream inside an OLE2 container, with other streams beside it, as an .xls file's bytes.
 QByteArray xlsFileWithStream(const std::vector<std::uint8_t>& stream,

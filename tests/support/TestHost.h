@@ -26,23 +26,37 @@ struct TestHost {
 // Answers file dialogs from a queue and remembers how each was asked.
 class ScriptedFileChooser : public spreadsheet::FileChooser {
 public:
-    std::deque<std::optional<QString>> answers;
     struct Question {
         QString title, startFolder, filterName, patterns;
     };
+    std::deque<std::optional<QString>> answers;
     std::vector<Question> asked;
+    std::deque<std::optional<QString>> saveAnswers;
+    std::vector<Question> askedToSave;  // startFolder holds the suggested path
 
     std::optional<QString> chooseFileToOpen(const QString& title, const QString& startFolder,
                                             const QString& filterName,
                                             const QString& patterns) override {
         asked.push_back({title, startFolder, filterName, patterns});
-        if (answers.empty()) {
+        return next(answers, title);
+    }
+    std::optional<QString> chooseFileToSave(const QString& title, const QString& suggested,
+                                            const QString& filterName,
+                                            const QString& patterns) override {
+        askedToSave.push_back({title, suggested, filterName, patterns});
+        return next(saveAnswers, title);
+    }
+
+private:
+    static std::optional<QString> next(std::deque<std::optional<QString>>& queue,
+                                       const QString& title) {
+        if (queue.empty()) {
             ADD_FAILURE() << "an unexpected file dialog: " << title.toStdString();
             return std::nullopt;
         }
         std::optional<QString> answer;
-        answer.swap(answers.front());
-        answers.pop_front();
+        answer.swap(queue.front());
+        queue.pop_front();
         return answer;
     }
 };

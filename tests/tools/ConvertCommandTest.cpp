@@ -5,9 +5,16 @@
 #include "tools/cli/WorkbookDump.h"
 
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSysInfo>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+
+#ifndef _WIN32
+#include <unistd.h>
+#endif
 
 using spreadsheet::CellValue;
 using testing_support::sheetWith;
@@ -78,3 +85,51 @@ TEST(ConvertCommand, FailuresGiveTheWindowsMessagesAndLeaveTheUnfinishedCopy) {
     EXPECT_EQ(unknown.exitCode, 1);
     EXPECT_TRUE(unknown.err.startsWith(QStringLiteral("Ladění H-E-A není mezi cílovými laděními")));
 }
+
+// Every path is taken from the folder the player types in; a relative database is not looked
+// for in the output folder.
+TEST(ConvertCommand, RelativePathsAreTakenFromTheCurrentFolder) {
+    QTemporaryDir dir;
+    QDir(dir.path()).mkpath(QStringLiteral("ladění"));
+    QDir(dir.path()).mkpath(QStringLiteral("výstup"));
+    ASSERT_TRUE(QFile::copy(QStringLiteral(MECHIK_BIN_DIR "/Vezar.xls"),
+                            dir.filePath(QStringLiteral("ladění/Vezar.xls"))));
+    writeSong(dir.filePath("Polka.xls"), "G-C-F", "c1,");
+    const auto run = testing_support::runMechikCli(
+        {"convert", "Polka.xls", "C-F-B", "--db", "ladění/Vezar.xls", "--out", "výstup"},
+        dir.path());
+    EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
+    const QString copy = dir.filePath(QStringLiteral("výstup/Polka C-F-B.xls"));
+    EXPECT_EQ(run.out, QDir::toNativeSeparators(copy) + u'\n');
+    EXPECT_TRUE(dumpOf(copy).contains(QStringLiteral("B1\tf1,\n")));
+}
+
+TEST(ConvertCommand, TheTuningDatabaseIsNoSongAndStaysAsItWas) {
+    QTemporaryDir dir;
+    const QString database = dir.filePath(QStringLiteral("Vezar.xls"));
+    ASSERT_TRUE(QFile::copy(QStringLiteral(MECHIK_BIN_DIR "/Vezar.xls"), database));
+    QFile::setPermissions(database, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    const QByteArray before = testing_support::readBytes(database);
+    const auto run = convert({database, "C-F-B", "--db", database, "--out", dir.path()});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_EQ(run.err, QStringLiteral("Soubor %1 je databáze ladění, ne písnička.\n")
+                           .arg(QDir::toNativeSeparators(database)));
+    EXPECT_EQ(testing_support::readBytes(database), before);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"Vezar.xls"});
+}
+
+#ifndef _WIN32
+TEST(ConvertCommand, ASongOpenInARunningMechikIsRefused) {
+    QTemporaryDir dir;
+    const QString song = writeSong(dir.filePath("Polka.xls"), "G-C-F", "c1,");
+    testing_support::writeBytes(dir.filePath(".Polka.xls.lock"),
+                                (QSysInfo::machineHostName() + u'\n' +
+                                 QString::number(getpid()) + u'\n').toUtf8());
+    const auto run = convert({song, "C-F-B", "--db", MECHIK_BIN_DIR "/Vezar.xls", "--out", dir.path()});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_TRUE(run.err.startsWith(QStringLiteral("Píseň %1 má právě otevřenou jiný spuštěný Mechík")
+                                       .arg(QDir::toNativeSeparators(song))))
+        << run.err.toStdString();
+    EXPECT_FALSE(QFileInfo::exists(dir.filePath("Polka C-F-B.xls")));
+}
+#endif

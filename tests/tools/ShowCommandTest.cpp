@@ -3,6 +3,8 @@
 
 #include "spreadsheet/xls/XlsFile.h"
 
+#include <QDir>
+#include <QFile>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -64,4 +66,68 @@ TEST(ShowCommand, AnUnreadableSongIsExitStatus1) {
     EXPECT_EQ(missing.err.count(u'\n'), 1);
     EXPECT_EQ(show({"a.xls", "x", "tlak"}).exitCode, 2);
     EXPECT_EQ(show({"a.xls", "1", "push"}).exitCode, 2);
+}
+
+// A player types paths from the folder he is in: the song and the database are found there.
+TEST(ShowCommand, RelativePathsAreTakenFromTheCurrentFolder) {
+    QTemporaryDir dir;
+    QDir(dir.path()).mkdir(QStringLiteral("ladění"));
+    ASSERT_TRUE(QFile::copy(QStringLiteral(MECHIK_BIN_DIR "/Vezar.xls"),
+                            dir.filePath(QStringLiteral("ladění/Vezar.xls"))));
+    auto song = sheetWith(QStringLiteral("G-C-F"), {{"B3", CellValue(QStringLiteral("c1,"))},
+                                                    {"I3", CellValue(QStringLiteral("Tlak"))}});
+    spreadsheet::xls::writeXlsFile(dir.filePath(QStringLiteral("song.xls")), {song.get()}, 0);
+    const auto run = testing_support::runMechikCli(
+        {"show", "song.xls", "3", "tlak", "--db", "ladění/Vezar.xls"}, dir.path());
+    EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_EQ(run.out, QStringLiteral("Obr\t10\t105\nObr\t21\t106\nimgNota\t0\t6920\n"));
+}
+
+// Rows past a song's last grip are empty rows, to the sheet's very end; outside the sheet the
+// row is no row at all.
+TEST(ShowCommand, EveryRowOfTheSheetShowsRowsOutsideItAreAUsageError) {
+    QTemporaryDir dir;
+    auto song = sheetWith(QStringLiteral("G-C-F"), {{"B1", CellValue(QStringLiteral("c1,"))},
+                                                    {"I1", CellValue(QStringLiteral("Tlak"))}});
+    const QString path = dir.filePath(QStringLiteral("song.xls"));
+    spreadsheet::xls::writeXlsFile(path, {song.get()}, 0);
+    for (const char* row : {"2", "65535", "65536"}) {
+        const auto run = show({path, row, "tah"});
+        EXPECT_EQ(run.exitCode, 0) << row;
+        EXPECT_EQ(run.out, QString()) << row << ": " << run.out.toStdString();
+    }
+    EXPECT_EQ(show({path, "0", "tah"}).exitCode, 2);
+    EXPECT_EQ(show({path, "65537", "tah"}).exitCode, 2);
+}
+
+// A player's own tuning with a tone in a row of no button: the display ends with the message,
+// printed like any other.
+TEST(ShowCommand, AToneOfNoButtonIsOneMoreMessage) {
+    QTemporaryDir dir;
+    auto tuning = sheetWith(QStringLiteral("Moje"), {{"A1", CellValue(QStringLiteral("Knoflík"))},
+                                                     {"B1", CellValue(QStringLiteral("h4,"))}});
+    const QString database = dir.filePath(QStringLiteral("Vezar.xls"));
+    spreadsheet::xls::writeXlsFile(database, {tuning.get()}, 0);
+    auto song = sheetWith(QStringLiteral("Moje"), {{"B1", CellValue(QStringLiteral("h4,"))},
+                                                   {"I1", CellValue(QStringLiteral("Tlak"))}});
+    const QString path = dir.filePath(QStringLiteral("song.xls"));
+    spreadsheet::xls::writeXlsFile(path, {song.get()}, 0);
+    const auto run = show({path, "1", "tlak", "--db", database});
+    EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_EQ(run.out, QStringLiteral("msg\tNeočekávaná chyba !\tVolejte firmu Mechík, podpora "
+                                      "(e-mail podpora@mechik.invalid) a sdělte číslo chyby 340\n"));
+}
+
+TEST(MechikCli, HelpAndVersion) {
+    const auto help = testing_support::runMechikCli({"--help"});
+    EXPECT_EQ(help.exitCode, 0);
+    EXPECT_TRUE(help.out.startsWith(QStringLiteral("Použití: mechik-cli dump SOUBOR.xls\n")));
+    EXPECT_TRUE(help.err.isEmpty());
+    const auto version = testing_support::runMechikCli({"--version"});
+    EXPECT_EQ(version.exitCode, 0);
+    EXPECT_EQ(version.out, QStringLiteral("mechik-cli " MECHIK_VERSION "\n"));
+    const auto wrong = testing_support::runMechikCli({"--verze"});
+    EXPECT_EQ(wrong.exitCode, 2);
+    EXPECT_TRUE(wrong.out.isEmpty());
+    EXPECT_TRUE(wrong.err.startsWith(QStringLiteral("Použití: ")));
 }

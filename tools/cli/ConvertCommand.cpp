@@ -1,6 +1,7 @@
 #include "ConvertCommand.h"
 
 #include "RecordedDialogs.h"
+#include "app/CommandGuard.h"
 #include "app/Form1.h"
 #include "app/ProgramSettings.h"
 #include "conversion/frmKonverze.h"
@@ -50,12 +51,15 @@ int convertSong(const QString& songPath, const QString& target, const QString& t
                                       : oneLine(dialogs.shown.back().second);
         return 1;
     }
-    auto* window = conversion::mnuKonverze_Click(form.connection(), dialogs, form);
+    auto* window = conversion::mnuKonverze_Click(form.connection(), dialogs, form, form.guard());
     if (!window) {
         error = oneLine(dialogs.shown.back().second);
         return 1;
     }
-    window->cmdVyberPisen_Click();
+    // As the window's buttons run them: a failure nobody foresaw is a message, and the song
+    // is locked against a running Mechík while it is converted.
+    app::CommandGuard& guard = form.guard();
+    guard.run([window] { window->cmdVyberPisen_Click(); });
     if (window->cmdVyberPisen->isEnabled()) {  // the song was not taken as a source
         error = dialogs.shown.empty() ? QStringLiteral("Písničku nelze převést.")
                                       : oneLine(dialogs.shown.back().second);
@@ -79,7 +83,7 @@ int convertSong(const QString& songPath, const QString& target, const QString& t
                              .filePath(song.left(song.size() - 4) + u' ' + target +
                                        QStringLiteral(".xls"));
     const std::size_t before = dialogs.shown.size();
-    window->cmdGo_Click();
+    guard.run([window] { window->cmdGo_Click(); });
     form.close();
     const auto& said = dialogs.shown;
     if (said.size() > before && said.back().first == QStringLiteral("Hotovo.")) {

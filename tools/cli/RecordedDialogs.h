@@ -8,7 +8,7 @@
 namespace tools {
 
 // What the window would have said, kept for printing; OK/Cancel questions get `okAnswer`,
-// Yes/No questions "no".
+// Yes/No questions "no", Yes/No/Cancel ones "cancel".
 class RecordedDialogs : public app::Dialogs {
 public:
     std::vector<std::pair<QString, QString>> shown;  // title, text
@@ -19,6 +19,7 @@ public:
         shown.emplace_back(title.isEmpty() ? app::ProgramTitle : title, text);
         switch (buttons) {
             case app::MessageButtons::YesNo: return app::MessageAnswer::No;
+            case app::MessageButtons::YesNoCancel: return app::MessageAnswer::Cancel;
             case app::MessageButtons::OkCancel:
                 return okAnswer ? app::MessageAnswer::Ok : app::MessageAnswer::Cancel;
             case app::MessageButtons::Ok: break;

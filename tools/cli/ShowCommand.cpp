@@ -2,6 +2,7 @@
 
 #include "RecordedDialogs.h"
 
+#include "app/CommandGuard.h"
 #include "app/Dialogs.h"
 #include "app/Form1.h"
 #include "app/ProgramSettings.h"
@@ -82,12 +83,16 @@ int showGrip(const QString& songPath, int row, bool push, const QString& tuningD
         return 1;
     }
     connection.SongWorkbookName = host.activeWorkbook().name();
-    host.range(QStringLiteral("B%1").arg(row)).select();
-    if (push) {
-        form.reader().cmdReadTlak_Click();
-    } else {
-        form.reader().cmdReadTah_Click();
-    }
+    // A failure nobody foresaw is one more message, as the window would show it.
+    app::CommandGuard guard(dialogs);
+    guard.run([&] {
+        host.range(QStringLiteral("B%1").arg(row)).select();
+        if (push) {
+            form.reader().cmdReadTlak_Click();
+        } else {
+            form.reader().cmdReadTah_Click();
+        }
+    });
     output = describe(form, dialogs);
     // The song is only looked at: it is closed unsaved before the window ends.
     host.workbook(connection.SongWorkbookName).close();

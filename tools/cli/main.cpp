@@ -6,11 +6,15 @@
 #include "TuningCommand.h"
 #include "WavCommand.h"
 #include "WorkbookDump.h"
+#include "app/CommandGuard.h"
+#include "app/Contact.h"
 #include "app/ProgramPaths.h"
 #include "spreadsheet/SpreadsheetError.h"
 #include "spreadsheet/xls/XlsFile.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QStringList>
 
 #include <cstdio>
@@ -24,25 +28,24 @@ void printTo(std::FILE* stream, const QString& text) {
     std::fwrite(utf8.constData(), 1, static_cast<size_t>(utf8.size()), stream);
 }
 
+const QString Usage = QStringLiteral(
+    "Použití: mechik-cli dump SOUBOR.xls\n"
+    "         mechik-cli show PÍSEŇ.xls ŘÁDEK tlak|tah [--db SOUBOR]\n"
+    "         mechik-cli convert PÍSEŇ.xls LADĚNÍ [--db SOUBOR] [--out SLOŽKA] [--force]\n"
+    "         mechik-cli midi PÍSEŇ.xls VÝSTUP.mid [--tempo DOBY_ZA_MINUTU]\n"
+    "         mechik-cli wav PÍSEŇ.xls VÝSTUP.wav [--tempo DOBY_ZA_MINUTU]\n"
+    "         mechik-cli tuning list [--db SOUBOR]\n"
+    "         mechik-cli tuning show LADĚNÍ [--db SOUBOR]\n"
+    "         mechik-cli tuning add LADĚNÍ --from ZDROJ [--transpose N] [--db SOUBOR]\n"
+    "         mechik-cli tuning set LADĚNÍ treble|bass KNOFLÍK tlak|tah TÓN [--db SOUBOR]\n"
+    "         mechik-cli tuning rename LADĚNÍ NOVÝ_NÁZEV [--db SOUBOR]\n"
+    "         mechik-cli tuning delete LADĚNÍ [--db SOUBOR]\n"
+    "         mechik-cli import MELODIE LADĚNÍ PÍSEŇ.xls [--db SOUBOR] [--transpose N] [--force]\n"
+    "         mechik-cli --help | --version\n"
+    "Bez --db platí databáze ladění, se kterou pracuje okno programu.\n");
+
 int usage() {
-    printTo(stderr, QStringLiteral("Použití: mechik-cli dump SOUBOR.xls\n"
-                                   "         mechik-cli show PÍSEŇ.xls ŘÁDEK tlak|tah [--db SOUBOR]\n"
-                                   "         mechik-cli convert PÍSEŇ.xls LADĚNÍ [--db SOUBOR] "
-                                   "[--out SLOŽKA] [--force]\n"
-                                   "         mechik-cli midi PÍSEŇ.xls VÝSTUP.mid [--tempo DOBY_ZA_MINUTU]\n"
-                                   "         mechik-cli wav PÍSEŇ.xls VÝSTUP.wav [--tempo DOBY_ZA_MINUTU]\n"
-                                   "         mechik-cli tuning list [--db SOUBOR]\n"
-                                   "         mechik-cli tuning show LADĚNÍ [--db SOUBOR]\n"
-                                   "         mechik-cli tuning add LADĚNÍ --from ZDROJ [--transpose N] "
-                                   "[--db SOUBOR]\n"
-                                   "         mechik-cli tuning set LADĚNÍ treble|bass KNOFLÍK tlak|tah TÓN "
-                                   "[--db SOUBOR]\n"
-                                   "         mechik-cli tuning rename LADĚNÍ NOVÝ_NÁZEV [--db SOUBOR]\n"
-                                   "         mechik-cli tuning delete LADĚNÍ [--db SOUBOR]\n"
-                                   "         mechik-cli import MELODIE LADĚNÍ PÍSEŇ.xls [--db SOUBOR] "
-                                   "[--transpose N] [--force]\n"
-                                   "Bez --db platí databáze ladění, se kterou pracuje okno "
-                                   "programu.\n"));
+    printTo(stderr, Usage);
     return 2;
 }
 
@@ -54,6 +57,9 @@ int report(const tools::CommandResult& result) {
     printTo(stdout, result.out);
     return std::fflush(stdout) == 0 ? result.status : 1;
 }
+
+// Every path a player types is taken from the folder he types it in.
+QString fromHere(const QString& path) { return QFileInfo(path).absoluteFilePath(); }
 
 int dump(const QString& path) {
     try {
@@ -79,11 +85,11 @@ int show(const QStringList& args) {
         (direction != QStringLiteral("tlak") && direction != QStringLiteral("tah"))) {
         return usage();
     }
-    const QString database = args.size() == 6 ? args[5] : defaultDatabase();
+    const QString database = args.size() == 6 ? fromHere(args[5]) : defaultDatabase();
     QString output;
     QString error;
-    const int status = tools::showGrip(args[1], row, direction == QStringLiteral("tlak"), database,
-                                       output, error);
+    const int status = tools::showGrip(fromHere(args[1]), row, direction == QStringLiteral("tlak"),
+                                       database, output, error);
     if (status != 0) {
         printTo(stderr, error + u'\n');
         return status;
@@ -125,9 +131,9 @@ int convert(const QStringList& args) {
         if (args[i] == QStringLiteral("--force")) {
             force = true;
         } else if (args[i] == QStringLiteral("--db") && i + 1 < args.size()) {
-            database = args[++i];
+            database = fromHere(args[++i]);
         } else if (args[i] == QStringLiteral("--out") && i + 1 < args.size()) {
-            out = args[++i];
+            out = fromHere(args[++i]);
         } else {
             return usage();
         }
@@ -137,7 +143,8 @@ int convert(const QStringList& args) {
     }
     QString output;
     QString error;
-    const int status = tools::convertSong(args[1], args[2], database, out, force, output, error);
+    const int status =
+        tools::convertSong(fromHere(args[1]), args[2], database, out, force, output, error);
     if (status != 0) {
         printTo(stderr, error + u'\n');
         return status;
@@ -161,25 +168,18 @@ int importMelody(const QStringList& args) {
     return std::fflush(stdout) == 0 ? 0 : 1;
 }
 
-}  // namespace
-
-int main(int argc, char* argv[]) {
-    // Showing a grip uses the main window's own code, drawn off screen.
-    const bool showing =
-        argc > 1 && (std::strcmp(argv[1], "show") == 0 || std::strcmp(argv[1], "convert") == 0);
-    std::unique_ptr<QCoreApplication> application;
-    if (showing) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-        qInstallMessageHandler(quietQtMessages);
-        application = std::make_unique<QApplication>(argc, argv);
-    } else {
-        application = std::make_unique<QCoreApplication>(argc, argv);
-    }
-    // The window's name: its data folder holds the player's tuning database.
-    QCoreApplication::setApplicationName(QStringLiteral("Mechik"));
+int run(bool showing) {
     const QStringList args = QCoreApplication::arguments().mid(1);
+    if (args.size() == 1 && (args[0] == QStringLiteral("--help") || args[0] == QStringLiteral("-h"))) {
+        printTo(stdout, Usage);
+        return 0;
+    }
+    if (args.size() == 1 && args[0] == QStringLiteral("--version")) {
+        printTo(stdout, QStringLiteral("mechik-cli " MECHIK_VERSION "\n"));
+        return 0;
+    }
     if (args.size() == 2 && args[0] == QStringLiteral("dump")) {
-        return dump(args[1]);
+        return dump(fromHere(args[1]));
     }
     if (!args.isEmpty() && args[0] == QStringLiteral("midi")) {
         return report(tools::midiCommand(args.mid(1)));
@@ -200,4 +200,31 @@ int main(int argc, char* argv[]) {
         return convert(args);
     }
     return usage();
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    // Showing a grip uses the main window's own code, drawn off screen.
+    const bool showing =
+        argc > 1 && (std::strcmp(argv[1], "show") == 0 || std::strcmp(argv[1], "convert") == 0);
+    std::unique_ptr<QCoreApplication> application;
+    if (showing) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        qInstallMessageHandler(quietQtMessages);
+        application = std::make_unique<QApplication>(argc, argv);
+    } else {
+        application = std::make_unique<QCoreApplication>(argc, argv);
+    }
+    // The window's name: its data folder holds the player's tuning database.
+    QCoreApplication::setApplicationName(QStringLiteral("Mechik"));
+    // Whatever the commands did not foresee is said as the program says it, never a crash.
+    try {
+        return run(showing);
+    } catch (...) {
+        printTo(stderr, QStringLiteral("Neočekávaná chyba ! Volejte firmu ") + app::ContactLine +
+                            QStringLiteral(" a sdělte číslo chyby %1\n")
+                                .arg(app::errorNumberOf(std::current_exception())));
+        return 1;
+    }
 }

@@ -1,0 +1,60 @@
+#include "SongOpening.h"
+
+#include "SongLock.h"
+#include "app/Dialogs.h"
+#include "app/SpreadsheetConnection.h"
+#include "spreadsheet/SpreadsheetError.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace songs {
+
+namespace {
+
+const QString CannotOpen = QStringLiteral("Písničku nelze otevřít.");
+
+QString native(const QString& path) { return QDir::toNativeSeparators(path); }
+
+}  // namespace
+
+bool isOpenElsewhere(app::Dialogs& dialogs, const QString& path) {
+    const auto holder = SongLock::holderElsewhere(path);
+    if (!holder) {
+        return false;
+    }
+    dialogs.message(QStringLiteral("Píseň je otevřena jinde."),
+                    QStringLiteral("Píseň %1 má právě otevřenou jiný spuštěný Mechík (počítač %2, "
+                                   "proces %3). Aby si programy navzájem nepřepsaly zapsané "
+                                   "hmaty, smí být píseň otevřena jen v jednom z nich. Ukončete "
+                                   "ji nejprve tam.\r\nPokud tam otevřená není, smažte soubor %4.")
+                        .arg(native(QFileInfo(path).absoluteFilePath()), holder->hostName)
+                        .arg(holder->processId)
+                        .arg(native(SongLock::lockPathOf(path))),
+                    app::MessageIcon::Exclamation);
+    return true;
+}
+
+bool openAsSong(app::SpreadsheetConnection& connection, app::Dialogs& dialogs,
+                const QString& path) {
+    if (QFileInfo(path).fileName().compare(connection.TuningWorkbookName, Qt::CaseInsensitive) ==
+        0) {
+        dialogs.message(CannotOpen,
+                        QStringLiteral("Soubor %1 je databáze ladění, ne písnička.").arg(native(path)),
+                        app::MessageIcon::Exclamation);
+        return false;
+    }
+    auto& host = *connection.SpreadsheetApplication;
+    if (isOpenElsewhere(dialogs, host.resolveExistingPath(path))) {
+        return false;
+    }
+    try {
+        host.openWorkbook(path);
+    } catch (const spreadsheet::SpreadsheetError& error) {
+        dialogs.message(CannotOpen, error.description(), app::MessageIcon::Exclamation);
+        return false;
+    }
+    return true;
+}
+
+}  // namespace songs

@@ -1,0 +1,309 @@
+// A song is never lost: saved after every change the program makes, left byte for byte as it
+// was when nothing changed, told at once when it cannot be saved, and locked against a second
+// running Mechík.
+#include "support/FilePermissions.h"
+#include "support/ProgramFixture.h"
+#include "support/TestFiles.h"
+
+#include "app/SheetWindow.h"
+#include "app/StaffPictures.h"
+#include "app/TwipPicture.h"
+#include "conversion/frmKonverze.h"
+#include "keyboard/Keyboard.h"
+#include "songs/SongLock.h"
+#include "spreadsheet/xls/XlsFile.h"
+
+#include <QAbstractItemModel>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QPushButton>
+#include <QSysInfo>
+#include <QTableView>
+
+#ifndef _WIN32
+#include <sys/wait.h>
+#include <unistd.h>
+#endif
+
+using app::MessageAnswer;
+using app::MessageButtons;
+using app::MessageIcon;
+using keyboard::Side;
+using spreadsheet::CellValue;
+using testing_support::readBytes;
+using testing_support::ScriptedDialogs;
+using testing_support::sheetWith;
+
+namespace {
+
+class KeptSong : public testing_support::ProgramFixture {
+protected:
+    void SetUp() override {
+        ProgramFixture::SetUp();
+        QDir().mkpath(environment.workingFolder);
+        ASSERT_TRUE(start());
+        form->show();
+    }
+    QString songPath(const QString& name = QStringLiteral("Polka.xls")) const {
+        return QDir(environment.workingFolder).filePath(name);
+    }
+    // Three push grips in G-C-F, the cursor on the first, as an earlier session left them.
+    QString writeSong(const QString& path) {
+        auto song = sheetWith(QStringLiteral("G-C-F"), {{"B1", CellValue("c1,")},
+                                                        {"I1", CellValue("Tlak")},
+                                                        {"B2", CellValue("e1,")},
+                                                        {"I2", CellValue("Tlak")},
+                                                        {"B3", CellValue("g1,")},
+                                                        {"I3", CellValue("Tlak")}});
+        song->setSelection(spreadsheet::CellRect::single({1, 2}), {1, 2});
+        spreadsheet::xls::writeXlsFile(path, {song.get()}, 0);
+        return path;
+    }
+    void open(const QString& path) {
+        chooser.answers = {path};
+        c().cmdEdit->click();
+    }
+    bool songOpen() const { return c().cmdEndEdit->isEnabled(); }
+    void record(std::initializer_list<int> treble, QPushButton* direction) {
+        for (int n : treble) {
+            form->keyboard().overlay(Side::Treble, n)->onClick();
+        }
+        direction->click();
+    }
+    static QString fileCell(const QString& path, const char* address) {
+        const auto data = spreadsheet::xls::readXlsFile(path);
+        return data.sheets[0]->value(*spreadsheet::CellAddress::parse(QString::fromLatin1(address))).text();
+    }
+    static QString lockOf(const QString& path) { return songs::SongLock::lockPathOf(path); }
+    static void writeLock(const QString& path, const QString& hostName, qint64 processId) {
+        testing_support::writeBytes(lockOf(path),
+                                    (hostName + u'\n' + QString::number(processId) + u'\n').toUtf8());
+    }
+};
+
+const QString ownLock = QSysInfo::machineHostName() + u'\n' +
+                        QString::number(QCoreApplication::applicationPid()) + u'\n';
+
+}  // namespace
+
+TEST_F(KeptSong, EveryRecordedGripIsOnDiskAtOnce) {
+    const QString path = writeSong(songPath());
+    open(path);
+    c().cmdPosledni->click();
+    c().cmdDalsi->click();
+    record({10, 19}, c().cmdTlak);
+    EXPECT_EQ(fileCell(path, "B4"), QStringLiteral("c1,"));
+    EXPECT_EQ(fileCell(path, "C4"), QStringLiteral("g1,"));
+    EXPECT_EQ(fileCell(path, "I4"), QStringLiteral("Tlak"));
+    form->keyboard().release(Side::Treble);
+    record({10}, c().cmdTah);
+    EXPECT_EQ(fileCell(path, "B5"), QStringLiteral("e1,"));
+    EXPECT_EQ(fileCell(path, "I5"), QStringLiteral("Tah"));
+    EXPECT_EQ(dialogs.messages.size(), 0u);
+}
+
+TEST_F(KeptSong, StaffNotesAndEditsInTheSheetWindowAreOnDiskAtOnce) {
+    const QString path = writeSong(songPath());
+    open(path);
+    c().cmdPosledni->click();
+    c().cmdDalsi->click();
+    form->staff().picNota[0]->drop(3450, 6920);  // c1, a dropped note, through the guard
+    c().cmdTahNoty->click();
+    EXPECT_EQ(fileCell(path, "B4"), QStringLiteral("c1,"));
+    EXPECT_EQ(fileCell(path, "I4"), QStringLiteral("Tah"));
+
+    QCoreApplication::processEvents();  // the sheet window shows the song
+    QTableView* grid = form->sheetWindow()->sheetView(QStringLiteral("Polka.xls"),
+                                                      QStringLiteral("G-C-F"));
+    ASSERT_TRUE(grid);
+    ASSERT_TRUE(grid->model()->setData(grid->model()->index(0, 0), QStringLiteral("Šla")));
+    EXPECT_EQ(fileCell(path, "A1"), QStringLiteral("Šla"));
+}
+
+// Stepping through a song and ending it writes nothing: a colleague's workbook keeps all that
+// our writer would not keep, and the file stays byte for byte as it was.
+TEST_F(KeptSong, ASongOnlyLookedAtStaysByteForByte) {
+    const QString path = writeSong(songPath());
+    const QByteArray before = readBytes(path);
+    open(path);
+    c().cmdDalsi->click();
+    c().cmdDalsiTlak->click();
+    c().cmdPosledni->click();
+    c().cmdPredchozi->click();
+    c().cmdReadTah->click();
+    EXPECT_EQ(readBytes(path), before);
+    c().cmdEndEdit->click();
+    EXPECT_FALSE(songOpen());
+    EXPECT_EQ(readBytes(path), before);
+}
+
+TEST_F(KeptSong, AnyWorkbookOpenedAsASongAndLeftUnchangedStaysByteForByte) {
+    const QString path = songPath(QStringLiteral("Rozpis.xls"));
+    ASSERT_TRUE(QFile::copy(QStringLiteral(MECHIK_TEST_DATA "/lo-basic.xls"), path));
+    const QByteArray before = readBytes(path);
+    open(path);
+    ASSERT_TRUE(songOpen());
+    c().cmdEndEdit->click();
+    EXPECT_EQ(readBytes(path), before);
+
+    // Picked in the conversion window and not converted: saved and closed, unchanged.
+    auto* window = conversion::mnuKonverze_Click(form->connection(), dialogs, *form, form->guard());
+    ASSERT_TRUE(window);
+    chooser.answers = {path};
+    window->cmdVyberPisen->click();
+    window->close();
+    EXPECT_EQ(readBytes(path), before);
+}
+
+// A full disk: the player hears of it once, the grips stay in the program, and the next change
+// after the disk has room again writes them all.
+TEST_F(KeptSong, AFailedSaveIsToldOnceAndTheNextChangeTriesAgain) {
+    const QString path = writeSong(songPath());
+    open(path);
+    c().cmdPosledni->click();
+    c().cmdDalsi->click();
+    dialogs.messages.clear();
+    testing_support::withFullDisk([&] {
+        record({10}, c().cmdTlak);
+        form->keyboard().release(Side::Treble);
+        record({19}, c().cmdTlak);
+    });
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0].title, QStringLiteral("Píseň nelze průběžně ukládat."));
+    EXPECT_EQ(dialogs.messages[0].icon, MessageIcon::Exclamation);
+    EXPECT_TRUE(dialogs.messages[0].text.startsWith(
+        QStringLiteral("Soubor %1 nelze uložit: ").arg(QDir::toNativeSeparators(path))));
+    EXPECT_TRUE(dialogs.messages[0].text.endsWith(
+        QStringLiteral("\r\nZměny zůstávají v programu. Mechík je zkusí uložit znovu při každé "
+                       "další změně a při ukončení písně.")));
+    EXPECT_EQ(fileCell(path, "B4"), QString());
+
+    form->keyboard().release(Side::Treble);
+    record({20}, c().cmdTlak);
+    EXPECT_EQ(fileCell(path, "B4"), QStringLiteral("c1,"));
+    EXPECT_EQ(fileCell(path, "B5"), QStringLiteral("g1,"));
+    EXPECT_EQ(fileCell(path, "B6"), QStringLiteral("e1,"));
+    EXPECT_EQ(dialogs.messages.size(), 1u);
+}
+
+TEST_F(KeptSong, AReadOnlySongIsToldOnOpeningAndStillOpens) {
+    const QString path = writeSong(songPath());
+    QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::ReadGroup);
+    dialogs.messages.clear();
+    {
+        const testing_support::ObeyFilePermissions asAPlayer;
+        open(path);
+    }
+    EXPECT_TRUE(songOpen());
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0],
+              (ScriptedDialogs::Message{
+                  "Píseň nelze ukládat.",
+                  "Do písně " + QDir::toNativeSeparators(path) +
+                      " nelze ukládat: soubor je chráněn proti zápisu.\r\nPíseň si můžete "
+                      "prohlížet a přehrávat. Změny, které v ní uděláte, zůstanou jen v "
+                      "programu; při ukončení písně Vám Mechík nabídne uložit ji jako kopii jinam.",
+                  MessageIcon::Exclamation, MessageButtons::Ok}));
+}
+
+// A folder that cannot be written (a write-protected stick): told on opening; the grips the
+// player records are not reported again, and ending the song offers the way out.
+TEST_F(KeptSong, ASongInAReadOnlyFolderIsToldOnceAndEndsAsThePlayerChooses) {
+    const QString folder = dir.filePath(QStringLiteral("Flash"));
+    QDir().mkpath(folder);
+    const QString path = writeSong(QDir(folder).filePath(QStringLiteral("Polka.xls")));
+    const QByteArray before = readBytes(path);
+    QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+    dialogs.messages.clear();
+    {
+        const testing_support::ObeyFilePermissions asAPlayer;
+        open(path);
+        c().cmdPosledni->click();
+        c().cmdDalsi->click();
+        record({10}, c().cmdTlak);
+        dialogs.answers = {MessageAnswer::No};
+        c().cmdEndEdit->click();
+    }
+    QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                      QFileDevice::ExeOwner);
+    ASSERT_EQ(dialogs.titles(), (QStringList{"Píseň nelze ukládat.", "Píseň nelze uložit."}));
+    EXPECT_TRUE(dialogs.messages[0].text.contains(
+        QStringLiteral(" nelze ukládat: do složky %1 nelze zapisovat.")
+            .arg(QDir::toNativeSeparators(folder))));
+    EXPECT_FALSE(songOpen());
+    EXPECT_EQ(readBytes(path), before);
+}
+
+TEST_F(KeptSong, WhileASongIsOpenAHiddenLockBesideItNamesThisProgram) {
+    const QString path = writeSong(songPath());
+    open(path);
+    EXPECT_EQ(QFileInfo(lockOf(path)).fileName(), QStringLiteral(".Polka.xls.lock"));
+    EXPECT_EQ(QString::fromUtf8(readBytes(lockOf(path))), ownLock);
+    EXPECT_EQ(QDir(environment.workingFolder).entryList({"*.xls"}, QDir::Files | QDir::Hidden),
+              QStringList{"Polka.xls"});
+    c().cmdEndEdit->click();
+    EXPECT_FALSE(QFileInfo::exists(lockOf(path)));
+
+    open(path);
+    EXPECT_TRUE(QFileInfo::exists(lockOf(path)));
+    EXPECT_TRUE(form->close());
+    EXPECT_FALSE(QFileInfo::exists(lockOf(path)));
+}
+
+#ifndef _WIN32
+TEST_F(KeptSong, ASongOpenInAnotherRunningMechikIsNeitherOpenedNorReplaced) {
+    const QString path = writeSong(songPath());
+    const QByteArray before = readBytes(path);
+    writeLock(path, QSysInfo::machineHostName(), getppid());  // a process that runs
+    const QString theirs = QString::fromUtf8(readBytes(lockOf(path)));
+    open(path);
+    EXPECT_FALSE(songOpen());
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    const QString openElsewhere =
+        "Píseň " + QDir::toNativeSeparators(path) + " má právě otevřenou jiný spuštěný Mechík "
+        "(počítač " + QSysInfo::machineHostName() + ", proces " + QString::number(getppid()) +
+        "). Aby si programy navzájem nepřepsaly zapsané hmaty, smí být píseň otevřena jen v "
+        "jednom z nich. Ukončete ji nejprve tam.\r\nPokud tam otevřená není, smažte soubor " +
+        QDir::toNativeSeparators(lockOf(path)) + ".";
+    EXPECT_EQ(dialogs.messages[0], (ScriptedDialogs::Message{"Píseň je otevřena jinde.",
+                                                             openElsewhere, MessageIcon::Exclamation,
+                                                             MessageButtons::Ok}));
+
+    // A new song of that name would delete it: refused after the question.
+    dialogs.messages.clear();
+    dialogs.inputs = {QStringLiteral("Polka")};
+    dialogs.answers = {MessageAnswer::Yes};
+    c().cmdNovaSkladba->click();
+    EXPECT_EQ(dialogs.titles(), (QStringList{"Nová skladba.", "Tato skladba již existuje!",
+                                             "Píseň je otevřena jinde.",
+                                             "Založení nové skladby přerušeno."}));
+    EXPECT_FALSE(songOpen());
+    EXPECT_EQ(readBytes(path), before);
+    EXPECT_EQ(QString::fromUtf8(readBytes(lockOf(path))), theirs);
+
+    // Another computer's lock cannot be checked from here: it holds too.
+    writeLock(path, QStringLiteral("jiny-pocitac"), QCoreApplication::applicationPid());
+    dialogs.messages.clear();
+    open(path);
+    EXPECT_FALSE(songOpen());
+    EXPECT_EQ(dialogs.titles(), QStringList{"Píseň je otevřena jinde."});
+}
+
+TEST_F(KeptSong, ALockLeftByAProgramThatNoLongerRunsIsTakenOver) {
+    const QString path = writeSong(songPath());
+    const pid_t ended = fork();
+    if (ended == 0) {
+        _exit(0);
+    }
+    ASSERT_GT(ended, 0);
+    waitpid(ended, nullptr, 0);
+    writeLock(path, QSysInfo::machineHostName(), ended);
+    open(path);
+    EXPECT_TRUE(songOpen());
+    EXPECT_TRUE(dialogs.messages.empty());
+    EXPECT_EQ(QString::fromUtf8(readBytes(lockOf(path))), ownLock);
+}
+#endif
+
