@@ -95,7 +95,7 @@ TEST_F(SongWithDrawings, AnEarlierCopyIsNeverReplaced) {
 }
 
 TEST_F(SongWithDrawings, TheConversionWindowConvertsTheCopy) {
-    auto window = conversion::mnuKonverze_Click(form->connection(), dialogs, *form);
+    auto window = conversion::mnuKonverze_Click(form->connection(), dialogs, *form, form->guard());
     ASSERT_TRUE(window);
     chooser.answers = {songPath("Polka.xls")};
     dialogs.answers = {MessageAnswer::Yes};
