@@ -111,6 +111,8 @@ TEST_F(SongWithDrawings, TheConversionWindowConvertsTheCopy) {
 
 TEST_F(SongWithDrawings, AnOriginalIsNeverWrittenOverEvenWhenAskedTo) {
     auto song = host().openWorkbook(songPath("Polka.xls"));
+    // A save without a change writes nothing anyway: the guard matters once a cell changed.
+    host().range(QStringLiteral("Z100")).setValue(spreadsheet::CellValue(QStringLiteral("změna")));
     try {
         song.save();
         FAIL() << "the original was written over";
