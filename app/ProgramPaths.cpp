@@ -1,5 +1,7 @@
 #include "ProgramPaths.h"
 
+#include "ExecutableFolder.h"
+
 #include "spreadsheet/SpreadsheetError.h"
 #include "tones/TuningCorrections.h"
 
@@ -16,12 +18,12 @@ namespace {
 const QString Database = QStringLiteral("Vezar.xls");
 
 QString installedDataFolder() {
-    return QDir(QCoreApplication::applicationDirPath())
+    return QDir(executableFolder())
         .absoluteFilePath(QStringLiteral("../share/mechik"));
 }
 
 bool besideExecutable() {
-    return QFileInfo::exists(QDir(QCoreApplication::applicationDirPath()).filePath(Database));
+    return QFileInfo::exists(QDir(executableFolder()).filePath(Database));
 }
 
 // A copy made from an earlier version's database gets the tones corrected since. One that
@@ -37,7 +39,7 @@ void bringUpToDate(const QString& copy) {
 }  // namespace
 
 QString programFolder() {
-    return besideExecutable() ? QCoreApplication::applicationDirPath()
+    return besideExecutable() ? executableFolder()
                               : QDir::cleanPath(installedDataFolder());
 }
 

@@ -1,5 +1,6 @@
 // mechik-cli: what the program keeps in its workbooks, for players' scripts and for checking.
 #include "ConvertCommand.h"
+#include "PdfCommand.h"
 #include "ShowCommand.h"
 #include "WorkbookDump.h"
 #include "app/ProgramPaths.h"
@@ -25,7 +26,9 @@ int usage() {
     printTo(stderr, QStringLiteral("Použití: mechik-cli dump SOUBOR.xls\n"
                                    "         mechik-cli show PÍSEŇ.xls ŘÁDEK tlak|tah [--db SOUBOR]\n"
                                    "         mechik-cli convert PÍSEŇ.xls LADĚNÍ [--db SOUBOR] "
-                                   "[--out SLOŽKA] [--force]\n"));
+                                   "[--out SLOŽKA] [--force]\n"
+                                   "         mechik-cli pdf PÍSEŇ.xls VÝSTUP.pdf [--db SOUBOR] "
+                                   "[--numbering standard|trizonia]\n"));
     return 2;
 }
 
@@ -101,9 +104,33 @@ int convert(const QStringList& args) {
     return std::fflush(stdout) == 0 ? 0 : 1;
 }
 
+// Print needs Qt Gui, which only the print plugin brings; it makes the application object.
+int pdf(int argc, char* argv[]) {
+    QStringList args;
+    for (int i = 1; i < argc; ++i) {
+        args << QString::fromLocal8Bit(argv[i]);
+    }
+    const auto request = tools::parsePdfArguments(args, defaultDatabase());
+    if (!request) {
+        return usage();
+    }
+    qInstallMessageHandler(quietQtMessages);
+    QString output;
+    QString error;
+    if (tools::writeSongPdf(*request, output, error) != 0) {
+        printTo(stderr, error + u'\n');
+        return 1;
+    }
+    printTo(stdout, output + u'\n');
+    return std::fflush(stdout) == 0 ? 0 : 1;
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
+    if (argc > 1 && std::strcmp(argv[1], "pdf") == 0) {
+        return pdf(argc, argv);
+    }
     // Showing a grip uses the main window's own code, drawn off screen.
     const bool showing =
         argc > 1 && (std::strcmp(argv[1], "show") == 0 || std::strcmp(argv[1], "convert") == 0);
