@@ -133,7 +133,13 @@ double legendHeight(const TablatureStyle& style, int lineCount) {
     return std::max(lineCount, TextRows) * style.legendSize * 1.6 + 14;
 }
 
-QString lineText(const QStringList& numbers) { return numbers.join(u' '); }
+double numbersWidth(const QStringList& numbers, const TablatureStyle& style, const TextWidth& width) {
+    double total = 0;
+    for (const QString& number : numbers) {
+        total += width(TextKind::ButtonNumber, number);
+    }
+    return numbers.isEmpty() ? 0 : total + style.numberGap * static_cast<double>(numbers.size() - 1);
+}
 
 QString unknownTonesText(const QStringList& tones) {
     QStringList marked;
@@ -149,7 +155,7 @@ double columnWidth(const TablatureColumn& column, const TablatureStyle& style,
                    const PageFormat& page, const TextWidth& width) {
     double widest = 0;
     for (const QStringList& numbers : column.lines) {
-        widest = std::max(widest, width(TextKind::ButtonNumber, lineText(numbers)));
+        widest = std::max(widest, numbersWidth(numbers, style, width));
     }
     widest = std::max(widest, width(TextKind::UnknownTone, unknownTonesText(column.unknownTones)));
     widest = std::max(widest, width(TextKind::Bass, bassText(column.basses)));

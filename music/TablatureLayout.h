@@ -32,7 +32,8 @@ struct TablatureStyle {
     double listSize = 9.5;
     // distances
     double lineSpacing = 17;     // between two lines of a system
-    double columnPadding = 4;    // left and right of a column's widest text
+    double numberGap = 3;        // between two numbers on one line of a grip
+    double columnPadding = 5.5;  // left and right of a column's widest text
     double minColumnWidth = 17;
     double barHeight = 3.2;
     double systemGap = 12;       // between two systems
@@ -109,8 +110,10 @@ struct TablatureLayout {
 double columnWidth(const TablatureColumn& column, const TablatureStyle& style,
                    const PageFormat& page, const TextWidth& width);
 
+// The numbers of one line of a grip side by side, `numberGap` apart.
+double numbersWidth(const QStringList& numbers, const TablatureStyle& style, const TextWidth& width);
+
 // Texts of a column as they are printed.
-QString lineText(const QStringList& numbers);
 QString unknownTonesText(const QStringList& tones);
 QString bassText(const QStringList& basses);
 

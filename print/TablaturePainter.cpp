@@ -164,8 +164,7 @@ private:
                     top + rows.unknownBaseline, room, UnknownInk);
         }
         for (int i = 0; i < lineCount(); ++i) {
-            numbersOnLine(music::lineText(column.lines[static_cast<size_t>(i)]), centre,
-                          top + rows.lineY(i), room);
+            numbersOnLine(column.lines[static_cast<size_t>(i)], centre, top + rows.lineY(i));
         }
         if (column.pull) {
             p_.fillRect(box(placed.x, top + rows.barTop, placed.width, rows.barHeight), Ink);
@@ -174,17 +173,25 @@ private:
         centred(of(TextKind::Syllable), column.syllable, centre, top + rows.syllableBaseline, room);
     }
 
-    // The line is broken around the numbers, so they read as standing on it.
-    void numbersOnLine(const QString& numbers, double centre, double lineY, double room) {
+    // The line is broken around the numbers, so they read as standing on it; the gaps
+    // between numbers of one grip stay white, the line shows between grips.
+    void numbersOnLine(const QStringList& numbers, double centre, double lineY) {
         if (numbers.isEmpty()) {
             return;
         }
         const QFont& font = of(TextKind::ButtonNumber);
         const double capHeight = QFontMetricsF(font, p_.device()).capHeight() / k_;
-        const double width = std::min(fonts_.width(font, numbers), room);
-        p_.fillRect(box(centre - width / 2 - 1.5, lineY - capHeight / 2 - 1.5, width + 3, capHeight + 3),
-                    Qt::white);
-        centred(font, numbers, centre, lineY + capHeight / 2, room);
+        const double width = music::numbersWidth(
+            numbers, l_.style, [this](TextKind kind, const QString& s) { return fonts_.width(kind, s); });
+        double x = centre - width / 2;
+        p_.fillRect(box(x - 1.5, lineY - capHeight / 2 - 1.5, width + 3, capHeight + 3), Qt::white);
+        for (qsizetype i = 0; i < numbers.size(); ++i) {
+            // The blank is not seen under the next number; it keeps the numbers apart in the
+            // text layer for searching and copying.
+            const bool last = i + 1 == numbers.size();
+            text(font, last ? numbers[i] : numbers[i] + u' ', x, lineY + capHeight / 2);
+            x += fonts_.width(TextKind::ButtonNumber, numbers[i]) + l_.style.numberGap;
+        }
     }
 
     void listLine(const music::PlacedListLine& line) {

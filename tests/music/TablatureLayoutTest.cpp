@@ -85,12 +85,13 @@ TEST(TablatureLayout, GripsPerSystemFollowTheirWidths) {
     EXPECT_NEAR(full.x + full.width, page.marginLeft + page.contentWidth(), 1e-6);
     EXPECT_DOUBLE_EQ(systems[3]->columns.back().width, TablatureStyle{}.minColumnWidth);
 
-    // A seven-tone grip and a long syllable widen their columns: 13 and 20 characters.
+    // A seven-tone grip and a long syllable widen their columns.
     Tablature t = song(3);
     t.columns[1].lines[1] = QStringList{"1", "2", "3", "4", "5", "6", "7"};
     t.columns[2].syllable = QStringLiteral("dlouhááááá-slabikaaa");
     const TablatureStyle style;
-    EXPECT_DOUBLE_EQ(music::columnWidth(t.columns[1], style, page, fixedWidth), 13 * CharWidth + 2 * style.columnPadding);
+    EXPECT_DOUBLE_EQ(music::columnWidth(t.columns[1], style, page, fixedWidth),
+                     7 * CharWidth + 6 * style.numberGap + 2 * style.columnPadding);
     EXPECT_DOUBLE_EQ(music::columnWidth(t.columns[2], style, page, fixedWidth), 20 * CharWidth + 2 * style.columnPadding);
     // A text wider than the page still leaves the column on the page.
     t.columns[0].syllable = QString(200, u'a');
