@@ -18,7 +18,8 @@ namespace {
 // Push and pull grips of the G-C-F tuning, a syllable and a bass on most of them.
 spreadsheet::Sheet song500() {
     using spreadsheet::CellValue;
-    const QList<QStringList> push{{"c1,", "e1,", "g1,"}, {"d1,", "g1,"}, {"c2,", "e2,"}, {"a1,", "c2,"}};
+    const QList<QStringList> push{
+        {"c1,", "e1,", "g1,"}, {"d1,", "g1,"}, {"c2,", "e2,"}, {"a1,", "c2,"}};
     const QList<QStringList> pull{{"d1,", "fis1,"}, {"e1,", "g1,"}, {"h1,", "d2,"}, {"a1,"}};
     spreadsheet::Sheet song(QStringLiteral("G-C-F"));
     for (int row = 1; row <= 500; ++row) {
@@ -72,4 +73,6 @@ BENCHMARK(BM_Layout500)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
-int main(int argc, char** argv) { return bench::runBenchmarks(argc, argv); }
+int main(int argc, char** argv) {
+    return bench::runBenchmarks(argc, argv);
+}

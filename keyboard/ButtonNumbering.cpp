@@ -6,7 +6,7 @@ namespace keyboard {
 
 namespace {
 
-constexpr int OuterLabels = 13;           // labels 0..12
+constexpr int OuterLabels = 13;  // labels 0..12
 constexpr int FirstInnerLabel = OuterLabels;
 constexpr int TrizoniaFirstString = 101;  // label k takes string 101 + k
 
@@ -36,19 +36,31 @@ int numberLabelTop(int index, Numbering numbering) {
 
 int numberLabelOf(int button) {
     switch (trebleColumnOf(button)) {
-    case TrebleColumn::Outer:
-        return 37 - button;
-    case TrebleColumn::Inner:
-        return 25 - button;
-    case TrebleColumn::Middle:
-        break;
+        case TrebleColumn::Outer:
+            return placeFromBottom(button) - 1;
+        case TrebleColumn::Inner:
+            return FirstInnerLabel + placeFromBottom(button) - 1;
+        case TrebleColumn::Middle:
+            break;
     }
     return -1;
 }
 
+int placeFromBottom(int button) {
+    switch (trebleColumnOf(button)) {
+        case TrebleColumn::Inner:
+            return 13 - button;
+        case TrebleColumn::Middle:
+            return 25 - button;
+        case TrebleColumn::Outer:
+            break;
+    }
+    return 38 - button;
+}
+
 QString shownButtonNumber(int button, Numbering numbering) {
     if (trebleColumnOf(button) == TrebleColumn::Middle) {
-        return QString::number(25 - button);
+        return QString::number(placeFromBottom(button));
     }
     return numberLabelCaption(numberLabelOf(button), numbering);
 }

@@ -26,6 +26,9 @@ int numberLabelTop(int index, Numbering numbering);
 // 25 - b; nothing for the middle column, which has no labels.
 int numberLabelOf(int button);
 
+// A treble button's place in its column counted from the bottom (the chin end), from 1.
+int placeFromBottom(int button);
+
 // A treble button's number as the player reads it: its label's caption; the middle column
 // counts 1..12 from the bottom in either numbering.
 QString shownButtonNumber(int button, Numbering numbering);

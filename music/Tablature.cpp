@@ -13,20 +13,6 @@ namespace music {
 namespace {
 
 using keyboard::InstrumentModel;
-using keyboard::TrebleColumn;
-
-// Counted from the chin end of its column, so a line reads as the keyboard does.
-int placeFromBottom(int button) {
-    switch (keyboard::trebleColumnOf(button)) {
-    case TrebleColumn::Inner:
-        return 13 - button;
-    case TrebleColumn::Middle:
-        return 25 - button;
-    case TrebleColumn::Outer:
-        break;
-    }
-    return 38 - button;
-}
 
 std::vector<int> buttonsOfGrip(const Tablature& tablature, const songs::SongGrip& grip,
                                const tones::TuningTable& table, TablatureColumn& column) {
@@ -39,8 +25,10 @@ std::vector<int> buttonsOfGrip(const Tablature& tablature, const songs::SongGrip
             buttons.push_back(button);
         }
     }
-    std::sort(buttons.begin(), buttons.end(),
-              [](int a, int b) { return placeFromBottom(a) < placeFromBottom(b); });
+    // A line reads as the keyboard does, from the chin end up.
+    std::sort(buttons.begin(), buttons.end(), [](int a, int b) {
+        return keyboard::placeFromBottom(a) < keyboard::placeFromBottom(b);
+    });
     return buttons;
 }
 

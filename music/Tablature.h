@@ -50,7 +50,9 @@ struct Tablature {
 
 // Grips whose number is printed wherever they stand: the first and every fifth. The first
 // grip of each printed system gets its number too.
-inline bool isLandmarkGrip(int grip) { return grip == 1 || grip % 5 == 0; }
+inline bool isLandmarkGrip(int grip) {
+    return grip == 1 || grip % 5 == 0;
+}
 
 // The button print shows for a treble tone: the first one the display lights for the tone, or
 // for its other spelling when the tuning lacks the tone as written, among the buttons the

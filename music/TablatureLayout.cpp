@@ -85,7 +85,8 @@ void placeSystems(const Tablature& tablature, const TextWidth& width, TablatureL
             const int grip = tablature.columns[static_cast<size_t>(column.column)].grip;
             column.showsGripNumber = &column == &system.columns.front() || isLandmarkGrip(grip);
         }
-        system.rows = systemRows(layout.style, lineCount, hasUnknownTones(tablature, system.columns));
+        system.rows =
+            systemRows(layout.style, lineCount, hasUnknownTones(tablature, system.columns));
         cursor.makeRoom(system.rows.height, pageHoldsSomething(cursor.pages.back()));
         system.top = cursor.y;
         cursor.y += system.rows.height + layout.style.systemGap;
@@ -133,12 +134,14 @@ double legendHeight(const TablatureStyle& style, int lineCount) {
     return std::max(lineCount, TextRows) * style.legendSize * 1.6 + 14;
 }
 
-double numbersWidth(const QStringList& numbers, const TablatureStyle& style, const TextWidth& width) {
+double numbersWidth(const QStringList& numbers, const TablatureStyle& style,
+                    const TextWidth& width) {
     double total = 0;
     for (const QString& number : numbers) {
         total += width(TextKind::ButtonNumber, number);
     }
-    return numbers.isEmpty() ? 0 : total + style.numberGap * static_cast<double>(numbers.size() - 1);
+    return numbers.isEmpty() ? 0
+                             : total + style.numberGap * static_cast<double>(numbers.size() - 1);
 }
 
 QString unknownTonesText(const QStringList& tones) {
@@ -149,7 +152,9 @@ QString unknownTonesText(const QStringList& tones) {
     return marked.join(u' ');
 }
 
-QString bassText(const QStringList& basses) { return basses.join(u' '); }
+QString bassText(const QStringList& basses) {
+    return basses.join(u' ');
+}
 
 double columnWidth(const TablatureColumn& column, const TablatureStyle& style,
                    const PageFormat& page, const TextWidth& width) {

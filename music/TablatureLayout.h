@@ -36,8 +36,8 @@ struct TablatureStyle {
     double columnPadding = 5.5;  // left and right of a column's widest text
     double minColumnWidth = 17;
     double barHeight = 3.2;
-    double systemGap = 12;       // between two systems
-    double headerHeight = 46;    // from the top margin to the first thing below the header
+    double systemGap = 12;     // between two systems
+    double headerHeight = 46;  // from the top margin to the first thing below the header
     double listLineHeight = 14;
 };
 
@@ -111,7 +111,8 @@ double columnWidth(const TablatureColumn& column, const TablatureStyle& style,
                    const PageFormat& page, const TextWidth& width);
 
 // The numbers of one line of a grip side by side, `numberGap` apart.
-double numbersWidth(const QStringList& numbers, const TablatureStyle& style, const TextWidth& width);
+double numbersWidth(const QStringList& numbers, const TablatureStyle& style,
+                    const TextWidth& width);
 
 // Texts of a column as they are printed.
 QString unknownTonesText(const QStringList& tones);

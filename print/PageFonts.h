@@ -29,6 +29,10 @@ public:
 
     double width(music::TextKind kind, const QString& text) const;
     double width(const QFont& font, const QString& text) const;
+    // `width` as the layout takes it.
+    music::TextWidth measure() const {
+        return [this](music::TextKind kind, const QString& text) { return width(kind, text); };
+    }
     // Points per device pixel.
     double pointsPerPixel() const { return pointsPerPixel_; }
 

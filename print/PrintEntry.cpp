@@ -19,7 +19,9 @@ char* applicationArgv[] = {applicationName, nullptr};
 
 extern "C" {
 
-Q_DECL_EXPORT int mechik_print_interface_version() { return music::PrintInterfaceVersion; }
+Q_DECL_EXPORT int mechik_print_interface_version() {
+    return music::PrintInterfaceVersion;
+}
 
 Q_DECL_EXPORT int mechik_print_paint(const music::Tablature& tablature, QPagedPaintDevice& device) {
     return print::paintTablature(tablature, device);
@@ -39,6 +41,7 @@ Q_DECL_EXPORT bool mechik_print_write_pdf(const music::Tablature& tablature, con
 }
 
 // The loader calls the entries through these types: they must match.
-static_assert(std::is_same_v<decltype(&mechik_print_interface_version), music::InterfaceVersionFunction>);
+static_assert(
+    std::is_same_v<decltype(&mechik_print_interface_version), music::InterfaceVersionFunction>);
 static_assert(std::is_same_v<decltype(&mechik_print_paint), music::PaintFunction>);
 static_assert(std::is_same_v<decltype(&mechik_print_write_pdf), music::WritePdfFunction>);

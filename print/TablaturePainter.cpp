@@ -27,18 +27,16 @@ music::PageFormat pageOf(QPagedPaintDevice& device) {
     return page;
 }
 
-QString bellowsWord(bool pull) { return pull ? QStringLiteral("tah") : QStringLiteral("tlak"); }
+QString bellowsWord(bool pull) {
+    return pull ? QStringLiteral("tah") : QStringLiteral("tlak");
+}
 
 // Draws in points on a device that counts in its own pixels.
 class PagePainter {
 public:
     PagePainter(QPainter& painter, const music::Tablature& tablature,
                 const music::TablatureLayout& layout, const PageFonts& fonts)
-        : p_(painter),
-          t_(tablature),
-          l_(layout),
-          fonts_(fonts),
-          k_(1 / fonts.pointsPerPixel()) {}
+        : p_(painter), t_(tablature), l_(layout), fonts_(fonts), k_(1 / fonts.pointsPerPixel()) {}
 
     void page(int index) {
         const music::TablaturePage& page = l_.pages[static_cast<size_t>(index)];
@@ -46,8 +44,10 @@ public:
         if (page.legendTop >= 0) {
             legend(page.legendTop);
             if (t_.columns.empty()) {
-                text(fonts_.list(), QStringLiteral("Píseň neobsahuje žádný hmat."), l_.page.marginLeft,
-                     page.legendTop + music::legendHeight(l_.style, lineCount()) + l_.style.listLineHeight);
+                text(fonts_.list(), QStringLiteral("Píseň neobsahuje žádný hmat."),
+                     l_.page.marginLeft,
+                     page.legendTop + music::legendHeight(l_.style, lineCount()) +
+                         l_.style.listLineHeight);
             }
         }
         for (const music::PlacedSystem& system : page.systems) {
@@ -62,7 +62,9 @@ private:
     int lineCount() const { return static_cast<int>(t_.lines.size()); }
 
     QPointF at(double x, double y) const { return {x * k_, y * k_}; }
-    QRectF box(double x, double y, double w, double h) const { return {x * k_, y * k_, w * k_, h * k_}; }
+    QRectF box(double x, double y, double w, double h) const {
+        return {x * k_, y * k_, w * k_, h * k_};
+    }
 
     // Returns the x where the text ends.
     double text(const QFont& font, const QString& s, double x, double baseline,
@@ -74,7 +76,8 @@ private:
     }
     void centred(const QFont& font, const QString& s, double centre, double baseline, double room,
                  const QColor& colour = Ink) {
-        const QString shown = QFontMetricsF(font, p_.device()).elidedText(s, Qt::ElideRight, room * k_);
+        const QString shown =
+            QFontMetricsF(font, p_.device()).elidedText(s, Qt::ElideRight, room * k_);
         text(font, shown, centre - fonts_.width(font, shown) / 2, baseline, colour);
     }
     void hline(double x1, double x2, double y) {
@@ -94,7 +97,8 @@ private:
                                  .elidedText(t_.songName, Qt::ElideRight,
                                              (page.contentWidth() - pageTextWidth - 12) * k_);
         text(title, name, page.marginLeft, titleBaseline);
-        QStringList details{QStringLiteral("Ladění ") + t_.tuning, keyboard::numberingName(t_.numbering)};
+        QStringList details{QStringLiteral("Ladění ") + t_.tuning,
+                            keyboard::numberingName(t_.numbering)};
         if (!keyboard::modelName(t_.model).isEmpty()) {
             details << keyboard::modelName(t_.model);
         }
@@ -116,22 +120,34 @@ private:
         const double x = left + LegendTextIndent;
         double baseline = top + l_.style.legendSize;
         const auto nextRow = [&] { return std::exchange(baseline, baseline + row); };
-        text(font, QStringLiteral("Každý sloupec je jeden hmat. Linky jsou řady knoflíků, "
-                                  "vnější nahoře."), x, nextRow());
-        text(font, QStringLiteral("Číslo na lince: knoflík té řady, očíslovaný jako štítky "
-                                  "u klávesnice;"), x, nextRow());
-        text(font, QStringLiteral("prostřední řada, která štítky nemá, se čísluje zdola od 1 "
-                                  "do 12."), x, nextRow());
+        text(font,
+             QStringLiteral("Každý sloupec je jeden hmat. Linky jsou řady knoflíků, "
+                            "vnější nahoře."),
+             x, nextRow());
+        text(font,
+             QStringLiteral("Číslo na lince: knoflík té řady, očíslovaný jako štítky "
+                            "u klávesnice;"),
+             x, nextRow());
+        text(font,
+             QStringLiteral("prostřední řada, která štítky nemá, se čísluje zdola od 1 "
+                            "do 12."),
+             x, nextRow());
         const double barBaseline = nextRow();
         p_.fillRect(box(x, barBaseline - l_.style.barHeight - 1, 16, l_.style.barHeight), Ink);
-        text(font, QStringLiteral("pruh pod hmatem: tah; hmat bez pruhu: tlak."), x + 21, barBaseline);
-        text(font, QStringLiteral("Malé číslo nahoře: pořadí hmatu. Pod linkami basy, pod nimi "
-                                  "slabika textu."), x, nextRow());
+        text(font, QStringLiteral("pruh pod hmatem: tah; hmat bez pruhu: tlak."), x + 21,
+             barBaseline);
+        text(font,
+             QStringLiteral("Malé číslo nahoře: pořadí hmatu. Pod linkami basy, pod nimi "
+                            "slabika textu."),
+             x, nextRow());
         if (!t_.unknownTones.empty()) {
-            const double end = text(of(TextKind::UnknownTone), QStringLiteral("tón?"), x,
-                                    baseline, UnknownInk);
-            text(font, QStringLiteral(" červeně: tón, který knoflovka v daném směru měchu nemá "
-                                      "(seznam na konci)."), end + 2, nextRow());
+            const double unknownRow = nextRow();
+            const double end =
+                text(of(TextKind::UnknownTone), QStringLiteral("tón?"), x, unknownRow, UnknownInk);
+            text(font,
+                 QStringLiteral(" červeně: tón, který knoflovka v daném směru měchu nemá "
+                                "(seznam na konci)."),
+                 end + 2, unknownRow);
         }
     }
 
@@ -169,7 +185,8 @@ private:
         if (column.pull) {
             p_.fillRect(box(placed.x, top + rows.barTop, placed.width, rows.barHeight), Ink);
         }
-        centred(of(TextKind::Bass), music::bassText(column.basses), centre, top + rows.bassBaseline, room);
+        centred(of(TextKind::Bass), music::bassText(column.basses), centre, top + rows.bassBaseline,
+                room);
         centred(of(TextKind::Syllable), column.syllable, centre, top + rows.syllableBaseline, room);
     }
 
@@ -181,8 +198,7 @@ private:
         }
         const QFont& font = of(TextKind::ButtonNumber);
         const double capHeight = QFontMetricsF(font, p_.device()).capHeight() / k_;
-        const double width = music::numbersWidth(
-            numbers, l_.style, [this](TextKind kind, const QString& s) { return fonts_.width(kind, s); });
+        const double width = music::numbersWidth(numbers, l_.style, fonts_.measure());
         double x = centre - width / 2;
         p_.fillRect(box(x - 1.5, lineY - capHeight / 2 - 1.5, width + 3, capHeight + 3), Qt::white);
         for (qsizetype i = 0; i < numbers.size(); ++i) {
@@ -204,9 +220,11 @@ private:
             return;
         }
         const music::UnknownTone& tone = t_.unknownTones[static_cast<size_t>(line.entry)];
-        double end = text(fonts_.list(), QStringLiteral("hmat %1: ").arg(tone.grip), x + 8, line.baseline);
+        double end =
+            text(fonts_.list(), QStringLiteral("hmat %1: ").arg(tone.grip), x + 8, line.baseline);
         end = text(fonts_.list(QFont::Bold), tone.tone + u'?', end, line.baseline, UnknownInk);
-        text(fonts_.list(), QStringLiteral(" (%1)").arg(bellowsWord(tone.pull)), end, line.baseline);
+        text(fonts_.list(), QStringLiteral(" (%1)").arg(bellowsWord(tone.pull)), end,
+             line.baseline);
     }
 
     QPainter& p_;
@@ -221,16 +239,14 @@ private:
 music::TablatureLayout layOutForDevice(const music::Tablature& tablature, QPagedPaintDevice& device,
                                        const music::TablatureStyle& style) {
     const PageFonts fonts(style, device);
-    return music::layOutTablature(tablature, pageOf(device), style,
-                                  [&fonts](TextKind kind, const QString& s) { return fonts.width(kind, s); });
+    return music::layOutTablature(tablature, pageOf(device), style, fonts.measure());
 }
 
 int paintTablature(const music::Tablature& tablature, QPagedPaintDevice& device,
                    const music::TablatureStyle& style) {
     const PageFonts fonts(style, device);
-    const music::TablatureLayout layout = music::layOutTablature(
-        tablature, pageOf(device), style,
-        [&fonts](TextKind kind, const QString& s) { return fonts.width(kind, s); });
+    const music::TablatureLayout layout =
+        music::layOutTablature(tablature, pageOf(device), style, fonts.measure());
     QPainter painter;
     if (!painter.begin(&device)) {
         return 0;

@@ -8,8 +8,7 @@ class QPagedPaintDevice;
 namespace print {
 
 // The layout for the device's page: the page is the device's paint area.
-music::TablatureLayout layOutForDevice(const music::Tablature& tablature,
-                                       QPagedPaintDevice& device,
+music::TablatureLayout layOutForDevice(const music::Tablature& tablature, QPagedPaintDevice& device,
                                        const music::TablatureStyle& style = {});
 
 // Lays the tablature out and draws every page. The number of pages; 0 when the device cannot

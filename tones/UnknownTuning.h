@@ -6,7 +6,9 @@
 // display says it, and so do print and the command-line tool.
 namespace tones {
 
-inline QString unknownTuningTitle() { return QStringLiteral("Chyba při výběru ladění !"); }
+inline QString unknownTuningTitle() {
+    return QStringLiteral("Chyba při výběru ladění !");
+}
 
 inline QString unknownTuningText(const QString& tuning) {
     return QStringLiteral("Ladění ") + tuning +

@@ -13,7 +13,7 @@ using keyboard::TrebleColumn;
 TEST(ButtonNumbering, LabelCaptionsAndTopsOfBothNumberings) {
     const QStringList standard{"1", "2", "3", "4", "5", "6", "7", "8", "9", "10", "11", "12", "13",
                                "1", "2", "3", "4", "5", "6", "7", "8", "9", "10", "11", "12"};
-    const QStringList trizonia{"1", "A", "B", "2", "3", "4", "5", "6", "7", "8", "9", "10", "11",
+    const QStringList trizonia{"1", "A", "B", "2", "3", "4",  "5", "6", "7", "8", "9",  "10", "11",
                                "1", "B", "2", "3", "4", "5s", "6", "7", "8", "9", "10", "11"};
     for (int k = 0; k < 25; ++k) {
         SCOPED_TRACE(k);
@@ -33,11 +33,12 @@ TEST(ButtonNumbering, AButtonReadsAsTheLabelLevelWithIt) {
         const char* standard;
         const char* trizonia;
     };
-    for (const Case c : {Case{37, TrebleColumn::Outer, "1", "1"}, Case{36, TrebleColumn::Outer, "2", "A"},
-                         Case{35, TrebleColumn::Outer, "3", "B"}, Case{25, TrebleColumn::Outer, "13", "11"},
-                         Case{12, TrebleColumn::Inner, "1", "1"}, Case{11, TrebleColumn::Inner, "2", "B"},
-                         Case{7, TrebleColumn::Inner, "6", "5s"}, Case{1, TrebleColumn::Inner, "12", "11"},
-                         Case{24, TrebleColumn::Middle, "1", "1"}, Case{13, TrebleColumn::Middle, "12", "12"}}) {
+    for (const Case c :
+         {Case{37, TrebleColumn::Outer, "1", "1"}, Case{36, TrebleColumn::Outer, "2", "A"},
+          Case{35, TrebleColumn::Outer, "3", "B"}, Case{25, TrebleColumn::Outer, "13", "11"},
+          Case{12, TrebleColumn::Inner, "1", "1"}, Case{11, TrebleColumn::Inner, "2", "B"},
+          Case{7, TrebleColumn::Inner, "6", "5s"}, Case{1, TrebleColumn::Inner, "12", "11"},
+          Case{24, TrebleColumn::Middle, "1", "1"}, Case{13, TrebleColumn::Middle, "12", "12"}}) {
         SCOPED_TRACE(c.button);
         EXPECT_EQ(keyboard::trebleColumnOf(c.button), c.column);
         EXPECT_EQ(keyboard::shownButtonNumber(c.button, Numbering::Standard), c.standard);
@@ -60,11 +61,13 @@ TEST(InstrumentModel, TheButtonsAndColumnsEachModelHas) {
     };
     EXPECT_EQ(has(InstrumentModel::Full).size(), 37u);
     EXPECT_EQ(has(InstrumentModel::TwoRow),
-              (std::vector<int>{3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 14, 15, 16, 17, 18, 19, 20, 21, 22, 23, 24}));
+              (std::vector<int>{3,  4,  5,  6,  7,  8,  9,  10, 11, 12, 14,
+                                15, 16, 17, 18, 19, 20, 21, 22, 23, 24}));
     EXPECT_EQ(has(InstrumentModel::Club),
-              (std::vector<int>{4, 5, 6, 7, 8, 9, 10, 14, 15, 16, 17, 18, 19, 20, 21, 22, 23, 24, 26, 27,
-                                28, 29, 30, 31, 32, 33, 34, 35, 36, 37}));
-    const std::vector<TrebleColumn> three{TrebleColumn::Outer, TrebleColumn::Middle, TrebleColumn::Inner};
+              (std::vector<int>{4,  5,  6,  7,  8,  9,  10, 14, 15, 16, 17, 18, 19, 20, 21,
+                                22, 23, 24, 26, 27, 28, 29, 30, 31, 32, 33, 34, 35, 36, 37}));
+    const std::vector<TrebleColumn> three{TrebleColumn::Outer, TrebleColumn::Middle,
+                                          TrebleColumn::Inner};
     EXPECT_EQ(keyboard::trebleColumnsOf(InstrumentModel::Full), three);
     EXPECT_EQ(keyboard::trebleColumnsOf(InstrumentModel::Club), three);
     EXPECT_EQ(keyboard::trebleColumnsOf(InstrumentModel::TwoRow),

@@ -16,7 +16,9 @@ namespace {
 
 constexpr double CharWidth = 6;
 
-double fixedWidth(music::TextKind, const QString& text) { return CharWidth * text.size(); }
+double fixedWidth(music::TextKind, const QString& text) {
+    return CharWidth * text.size();
+}
 
 TablatureColumn grip(int number, bool pull, QStringList middle = {"4"}, QString syllable = {}) {
     TablatureColumn column;
@@ -92,10 +94,12 @@ TEST(TablatureLayout, GripsPerSystemFollowTheirWidths) {
     const TablatureStyle style;
     EXPECT_DOUBLE_EQ(music::columnWidth(t.columns[1], style, page, fixedWidth),
                      7 * CharWidth + 6 * style.numberGap + 2 * style.columnPadding);
-    EXPECT_DOUBLE_EQ(music::columnWidth(t.columns[2], style, page, fixedWidth), 20 * CharWidth + 2 * style.columnPadding);
+    EXPECT_DOUBLE_EQ(music::columnWidth(t.columns[2], style, page, fixedWidth),
+                     20 * CharWidth + 2 * style.columnPadding);
     // A text wider than the page still leaves the column on the page.
     t.columns[0].syllable = QString(200, u'a');
-    EXPECT_DOUBLE_EQ(music::columnWidth(t.columns[0], style, page, fixedWidth), page.contentWidth());
+    EXPECT_DOUBLE_EQ(music::columnWidth(t.columns[0], style, page, fixedWidth),
+                     page.contentWidth());
     const TablatureLayout wideLayout = layOut(t);
     const auto wide = systemsOf(wideLayout);
     ASSERT_EQ(wide.size(), 2u);
@@ -141,7 +145,8 @@ TEST(TablatureLayout, GripNumbersOnTheFirstEveryFifthAndEachSystemsFirst) {
     for (const auto* system : systems) {
         for (const PlacedColumn& column : system->columns) {
             const int number = t.columns[static_cast<size_t>(column.column)].grip;
-            const bool expected = number == 1 || number % 5 == 0 || &column == &system->columns.front();
+            const bool expected =
+                number == 1 || number % 5 == 0 || &column == &system->columns.front();
             EXPECT_EQ(column.showsGripNumber, expected) << number;
         }
     }

@@ -30,17 +30,15 @@ tones::TuningTable deliveredTuning(const QString& name) {
 // tuning spells gis1 (outer 37 and 36), and fis2 (outer 27); 4 push c2 (inner 7) and d4, which no
 // button gives; 5 pull es1 only.
 Tablature gcfSong(InstrumentModel model, Numbering numbering) {
-    const auto sheet = sheetWith(QStringLiteral("G-C-F"),
-                                 {{"A1", "Ja"}, {"B1", "c1,"}, {"C1", "e1,"}, {"D1", "g1,"}, {"I1", "Tlak"},
-                                  {"M1", "C"}, {"N1", "(C)"},
-                                  {"A2", "-"}, {"B2", "f1,"},
-                                  {"A3", "na"}, {"B3", "es1,"}, {"C3", "as1,"}, {"D3", "fis2,"}, {"I3", "Tah"},
-                                  {"M3", "(G)"},
-                                  {"B4", "c2,"}, {"C4", "d4,"}, {"I4", "Tlak"},
-                                  {"B5", "es1,"}, {"I5", "Tah"}});
+    const auto sheet =
+        sheetWith(QStringLiteral("G-C-F"),
+                  {{"A1", "Ja"},   {"B1", "c1,"},  {"C1", "e1,"},   {"D1", "g1,"},  {"I1", "Tlak"},
+                   {"M1", "C"},    {"N1", "(C)"},  {"A2", "-"},     {"B2", "f1,"},  {"A3", "na"},
+                   {"B3", "es1,"}, {"C3", "as1,"}, {"D3", "fis2,"}, {"I3", "Tah"},  {"M3", "(G)"},
+                   {"B4", "c2,"},  {"C4", "d4,"},  {"I4", "Tlak"},  {"B5", "es1,"}, {"I5", "Tah"}});
     return music::buildTablature(QStringLiteral("Píseň"), QStringLiteral("G-C-F"),
-                                 songs::readSongGrips(*sheet), deliveredTuning(QStringLiteral("G-C-F")),
-                                 model, numbering);
+                                 songs::readSongGrips(*sheet),
+                                 deliveredTuning(QStringLiteral("G-C-F")), model, numbering);
 }
 
 using Lines = std::vector<QStringList>;
@@ -99,8 +97,8 @@ TEST(Tablature, AModelPrintsOnlyTheColumnsAndButtonsItHas) {
     // The two-row model has no outer column: es1 and as1 pull exist only there. Its middle
     // and inner buttons keep their numbers.
     const Tablature twoRow = gcfSong(InstrumentModel::TwoRow, Numbering::Standard);
-    EXPECT_EQ(twoRow.lines,
-              (std::vector<keyboard::TrebleColumn>{keyboard::TrebleColumn::Middle, keyboard::TrebleColumn::Inner}));
+    EXPECT_EQ(twoRow.lines, (std::vector<keyboard::TrebleColumn>{keyboard::TrebleColumn::Middle,
+                                                                 keyboard::TrebleColumn::Inner}));
     EXPECT_EQ(twoRow.columns[0].lines, (Lines{{"5", "6"}, {"3"}}));
     EXPECT_EQ(twoRow.columns[2].unknownTones, (QStringList{"es1,", "as1,", "fis2,"}));
     EXPECT_EQ(twoRow.columns[4].unknownTones, (QStringList{"es1,"}));
@@ -124,7 +122,8 @@ TEST(Tablature, TheFirstButtonTheDisplayLightsAmongThoseTheModelHas) {
 }
 
 TEST(Tablature, SongNameIsTheFileNameWithoutXls) {
-    EXPECT_EQ(music::songNameOfFile(QStringLiteral("/a/b/Polka z Lipna.xls")), QStringLiteral("Polka z Lipna"));
+    EXPECT_EQ(music::songNameOfFile(QStringLiteral("/a/b/Polka z Lipna.xls")),
+              QStringLiteral("Polka z Lipna"));
     EXPECT_EQ(music::songNameOfFile(QStringLiteral("Valčík.XLS")), QStringLiteral("Valčík"));
     EXPECT_EQ(music::songNameOfFile(QStringLiteral("noty.v2.xls")), QStringLiteral("noty.v2"));
 }

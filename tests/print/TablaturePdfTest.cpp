@@ -61,7 +61,8 @@ Tablature tablatureOf(const std::vector<Row>& rows, Numbering numbering = Number
         }
     }
     return music::buildTablature(QStringLiteral("Holka modrooká"), QStringLiteral("G-C-F"),
-                                 songs::readSongGrips(sheet), gcf(), InstrumentModel::Full, numbering);
+                                 songs::readSongGrips(sheet), gcf(), InstrumentModel::Full,
+                                 numbering);
 }
 
 // Push c1 e1 g1 (middle 5 6, inner 3); a rest; pull es1 as1 fis2 (outer 1 2 11); push c2 and
@@ -97,7 +98,8 @@ QStringList textRows(const QString& pdf) {
                          pageOffset + match.captured(3).toDouble(), match.captured(4)});
     }
     const auto middle = [](const Word& w) { return (w.top + w.bottom) / 2; };
-    std::sort(words.begin(), words.end(), [&](const Word& a, const Word& b) { return middle(a) < middle(b); });
+    std::sort(words.begin(), words.end(),
+              [&](const Word& a, const Word& b) { return middle(a) < middle(b); });
     std::vector<std::vector<Word>> rows;
     for (const Word& word : words) {
         if (rows.empty() || middle(word) > rows.back().front().bottom) {
@@ -124,6 +126,14 @@ QString writePdf(const QTemporaryDir& dir, const Tablature& tablature) {
     return path;
 }
 
+// The layout the PDF writer gets.
+music::TablatureLayout pdfLayout(const Tablature& tablature) {
+    QBuffer buffer;
+    QPdfWriter writer(&buffer);
+    print::setUpPdfWriter(writer, tablature);
+    return print::layOutForDevice(tablature, writer);
+}
+
 // A grey-scale page rendered by pdftoppm: one byte a pixel, 0 black.
 struct GreyPage {
     int width = 0;
@@ -134,11 +144,12 @@ struct GreyPage {
 
 GreyPage renderFirstPage(const QString& pdf, int dpi) {
     const QString prefix = pdf + QStringLiteral("-page");
-    run(QStringLiteral("pdftoppm"), {"-gray", "-r", QString::number(dpi), "-f", "1", "-l", "1",
-                                     "-singlefile", pdf, prefix});
+    run(QStringLiteral("pdftoppm"),
+        {"-gray", "-r", QString::number(dpi), "-f", "1", "-l", "1", "-singlefile", pdf, prefix});
     const QByteArray file = testing_support::readBytes(prefix + QStringLiteral(".pgm"));
     // "P5\n<width> <height>\n255\n" then the pixels
-    const QStringList header = QString::fromLatin1(file.left(40)).split(QRegularExpression(QStringLiteral("\\s+")));
+    const QStringList header =
+        QString::fromLatin1(file.left(40)).split(QRegularExpression(QStringLiteral("\\s+")));
     GreyPage page;
     page.width = header.value(1).toInt();
     page.height = header.value(2).toInt();
@@ -165,7 +176,8 @@ TEST(TablaturePdf, TextLayerHoldsTheHeaderTheNumbersAndTheSyllablesInOrder) {
     // The unknown tone above its column and in the list at the end.
     EXPECT_EQ(rows[outer - 1], QStringLiteral("d4,?"));
     EXPECT_EQ(rows[outer - 2], QStringLiteral("1 5"));
-    EXPECT_TRUE(rows.contains(QStringLiteral("Tóny, které knoflovka v ladění G-C-F v daném směru měchu nemá:")));
+    EXPECT_TRUE(rows.contains(
+        QStringLiteral("Tóny, které knoflovka v ladění G-C-F v daném směru měchu nemá:")));
     EXPECT_EQ(rows.back(), QStringLiteral("hmat 4: d4,? (tlak)"));
 }
 
@@ -180,13 +192,15 @@ TEST(TablaturePdf, TrizoniaNumberingPrintsItsCaptions) {
 
 TEST(TablaturePdf, FontsAreEmbedded) {
     QTemporaryDir dir;
-    const QStringList fonts = run(QStringLiteral("pdffonts"), {writePdf(dir, tablatureOf(shortSong()))})
-                                  .split(u'\n', Qt::SkipEmptyParts)
-                                  .mid(2);  // below the column titles
+    const QStringList fonts =
+        run(QStringLiteral("pdffonts"), {writePdf(dir, tablatureOf(shortSong()))})
+            .split(u'\n', Qt::SkipEmptyParts)
+            .mid(2);  // below the column titles
     ASSERT_FALSE(fonts.isEmpty());
     for (const QString& font : fonts) {
         EXPECT_TRUE(font.startsWith(QStringLiteral("DejaVuSans"))) << font.toStdString();
-        EXPECT_EQ(font.simplified().split(u' ').value(4), QStringLiteral("yes")) << font.toStdString();
+        EXPECT_EQ(font.simplified().split(u' ').value(4), QStringLiteral("yes"))
+            << font.toStdString();
     }
 }
 
@@ -198,16 +212,14 @@ TEST(TablaturePdf, ALongSongBreaksIntoNumberedPagesWithEveryGripOnce) {
     const Tablature tablature = tablatureOf(rows);
     QTemporaryDir dir;
     const QString pdf = writePdf(dir, tablature);
-    QBuffer buffer;
-    QPdfWriter writer(&buffer);
-    print::setUpPdfWriter(writer, tablature);
-    const music::TablatureLayout layout = print::layOutForDevice(tablature, writer);
+    const music::TablatureLayout layout = pdfLayout(tablature);
     const int pages = static_cast<int>(layout.pages.size());
     ASSERT_GT(pages, 2);
-    EXPECT_TRUE(run(QStringLiteral("pdfinfo"), {pdf}).contains(QRegularExpression(
-        QStringLiteral("Pages:\\s+%1\\n").arg(pages))));
+    EXPECT_TRUE(run(QStringLiteral("pdfinfo"), {pdf})
+                    .contains(QRegularExpression(QStringLiteral("Pages:\\s+%1\\n").arg(pages))));
     const QStringList text = textRows(pdf);
-    EXPECT_EQ(text.filter(QRegularExpression(QStringLiteral("strana \\d+/%1$").arg(pages))).size(), pages);
+    EXPECT_EQ(text.filter(QRegularExpression(QStringLiteral("strana \\d+/%1$").arg(pages))).size(),
+              pages);
     // Push c1 is inner 3, pull c1 inner 2: each grip's number once, in order.
     QString numbers;
     for (const QString& row : text) {
@@ -230,23 +242,23 @@ TEST(TablaturePdf, ThePullBarLiesUnderPullColumnsOnly) {
     const Tablature tablature = tablatureOf(rows);
     QTemporaryDir dir;
     const QString pdf = writePdf(dir, tablature);
-    QBuffer buffer;
-    QPdfWriter writer(&buffer);
-    print::setUpPdfWriter(writer, tablature);
-    const music::TablatureLayout layout = print::layOutForDevice(tablature, writer);
+    const music::TablatureLayout layout = pdfLayout(tablature);
     const music::PlacedSystem& system = layout.pages.front().systems.front();
 
     constexpr int Dpi = 144;
     const double scale = Dpi / 72.0;
     const GreyPage page = renderFirstPage(pdf, Dpi);
     ASSERT_NEAR(page.width, 595.276 * scale, 1);
-    const int barMiddle = qRound((system.top + system.rows.barTop + system.rows.barHeight / 2) * scale);
-    const int belowBar = qRound((system.top + system.rows.barTop + system.rows.barHeight + 1.5) * scale);
+    const int barMiddle =
+        qRound((system.top + system.rows.barTop + system.rows.barHeight / 2) * scale);
+    const int belowBar =
+        qRound((system.top + system.rows.barTop + system.rows.barHeight + 1.5) * scale);
     int pulls = 0;
     for (const music::PlacedColumn& column : system.columns) {
         const bool pull = tablature.columns[static_cast<size_t>(column.column)].pull;
         pulls += pull;
-        for (int x = qRound((column.x + 1) * scale); x < qRound((column.x + column.width - 1) * scale); ++x) {
+        for (int x = qRound((column.x + 1) * scale);
+             x < qRound((column.x + column.width - 1) * scale); ++x) {
             if (pull) {
                 ASSERT_LT(page.at(x, barMiddle), 64) << "grip " << column.column + 1 << " x " << x;
             } else {
@@ -269,6 +281,7 @@ TEST(TablaturePdf, AFileIsReplacedWholeOrNotAtAll) {
 
     const QString nowhere = dir.filePath(QStringLiteral("chybí/píseň.pdf"));
     EXPECT_FALSE(print::writeTablaturePdf(tablatureOf(shortSong()), nowhere, error));
-    EXPECT_TRUE(error.startsWith(QStringLiteral("Soubor %1 nelze uložit: ").arg(nowhere))) << error.toStdString();
+    EXPECT_TRUE(error.startsWith(QStringLiteral("Soubor %1 nelze uložit: ").arg(nowhere)))
+        << error.toStdString();
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"píseň.pdf"});
 }

@@ -17,11 +17,18 @@ namespace {
 
 const QString Database = QStringLiteral(MECHIK_BIN_DIR "/Vezar.xls");
 
-CliRun pdf(const QStringList& arguments) { return testing_support::runMechikCli(QStringList{"pdf"} + arguments); }
+CliRun pdf(const QStringList& arguments) {
+    return testing_support::runMechikCli(QStringList{"pdf"} + arguments);
+}
 
 QString writeSong(const QString& path, const QString& tuning) {
-    const auto song = sheetWith(tuning, {{"A1", "Ja"}, {"B1", "c2,"}, {"I1", "Tlak"}, {"M1", "C"},
-                                         {"A2", "su"}, {"B2", "es1,"}, {"I2", "Tah"}});
+    const auto song = sheetWith(tuning, {{"A1", "Ja"},
+                                         {"B1", "c2,"},
+                                         {"I1", "Tlak"},
+                                         {"M1", "C"},
+                                         {"A2", "su"},
+                                         {"B2", "es1,"},
+                                         {"I2", "Tah"}});
     spreadsheet::xls::writeXlsFile(path, {song.get()}, 0);
     return path;
 }
@@ -37,7 +44,8 @@ QString pdfText(const QString& path) {
 
 TEST(PdfCommand, PrintsTheSongAndItsPath) {
     QTemporaryDir dir;
-    const QString song = writeSong(dir.filePath(QStringLiteral("Pod dubem.xls")), QStringLiteral("G-C-F"));
+    const QString song =
+        writeSong(dir.filePath(QStringLiteral("Pod dubem.xls")), QStringLiteral("G-C-F"));
     const QString out = dir.filePath(QStringLiteral("Pod dubem.pdf"));
     const CliRun standard = pdf({song, out, "--db", Database});
     EXPECT_EQ(standard.exitCode, 0) << standard.err.toStdString();
@@ -49,7 +57,8 @@ TEST(PdfCommand, PrintsTheSongAndItsPath) {
     EXPECT_TRUE(text.contains(QStringLiteral("strana 1/1")));
     EXPECT_TRUE(text.contains(QStringLiteral("Ja")));
     // Only the PDF was added: no temporary file left behind.
-    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), (QStringList{"Pod dubem.pdf", "Pod dubem.xls"}));
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files),
+              (QStringList{"Pod dubem.pdf", "Pod dubem.xls"}));
 
     // The program's own database by default; the numbering chosen; the file replaced.
     const CliRun trizonia = pdf({song, out, "--numbering", "trizonia"});
@@ -67,18 +76,23 @@ TEST(PdfCommand, UnreadableFilesAndForeignTuningsAreRefused) {
     EXPECT_EQ(missing.err, QStringLiteral("Soubor %1 nelze otevřít: soubor neexistuje.\n")
                                .arg(dir.filePath(QStringLiteral("nic.xls"))));
 
-    const QString song = writeSong(dir.filePath(QStringLiteral("Polka.xls")), QStringLiteral("G-C-F"));
+    const QString song =
+        writeSong(dir.filePath(QStringLiteral("Polka.xls")), QStringLiteral("G-C-F"));
     const CliRun noDatabase = pdf({song, out, "--db", dir.filePath(QStringLiteral("Vezar.xls"))});
     EXPECT_EQ(noDatabase.exitCode, 1);
-    EXPECT_TRUE(noDatabase.err.contains(QStringLiteral("nelze otevřít"))) << noDatabase.err.toStdString();
+    EXPECT_TRUE(noDatabase.err.contains(QStringLiteral("nelze otevřít")))
+        << noDatabase.err.toStdString();
 
-    const QString foreign = writeSong(dir.filePath(QStringLiteral("Cizí.xls")), QStringLiteral("Nákupy"));
+    const QString foreign =
+        writeSong(dir.filePath(QStringLiteral("Cizí.xls")), QStringLiteral("Nákupy"));
     const CliRun refused = pdf({foreign, out, "--db", Database});
     EXPECT_EQ(refused.exitCode, 1);
-    EXPECT_EQ(refused.err, QStringLiteral("Ladění Nákupy není v seznamu. Zkontrolujte název listu v "
-                                          "uložené skladbě !\n"));
+    EXPECT_EQ(refused.err,
+              QStringLiteral("Ladění Nákupy není v seznamu. Zkontrolujte název listu v "
+                             "uložené skladbě !\n"));
 
-    const CliRun unwritable = pdf({song, dir.filePath(QStringLiteral("chybí/x.pdf")), "--db", Database});
+    const CliRun unwritable =
+        pdf({song, dir.filePath(QStringLiteral("chybí/x.pdf")), "--db", Database});
     EXPECT_EQ(unwritable.exitCode, 1);
     EXPECT_TRUE(unwritable.err.startsWith(QStringLiteral("Soubor %1 nelze uložit: ")
                                               .arg(dir.filePath(QStringLiteral("chybí/x.pdf")))))
@@ -87,8 +101,9 @@ TEST(PdfCommand, UnreadableFilesAndForeignTuningsAreRefused) {
 }
 
 TEST(PdfCommand, WrongArgumentsShowTheUsage) {
-    for (const QStringList& arguments : {QStringList{"a.xls"}, QStringList{"a.xls", "b.pdf", "--numbering", "x"},
-                                         QStringList{"a.xls", "b.pdf", "--db"}, QStringList{"a.xls", "b.pdf", "--out", "c"}}) {
+    for (const QStringList& arguments :
+         {QStringList{"a.xls"}, QStringList{"a.xls", "b.pdf", "--numbering", "x"},
+          QStringList{"a.xls", "b.pdf", "--db"}, QStringList{"a.xls", "b.pdf", "--out", "c"}}) {
         const CliRun run = pdf(arguments);
         EXPECT_EQ(run.exitCode, 2) << arguments.join(u' ').toStdString();
         EXPECT_TRUE(run.err.contains(QStringLiteral("mechik-cli pdf PÍSEŇ.xls VÝSTUP.pdf")));

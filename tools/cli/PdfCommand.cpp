@@ -14,7 +14,8 @@ namespace tools {
 
 namespace {
 
-const spreadsheet::Sheet* sheetNamed(const spreadsheet::WorkbookData& workbook, const QString& name) {
+const spreadsheet::Sheet* sheetNamed(const spreadsheet::WorkbookData& workbook,
+                                     const QString& name) {
     for (const auto& sheet : workbook.sheets) {
         // As the spreadsheet finds a sheet by its name.
         if (sheet->name().compare(name, Qt::CaseInsensitive) == 0) {
@@ -36,7 +37,8 @@ std::optional<keyboard::Numbering> numberingNamed(const QString& name) {
 
 }  // namespace
 
-std::optional<PdfRequest> parsePdfArguments(const QStringList& args, const QString& defaultDatabase) {
+std::optional<PdfRequest> parsePdfArguments(const QStringList& args,
+                                            const QString& defaultDatabase) {
     if (args.size() < 3 || args[0] != QStringLiteral("pdf")) {
         return std::nullopt;
     }
@@ -62,11 +64,14 @@ int writeSongPdf(const PdfRequest& request, QString& output, QString& error) {
     music::Tablature tablature;
     try {
         const spreadsheet::WorkbookData song = spreadsheet::xls::readXlsFile(request.songPath);
-        const spreadsheet::WorkbookData database = spreadsheet::xls::readXlsFile(request.tuningDatabase);
-        const spreadsheet::Sheet& songSheet = *song.sheets.at(static_cast<size_t>(song.activeSheet));
+        const spreadsheet::WorkbookData database =
+            spreadsheet::xls::readXlsFile(request.tuningDatabase);
+        const spreadsheet::Sheet& songSheet =
+            *song.sheets.at(static_cast<size_t>(song.activeSheet));
         const spreadsheet::Sheet* tuning = sheetNamed(database, songSheet.name());
         if (!tuning) {
-            error = tones::unknownTuningText(songSheet.name()).replace(QStringLiteral("\r\n"), QStringLiteral(" "));
+            error = tones::unknownTuningText(songSheet.name())
+                        .replace(QStringLiteral("\r\n"), QStringLiteral(" "));
             return 1;
         }
         tablature = music::buildTablature(music::songNameOfFile(request.songPath), songSheet.name(),

@@ -18,7 +18,8 @@ struct PdfRequest {
 
 // `pdf SONG.xls OUT.pdf [--db FILE] [--numbering standard|trizonia]`; nothing for arguments
 // that do not fit.
-std::optional<PdfRequest> parsePdfArguments(const QStringList& args, const QString& defaultDatabase);
+std::optional<PdfRequest> parsePdfArguments(const QStringList& args,
+                                            const QString& defaultDatabase);
 
 // The song as a printed tablature of the full keyboard, written as a PDF by the print plugin.
 // Runs before any application object exists: the plugin makes the QGuiApplication its fonts
