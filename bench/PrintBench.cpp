@@ -57,6 +57,21 @@ void BM_SongToPdf500(benchmark::State& state) {
 }
 BENCHMARK(BM_SongToPdf500)->Unit(benchmark::kMillisecond);
 
+// Laid out and painted into memory: the same without the file and its flush to disk.
+void BM_PaintPdf500(benchmark::State& state) {
+    const music::Tablature tablature = music::buildTablature(
+        QStringLiteral("Polka"), QStringLiteral("G-C-F"), songs::readSongGrips(song500()), gcf(),
+        keyboard::InstrumentModel::Full, keyboard::Numbering::Standard);
+    for (auto _ : state) {
+        QBuffer buffer;
+        buffer.open(QIODevice::WriteOnly);
+        QPdfWriter writer(&buffer);
+        print::setUpPdfWriter(writer, tablature);
+        benchmark::DoNotOptimize(print::paintTablature(tablature, writer));
+    }
+}
+BENCHMARK(BM_PaintPdf500)->Unit(benchmark::kMillisecond);
+
 // The layout alone, measured with the page's fonts.
 void BM_Layout500(benchmark::State& state) {
     const music::Tablature tablature = music::buildTablature(
