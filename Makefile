@@ -2,6 +2,7 @@
 #   make run        install what the program needs, build it and start it
 #   make test       install what the tests need, build everything and run every test
 #   make test-asan  the same tests built with AddressSanitizer and UndefinedBehaviorSanitizer
+#   make package    build the Debian package (build/mechik_VERSION_ARCH.deb)
 #   make bench      run the benchmarks
 #   make fuzz       run the .xls reader's fuzzer (FUZZ_SECONDS, default 600)
 
@@ -12,7 +13,7 @@ FUZZ_SECONDS ?= 600
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
 
-.PHONY: run build test test-asan bench fuzz clean
+.PHONY: run build package test test-asan bench fuzz clean
 
 build:
 	scripts/install-deps.sh run
@@ -21,6 +22,9 @@ build:
 
 run: build
 	$(BUILD_DIR)/bin/mechik
+
+package: build
+	cd $(BUILD_DIR) && cpack -G DEB
 
 test:
 	scripts/install-deps.sh test

@@ -1,9 +1,10 @@
 #include "ProgramPaths.h"
 
 #include "ExecutableFolder.h"
-
+#include "ProgramSettings.h"
 #include "spreadsheet/SpreadsheetError.h"
 #include "tones/TuningCorrections.h"
+#include "tunings/DeliveredTunings.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -26,17 +27,20 @@ bool besideExecutable() {
     return QFileInfo::exists(QDir(executableFolder()).filePath(Database));
 }
 
-// A copy made from an earlier version's database gets the tones corrected since. One that
-// cannot be read is left for the start-up to report; one that cannot be written keeps its
-// tones until a later start manages it.
-void bringUpToDate(const QString& copy) {
+}  // namespace
+
+void bringUpToDate(const QString& copy, const QString& shipped, ProgramSettings& settings) {
     try {
         tones::correctTuningDatabase(copy);
+        QStringList known = settings.list(ProgramSettings::DodanaLadeni);
+        const QStringList before = known;
+        tunings::addDeliveredTunings(copy, shipped, known);
+        if (known != before) {
+            settings.setList(ProgramSettings::DodanaLadeni, known);
+        }
     } catch (const spreadsheet::SpreadsheetError&) {
     }
 }
-
-}  // namespace
 
 QString programFolder() {
     return besideExecutable() ? executableFolder()
@@ -56,7 +60,8 @@ QString tuningDatabaseForUser() {
     if (!QFileInfo::exists(copy)) {
         return shipped;
     }
-    bringUpToDate(copy);
+    ProgramSettings settings;
+    bringUpToDate(copy, shipped, settings);
     return copy;
 }
 

@@ -9,6 +9,7 @@ namespace app {
 namespace {
 
 const QString Key = QStringLiteral("Index");
+const QString ListKey = QStringLiteral("Seznam");
 
 std::unique_ptr<QSettings> open(const QString& iniFile) {
     if (!iniFile.isEmpty()) {
@@ -36,6 +37,16 @@ QString ProgramSettings::index(const QString& section) const {
 void ProgramSettings::setIndex(const QString& section, int value) {
     const auto settings = open(iniFile_);
     settings->setValue(section + u'/' + Key, QString::number(value));
+    settings->sync();
+}
+
+QStringList ProgramSettings::list(const QString& section) const {
+    return open(iniFile_)->value(section + u'/' + ListKey).toStringList();
+}
+
+void ProgramSettings::setList(const QString& section, const QStringList& values) {
+    const auto settings = open(iniFile_);
+    settings->setValue(section + u'/' + ListKey, values);
     settings->sync();
 }
 

@@ -7,17 +7,17 @@ set -euo pipefail
 mode="${1:-run}"
 
 packages=(
-  build-essential cmake ninja-build pkg-config
+  build-essential cmake ninja-build pkg-config dpkg-dev file
   qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins qt6-translations-l10n libgl-dev
   fonts-dejavu-core
   libgsf-1-dev libglib2.0-dev
-  qt6-multimedia-dev libfluidsynth-dev timgm6mb-soundfont
+  qt6-multimedia-dev libfluidsynth-dev fluid-soundfont-gm timgm6mb-soundfont
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good
 )
 if [ "$mode" = test ]; then
   packages+=(
     googletest libgtest-dev libgmock-dev libbenchmark-dev
-    libreoffice-calc-nogui python3-xlrd
+    libreoffice-calc-nogui python3-xlrd python3-mido
     clang libclang-rt-dev
     poppler-utils
   )

@@ -1,5 +1,6 @@
 #include "TuningCorrections.h"
 
+#include "TuningTable.h"
 #include "spreadsheet/xls/XlsFile.h"
 
 namespace tones {
@@ -16,20 +17,14 @@ const TuningCellCorrection KnownCorrections[] = {
     {"Club C-F", 9, 3, "cis2,", "cis1,"},
 };
 
-// The row the program itself takes for a button: the first in A1:A43 holding its number.
-int rowOfButton(const spreadsheet::Sheet& sheet, int button) {
-    for (int row = 1; row <= 43; ++row) {
-        if (sheet.value({row, 1}) == CellValue::number(button)) {
-            return row;
-        }
-    }
-    return 0;
-}
-
 bool apply(const TuningCellCorrection& correction, spreadsheet::Sheet& sheet) {
-    const int row = rowOfButton(sheet, correction.button);
-    const spreadsheet::CellAddress cell{row, correction.column};
-    if (row == 0 || sheet.value(cell) != CellValue(correction.oldText)) {
+    // The row the program itself takes for the button.
+    const auto row = TuningTable::fromSheet(sheet).trebleRowOf(correction.button);
+    if (!row) {
+        return false;
+    }
+    const spreadsheet::CellAddress cell{*row, correction.column};
+    if (sheet.value(cell) != CellValue(correction.oldText)) {
         return false;
     }
     sheet.setValue(cell, CellValue(correction.newText));
@@ -55,11 +50,7 @@ bool correctTuningDatabase(const QString& path) {
     if (applyTuningCorrections(database) == 0) {
         return false;
     }
-    std::vector<const spreadsheet::Sheet*> sheets;
-    for (const auto& sheet : database.sheets) {
-        sheets.push_back(sheet.get());
-    }
-    spreadsheet::xls::writeXlsFile(path, sheets, database.activeSheet);
+    spreadsheet::xls::writeXlsFile(path, database);
     return true;
 }
 

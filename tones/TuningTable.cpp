@@ -36,14 +36,18 @@ const QString& toneIn(const TuningTable::Row& row, Bellows bellows) {
 }
 
 // Recording finds a button by its number in column A, whole cell, from row 2 down, row 1 last.
-QString toneOfButton(const std::vector<TuningTable::Row>& rows, int button, Bellows bellows) {
+std::optional<int> rowOfButton(const std::vector<TuningTable::Row>& rows, int button) {
     for (size_t i = 1; i <= rows.size(); ++i) {
-        const TuningTable::Row& row = rows[i % rows.size()];
-        if (row.button == button) {
-            return toneIn(row, bellows);
+        if (rows[i % rows.size()].button == button) {
+            return static_cast<int>(i % rows.size()) + 1;
         }
     }
-    return {};
+    return std::nullopt;
+}
+
+QString toneOfButton(const std::vector<TuningTable::Row>& rows, int button, Bellows bellows) {
+    const auto row = rowOfButton(rows, button);
+    return row ? toneIn(rows[static_cast<size_t>(*row - 1)], bellows) : QString();
 }
 
 std::vector<int> buttonsOf(const std::vector<TuningTable::Row>& rows, const QString& tone,
@@ -78,6 +82,12 @@ QString TuningTable::trebleTone(int button, Bellows bellows) const {
 QString TuningTable::bassTone(int button, Bellows bellows) const {
     return toneOfButton(bass_, button, bellows);
 }
+
+std::optional<int> TuningTable::trebleRowOf(int button) const {
+    return rowOfButton(treble_, button);
+}
+
+std::optional<int> TuningTable::bassRowOf(int button) const { return rowOfButton(bass_, button); }
 
 std::vector<int> TuningTable::trebleButtonsOf(const QString& tone, Bellows bellows) const {
     return buttonsOf(treble_, tone, bellows);

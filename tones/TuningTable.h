@@ -18,6 +18,7 @@ namespace tones {
 
 inline constexpr int TuningTrebleRows = 43;  // A1:C43
 inline constexpr int TuningBassRows = 13;    // F1:G13 as shown and recorded
+inline constexpr int TuningConvertedBassRows = 17;  // F1:G17 as a conversion reads them
 
 class TuningTable {
 public:
@@ -40,6 +41,9 @@ public:
     // does; empty when no row has that number or its cell is empty.
     QString trebleTone(int button, Bellows bellows) const;
     QString bassTone(int button, Bellows bellows) const;
+    // The sheet row (from 1) that recording takes for a button; nothing when none has its number.
+    std::optional<int> trebleRowOf(int button) const;
+    std::optional<int> bassRowOf(int button) const;
 
     // The buttons whose cell holds exactly `tone`, in the order the display lights them: the
     // sheet is searched from row 2 down and row 1 last. Rows without a button number are left

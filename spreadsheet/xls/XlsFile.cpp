@@ -1,5 +1,6 @@
 #include "XlsFile.h"
 
+#include "../AtomicFile.h"
 #include "../SpreadsheetError.h"
 #include "CompoundFile.h"
 #include "XlsFormatError.h"
@@ -9,7 +10,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace spreadsheet::xls {
 
@@ -25,21 +25,7 @@ const QByteArray zipMagic("PK\x03\x04", 4);
 }
 
 [[noreturn]] void throwCannotSave(const QString& path, const QString& reason) {
-    throw SpreadsheetError(FileOrCellOperation,
-                           QStringLiteral("Soubor %1 nelze uložit: %2")
-                               .arg(QDir::toNativeSeparators(path), reason));
-}
-
-QString folderProblem(const QString& path) {
-    const QFileInfo folder(QFileInfo(path).absolutePath());
-    const QString name = QDir::toNativeSeparators(folder.filePath());
-    if (!folder.isDir()) {
-        return QStringLiteral("složka %1 neexistuje.").arg(name);
-    }
-    if (!folder.isWritable()) {
-        return QStringLiteral("do složky %1 nelze zapisovat.").arg(name);
-    }
-    return QStringLiteral("soubor nelze vytvořit.");
+    throw cannotSave(path, reason);
 }
 
 QString notAWorkbook() {
@@ -121,17 +107,18 @@ void writeXlsFile(const QString& path, const std::vector<const Sheet*>& sheets, 
     } catch (const std::runtime_error&) {
         throwCannotSave(path, QStringLiteral("sešit nelze sestavit."));
     }
-    // Unbuffered, so that a write cut short (a full disk, a size limit) shows in write()'s
-    // count: buffered, QSaveFile can commit a truncated file and report success.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-        throwCannotSave(path, folderProblem(path));
+    AtomicFile file(path);
+    file.write(bytes);
+    file.commit();
+}
+
+void writeXlsFile(const QString& path, const WorkbookData& workbook) {
+    std::vector<const Sheet*> sheets;
+    sheets.reserve(workbook.sheets.size());
+    for (const auto& sheet : workbook.sheets) {
+        sheets.push_back(sheet.get());
     }
-    if (file.write(bytes) != bytes.size() || !file.commit()) {
-        file.cancelWriting();
-        throwCannotSave(path, QStringLiteral("zápis se nezdařil (možná je plný disk). Soubor na "
-                                             "disku zůstal tak, jak byl."));
-    }
+    writeXlsFile(path, sheets, workbook.activeSheet);
 }
 
 }  // namespace spreadsheet::xls

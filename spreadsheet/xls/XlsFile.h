@@ -20,6 +20,8 @@ WorkbookData readXlsBytes(const QByteArray& bytes, const QString& path);
 // Writes to a temporary file beside `path` and renames it over `path` only when complete, so
 // a full disk or a crash never leaves a damaged file. Throws SpreadsheetError 1004.
 void writeXlsFile(const QString& path, const std::vector<const Sheet*>& sheets, int activeSheet);
+// The same for a workbook read or built as a whole.
+void writeXlsFile(const QString& path, const WorkbookData& workbook);
 // The complete .xls file as bytes.
 QByteArray encodeXls(const std::vector<const Sheet*>& sheets, int activeSheet);
 

@@ -43,13 +43,7 @@ Sheet& sheetNamed(const WorkbookData& data, const QString& name) {
     throw std::runtime_error("no sheet " + name.toStdString());
 }
 
-void save(const WorkbookData& data, const QString& path) {
-    std::vector<const Sheet*> sheets;
-    for (const auto& sheet : data.sheets) {
-        sheets.push_back(sheet.get());
-    }
-    spreadsheet::xls::writeXlsFile(path, sheets, data.activeSheet);
-}
+void save(const WorkbookData& data, const QString& path) { spreadsheet::xls::writeXlsFile(path, data); }
 
 // The shipped database as an earlier version shipped it, with the player's "Club C-F" chosen
 // and a sheet of his own that happens to hold one of the old texts in the same cell.

@@ -1,14 +1,16 @@
 // mechik-cli: what the program keeps in its workbooks, for players' scripts and for checking.
 #include "ConvertCommand.h"
+#include "MidiCommand.h"
 #include "PdfCommand.h"
 #include "ShowCommand.h"
+#include "TuningCommand.h"
+#include "WavCommand.h"
 #include "WorkbookDump.h"
 #include "app/ProgramPaths.h"
 #include "spreadsheet/SpreadsheetError.h"
 #include "spreadsheet/xls/XlsFile.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QStringList>
 
 #include <cstdio>
@@ -27,9 +29,30 @@ int usage() {
                                    "         mechik-cli show PÍSEŇ.xls ŘÁDEK tlak|tah [--db SOUBOR]\n"
                                    "         mechik-cli convert PÍSEŇ.xls LADĚNÍ [--db SOUBOR] "
                                    "[--out SLOŽKA] [--force]\n"
+                                   "         mechik-cli midi PÍSEŇ.xls VÝSTUP.mid [--tempo DOBY_ZA_MINUTU]\n"
+                                   "         mechik-cli wav PÍSEŇ.xls VÝSTUP.wav [--tempo DOBY_ZA_MINUTU]\n"
                                    "         mechik-cli pdf PÍSEŇ.xls VÝSTUP.pdf [--db SOUBOR] "
-                                   "[--numbering standard|trizonia]\n"));
+                                   "[--numbering standard|trizonia]\n"
+                                   "         mechik-cli tuning list [--db SOUBOR]\n"
+                                   "         mechik-cli tuning show LADĚNÍ [--db SOUBOR]\n"
+                                   "         mechik-cli tuning add LADĚNÍ --from ZDROJ [--transpose N] "
+                                   "[--db SOUBOR]\n"
+                                   "         mechik-cli tuning set LADĚNÍ treble|bass KNOFLÍK tlak|tah TÓN "
+                                   "[--db SOUBOR]\n"
+                                   "         mechik-cli tuning rename LADĚNÍ NOVÝ_NÁZEV [--db SOUBOR]\n"
+                                   "         mechik-cli tuning delete LADĚNÍ [--db SOUBOR]\n"
+                                   "Bez --db platí databáze ladění, se kterou pracuje okno "
+                                   "programu.\n"));
     return 2;
+}
+
+int report(const tools::CommandResult& result) {
+    if (result.status == 2 && result.err.isEmpty()) {
+        return usage();
+    }
+    printTo(stderr, result.err);
+    printTo(stdout, result.out);
+    return std::fflush(stdout) == 0 ? result.status : 1;
 }
 
 int dump(const QString& path) {
@@ -42,7 +65,8 @@ int dump(const QString& path) {
     }
 }
 
-QString defaultDatabase() { return QDir(app::programFolder()).filePath(QStringLiteral("Vezar.xls")); }
+// The database the window works with: a player's own tunings are found from scripts too.
+QString defaultDatabase() { return app::tuningDatabaseForUser(); }
 
 int show(const QStringList& args) {
     if (args.size() != 4 && !(args.size() == 6 && args[4] == QStringLiteral("--db"))) {
@@ -68,6 +92,21 @@ int show(const QStringList& args) {
     return std::fflush(stdout) == 0 ? 0 : 1;
 }
 
+int tuning(const QStringList& args) {
+    QString output;
+    QString error;
+    const int status = tools::runTuningCommand(args.mid(1), defaultDatabase, output, error);
+    if (status == 2) {
+        return usage();
+    }
+    if (status != 0) {
+        printTo(stderr, error + u'\n');
+        return status;
+    }
+    printTo(stdout, output);
+    return std::fflush(stdout) == 0 ? 0 : 1;
+}
+
 // Qt's own remarks about the off-screen display are no concern of a script reading stderr.
 void quietQtMessages(QtMsgType type, const QMessageLogContext&, const QString& message) {
     if (type == QtFatalMsg) {
@@ -79,7 +118,7 @@ int convert(const QStringList& args) {
     if (args.size() < 3) {
         return usage();
     }
-    QString database = defaultDatabase();
+    QString database;
     QString out = app::defaultWorkingFolder();
     bool force = false;
     for (int i = 3; i < args.size(); ++i) {
@@ -93,6 +132,9 @@ int convert(const QStringList& args) {
             return usage();
         }
     }
+    if (database.isEmpty()) {
+        database = defaultDatabase();
+    }
     QString output;
     QString error;
     const int status = tools::convertSong(args[1], args[2], database, out, force, output, error);
@@ -104,25 +146,17 @@ int convert(const QStringList& args) {
     return std::fflush(stdout) == 0 ? 0 : 1;
 }
 
-// Print needs Qt Gui, which only the print plugin brings; it makes the application object.
+// Print brings Qt Gui in its plugin, which makes the application object it needs: none is
+// made here.
 int pdf(int argc, char* argv[]) {
+    // The window's name: its data folder holds the player's tuning database.
+    QCoreApplication::setApplicationName(QStringLiteral("Mechik"));
+    qInstallMessageHandler(quietQtMessages);
     QStringList args;
-    for (int i = 1; i < argc; ++i) {
+    for (int i = 2; i < argc; ++i) {
         args << QString::fromLocal8Bit(argv[i]);
     }
-    const auto request = tools::parsePdfArguments(args, defaultDatabase());
-    if (!request) {
-        return usage();
-    }
-    qInstallMessageHandler(quietQtMessages);
-    QString output;
-    QString error;
-    if (tools::writeSongPdf(*request, output, error) != 0) {
-        printTo(stderr, error + u'\n');
-        return 1;
-    }
-    printTo(stdout, output + u'\n');
-    return std::fflush(stdout) == 0 ? 0 : 1;
+    return report(tools::pdfCommand(args, defaultDatabase));
 }
 
 }  // namespace
@@ -142,9 +176,20 @@ int main(int argc, char* argv[]) {
     } else {
         application = std::make_unique<QCoreApplication>(argc, argv);
     }
+    // The window's name: its data folder holds the player's tuning database.
+    QCoreApplication::setApplicationName(QStringLiteral("Mechik"));
     const QStringList args = QCoreApplication::arguments().mid(1);
     if (args.size() == 2 && args[0] == QStringLiteral("dump")) {
         return dump(args[1]);
+    }
+    if (!args.isEmpty() && args[0] == QStringLiteral("midi")) {
+        return report(tools::midiCommand(args.mid(1)));
+    }
+    if (!args.isEmpty() && args[0] == QStringLiteral("wav")) {
+        return report(tools::wavCommand(args.mid(1)));
+    }
+    if (!args.isEmpty() && args[0] == QStringLiteral("tuning")) {
+        return tuning(args);
     }
     if (showing && args[0] == QStringLiteral("show")) {
         return show(args);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "spreadsheet/Sheet.h"
+#include "tones/KeyboardSide.h"
 
 #include <QString>
 
@@ -10,8 +11,8 @@ namespace tools {
 
 // The columns of a tuning sheet: A the button number, B and C the treble push and pull tones,
 // F and G the bass push and pull names; row 1 holds titles, button n lies in row n + 1.
-inline constexpr int TrebleButtons = 37;
-inline constexpr int BassButtons = 12;
+using tones::BassButtons;
+using tones::TrebleButtons;
 
 // Builds the sheet `name` from a tab-separated table with the header "side button push pull"
 // and rows "treble|bass <number> <push> <pull>". Throws std::runtime_error naming the line of

@@ -2,10 +2,12 @@
 // with pdffonts, and one page rendered with pdftoppm.
 #include "support/TestFiles.h"
 
+#include "music/PrintPluginLoader.h"
 #include "music/Tablature.h"
-#include "print/PdfFile.h"
-#include "print/TablaturePainter.h"
+#include "plugins/print/PdfFile.h"
+#include "plugins/print/TablaturePainter.h"
 #include "songs/SongGrips.h"
+#include "spreadsheet/SpreadsheetError.h"
 #include "spreadsheet/xls/XlsFile.h"
 #include "tones/TuningTable.h"
 
@@ -121,8 +123,7 @@ QStringList textRows(const QString& pdf) {
 
 QString writePdf(const QTemporaryDir& dir, const Tablature& tablature) {
     const QString path = dir.filePath(QStringLiteral("píseň.pdf"));
-    QString error;
-    EXPECT_TRUE(print::writeTablaturePdf(tablature, path, error)) << error.toStdString();
+    testing_support::writeBytes(path, print::tablaturePdf(tablature));
     return path;
 }
 
@@ -270,18 +271,34 @@ TEST(TablaturePdf, ThePullBarLiesUnderPullColumnsOnly) {
     EXPECT_GT(pulls, 5);
 }
 
-TEST(TablaturePdf, AFileIsReplacedWholeOrNotAtAll) {
+// The way the program and mechik-cli print: through the plugin, loaded as they load it.
+TEST(TablaturePdf, ThePluginsFileIsReplacedWholeOrNotAtAll) {
+    const music::PrintPluginLoading loading = music::loadPrintPlugin({MECHIK_BIN_DIR});
+    ASSERT_TRUE(loading.plugin) << loading.failure.toStdString();
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("píseň.pdf"));
     testing_support::writeBytes(path, "stará verze");
-    QString error;
-    ASSERT_TRUE(print::writeTablaturePdf(tablatureOf(shortSong()), path, error));
-    EXPECT_TRUE(testing_support::readBytes(path).startsWith("%PDF-"));
+    music::writeTablaturePdf(tablatureOf(shortSong()), path, *loading.plugin);
+    EXPECT_TRUE(textRows(path).contains(QStringLiteral("d4,?")));
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"píseň.pdf"});
 
     const QString nowhere = dir.filePath(QStringLiteral("chybí/píseň.pdf"));
-    EXPECT_FALSE(print::writeTablaturePdf(tablatureOf(shortSong()), nowhere, error));
-    EXPECT_TRUE(error.startsWith(QStringLiteral("Soubor %1 nelze uložit: ").arg(nowhere)))
-        << error.toStdString();
+    try {
+        music::writeTablaturePdf(tablatureOf(shortSong()), nowhere, *loading.plugin);
+        ADD_FAILURE() << "written into a missing folder";
+    } catch (const spreadsheet::SpreadsheetError& error) {
+        EXPECT_TRUE(
+            error.description().startsWith(QStringLiteral("Soubor %1 nelze uložit: ").arg(nowhere)))
+            << error.description().toStdString();
+    }
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"píseň.pdf"});
+}
+
+TEST(TablaturePdf, AMissingPluginIsNamedWithTheFoldersSearched) {
+    QTemporaryDir dir;
+    const music::PrintPluginLoading missing = music::loadPrintPlugin({dir.path()});
+    EXPECT_FALSE(missing.plugin);
+    EXPECT_EQ(missing.failure, QStringLiteral("tiskový modul mechik_print nebyl nalezen (hledán ve "
+                                              "složkách %1).")
+                                   .arg(dir.path()));
 }

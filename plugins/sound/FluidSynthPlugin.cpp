@@ -1,0 +1,30 @@
+// The sound plugin's entry: the core loads this library with QLibrary and asks it for its
+// SoundPlugin, the only thing it exports.
+#include "LiveFluidSynth.h"
+#include "OfflineRendering.h"
+#include "music/SoundPlugin.h"
+
+#include <QtGlobal>
+
+namespace sound {
+
+namespace {
+
+class FluidSynthPlugin : public music::SoundPlugin {
+public:
+    music::LiveSynthOpening openLiveSynth(music::AudioOutput output) override {
+        return LiveFluidSynth::open(output);
+    }
+    bool render(const music::RenderJob& job, const music::FrameSink& sink, QString& failure) override {
+        failure.clear();
+        return renderOffline(job, sink, failure);
+    }
+};
+
+}  // namespace
+
+}  // namespace sound
+
+extern "C" Q_DECL_EXPORT music::SoundPlugin* mechik_sound_plugin_v1() {
+    return new sound::FluidSynthPlugin;
+}

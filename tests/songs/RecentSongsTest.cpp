@@ -1,0 +1,80 @@
+// The last five songs, most recent first, kept across runs in the settings.
+#include "app/ProgramSettings.h"
+#include "songs/RecentSongs.h"
+#include "support/QtPrinters.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+using songs::RecentSongs;
+
+namespace {
+
+class RecentSongsTest : public testing::Test {
+protected:
+    QString song(const QString& name) {
+        const QString path = folder.filePath(name + ".xls");
+        QFile file(path);
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        return path;
+    }
+
+    QTemporaryDir folder;
+};
+
+}  // namespace
+
+TEST_F(RecentSongsTest, TheLastFiveMostRecentFirstEachOnce) {
+    RecentSongs recent;
+    for (const char* name : {"a", "b", "c", "d", "e", "f"}) {
+        recent.remember(song(name));
+    }
+    recent.remember(folder.path() + "/./d.xls");  // the same song by another path
+    const QDir dir(folder.path());
+    const QStringList expected{dir.filePath("d.xls"), dir.filePath("f.xls"), dir.filePath("e.xls"),
+                               dir.filePath("c.xls"), dir.filePath("b.xls")};
+    EXPECT_EQ(recent.paths(), expected);
+    // A list edited by hand is tidied on reading.
+    EXPECT_EQ(RecentSongs(QStringList{expected[0], ""} + expected + QStringList{dir.filePath("a.xls")}).paths(),
+              expected);
+}
+
+TEST_F(RecentSongsTest, ASongThatIsGoneIsDroppedWhenPicked) {
+    RecentSongs recent;
+    const QString kept = song("Polka");
+    const QString gone = song("Valčík");
+    recent.remember(kept);
+    recent.remember(gone);
+    ASSERT_TRUE(QFile::remove(gone));
+
+    const RecentSongs::Pick missing = recent.pick(gone);
+    EXPECT_EQ(missing.path, QString());
+    EXPECT_EQ(missing.problem, QStringLiteral("Písnička %1 už neexistuje (byla přesunuta, přejmenována "
+                                              "nebo smazána); ze seznamu posledních písniček byla "
+                                              "odebrána.")
+                                   .arg(QDir::toNativeSeparators(gone)));
+    EXPECT_EQ(recent.paths(), QStringList{kept});
+
+    const RecentSongs::Pick found = recent.pick(kept);
+    EXPECT_EQ(found.path, kept);
+    EXPECT_EQ(found.problem, QString());
+    EXPECT_EQ(recent.paths(), QStringList{kept});
+}
+
+TEST_F(RecentSongsTest, KeptInTheSettingsAcrossRuns) {
+    const QString ini = folder.filePath("settings.ini");
+    {
+        app::ProgramSettings settings(ini);
+        EXPECT_EQ(settings.list(app::ProgramSettings::PosledniPisne), QStringList());
+        RecentSongs recent(settings.list(app::ProgramSettings::PosledniPisne));
+        recent.remember(song("Polka, ta naše"));
+        recent.remember(song("Valčík"));
+        settings.setList(app::ProgramSettings::PosledniPisne, recent.paths());
+    }
+    app::ProgramSettings settings(ini);
+    const RecentSongs recent(settings.list(app::ProgramSettings::PosledniPisne));
+    EXPECT_EQ(recent.paths(), (QStringList{folder.filePath("Valčík.xls"), folder.filePath("Polka, ta naše.xls")}));
+}

@@ -1,0 +1,117 @@
+#include "Transposition.h"
+
+#include "music/Pitch.h"
+#include "spreadsheet/Sheet.h"
+#include "tones/Bellows.h"
+#include "tones/KeyboardSide.h"
+#include "tones/TuningTable.h"
+
+#include <cstdlib>
+#include <vector>
+
+namespace tunings {
+
+namespace {
+
+using spreadsheet::CellAddress;
+using tones::Bellows;
+using tones::KeyboardSide;
+
+struct Column {
+    int column;
+    int lastRow;
+    KeyboardSide side;
+    Bellows bellows;
+};
+
+// Every cell a lookup or a conversion reads.
+const Column ToneColumns[] = {
+    {2, tones::TuningTrebleRows, KeyboardSide::Treble, Bellows::Push},
+    {3, tones::TuningTrebleRows, KeyboardSide::Treble, Bellows::Pull},
+    {6, tones::TuningConvertedBassRows, KeyboardSide::Bass, Bellows::Push},
+    {7, tones::TuningConvertedBassRows, KeyboardSide::Bass, Bellows::Pull},
+};
+
+struct Change {
+    CellAddress cell;
+    QString text;
+};
+
+QString semitonesText(int semitones) {
+    const int count = std::abs(semitones);
+    const QString unit = count == 1   ? QStringLiteral("půltón")
+                         : count <= 4 ? QStringLiteral("půltóny")
+                                      : QStringLiteral("půltónů");
+    return QStringLiteral("o %1 %2 %3")
+        .arg(count)
+        .arg(unit, semitones > 0 ? QStringLiteral("nahoru") : QStringLiteral("dolů"));
+}
+
+// "knoflíku 12 (tlak)", "basového knoflíku 3 (tah)"; a row without a button number by its cell.
+QString buttonText(const Column& column, const CellAddress& cell,
+                   const std::optional<int>& button) {
+    if (!button) {
+        return QStringLiteral("buňky %1").arg(cell.toA1());
+    }
+    return QStringLiteral("%1 %2 (%3)")
+        .arg(column.side == KeyboardSide::Treble ? QStringLiteral("knoflíku")
+                                                 : QStringLiteral("basového knoflíku"))
+        .arg(*button)
+        .arg(column.bellows == Bellows::Push ? QStringLiteral("tlak") : QStringLiteral("tah"));
+}
+
+std::optional<QString> movedTreble(const QString& tone, int semitones) {
+    const auto pitch = music::tonePitch(tone);
+    if (!pitch) {
+        return std::nullopt;
+    }
+    return music::toneNameOfPitch(*pitch + semitones);
+}
+
+std::optional<QString> movedBass(const QString& bass, int semitones) {
+    const auto sound = music::parseBass(bass);
+    if (!sound) {
+        return std::nullopt;
+    }
+    return music::bassNameOf(sound->root + semitones, sound->kind);
+}
+
+}  // namespace
+
+QString transposeTuning(spreadsheet::Sheet& sheet, int semitones) {
+    const auto buttonRows = tones::TuningTable::fromSheet(sheet).trebleRows();
+    const QString refusal = QStringLiteral("Ladění nelze transponovat %1: ").arg(semitonesText(semitones));
+    std::vector<Change> changes;
+    for (const Column& column : ToneColumns) {
+        for (int row = 1; row <= column.lastRow; ++row) {
+            const CellAddress cell{row, column.column};
+            const QString text = sheet.value(cell).text();
+            if (text.isEmpty()) {
+                continue;
+            }
+            const bool treble = column.side == KeyboardSide::Treble;
+            const auto moved = treble ? movedTreble(text, semitones) : movedBass(text, semitones);
+            const auto& button = buttonRows[static_cast<size_t>(row - 1)].button;
+            if (!moved && !button) {
+                continue;  // a title
+            }
+            if (!moved) {
+                return refusal + QStringLiteral("„%1“ u %2 není %3.")
+                                     .arg(text, buttonText(column, cell, button),
+                                          treble ? QStringLiteral("tón")
+                                                 : QStringLiteral("bas, který program zná"));
+            }
+            if (moved->isEmpty()) {
+                return refusal + QStringLiteral("tón %1 u %2 by vyšel mimo rozsah osnovy (c, až g4,).")
+                                     .arg(text, buttonText(column, cell, button));
+            }
+            changes.push_back({cell, *moved});
+        }
+    }
+    for (const Change& change : changes) {
+        sheet.setValue(change.cell, spreadsheet::CellValue(change.text));
+    }
+    return {};
+}
+
+}  // namespace tunings
