@@ -1,5 +1,6 @@
 #include "ProgramPaths.h"
 
+#include "ExecutableFolder.h"
 #include "ProgramSettings.h"
 #include "spreadsheet/SpreadsheetError.h"
 #include "tones/TuningCorrections.h"
@@ -18,12 +19,12 @@ namespace {
 const QString Database = QStringLiteral("Vezar.xls");
 
 QString installedDataFolder() {
-    return QDir(QCoreApplication::applicationDirPath())
+    return QDir(executableFolder())
         .absoluteFilePath(QStringLiteral("../share/mechik"));
 }
 
 bool besideExecutable() {
-    return QFileInfo::exists(QDir(QCoreApplication::applicationDirPath()).filePath(Database));
+    return QFileInfo::exists(QDir(executableFolder()).filePath(Database));
 }
 
 }  // namespace
@@ -42,7 +43,7 @@ void bringUpToDate(const QString& copy, const QString& shipped, ProgramSettings&
 }
 
 QString programFolder() {
-    return besideExecutable() ? QCoreApplication::applicationDirPath()
+    return besideExecutable() ? executableFolder()
                               : QDir::cleanPath(installedDataFolder());
 }
 

@@ -19,6 +19,7 @@ if [ "$mode" = test ]; then
     googletest libgtest-dev libgmock-dev libbenchmark-dev
     libreoffice-calc-nogui python3-xlrd python3-mido
     clang libclang-rt-dev
+    poppler-utils
   )
 fi
 

@@ -1,5 +1,6 @@
 #include "TuningSelection.h"
 
+#include "UnknownTuning.h"
 #include "app/Dialogs.h"
 #include "app/SpreadsheetConnection.h"
 #include "spreadsheet/SpreadsheetError.h"
@@ -26,10 +27,7 @@ bool TuningSelection::SelectSongTuning() {
         if (error.number() != spreadsheet::SubscriptOutOfRange) {
             throw;
         }
-        dialogs_.message(QStringLiteral("Chyba při výběru ladění !"),
-                         QStringLiteral("Ladění ") + tuning +
-                             QStringLiteral(" není v seznamu.\r\nZkontrolujte název listu v "
-                                            "uložené skladbě !"),
+        dialogs_.message(unknownTuningTitle(), unknownTuningText(tuning),
                          app::MessageIcon::Critical);
     }
     host.activateWindow(song);

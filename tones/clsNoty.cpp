@@ -162,6 +162,10 @@ QString clsNoty::ZobrazNotu(const QString& name) const {
 }
 
 QString clsNoty::AlternativeToneName(const QString& name) const {
+    return alternativeToneName(name);
+}
+
+QString alternativeToneName(const QString& name) {
     const QChar beforeLast = charAt(name, name.size() - 2);
     const qsizetype octaveLength =
         (name.size() >= 2 && beforeLast >= u'0' && beforeLast <= u'9') ? 2 : 1;

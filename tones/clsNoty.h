@@ -18,6 +18,10 @@ inline constexpr int OctaveTwips = 420;
 // 1-4; then a comma that ends the text.
 bool isToneName(const QString& name);
 
+// The enharmonic spelling with the same octave ("cis1," -> "des1,"), or "nejde" when the tone
+// has none; the display's fallback when the tuning lacks a tone as written.
+QString alternativeToneName(const QString& name);
+
 // Places tones on the staff and reads them back. Malformed names are reported through the
 // message boxes the player knows; the methods then go on as far as they can.
 class clsNoty {
@@ -29,7 +33,7 @@ public:
     // name cannot be read at all.
     QString ZobrazNotu(const QString& name) const;
 
-    // The enharmonic spelling with the same octave ("cis1," -> "des1,"), or "nejde".
+    // alternativeToneName, as the display calls it.
     QString AlternativeToneName(const QString& name) const;
 
     // The tone of a note picture at `top`, sharpened or flattened when an accidental picture

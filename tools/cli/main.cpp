@@ -2,6 +2,7 @@
 #include "ConvertCommand.h"
 #include "ImportCommand.h"
 #include "MidiCommand.h"
+#include "PdfCommand.h"
 #include "ShowCommand.h"
 #include "TuningCommand.h"
 #include "WavCommand.h"
@@ -34,6 +35,7 @@ const QString Usage = QStringLiteral(
     "         mechik-cli convert PÍSEŇ.xls LADĚNÍ [--db SOUBOR] [--out SLOŽKA] [--force]\n"
     "         mechik-cli midi PÍSEŇ.xls VÝSTUP.mid [--tempo DOBY_ZA_MINUTU]\n"
     "         mechik-cli wav PÍSEŇ.xls VÝSTUP.wav [--tempo DOBY_ZA_MINUTU]\n"
+    "         mechik-cli pdf PÍSEŇ.xls VÝSTUP.pdf [--db SOUBOR] [--numbering standard|trizonia]\n"
     "         mechik-cli tuning list [--db SOUBOR]\n"
     "         mechik-cli tuning show LADĚNÍ [--db SOUBOR]\n"
     "         mechik-cli tuning add LADĚNÍ --from ZDROJ [--transpose N] [--db SOUBOR]\n"
@@ -202,9 +204,24 @@ int run(bool showing) {
     return usage();
 }
 
-}  // namespace
+// Print brings Qt Gui in its plugin, which makes the application object it needs: none is
+// made here.
+int pdf(int argc, char* argv[]) {
+    // The window's name: its data folder holds the player's tuning database.
+    QCoreApplication::setApplicationName(QStringLiteral("Mechik"));
+    qInstallMessageHandler(quietQtMessages);
+    QStringList args;
+    for (int i = 2; i < argc; ++i) {
+        args << QString::fromLocal8Bit(argv[i]);
+    }
+    return report(tools::pdfCommand(args, defaultDatabase));
+}
 
-int main(int argc, char* argv[]) {
+// Starts the application object the command needs and runs it.
+int start(int argc, char* argv[]) {
+    if (argc > 1 && std::strcmp(argv[1], "pdf") == 0) {
+        return pdf(argc, argv);
+    }
     // Showing a grip uses the main window's own code, drawn off screen.
     const bool showing =
         argc > 1 && (std::strcmp(argv[1], "show") == 0 || std::strcmp(argv[1], "convert") == 0);
@@ -218,9 +235,15 @@ int main(int argc, char* argv[]) {
     }
     // The window's name: its data folder holds the player's tuning database.
     QCoreApplication::setApplicationName(QStringLiteral("Mechik"));
+    return run(showing);
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
     // Whatever the commands did not foresee is said as the program says it, never a crash.
     try {
-        return run(showing);
+        return start(argc, argv);
     } catch (...) {
         printTo(stderr, QStringLiteral("Neočekávaná chyba ! Volejte firmu ") + app::ContactLine +
                             QStringLiteral(" a sdělte číslo chyby %1\n")

@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QString>
+
+namespace app {
+
+// The folder of the running program's executable, also before any application object exists:
+// the command-line tool finds its database and the print plugin before the plugin makes the
+// QGuiApplication that print needs.
+QString executableFolder();
+
+}  // namespace app
