@@ -61,7 +61,7 @@ Form1::Form1(const ProgramEnvironment& environment, Dialogs& dialogs, ProgramSet
     : dialogs_(dialogs),
       pictures_(std::make_unique<keyboard::ButtonPictures>()),
       programFolder_(environment.programFolder) {
-    openUrl = [](const QUrl& url) { QDesktopServices::openUrl(url); };
+    openUrl = [](const QUrl& url) { return QDesktopServices::openUrl(url); };
     connection_.WorkingFolder = environment.workingFolder;
     setWindowTitle(ProgramTitle);
     // The main window stays in front of every other window for the whole run.
@@ -100,7 +100,8 @@ Form1::Form1(const ProgramEnvironment& environment, Dialogs& dialogs, ProgramSet
         songs::NavigationControls{c_.lblTon, c_.cmdPredchozi, c_.cmdPredTlak, c_.cmdPredTah},
         *display_, *reader_);
     recording_ = std::make_unique<keyboard::Recording>(connection_, dialogs, *keyboard_, *tuning_,
-                                                       *navigation_);
+                                                       *navigation_,
+                                                       [this] { return models_->numbering(); });
     staffEntry_ = std::make_unique<tones::StaffEntry>(connection_, dialogs, *staff_, *tuning_,
                                                       *navigation_);
     sound_ = std::make_unique<keyboard::MediaSoundOutput>();
@@ -117,7 +118,11 @@ Form1::Form1(const ProgramEnvironment& environment, Dialogs& dialogs, ProgramSet
     wireAuxiliaryWindows();
 }
 
-Form1::~Form1() = default;
+Form1::~Form1() {
+    // The sheet window goes before the guard that asks it.
+    guard_->beforeCommand = nullptr;
+    guard_->holdsTicks = nullptr;
+}
 
 void Form1::buildForm() {
     auto* form = new QWidget(this);
@@ -307,6 +312,8 @@ bool Form1::Form_Load() {
     sheetWindow_ = std::make_unique<SheetWindow>(*connection_.SpreadsheetApplication);
     // An edit in the sheet window is a change like any of the program's: saved at once.
     sheetWindow_->runEdit = [this](const std::function<void()>& edit) { guard_->run(edit); };
+    guard_->beforeCommand = [this] { sheetWindow_->commitEdit(); };
+    guard_->holdsTicks = [this] { return sheetWindow_->isEditing(); };
     connect(menu_.mnuTabulka, &QAction::triggered, sheetWindow_.get(), &SheetWindow::bringToFront);
     return true;
 }

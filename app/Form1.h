@@ -72,8 +72,9 @@ public:
     CommandGuard& guard() { return *guard_; }
     songs::SongKeeper& keeper() { return *keeper_; }
 
-    // Hands an address to the desktop (the mail program); tests look at it instead.
-    std::function<void(const QUrl&)> openUrl;
+    // Hands an address to the desktop (the mail program); false when nothing took it. Tests
+    // look at it instead.
+    std::function<bool(const QUrl&)> openUrl;
 
 protected:
     void closeEvent(QCloseEvent* event) override;  // Form_Unload

@@ -18,6 +18,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QSysInfo>
 #include <QTableView>
@@ -120,6 +121,40 @@ TEST_F(KeptSong, StaffNotesAndEditsInTheSheetWindowAreOnDiskAtOnce) {
     ASSERT_TRUE(grid);
     ASSERT_TRUE(grid->model()->setData(grid->model()->index(0, 0), QStringLiteral("Šla")));
     EXPECT_EQ(fileCell(path, "A1"), QStringLiteral("Šla"));
+}
+
+// A syllable being typed in the sheet window when the player clicks a command or ends the song
+// is in the cell and on disk, as if he had pressed Enter; while he types, the automatic player
+// waits rather than cutting him short.
+TEST_F(KeptSong, TextBeingTypedInTheSheetWindowIsKeptWhenACommandRunsOrTheSongEnds) {
+    const QString path = writeSong(songPath());
+    open(path);
+    QCoreApplication::processEvents();
+    QTableView* grid = form->sheetWindow()->sheetView(QStringLiteral("Polka.xls"),
+                                                      QStringLiteral("G-C-F"));
+    ASSERT_TRUE(grid);
+    const auto typeInto = [grid](int row, const QString& text) {
+        const QModelIndex index = grid->model()->index(row, 0);
+        grid->setCurrentIndex(index);
+        grid->edit(index);
+        auto* editor = qobject_cast<QLineEdit*>(grid->indexWidget(index));
+        ASSERT_TRUE(editor);
+        editor->setText(text);
+    };
+    typeInto(1, QStringLiteral("ska"));
+    EXPECT_TRUE(form->sheetWindow()->isEditing());
+    EXPECT_FALSE(form->guard().tick([] { ADD_FAILURE() << "a step while the player types"; }));
+    c().cmdDalsi->click();
+    EXPECT_FALSE(form->sheetWindow()->isEditing());
+    EXPECT_EQ(host().range(QStringLiteral("A2")).text(), QStringLiteral("ska"));
+    EXPECT_EQ(fileCell(path, "A2"), QStringLiteral("ska"));
+    EXPECT_EQ(c().lblSlabika[2]->text(), QStringLiteral("ska"));  // the step shows it already
+
+    typeInto(2, QStringLiteral("kal"));
+    c().cmdEndEdit->click();
+    EXPECT_FALSE(songOpen());
+    EXPECT_EQ(fileCell(path, "A3"), QStringLiteral("kal"));
+    EXPECT_TRUE(dialogs.messages.empty());
 }
 
 // Stepping through a song and ending it writes nothing: a colleague's workbook keeps all that

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QString>
+
+namespace songs {
+
+// The sound file that goes with a song: "<song name without its last three characters>" +
+// `extension` in `folder` ("Polka.xls" gives "Polka.mp3"). Players copy such files from
+// devices and programs that write the extension in capitals: a file whose extension differs
+// only in case (.MP3, .Mid, .WAV) is the one. The path as spelled with `extension` when no
+// such file exists.
+QString soundFileOf(const QString& folder, const QString& songWindowName, const QString& extension);
+
+}  // namespace songs
