@@ -241,9 +241,11 @@ void Form1::wireSongs() {
 
 void Form1::wireGrips() {
     onSignal(menu_.mnuKonverze, &QAction::triggered, [this] {
+        const int row = currentGripRow();
         if (auto* window = conversion::mnuKonverze_Click(connection_, dialogs_, *this, *guard_)) {
+            window->numbering = models_->numbering();
             connect(window, &QObject::destroyed, this,
-                    [this] { guard_->run([this] { showConvertedSong(); }); });
+                    [this, row] { guard_->run([this, row] { showConvertedSong(row); }); });
         }
     });
     tones::GripReader& reader = *reader_;
@@ -295,14 +297,22 @@ void Form1::wireAuxiliaryWindows() {
 
 // After a conversion of the open song the program goes on with the copy: its name and tuning
 // are what the window shows.
-void Form1::showConvertedSong() {
+int Form1::currentGripRow() {
+    if (!c_.cmdEndEdit->isEnabled() || !connection_.ActivateSongWindow()) {
+        return 1;
+    }
+    return connection_.SpreadsheetApplication->activeCell().row();
+}
+
+// The copy goes on where the song was: the same grip under the cursor and in the counter, the
+// copy's tuning and its own sound files.
+void Form1::showConvertedSong(int row) {
     if (!c_.cmdEndEdit->isEnabled() || !connection_.ActivateSongWindow()) {
         return;
     }
     setWindowTitle(connection_.SongWorkbookName);
-    const QString tuning = connection_.SpreadsheetApplication->activeSheet().name();
-    c_.lblLadeni->setText(tuning);
-    showInTuningList(c_.Combo1, tuning);
+    songFiles_->FindSoundFiles();
+    navigation_->showGrip(row);
 }
 
 bool Form1::Form_Load() {

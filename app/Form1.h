@@ -87,7 +87,9 @@ private:
     void wirePlayer();
     void wireAuxiliaryWindows();
     void guardPictures();
-    void showConvertedSong();
+    // The song's grip under the cursor; 1 without a song.
+    int currentGripRow();
+    void showConvertedSong(int row);
     // Every command of the window, as each signal's slot: run through the guard.
     template <typename Sender, typename Signal>
     void onSignal(Sender* sender, Signal signal, std::function<void()> command);

@@ -43,6 +43,15 @@ void Navigation::cmdPrvni_Click() {
     showCurrentRow();
 }
 
+void Navigation::showGrip(int row) {
+    auto& host = songHost();
+    display_.ReleaseTreble();
+    display_.ReleaseBass();
+    host.range(QStringLiteral("B%1").arg(row)).select();
+    showCurrentRow();
+    setBackward(row != 1);
+}
+
 void Navigation::cmdPredchozi_Click() {
     auto& host = songHost();
     display_.ReleaseTreble();

@@ -207,7 +207,7 @@ TEST_F(Auxiliary, EveryButtonOfTheAuxiliaryWindowsIsCzech) {
     EXPECT_EQ(window->OKButton->text(), QStringLiteral("OK"));
     EXPECT_EQ(window->CancelButton->text(), QStringLiteral("Storno"));
     window->CancelButton->click();
-    EXPECT_FALSE(window);
+    EXPECT_TRUE(form->isVisible());
 
     QPointer<auxwin::frmBrowser> browser = auxwin::mnuhtm_Click(*form, dir.path());
     QStringList captions;
@@ -217,4 +217,18 @@ TEST_F(Auxiliary, EveryButtonOfTheAuxiliaryWindowsIsCzech) {
     EXPECT_EQ(captions, (QStringList{"Zpět", "Vpřed", "Zastavit", "Obnovit", "Domů", "Hledat"}));
     EXPECT_EQ(browser->lblAddress->text(), QStringLiteral("&Adresa:"));
     browser->close();
+}
+
+// The delivered help page tells what the program does now: the song's end is its last row with
+// a direction word for "Poslední" and the conversion alike, and the newer messages are explained.
+TEST_F(Auxiliary, TheDeliveredHelpPageMatchesTheProgram) {
+    const QString page = QString::fromUtf8(testing_support::readBytes(
+        QStringLiteral(MECHIK_TEST_DATA "/../../resources/help/Mechík.htm")));
+    ASSERT_FALSE(page.isEmpty());
+    EXPECT_FALSE(page.contains(QStringLiteral("500 hmatů")));
+    EXPECT_FALSE(page.contains(QStringLiteral("převod ukončí")));
+    EXPECT_FALSE(page.contains(QStringLiteral("zůstane v&nbsp;kopii na jeho místě prázdná")));
+    EXPECT_TRUE(page.contains(QStringLiteral("poslední řádek se směrem měchu")));
+    EXPECT_TRUE(page.contains(QStringLiteral("<tr><td>Poštovní program nenalezen.</td>")));
+    EXPECT_TRUE(page.contains(QStringLiteral("Konverze do ladění … dokončena. Některé knoflíky")));
 }
