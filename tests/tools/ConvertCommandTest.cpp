@@ -148,9 +148,9 @@ TEST(ConvertCommand, ASongWithADrawingIsConvertedAndTheNotesSayWhatTheCopyLacks)
     EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
     const QString copy = dir.filePath("Kresba C-F-B.xls");
     EXPECT_EQ(run.out, QDir::toNativeSeparators(copy) + u'\n');
-    EXPECT_EQ(run.err, QStringLiteral("Sešit Kresba.xls obsahuje obrázky nebo kresby, které Mechík "
-                                      "neumí uložit; převedená kopie je nemá. Původní soubor "
-                                      "zůstal beze změny.\n"));
+    EXPECT_EQ(run.err, QStringLiteral("Sešit Kresba.xls obsahuje obrázky nebo kresby a komentáře k "
+                                      "buňkám, které Mechík neumí uložit; převedená kopie je "
+                                      "nemá. Původní soubor zůstal beze změny.\n"));
     EXPECT_TRUE(dumpOf(copy).contains(QStringLiteral("B1\tf1,\n")));
     EXPECT_EQ(testing_support::readBytes(song), before);
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files),
