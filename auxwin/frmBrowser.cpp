@@ -22,9 +22,9 @@ frmBrowser::frmBrowser(QWidget& mainWindow) : mainWindow_(mainWindow) {
     tbToolBar->setGeometry(0, 0, app::twipsToPixels(6540), app::twipsToPixels(540));
     // The keys of the buttons, captioned in Czech.
     const std::pair<const char*, QString> buttons[] = {
-        {"Back", QStringLiteral("Zpět")},       {"Forward", QStringLiteral("Vpřed")},
-        {"Stop", QStringLiteral("Zastavit")},   {"Refresh", QStringLiteral("Obnovit")},
-        {"Home", QStringLiteral("Domů")},       {"Search", QStringLiteral("Hledat")}};
+        {"Back", QStringLiteral("Zpět")},     {"Forward", QStringLiteral("Vpřed")},
+        {"Stop", QStringLiteral("Zastavit")}, {"Refresh", QStringLiteral("Obnovit")},
+        {"Home", QStringLiteral("Domů")},     {"Search", QStringLiteral("Hledat")}};
     for (const auto& [key, caption] : buttons) {
         const QString name = QString::fromLatin1(key);
         QAction* button = tbToolBar->addAction(caption);

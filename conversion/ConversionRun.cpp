@@ -105,9 +105,9 @@ ConversionRun::Outcome ConversionRun::cmdGo_Click(const QString& target, const Q
         }
         convertRows(target);
         host.activeSheet().setName(target);
-        dialogs_.message(QStringLiteral("Hotovo."), successText(target),
-                         lost_.empty() ? app::MessageIcon::Information
-                                       : app::MessageIcon::Exclamation);
+        dialogs_.message(
+            QStringLiteral("Hotovo."), successText(target),
+            lost_.empty() ? app::MessageIcon::Information : app::MessageIcon::Exclamation);
         return Outcome::Converted;
     } catch (const Stop&) {
         return Outcome::Failed;
@@ -167,9 +167,10 @@ QString ConversionRun::successText(const QString& target) const {
         return QStringLiteral("Konverze do ladění ") + target +
                QStringLiteral(" úspěšně dokončena.");
     }
-    QString text = QStringLiteral("Konverze do ladění %1 dokončena. Některé knoflíky nedávají v "
-                                  "ladění %1 žádný tón, a jejich tóny proto v těchto hmatech "
-                                  "chybí:")
+    QString text = QStringLiteral(
+                       "Konverze do ladění %1 dokončena. Některé knoflíky nedávají v "
+                       "ladění %1 žádný tón, a jejich tóny proto v těchto hmatech "
+                       "chybí:")
                        .arg(target);
     QStringList lines;
     int grips = 0;
@@ -196,7 +197,8 @@ void ConversionRun::convertRows(const QString& target) {
     const auto sheet = host.activeSheet().contents();
     int last = songs::lastGripRow(*sheet);
     sheet->forEachCell([&last](spreadsheet::CellAddress cell, const spreadsheet::CellValue& value) {
-        if ((cell.column == songs::GripColumn || cell.column == songs::GripColumn + songs::BassOffset) &&
+        if ((cell.column == songs::GripColumn ||
+             cell.column == songs::GripColumn + songs::BassOffset) &&
             !value.text().isEmpty()) {
             last = std::max(last, cell.row);
         }
@@ -277,7 +279,8 @@ std::optional<QString> ConversionRun::targetTone(const QString& tone, const QStr
                                    "nastat tato chyba !!!"));
     }
     const QString converted = host.activeWorkbook().sheet(target).range(found.address()).text();
-    const int button = host.activeSheet().range(QStringLiteral("A%1").arg(found.row())).text().toInt();
+    const int button =
+        host.activeSheet().range(QStringLiteral("A%1").arg(found.row())).text().toInt();
     host.activateWindow(connection_.SongWorkbookName);
     if (converted.isEmpty()) {
         lost_.push_back({row, buttonName(button, bass, numbering_)});

@@ -66,7 +66,9 @@ QString shownButtonNumber(int button, Numbering numbering) {
     return numberLabelCaption(numberLabelOf(button), numbering);
 }
 
-QString shownBassNumber(int button) { return bassLabel(BassButtonCount - button).caption; }
+QString shownBassNumber(int button) {
+    return bassLabel(BassButtonCount - button).caption;
+}
 
 QString trebleButtonName(int button, Numbering numbering) {
     QString row;

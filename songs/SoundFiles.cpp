@@ -5,7 +5,8 @@
 
 namespace songs {
 
-QString soundFileOf(const QString& folder, const QString& songWindowName, const QString& extension) {
+QString soundFileOf(const QString& folder, const QString& songWindowName,
+                    const QString& extension) {
     const QDir dir(folder);
     const QString stem = songWindowName.left(songWindowName.size() - 3);
     const QString spelled = dir.filePath(stem + extension);

@@ -195,7 +195,8 @@ TEST_F(Auxiliary, WithoutAMailProgramTheAddressIsShownToCopy) {
               (ScriptedDialogs::Message{"Poštovní program nenalezen.",
                                         "Na tomto počítači není nastaven poštovní program, který "
                                         "by zprávu otevřel. Napište prosím autorovi ze své pošty "
-                                        "na adresu:\r\n\r\n" + app::AuthorMail +
+                                        "na adresu:\r\n\r\n" +
+                                            app::AuthorMail +
                                             "\r\n\r\nAdresu můžete v této zprávě označit myší a "
                                             "zkopírovat (Ctrl+C).",
                                         MessageIcon::Information, app::MessageButtons::Ok}));

@@ -131,8 +131,8 @@ TEST_F(KeptSong, TextBeingTypedInTheSheetWindowIsKeptWhenACommandRunsOrTheSongEn
     const QString path = writeSong(songPath());
     open(path);
     QCoreApplication::processEvents();
-    QTableView* grid = form->sheetWindow()->sheetView(QStringLiteral("Polka.xls"),
-                                                      QStringLiteral("G-C-F"));
+    QTableView* grid =
+        form->sheetWindow()->sheetView(QStringLiteral("Polka.xls"), QStringLiteral("G-C-F"));
     ASSERT_TRUE(grid);
     const auto typeInto = [grid](int row, const QString& text) {
         const QModelIndex index = grid->model()->index(row, 0);

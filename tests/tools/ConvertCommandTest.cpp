@@ -159,8 +159,10 @@ TEST(ConvertCommand, ASongWithADrawingIsConvertedAndTheNotesSayWhatTheCopyLacks)
     const QString twoRows = writeSong(dir.filePath("Polka.xls"), "G-C-F", "c4,");
     const auto lost = convert(QStringList{twoRows, "C-F"} + common);
     EXPECT_EQ(lost.exitCode, 0) << lost.err.toStdString();
-    EXPECT_EQ(lost.err, QStringLiteral("Konverze do ladění C-F dokončena. Některé knoflíky nedávají "
-                                       "v ladění C-F žádný tón, a jejich tóny proto v těchto "
-                                       "hmatech chybí: hmat 1: knoflík 12 ve vnitřní řadě\n"));
-    EXPECT_TRUE(dumpOf(dir.filePath("Polka C-F.xls")).contains(QStringLiteral("B1\te1,\nI1\tTlak\n")));
+    EXPECT_EQ(lost.err,
+              QStringLiteral("Konverze do ladění C-F dokončena. Některé knoflíky nedávají "
+                             "v ladění C-F žádný tón, a jejich tóny proto v těchto "
+                             "hmatech chybí: hmat 1: knoflík 12 ve vnitřní řadě\n"));
+    EXPECT_TRUE(
+        dumpOf(dir.filePath("Polka C-F.xls")).contains(QStringLiteral("B1\te1,\nI1\tTlak\n")));
 }

@@ -100,8 +100,9 @@ int convertSong(const QString& songPath, const QString& target, const QString& t
             notes << oneLine(said.back().second);
         }
         if (unkept.any()) {
-            notes << QStringLiteral("Sešit %1 obsahuje %2, které Mechík neumí uložit; převedená "
-                                    "kopie je nemá. Původní soubor zůstal beze změny.")
+            notes << QStringLiteral(
+                         "Sešit %1 obsahuje %2, které Mechík neumí uložit; převedená "
+                         "kopie je nemá. Původní soubor zůstal beze změny.")
                          .arg(song, spreadsheet::describeInCzech(unkept));
         }
         error = notes.join(u'\n');
