@@ -242,10 +242,12 @@ void Form1::wireSongs() {
 void Form1::wireGrips() {
     onSignal(menu_.mnuKonverze, &QAction::triggered, [this] {
         const int row = currentGripRow();
+        const QString song = connection_.SongWorkbookName;
         if (auto* window = conversion::mnuKonverze_Click(connection_, dialogs_, *this, *guard_)) {
             window->numbering = models_->numbering();
-            connect(window, &QObject::destroyed, this,
-                    [this, row] { guard_->run([this, row] { showConvertedSong(row); }); });
+            connect(window, &QObject::destroyed, this, [this, row, song] {
+                guard_->run([this, row, song] { showConvertedSong(song, row); });
+            });
         }
     });
     tones::GripReader& reader = *reader_;
@@ -305,9 +307,11 @@ int Form1::currentGripRow() {
 }
 
 // The copy goes on where the song was: the same grip under the cursor and in the counter, the
-// copy's tuning and its own sound files.
-void Form1::showConvertedSong(int row) {
-    if (!c_.cmdEndEdit->isEnabled() || !connection_.ActivateSongWindow()) {
+// copy's tuning and its own sound files. Nothing changes when the window was closed without a
+// copy: the grip and its marked buttons stay as they were.
+void Form1::showConvertedSong(const QString& song, int row) {
+    if (connection_.SongWorkbookName == song || !c_.cmdEndEdit->isEnabled() ||
+        !connection_.ActivateSongWindow()) {
         return;
     }
     setWindowTitle(connection_.SongWorkbookName);

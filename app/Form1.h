@@ -89,7 +89,8 @@ private:
     void guardPictures();
     // The song's grip under the cursor; 1 without a song.
     int currentGripRow();
-    void showConvertedSong(int row);
+    // After the conversion window: `song` and `row` are the song and grip shown before it.
+    void showConvertedSong(const QString& song, int row);
     // Every command of the window, as each signal's slot: run through the guard.
     template <typename Sender, typename Signal>
     void onSignal(Sender* sender, Signal signal, std::function<void()> command);
