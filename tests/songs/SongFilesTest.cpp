@@ -183,6 +183,18 @@ TEST_F(SongFiles, SoundFilesAreFoundWhateverTheCaseOfTheirExtension) {
     EXPECT_EQ(files().SoundFilePath(0), songPath("Polka.MP3"));
     EXPECT_EQ(files().SoundFilePath(1), songPath("Polka.Mid"));
     EXPECT_EQ(files().SoundFilePath(2), songPath("Polka.wav"));
+    files().cmdEndEdit_Click();
+
+    // The working copy of a workbook with drawings plays the original's recordings, unless it
+    // has its own.
+    testing_support::writeBytes(songPath("Polka – kopie.wav"), "RIFF");
+    form->connection().SongWorkbookName = QStringLiteral("Polka – kopie.xls");
+    EXPECT_EQ(files().SoundFilePath(0), songPath("Polka.MP3"));
+    EXPECT_EQ(files().SoundFilePath(2), songPath("Polka – kopie.wav"));
+    form->connection().SongWorkbookName = QStringLiteral("Polka – kopie (2).xls");
+    EXPECT_EQ(files().SoundFilePath(1), songPath("Polka.Mid"));
+    form->connection().SongWorkbookName = QStringLiteral("Polka kopie.xls");
+    EXPECT_EQ(files().SoundFilePath(0), songPath("Polka kopie.mp3"));
 }
 
 TEST_F(SongFiles, OpenThenCancelShowsTheWindowAgainAndChangesNothing) {
