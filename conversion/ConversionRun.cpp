@@ -174,12 +174,15 @@ QString ConversionRun::successText(const QString& target) const {
                        .arg(target);
     QStringList lines;
     int grips = 0;
+    int lastRow = 0;
     for (const LostTone& lost : lost_) {
-        const QString grip = QStringLiteral("hmat %1: ").arg(lost.row);
-        if (!lines.isEmpty() && lines.back().startsWith(grip)) {
+        if (lost.row != lastRow) {
+            lastRow = lost.row;
+            if (++grips <= MaxListedLosses) {
+                lines << QStringLiteral("hmat %1: ").arg(lost.row) + lost.button;
+            }
+        } else if (grips <= MaxListedLosses) {
             lines.back() += QStringLiteral(", ") + lost.button;
-        } else if (++grips <= MaxListedLosses) {
-            lines << grip + lost.button;
         }
     }
     text += QStringLiteral("\r\n") + lines.join(QStringLiteral("\r\n"));

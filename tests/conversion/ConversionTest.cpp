@@ -345,13 +345,14 @@ TEST_F(Convert, ATargetWithoutAButtonsToneLeavesItOutAndSaysWhere) {
 // rest.
 TEST_F(Convert, ManyGripsLosingTonesAreCountedBeyondTwenty) {
     for (int row = 1; row <= 23; ++row) {
-        putRow(row, {"c4,"}, "Tlak");
+        putRow(row, {"c4,", "a3,"}, "Tlak");
     }
     saveSong(QStringLiteral("Dlouhá.xls"));
     convertTo(open(), QStringLiteral("C-F"));
     const QStringList lines = dialogs.messages.back().text.split(QStringLiteral("\r\n"));
     ASSERT_EQ(lines.size(), 22);
-    EXPECT_EQ(lines[20], QStringLiteral("hmat 20: knoflík 12 ve vnitřní řadě"));
+    EXPECT_EQ(lines[20],
+              QStringLiteral("hmat 20: knoflík 12 ve vnitřní řadě, knoflík 11 ve vnitřní řadě"));
     EXPECT_EQ(lines[21], QStringLiteral("Dalších hmatů s chybějícím tónem: 3."));
 }
 
