@@ -50,6 +50,9 @@ void CommandGuard::runTrapped(const std::function<void()>& command) {
 void CommandGuard::run(const std::function<void()>& command) {
     {
         const Depth depth(depth_);
+        if (depth_ == 1 && beforeCommand) {
+            runTrapped(beforeCommand);
+        }
         runTrapped(command);
     }
     if (depth_ == 0 && afterCommand) {
@@ -59,7 +62,7 @@ void CommandGuard::run(const std::function<void()>& command) {
 }
 
 bool CommandGuard::tick(const std::function<void()>& step) {
-    if (busy()) {
+    if (busy() || (holdsTicks && holdsTicks())) {
         return false;
     }
     run(step);

@@ -16,8 +16,14 @@ class CommandGuard {
 public:
     explicit CommandGuard(Dialogs& dialogs);
 
+    // Runs before each outermost command, as part of it: what the player is still typing
+    // elsewhere becomes part of the song before a command reads or ends it.
+    std::function<void()> beforeCommand;
     // Runs after each outermost command, guarded as the command itself.
     std::function<void()> afterCommand;
+    // True while the player is in the middle of an input a timer's step must not cut short;
+    // such a step is dropped.
+    std::function<bool()> holdsTicks;
 
     // A command started from within another runs as part of it.
     void run(const std::function<void()>& command);

@@ -61,7 +61,7 @@ Form1::Form1(const ProgramEnvironment& environment, Dialogs& dialogs, ProgramSet
     : dialogs_(dialogs),
       pictures_(std::make_unique<keyboard::ButtonPictures>()),
       programFolder_(environment.programFolder) {
-    openUrl = [](const QUrl& url) { QDesktopServices::openUrl(url); };
+    openUrl = [](const QUrl& url) { return QDesktopServices::openUrl(url); };
     connection_.WorkingFolder = environment.workingFolder;
     setWindowTitle(ProgramTitle);
     // The main window stays in front of every other window for the whole run.
@@ -100,7 +100,8 @@ Form1::Form1(const ProgramEnvironment& environment, Dialogs& dialogs, ProgramSet
         songs::NavigationControls{c_.lblTon, c_.cmdPredchozi, c_.cmdPredTlak, c_.cmdPredTah},
         *display_, *reader_);
     recording_ = std::make_unique<keyboard::Recording>(connection_, dialogs, *keyboard_, *tuning_,
-                                                       *navigation_);
+                                                       *navigation_,
+                                                       [this] { return models_->numbering(); });
     staffEntry_ = std::make_unique<tones::StaffEntry>(connection_, dialogs, *staff_, *tuning_,
                                                       *navigation_);
     sound_ = std::make_unique<keyboard::MediaSoundOutput>();
@@ -117,7 +118,11 @@ Form1::Form1(const ProgramEnvironment& environment, Dialogs& dialogs, ProgramSet
     wireAuxiliaryWindows();
 }
 
-Form1::~Form1() = default;
+Form1::~Form1() {
+    // The sheet window goes before the guard that asks it.
+    guard_->beforeCommand = nullptr;
+    guard_->holdsTicks = nullptr;
+}
 
 void Form1::buildForm() {
     auto* form = new QWidget(this);
@@ -236,9 +241,13 @@ void Form1::wireSongs() {
 
 void Form1::wireGrips() {
     onSignal(menu_.mnuKonverze, &QAction::triggered, [this] {
+        const int row = currentGripRow();
+        const QString song = connection_.SongWorkbookName;
         if (auto* window = conversion::mnuKonverze_Click(connection_, dialogs_, *this, *guard_)) {
-            connect(window, &QObject::destroyed, this,
-                    [this] { guard_->run([this] { showConvertedSong(); }); });
+            window->numbering = models_->numbering();
+            connect(window, &QObject::destroyed, this, [this, row, song] {
+                guard_->run([this, row, song] { showConvertedSong(song, row); });
+            });
         }
     });
     tones::GripReader& reader = *reader_;
@@ -290,14 +299,24 @@ void Form1::wireAuxiliaryWindows() {
 
 // After a conversion of the open song the program goes on with the copy: its name and tuning
 // are what the window shows.
-void Form1::showConvertedSong() {
+int Form1::currentGripRow() {
     if (!c_.cmdEndEdit->isEnabled() || !connection_.ActivateSongWindow()) {
+        return 1;
+    }
+    return connection_.SpreadsheetApplication->activeCell().row();
+}
+
+// The copy goes on where the song was: the same grip under the cursor and in the counter, the
+// copy's tuning and its own sound files. Nothing changes when the window was closed without a
+// copy: the grip and its marked buttons stay as they were.
+void Form1::showConvertedSong(const QString& song, int row) {
+    if (connection_.SongWorkbookName == song || !c_.cmdEndEdit->isEnabled() ||
+        !connection_.ActivateSongWindow()) {
         return;
     }
     setWindowTitle(connection_.SongWorkbookName);
-    const QString tuning = connection_.SpreadsheetApplication->activeSheet().name();
-    c_.lblLadeni->setText(tuning);
-    showInTuningList(c_.Combo1, tuning);
+    songFiles_->FindSoundFiles();
+    navigation_->showGrip(row);
 }
 
 bool Form1::Form_Load() {
@@ -307,6 +326,8 @@ bool Form1::Form_Load() {
     sheetWindow_ = std::make_unique<SheetWindow>(*connection_.SpreadsheetApplication);
     // An edit in the sheet window is a change like any of the program's: saved at once.
     sheetWindow_->runEdit = [this](const std::function<void()>& edit) { guard_->run(edit); };
+    guard_->beforeCommand = [this] { sheetWindow_->commitEdit(); };
+    guard_->holdsTicks = [this] { return sheetWindow_->isEditing(); };
     connect(menu_.mnuTabulka, &QAction::triggered, sheetWindow_.get(), &SheetWindow::bringToFront);
     return true;
 }

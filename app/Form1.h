@@ -72,8 +72,9 @@ public:
     CommandGuard& guard() { return *guard_; }
     songs::SongKeeper& keeper() { return *keeper_; }
 
-    // Hands an address to the desktop (the mail program); tests look at it instead.
-    std::function<void(const QUrl&)> openUrl;
+    // Hands an address to the desktop (the mail program); false when nothing took it. Tests
+    // look at it instead.
+    std::function<bool(const QUrl&)> openUrl;
 
 protected:
     void closeEvent(QCloseEvent* event) override;  // Form_Unload
@@ -86,7 +87,10 @@ private:
     void wirePlayer();
     void wireAuxiliaryWindows();
     void guardPictures();
-    void showConvertedSong();
+    // The song's grip under the cursor; 1 without a song.
+    int currentGripRow();
+    // After the conversion window: `song` and `row` are the song and grip shown before it.
+    void showConvertedSong(const QString& song, int row);
     // Every command of the window, as each signal's slot: run through the guard.
     template <typename Sender, typename Signal>
     void onSignal(Sender* sender, Signal signal, std::function<void()> command);

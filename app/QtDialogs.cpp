@@ -25,6 +25,8 @@ MessageAnswer QtDialogs::message(const QString& title, const QString& text, Mess
                                  MessageButtons buttons) {
     QMessageBox box(toQt(icon), title.isEmpty() ? ProgramTitle : title, text, QMessageBox::NoButton,
                     parent_);
+    // A path or an address in a message can be copied from it.
+    box.setTextInteractionFlags(Qt::TextSelectableByMouse);
     switch (buttons) {
         case MessageButtons::Ok:
             box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);

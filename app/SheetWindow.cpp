@@ -32,6 +32,17 @@ class SheetView : public QTableView {
 public:
     std::function<void()> clearChosenCells;
 
+    bool isEditing() const { return state() == EditingState; }
+
+    // The open editor's text into its cell; the cursor stays where it is.
+    void commitEditor() {
+        QWidget* editor = isEditing() ? indexWidget(currentIndex()) : nullptr;
+        if (editor) {
+            commitData(editor);
+            QTableView::closeEditor(editor, QAbstractItemDelegate::NoHint);
+        }
+    }
+
 protected:
     void keyPressEvent(QKeyEvent* event) override {
         if (event->key() == Qt::Key_Delete && state() != EditingState && clearChosenCells) {
@@ -489,11 +500,35 @@ void SheetWindow::clearChosenCells(const SheetPage& page) {
 }
 
 void SheetWindow::edit(const std::function<void()>& change) {
+    const QScopedValueRollback applying(applyingEdit_, true);
     if (runEdit) {
         runEdit(change);
     } else {
         change();
     }
+}
+
+void SheetWindow::commitEdit() {
+    // The text being put into its cell is the command itself.
+    if (applyingEdit_) {
+        return;
+    }
+    for (const auto& page : pages_) {
+        for (const SheetPage& sheetPage : page->sheets) {
+            sheetPage.view->commitEditor();
+        }
+    }
+}
+
+bool SheetWindow::isEditing() const {
+    for (const auto& page : pages_) {
+        for (const SheetPage& sheetPage : page->sheets) {
+            if (sheetPage.view->isEditing()) {
+                return true;
+            }
+        }
+    }
+    return false;
 }
 
 }  // namespace app

@@ -42,6 +42,12 @@ public:
     // made directly.
     std::function<void(const std::function<void()>&)> runEdit;
 
+    // A cell the player is typing into, in any grid: its text goes into the cell, as Enter
+    // would put it there, and the grid stops editing. Nothing typed is lost to a command that
+    // reads or ends the song meanwhile.
+    void commitEdit();
+    bool isEditing() const;
+
     QTabWidget* workbookTabs() const { return workbookTabs_; }
     // The grid of a sheet, by window name and sheet name; null when not shown.
     QTableView* sheetView(const QString& workbookName, const QString& sheetName) const;
@@ -94,6 +100,7 @@ private:
     bool selectionDirty_ = true;
     std::vector<const spreadsheet::Sheet*> dirtyCells_;  // compared, never dereferenced
     bool syncing_ = false;  // the window itself is changing tabs and cursor: not the user
+    bool applyingEdit_ = false;  // a typed text is on its way into its cell
 };
 
 }  // namespace app

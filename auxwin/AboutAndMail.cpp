@@ -29,7 +29,7 @@ QString authorMailAddress() {
 }
 
 void mnuMailAutorovi_Click(app::Dialogs& dialogs, const QString& workingFolder,
-                           const std::function<void(const QUrl&)>& openUrl) {
+                           const std::function<bool(const QUrl&)>& openUrl) {
 #ifdef Q_OS_WIN
     const QString where = QStringLiteral("na disku C v adresáři Dokumenty/Knoflovka.");
     (void)workingFolder;
@@ -46,7 +46,15 @@ void mnuMailAutorovi_Click(app::Dialogs& dialogs, const QString& workingFolder,
                     app::MessageIcon::Information);
     // Tolerant parsing keeps the address as written; the desktop encodes it for the mail
     // program.
-    openUrl(QUrl(authorMailAddress(), QUrl::TolerantMode));
+    if (!openUrl(QUrl(authorMailAddress(), QUrl::TolerantMode))) {
+        dialogs.message(QStringLiteral("Poštovní program nenalezen."),
+                        QStringLiteral("Na tomto počítači není nastaven poštovní program, který by "
+                                       "zprávu otevřel. Napište prosím autorovi ze své pošty na "
+                                       "adresu:\r\n\r\n%1\r\n\r\nAdresu můžete v této zprávě "
+                                       "označit myší a zkopírovat (Ctrl+C).")
+                            .arg(app::AuthorMail),
+                        app::MessageIcon::Information);
+    }
 }
 
 }  // namespace auxwin

@@ -16,9 +16,10 @@ void cmdOPrg_Click(app::Dialogs& dialogs);
 
 // The mailto address handed to the mail program, as the program has always written it.
 QString authorMailAddress();
-// `openUrl` hands the address to the desktop (QDesktopServices in the program).
+// `openUrl` hands the address to the desktop (QDesktopServices in the program) and says
+// whether a mail program took it; when none did, the player is given the address to write to.
 // The message names the real working folder.
 void mnuMailAutorovi_Click(app::Dialogs& dialogs, const QString& workingFolder,
-                           const std::function<void(const QUrl&)>& openUrl);
+                           const std::function<bool(const QUrl&)>& openUrl);
 
 }  // namespace auxwin

@@ -20,16 +20,21 @@ frmBrowser::frmBrowser(QWidget& mainWindow) : mainWindow_(mainWindow) {
     tbToolBar = new QToolBar(this);
     tbToolBar->setObjectName(QStringLiteral("tbToolBar"));
     tbToolBar->setGeometry(0, 0, app::twipsToPixels(6540), app::twipsToPixels(540));
-    for (const char* key : {"Back", "Forward", "Stop", "Refresh", "Home", "Search"}) {
+    // The keys of the buttons, captioned in Czech.
+    const std::pair<const char*, QString> buttons[] = {
+        {"Back", QStringLiteral("Zpět")},     {"Forward", QStringLiteral("Vpřed")},
+        {"Stop", QStringLiteral("Zastavit")}, {"Refresh", QStringLiteral("Obnovit")},
+        {"Home", QStringLiteral("Domů")},     {"Search", QStringLiteral("Hledat")}};
+    for (const auto& [key, caption] : buttons) {
         const QString name = QString::fromLatin1(key);
-        QAction* button = tbToolBar->addAction(name);
+        QAction* button = tbToolBar->addAction(caption);
         button->setObjectName(name);
         connect(button, &QAction::triggered, this, [this, name] { tbToolBar_ButtonClick(name); });
     }
     picAddress = new QWidget(this);
     picAddress->setObjectName(QStringLiteral("picAddress"));
     picAddress->setGeometry(app::twipRect(0, 540, 6540, 675));
-    lblAddress = new QLabel(QStringLiteral("&Address:"), picAddress);
+    lblAddress = new QLabel(QStringLiteral("&Adresa:"), picAddress);
     lblAddress->setObjectName(QStringLiteral("lblAddress"));
     lblAddress->setGeometry(app::twipRect(45, 60, 3075, 255));
     cboAddress = new QComboBox(picAddress);

@@ -69,8 +69,8 @@ frmZmenaCesty::frmZmenaCesty(app::SpreadsheetConnection& connection, app::Dialog
                        "Option1(3)", 240, 3120, 5775, 255);
     Option1[0]->setChecked(true);
     OKButton = app::placeControl(new QPushButton(QStringLiteral("OK"), this), "OKButton", 4680, 2040, 1215, 375);
-    CancelButton = app::placeControl(new QPushButton(QStringLiteral("Cancel"), this), "CancelButton", 4680,
-                         2520, 1215, 375);
+    CancelButton = app::placeControl(new QPushButton(QStringLiteral("Storno"), this),
+                                     "CancelButton", 4680, 2520, 1215, 375);
     app::shrinkFontToFit(Label1, Label1->text());
     for (QRadioButton* option : Option1) {
         app::shrinkFontToFit(option, option->text(), 22);

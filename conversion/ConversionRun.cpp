@@ -2,8 +2,11 @@
 
 #include "app/CommonMessages.h"
 #include "app/SpreadsheetConnection.h"
+#include "keyboard/KeyboardGeometry.h"
+#include "songs/SongGrips.h"
 #include "songs/SongLayout.h"
 #include "songs/SongOpening.h"
+#include "spreadsheet/Sheet.h"
 #include "spreadsheet/SpreadsheetError.h"
 #include "tones/ToneLookup.h"
 
@@ -11,17 +14,34 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <algorithm>
+
 namespace conversion {
 
 namespace {
 
 const QString Unfinished = QStringLiteral(" Nedokončeno");
 constexpr int MaxSheetName = 31;
+// More grips than fit a message are counted, not listed.
+constexpr int MaxListedLosses = 20;
+
+// The number a tuning sheet gives a button, named as the player finds it on the keyboard.
+QString buttonName(int number, bool bass, keyboard::Numbering numbering) {
+    if (bass) {
+        return number >= 1 && number <= keyboard::BassButtonCount
+                   ? keyboard::bassButtonName(number)
+                   : QStringLiteral("basový knoflík %1").arg(number);
+    }
+    return number >= 1 && number <= keyboard::TrebleButtonCount
+               ? keyboard::trebleButtonName(number, numbering)
+               : QStringLiteral("knoflík %1").arg(number);
+}
 
 }  // namespace
 
-ConversionRun::ConversionRun(app::SpreadsheetConnection& connection, app::Dialogs& dialogs)
-    : connection_(connection), dialogs_(dialogs) {}
+ConversionRun::ConversionRun(app::SpreadsheetConnection& connection, app::Dialogs& dialogs,
+                             keyboard::Numbering numbering)
+    : connection_(connection), dialogs_(dialogs), numbering_(numbering) {}
 
 QString ConversionRun::copyPath(const QString& target) const {
     const QString& song = connection_.SongWorkbookName;
@@ -73,8 +93,9 @@ ConversionRun::Outcome ConversionRun::cmdGo_Click(const QString& target, const Q
     }
     try {
         selectSource(source);
-        host.range(QStringLiteral("B1")).select();
-        if (host.activeCell().value().isEmpty()) {
+        // Bass-only grips and rows left empty inside the song do not end it: only a sheet
+        // without any direction word holds nothing to convert.
+        if (songs::lastGripRow(*host.activeSheet().contents()) == 0) {
             stop(QStringLiteral("Přerušeno na začátku."),
                  QStringLiteral("Program nemá k dispozici očekávaná data. Konverze nebude "
                                 "provedena. Smažte soubor ") +
@@ -84,10 +105,9 @@ ConversionRun::Outcome ConversionRun::cmdGo_Click(const QString& target, const Q
         }
         convertRows(target);
         host.activeSheet().setName(target);
-        dialogs_.message(QStringLiteral("Hotovo."),
-                         QStringLiteral("Konverze do ladění ") + target +
-                             QStringLiteral(" úspěšně dokončena."),
-                         app::MessageIcon::Information);
+        dialogs_.message(
+            QStringLiteral("Hotovo."), successText(target),
+            lost_.empty() ? app::MessageIcon::Information : app::MessageIcon::Exclamation);
         return Outcome::Converted;
     } catch (const Stop&) {
         return Outcome::Failed;
@@ -142,60 +162,114 @@ bool ConversionRun::makeCopy(const QString& target) {
     return true;
 }
 
+QString ConversionRun::successText(const QString& target) const {
+    if (lost_.empty()) {
+        return QStringLiteral("Konverze do ladění ") + target +
+               QStringLiteral(" úspěšně dokončena.");
+    }
+    QString text = QStringLiteral(
+                       "Konverze do ladění %1 dokončena. Některé knoflíky nedávají v "
+                       "ladění %1 žádný tón, a jejich tóny proto v těchto hmatech "
+                       "chybí:")
+                       .arg(target);
+    QStringList lines;
+    int grips = 0;
+    int lastRow = 0;
+    for (const LostTone& lost : lost_) {
+        if (lost.row != lastRow) {
+            lastRow = lost.row;
+            if (++grips <= MaxListedLosses) {
+                lines << QStringLiteral("hmat %1: ").arg(lost.row) + lost.button;
+            }
+        } else if (grips <= MaxListedLosses) {
+            lines.back() += QStringLiteral(", ") + lost.button;
+        }
+    }
+    text += QStringLiteral("\r\n") + lines.join(QStringLiteral("\r\n"));
+    if (grips > MaxListedLosses) {
+        text += QStringLiteral("\r\nDalších hmatů s chybějícím tónem: %1.")
+                    .arg(grips - MaxListedLosses);
+    }
+    return text;
+}
+
+// Every grip up to the song's last direction word, bass-only grips too; and a row with tones
+// but no direction word after it, which stops the run rather than stay in the old tuning.
 void ConversionRun::convertRows(const QString& target) {
     auto& host = *connection_.SpreadsheetApplication;
-    while (!host.activeCell().value().isEmpty()) {
-        const QString direction = host.activeCell().offset(0, songs::DirectionOffset).text();
-        for (int i = 0; i < songs::TrebleColumns; ++i) {
-            convertCell(direction, target, false);
-            if (host.activeCell().value().isEmpty()) {
-                break;
-            }
+    const auto sheet = host.activeSheet().contents();
+    int last = songs::lastGripRow(*sheet);
+    sheet->forEachCell([&last](spreadsheet::CellAddress cell, const spreadsheet::CellValue& value) {
+        if ((cell.column == songs::GripColumn ||
+             cell.column == songs::GripColumn + songs::BassOffset) &&
+            !value.text().isEmpty()) {
+            last = std::max(last, cell.row);
         }
-        ConvertBassRow(direction, target);
-        if (host.activeCell().row() == spreadsheet::MaxRows) {
-            break;  // the sheet's last row: the song ends with it
-        }
-        host.activeCell().offset(1, 0).select();
-        songs::SelectGripCell(host);
+    });
+    host.range(QStringLiteral("B1")).select();
+    for (int row = 1; row <= last; ++row) {
+        convertRow(row, target);
     }
+    // The copy is left where a player goes on writing: the row after the song.
+    host.range(QStringLiteral("B%1").arg(std::min(last + 1, spreadsheet::MaxRows))).select();
 }
 
-void ConversionRun::ConvertBassRow(const QString& direction, const QString& target) {
+// A row without a direction word is left as it is, unless it holds tones: those cannot be
+// looked up, and the run stops.
+void ConversionRun::convertRow(int row, const QString& target) {
     auto& host = *connection_.SpreadsheetApplication;
-    host.range(QStringLiteral("M%1").arg(host.activeCell().row())).select();
-    for (int i = 0; i < songs::BassColumns; ++i) {
-        convertCell(direction, target, true);
-        if (host.activeCell().value().isEmpty()) {
-            break;
+    const QString direction = host.range(QStringLiteral("I%1").arg(row)).text();
+    if (direction != songs::Push && direction != songs::Pull) {
+        if (!host.range(QStringLiteral("B%1").arg(row)).text().isEmpty()) {
+            stop(QStringLiteral("Chyba v datovém souboru."),
+                 QStringLiteral("Chybí záznam o směru tahu měchu. Konverze do jiného ladění bude "
+                                "předčasně ukončena."));
         }
-    }
-}
-
-// One song cell: found whole in the source tuning's column for the direction, replaced by the
-// cell of the same address in the target tuning; the cursor moves one cell right. An empty
-// cell stays empty.
-void ConversionRun::convertCell(const QString& direction, const QString& target, bool bass) {
-    auto& host = *connection_.SpreadsheetApplication;
-    const QString tone = host.activeCell().text();
-    if (tone.isEmpty()) {
-        host.activeCell().offset(0, 1).select();
+        if (!host.range(QStringLiteral("M%1").arg(row)).text().isEmpty()) {
+            stop(QStringLiteral("Neočekávaná chyba."),
+                 QStringLiteral("Chybí záznam o směru tahu měchu. Konverze basů do jiného ladění "
+                                "bude předčasně ukončena."));
+        }
         return;
     }
+    convertCells(row, direction, target, false);
+    convertCells(row, direction, target, true);
+}
+
+// The packed tones from B (or M) up to the first gap, each written as soon as it is converted;
+// a tone the target tuning lacks is left out and the rest stay packed.
+void ConversionRun::convertCells(int row, const QString& direction, const QString& target,
+                                 bool bass) {
+    auto& host = *connection_.SpreadsheetApplication;
+    const QString first = (bass ? QStringLiteral("M%1") : QStringLiteral("B%1")).arg(row);
+    const int count = bass ? songs::BassColumns : songs::TrebleColumns;
+    int written = 0;
+    int read = 0;
+    for (; read < count; ++read) {
+        const QString tone = host.range(first).offset(0, read).text();
+        if (tone.isEmpty()) {
+            break;
+        }
+        if (const auto converted = targetTone(tone, direction, target, bass, row)) {
+            host.range(first).offset(0, written++).setValue(spreadsheet::CellValue(*converted));
+        }
+    }
+    for (int column = written; column < read; ++column) {
+        host.range(first).offset(0, column).clearContents();
+    }
+}
+
+// The tone found whole in the source tuning's column for the direction, as the cell of the
+// same address in the target tuning gives it; nothing when that cell is empty.
+std::optional<QString> ConversionRun::targetTone(const QString& tone, const QString& direction,
+                                                 const QString& target, bool bass, int row) {
+    auto& host = *connection_.SpreadsheetApplication;
     host.activateWindow(connection_.TuningWorkbookName);
     QString area;
     if (direction == songs::Push) {
         area = bass ? QStringLiteral("F1:F17") : QStringLiteral("B1:B43");
-    } else if (direction == songs::Pull) {
-        area = bass ? QStringLiteral("G1:G17") : QStringLiteral("C1:C43");
-    } else if (bass) {
-        stop(QStringLiteral("Neočekávaná chyba."),
-             QStringLiteral("Chybí záznam o směru tahu měchu. Konverze basů do jiného ladění bude "
-                            "předčasně ukončena."));
     } else {
-        stop(QStringLiteral("Chyba v datovém souboru."),
-             QStringLiteral("Chybí záznam o směru tahu měchu. Konverze do jiného ladění bude "
-                            "předčasně ukončena."));
+        area = bass ? QStringLiteral("G1:G17") : QStringLiteral("C1:C43");
     }
     host.range(area).select();
     const spreadsheet::Range found = tones::findWholeCell(host, tone);
@@ -207,11 +281,15 @@ void ConversionRun::convertCell(const QString& direction, const QString& target,
                                    "nebo obsahuje ve zdrojovém ladění neexistující tón, může "
                                    "nastat tato chyba !!!"));
     }
-    const QString converted =
-        host.activeWorkbook().sheet(target).range(found.address()).text();
+    const QString converted = host.activeWorkbook().sheet(target).range(found.address()).text();
+    const int button =
+        host.activeSheet().range(QStringLiteral("A%1").arg(found.row())).text().toInt();
     host.activateWindow(connection_.SongWorkbookName);
-    host.activeCell().setValue(spreadsheet::CellValue(converted));
-    host.activeCell().offset(0, 1).select();
+    if (converted.isEmpty()) {
+        lost_.push_back({row, buttonName(button, bass, numbering_)});
+        return std::nullopt;
+    }
+    return converted;
 }
 
 }  // namespace conversion

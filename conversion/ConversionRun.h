@@ -1,8 +1,13 @@
 #pragma once
 
+#include "keyboard/ButtonNumbering.h"
+
 #include <QString>
+#include <QStringList>
 
 #include <functional>
+#include <optional>
+#include <vector>
 
 namespace app {
 class Dialogs;
@@ -16,7 +21,10 @@ namespace conversion {
 
 class ConversionRun {
 public:
-    ConversionRun(app::SpreadsheetConnection& connection, app::Dialogs& dialogs);
+    // `numbering` is the one the player reads the keyboard by: buttons that lose their tone
+    // are named by it.
+    ConversionRun(app::SpreadsheetConnection& connection, app::Dialogs& dialogs,
+                  keyboard::Numbering numbering = keyboard::Numbering::Standard);
 
     enum class Outcome { NoTarget, Closed, Cancelled, Failed, Converted };
 
@@ -25,7 +33,6 @@ public:
     // the wording of the missing-target message. Every outcome but NoTarget means the caller
     // closes the conversion window.
     Outcome cmdGo_Click(const QString& target, const QString& source, bool songWasOpen);
-    void ConvertBassRow(const QString& direction, const QString& target);
 
     // The copy's path: working folder, "<base> <target>.xls".
     QString copyPath(const QString& target) const;
@@ -34,12 +41,23 @@ private:
     struct Stop {};
     bool makeCopy(const QString& target);
     void selectSource(const QString& source);
+    // A grip whose button gives no tone in the target tuning: reported at the end.
+    struct LostTone {
+        int row;
+        QString button;
+    };
     void convertRows(const QString& target);
-    void convertCell(const QString& direction, const QString& target, bool bass);
+    void convertRow(int row, const QString& target);
+    void convertCells(int row, const QString& direction, const QString& target, bool bass);
+    std::optional<QString> targetTone(const QString& tone, const QString& direction,
+                                      const QString& target, bool bass, int row);
+    QString successText(const QString& target) const;
     void stop(const QString& title, const QString& text);
 
     app::SpreadsheetConnection& connection_;
     app::Dialogs& dialogs_;
+    keyboard::Numbering numbering_;
+    std::vector<LostTone> lost_;
 };
 
 }  // namespace conversion

@@ -132,7 +132,7 @@ void frmKonverze::cmdVyberPisen_Click() {
                                                             "konvertovat !"));
     // A file that cannot be a song is refused as "Otevřít" refuses it; another can be picked.
     if (chosen && songs::openAsSong(connection_, dialogs_, *chosen) &&
-        songs::continueInCopyIfNeeded(host, dialogs_)) {
+        (sourceOnlyRead || songs::continueInCopyIfNeeded(host, dialogs_))) {
         connection_.SongWorkbookName = host.activeWorkbook().name();
         lblLadeni->setText(host.activeSheet().name());
         if (connection_.ActivateTuningWindow(dialogs_)) {
@@ -149,7 +149,7 @@ void frmKonverze::cmdVyberPisen_Click() {
 }
 
 void frmKonverze::cmdGo_Click() {
-    ConversionRun run(connection_, dialogs_);
+    ConversionRun run(connection_, dialogs_, numbering);
     const auto outcome = run.cmdGo_Click(Combo1->currentText(), lblLadeni->text(), SongWasOpen);
     if (outcome == ConversionRun::Outcome::NoTarget) {
         return;

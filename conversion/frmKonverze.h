@@ -1,5 +1,7 @@
 #pragma once
 
+#include "keyboard/ButtonNumbering.h"
+
 #include <QWidget>
 
 class QComboBox;
@@ -35,6 +37,12 @@ public:
     QLabel* lblKonec;
     QPushButton* cmdKonec;
     bool SongWasOpen = false;
+    // Set where the source is only read, never edited (the command line): a workbook holding
+    // parts Mechík cannot save is converted straight into the target copy, which lacks them,
+    // without a working copy beside the source.
+    bool sourceOnlyRead = false;
+    // The numbering the main window shows, by which the final message names buttons.
+    keyboard::Numbering numbering = keyboard::Numbering::Standard;
 
 protected:
     void closeEvent(QCloseEvent* event) override;  // Form_Unload

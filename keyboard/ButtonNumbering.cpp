@@ -1,5 +1,6 @@
 #include "ButtonNumbering.h"
 
+#include "KeyboardGeometry.h"
 #include "StringResources.h"
 
 namespace keyboard {
@@ -63,6 +64,30 @@ QString shownButtonNumber(int button, Numbering numbering) {
         return QString::number(placeFromBottom(button));
     }
     return numberLabelCaption(numberLabelOf(button), numbering);
+}
+
+QString shownBassNumber(int button) {
+    return bassLabel(BassButtonCount - button).caption;
+}
+
+QString trebleButtonName(int button, Numbering numbering) {
+    QString row;
+    switch (trebleColumnOf(button)) {
+        case TrebleColumn::Inner:
+            row = QStringLiteral("ve vnitřní řadě");
+            break;
+        case TrebleColumn::Middle:
+            row = QStringLiteral("v prostřední řadě");
+            break;
+        case TrebleColumn::Outer:
+            row = QStringLiteral("ve vnější řadě");
+            break;
+    }
+    return QStringLiteral("knoflík %1 %2").arg(shownButtonNumber(button, numbering), row);
+}
+
+QString bassButtonName(int button) {
+    return QStringLiteral("basový knoflík ") + shownBassNumber(button);
 }
 
 QString numberingName(Numbering numbering) {

@@ -33,6 +33,15 @@ int placeFromBottom(int button);
 // counts 1..12 from the bottom in either numbering.
 QString shownButtonNumber(int button, Numbering numbering);
 
+// A bass button's number as the player reads it: the fixed caption beside it.
+QString shownBassNumber(int button);
+
+// A button as messages name it, the way the player finds it on the keyboard: its row and the
+// number beside it, "knoflík 5 ve vnější řadě", "knoflík 2 v prostřední řadě", "basový
+// knoflík 11". Lower case, for the middle of a sentence.
+QString trebleButtonName(int button, Numbering numbering);
+QString bassButtonName(int button);
+
 // "Základní značení", "Značení Trizonia 56": the menu's own names.
 QString numberingName(Numbering numbering);
 

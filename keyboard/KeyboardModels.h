@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ButtonNumbering.h"
+
 #include <QString>
 
 #include <array>
@@ -36,6 +38,9 @@ public:
     void mnuZnaceni_Click(int index);
     void ApplyStandardNumbering();
     void ApplyTrizoniaNumbering();
+
+    // The numbering in use: the checked numbering item.
+    Numbering numbering() const;
 
     // The two-row model as start-up lays it: bars 0..4 at their designed heights.
     void showTwoRowBarsAsDesigned();

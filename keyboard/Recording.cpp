@@ -20,12 +20,20 @@ constexpr int MaxButtonsPerHand = 7;
 
 Recording::Recording(app::SpreadsheetConnection& connection, app::Dialogs& dialogs,
                      Keyboard& keyboard, tones::TuningSelection& tuning,
-                     songs::Navigation& navigation)
+                     songs::Navigation& navigation, std::function<Numbering()> numbering)
     : connection_(connection),
       dialogs_(dialogs),
       keyboard_(keyboard),
       tuning_(tuning),
-      navigation_(navigation) {}
+      navigation_(navigation),
+      numbering_(std::move(numbering)) {}
+
+// As the sentence's subject: "Knoflík 5 ve vnější řadě", "Basový knoflík 11".
+QString Recording::buttonName(bool treble, int button) const {
+    QString name = treble ? trebleButtonName(button, numbering_()) : bassButtonName(button);
+    name[0] = name[0].toUpper();
+    return name;
+}
 
 void Recording::cmdTlak_Click() {
     RecordPush = true;
@@ -135,11 +143,8 @@ int Recording::writeButtons(bool treble) {
         if (tone.isEmpty()) {
             dialogs_.message(
                 QStringLiteral("Knoflík bez tónu."),
-                QStringLiteral("%1 %2 nedává v ladění %3 při %4 měchu žádný tón, proto nebyl "
-                               "zapsán.")
-                    .arg(treble ? QStringLiteral("Knoflík") : QStringLiteral("Basový knoflík"))
-                    .arg(button)
-                    .arg(host.activeSheet().name(),
+                QStringLiteral("%1 nedává v ladění %2 při %3 měchu žádný tón, proto nebyl zapsán.")
+                    .arg(buttonName(treble, button), host.activeSheet().name(),
                          RecordPush ? QStringLiteral("tlačení") : QStringLiteral("tažení")),
                 app::MessageIcon::Exclamation);
             continue;
@@ -159,11 +164,8 @@ QString Recording::toneOfButton(bool treble, int button) {
     const QString tuning = host.activeSheet().name();
     host.range(treble ? QStringLiteral("A1:A43") : QStringLiteral("A1:A13")).select();
     if (!tones::findWholeCell(host, QString::number(button))) {
-        throw MissingButton{QStringLiteral("%1 %2 v ladění %3 chybí, hmat proto nebyl zapsán.")
-                                .arg(treble ? QStringLiteral("Knoflík")
-                                            : QStringLiteral("Basový knoflík"))
-                                .arg(button)
-                                .arg(tuning)};
+        throw MissingButton{QStringLiteral("%1 v ladění %2 chybí, hmat proto nebyl zapsán.")
+                                .arg(buttonName(treble, button), tuning)};
     }
     const int column = (treble ? 1 : 5) + (RecordPush ? 0 : 1);
     return host.activeCell().offset(0, column).text();

@@ -1,9 +1,11 @@
 #pragma once
 
+#include "ButtonNumbering.h"
 #include "spreadsheet/CellValue.h"
 
 #include <QString>
 
+#include <functional>
 #include <vector>
 
 namespace app {
@@ -26,8 +28,10 @@ class Keyboard;
 
 class Recording {
 public:
+    // `numbering` gives the numbering in use, by which messages name the buttons.
     Recording(app::SpreadsheetConnection& connection, app::Dialogs& dialogs, Keyboard& keyboard,
-              tones::TuningSelection& tuning, songs::Navigation& navigation);
+              tones::TuningSelection& tuning, songs::Navigation& navigation,
+              std::function<Numbering()> numbering);
 
     void cmdTlak_Click();
     void cmdTah_Click();
@@ -41,6 +45,7 @@ private:
     };
     int writeButtons(bool treble);
     QString toneOfButton(bool treble, int button);
+    QString buttonName(bool treble, int button) const;
     std::vector<spreadsheet::CellValue> rowBefore();
     void restoreRow(const std::vector<spreadsheet::CellValue>& cells);
 
@@ -49,6 +54,7 @@ private:
     Keyboard& keyboard_;
     tones::TuningSelection& tuning_;
     songs::Navigation& navigation_;
+    std::function<Numbering()> numbering_;
     bool RecordPush = true;
 };
 

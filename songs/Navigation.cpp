@@ -1,6 +1,7 @@
 #include "Navigation.h"
 
 #include "GripDisplay.h"
+#include "SongGrips.h"
 #include "SongLayout.h"
 #include "app/SpreadsheetConnection.h"
 #include "tones/GripReader.h"
@@ -42,6 +43,15 @@ void Navigation::cmdPrvni_Click() {
     showCurrentRow();
 }
 
+void Navigation::showGrip(int row) {
+    auto& host = songHost();
+    display_.ReleaseTreble();
+    display_.ReleaseBass();
+    host.range(QStringLiteral("B%1").arg(row)).select();
+    showCurrentRow();
+    setBackward(row != 1);
+}
+
 void Navigation::cmdPredchozi_Click() {
     auto& host = songHost();
     display_.ReleaseTreble();
@@ -73,26 +83,21 @@ bool Navigation::cmdDalsi_Click() {
     return true;
 }
 
-// The last grip before the first gap in column B. The whole column is searched, so a song of
-// 500 grips or more has a last grip too.
+// The song's last grip: its last row with a direction word, however many grips it has and
+// whatever rows without one (bass-only grips have one) lie inside it.
 void Navigation::cmdPosledni_Click() {
     auto& host = songHost();
     display_.ReleaseTreble();
     display_.ReleaseBass();
-    host.range(QStringLiteral("B1:B65536")).select();
-    if (host.activeCell().value().isEmpty()) {
+    const int last = lastGripRow(*host.activeSheet().contents());
+    if (last == 0) {
         host.range(QStringLiteral("B1")).select();
         DisableBackward();
         return;
     }
-    const spreadsheet::Range gap = host.selection().find(QString(), host.activeCell());
-    if (gap) {
-        gap.offset(-1, 0).select();
-    } else {
-        host.range(QStringLiteral("B65536")).select();
-    }
+    host.range(QStringLiteral("B%1").arg(last)).select();
     showCurrentRow();
-    setBackward(host.activeCell().address() != QStringLiteral("$B$1"));
+    setBackward(last != 1);
 }
 
 void Navigation::cmdDalsiTah_Click() {

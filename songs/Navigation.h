@@ -45,6 +45,8 @@ public:
     // After a grip was written into the current row: the cursor moves to the next row, shown
     // when it holds a grip; on the sheet's last row it stays.
     void advanceAfterWriting();
+    // The grip of sheet row `row`, as if stepped to.
+    void showGrip(int row);
     void EnableBackward() { setBackward(true); }
     void DisableBackward() { setBackward(false); }
 

@@ -6,6 +6,7 @@
 #include "SongLayout.h"
 #include "SongName.h"
 #include "SongOpening.h"
+#include "SoundFiles.h"
 #include "app/CommonMessages.h"
 #include "app/Dialogs.h"
 #include "app/MainMenu.h"
@@ -14,6 +15,8 @@
 #include "app/SpreadsheetConnection.h"
 #include "app/VbColour.h"
 #include "spreadsheet/SpreadsheetError.h"
+#include "tones/TuningSelection.h"
+#include "tones/UnknownTuning.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -195,13 +198,18 @@ bool SongFiles::openSong(const QString& path) {
     }
     connection_.SongWorkbookName = host.activeWorkbook().name();
     mainWindow_.setWindowTitle(connection_.SongWorkbookName);
+    // Told at once, not at the first grip shown or written.
+    const QString tuning = host.activeSheet().name();
+    if (tones::databaseLacksTuning(connection_, tuning)) {
+        dialogs_.message(tones::unknownTuningTitle(), tones::unknownTuningText(tuning),
+                         app::MessageIcon::Critical);
+    }
     return true;
 }
 
 QString SongFiles::SoundFilePath(int index) const {
-    const QString& name = connection_.SongWorkbookName;
-    return QDir(connection_.WorkingFolder)
-        .filePath(name.left(name.size() - 3) + QString::fromLatin1(SoundExtensions[index]));
+    return soundFileOf(connection_.WorkingFolder, connection_.SongWorkbookName,
+                       QString::fromLatin1(SoundExtensions[index]));
 }
 
 void SongFiles::FindSoundFiles() {

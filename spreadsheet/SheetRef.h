@@ -30,6 +30,8 @@ public:
 
     // Cells of this sheet, whether it is active or not.
     Range range(const QString& address) const;
+    // The sheet itself, to read it whole at once rather than cell by cell.
+    std::shared_ptr<const Sheet> contents() const { return lockedSheet(); }
 
 private:
     std::shared_ptr<Sheet> lockedSheet() const;

@@ -34,6 +34,24 @@ bool TuningSelection::SelectSongTuning() {
     return selected;
 }
 
+bool databaseLacksTuning(const app::SpreadsheetConnection& connection, const QString& tuning) {
+    spreadsheet::WorkbookRef database;
+    try {
+        database = connection.SpreadsheetApplication->workbook(connection.TuningWorkbookName);
+    } catch (const spreadsheet::SpreadsheetError&) {
+        return false;  // no database to look in: the first lookup says so
+    }
+    try {
+        database.sheet(tuning);
+        return false;
+    } catch (const spreadsheet::SpreadsheetError& error) {
+        if (error.number() != spreadsheet::SubscriptOutOfRange) {
+            throw;
+        }
+        return true;
+    }
+}
+
 void TuningSelection::Combo1_Click(const QString& tuning) {
     if (!connection_.ActivateTuningWindow(dialogs_)) {
         return;

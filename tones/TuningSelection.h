@@ -31,4 +31,8 @@ private:
     std::function<void(const QString&)> showTuning_;
 };
 
+// True when the open tuning database has no sheet named `tuning` (case aside, as every lookup
+// finds it): a song of that tuning cannot be shown or written. Which window is active stays.
+bool databaseLacksTuning(const app::SpreadsheetConnection& connection, const QString& tuning);
+
 }  // namespace tones

@@ -115,10 +115,9 @@ TEST_F(Auxiliary, TheHelpBrowserShowsThePageAndFollowsIt) {
     EXPECT_EQ(browser->windowTitle(), QStringLiteral("Ovládání Mechíka"));
     QStringList keys;
     for (QAction* action : browser->tbToolBar->actions()) {
-        keys << action->text();
+        keys << action->objectName();
     }
     EXPECT_EQ(keys, (QStringList{"Back", "Forward", "Stop", "Refresh", "Home", "Search"}));
-    EXPECT_EQ(browser->lblAddress->text(), QStringLiteral("&Address:"));
     EXPECT_EQ(browser->cboAddress->x(), 50 / 15);
 
     browser->cboAddress->setEditText(dir.filePath("druha.htm"));
@@ -164,7 +163,10 @@ TEST_F(Auxiliary, AboutShowsItsEightLines) {
 
 TEST_F(Auxiliary, TheMessageToTheAuthorGoesToTheMailProgram) {
     QList<QUrl> opened;
-    form->openUrl = [&opened](const QUrl& url) { opened << url; };
+    form->openUrl = [&opened](const QUrl& url) {
+        opened << url;
+        return true;
+    };
     menu().mnuMailAutorovi->trigger();
     ASSERT_EQ(dialogs.messages.size(), 1u);
     EXPECT_EQ(dialogs.messages[0].title, QStringLiteral("Děkuji za Váš příspěvek."));
@@ -177,4 +179,57 @@ TEST_F(Auxiliary, TheMessageToTheAuthorGoesToTheMailProgram) {
     EXPECT_TRUE(auxwin::authorMailAddress().startsWith(
         QStringLiteral("mailto:") + app::AuthorMail + QStringLiteral("?subject=Z Mechíku verze 1.7&body=Z menu")));
     EXPECT_TRUE(auxwin::authorMailAddress().endsWith(QStringLiteral(" & attach = \"")));
+}
+
+// A computer without a mail program: the player gets the address to write to himself.
+TEST_F(Auxiliary, WithoutAMailProgramTheAddressIsShownToCopy) {
+    int tried = 0;
+    form->openUrl = [&tried](const QUrl&) {
+        ++tried;
+        return false;
+    };
+    menu().mnuMailAutorovi->trigger();
+    EXPECT_EQ(tried, 1);
+    ASSERT_EQ(dialogs.messages.size(), 2u);
+    EXPECT_EQ(dialogs.messages[1],
+              (ScriptedDialogs::Message{"Poštovní program nenalezen.",
+                                        "Na tomto počítači není nastaven poštovní program, který "
+                                        "by zprávu otevřel. Napište prosím autorovi ze své pošty "
+                                        "na adresu:\r\n\r\n" +
+                                            app::AuthorMail +
+                                            "\r\n\r\nAdresu můžete v této zprávě označit myší a "
+                                            "zkopírovat (Ctrl+C).",
+                                        MessageIcon::Information, app::MessageButtons::Ok}));
+}
+
+// Every caption of the auxiliary windows is Czech.
+TEST_F(Auxiliary, EveryButtonOfTheAuxiliaryWindowsIsCzech) {
+    auto window = openPathWindow();
+    EXPECT_EQ(window->OKButton->text(), QStringLiteral("OK"));
+    EXPECT_EQ(window->CancelButton->text(), QStringLiteral("Storno"));
+    window->CancelButton->click();
+    EXPECT_TRUE(form->isVisible());
+
+    QPointer<auxwin::frmBrowser> browser = auxwin::mnuhtm_Click(*form, dir.path());
+    QStringList captions;
+    for (QAction* action : browser->tbToolBar->actions()) {
+        captions << action->text();
+    }
+    EXPECT_EQ(captions, (QStringList{"Zpět", "Vpřed", "Zastavit", "Obnovit", "Domů", "Hledat"}));
+    EXPECT_EQ(browser->lblAddress->text(), QStringLiteral("&Adresa:"));
+    browser->close();
+}
+
+// The delivered help page tells what the program does now: the song's end is its last row with
+// a direction word for "Poslední" and the conversion alike, and the newer messages are explained.
+TEST_F(Auxiliary, TheDeliveredHelpPageMatchesTheProgram) {
+    const QString page = QString::fromUtf8(testing_support::readBytes(
+        QStringLiteral(MECHIK_TEST_DATA "/../../resources/help/Mechík.htm")));
+    ASSERT_FALSE(page.isEmpty());
+    EXPECT_FALSE(page.contains(QStringLiteral("500 hmatů")));
+    EXPECT_FALSE(page.contains(QStringLiteral("převod ukončí")));
+    EXPECT_FALSE(page.contains(QStringLiteral("zůstane v&nbsp;kopii na jeho místě prázdná")));
+    EXPECT_TRUE(page.contains(QStringLiteral("poslední řádek se směrem měchu")));
+    EXPECT_TRUE(page.contains(QStringLiteral("<tr><td>Poštovní program nenalezen.</td>")));
+    EXPECT_TRUE(page.contains(QStringLiteral("Konverze do ladění … dokončena. Některé knoflíky")));
 }

@@ -5,6 +5,9 @@
 #include "app/Contact.h"
 #include "conversion/ConversionRun.h"
 #include "conversion/frmKonverze.h"
+#include "keyboard/Keyboard.h"
+#include "keyboard/Recording.h"
+#include "songs/SongFiles.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -289,11 +292,88 @@ TEST_F(CrowdedColumn, TheExactToneIsFoundBehindManyPartialMatches) {
     EXPECT_EQ(fileCell("Polka G-C-F.xls", "B1"), QStringLiteral("d2,"));  // G-C-F button 29 push
 }
 
+// Accompaniment beats are bass-only grips, and a row may hold only lyrics: the song goes on
+// past both, and a song starting with basses alone is no empty song.
+TEST_F(Convert, EveryGripIsConvertedBassOnlyOnesToo) {
+    putRow(1, {}, "Tlak", {"C", "(C)"});
+    putRow(2, {"c1,", "e1,"}, "Tlak", {"C"});
+    put(QStringLiteral("A3"), QStringLiteral("la"));
+    putRow(4, {}, "Tah", {"G"});
+    putRow(5, {"e1,"}, "Tah");
+    saveSong(QStringLiteral("Doprovod.xls"));
+    convertTo(open(), QStringLiteral("C-F-B"));
+    EXPECT_EQ(dialogs.messages.back(),
+              (ScriptedDialogs::Message{"Hotovo.", "Konverze do ladění C-F-B úspěšně dokončena.",
+                                        MessageIcon::Information, app::MessageButtons::Ok}));
+    EXPECT_EQ(rowCells(1, 2, 1), QStringList{""});
+    EXPECT_EQ(rowCells(1, 13, 3), (QStringList{"F", "(F)", ""}));
+    EXPECT_EQ(rowCells(2, 2, 3), (QStringList{"f1,", "a1,", ""}));
+    EXPECT_EQ(rowCells(2, 13, 1), QStringList{"F"});
+    EXPECT_EQ(rowCells(3, 1, 9), (QStringList{"la", "", "", "", "", "", "", "", ""}));
+    EXPECT_EQ(rowCells(4, 13, 1), QStringList{"C"});
+    EXPECT_EQ(rowCells(5, 2, 1), QStringList{"a1,"});
+    QString sheet;
+    EXPECT_EQ(fileCell("Doprovod C-F-B.xls", "M4", &sheet), QStringLiteral("C"));
+    EXPECT_EQ(sheet, QStringLiteral("C-F-B"));
+}
+
+// Buttons the target tuning leaves without a tone: their tones are left out, the rest of the
+// grip stays packed, the run goes on and its message says which grips lost what.
+TEST_F(Convert, ATargetWithoutAButtonsToneLeavesItOutAndSaysWhere) {
+    putRow(1, {"c4,", "c1,", "a3,"}, "Tlak");
+    putRow(2, {"c2,"}, "Tlak", {"A", "C"});
+    putRow(3, {"e1,"}, "Tah");
+    saveSong(QStringLiteral("Polka.xls"));
+    convertTo(open(), QStringLiteral("C-F"));
+    EXPECT_EQ(dialogs.messages.back(),
+              (ScriptedDialogs::Message{
+                  "Hotovo.",
+                  "Konverze do ladění C-F dokončena. Některé knoflíky nedávají v ladění C-F "
+                  "žádný tón, a jejich tóny proto v těchto hmatech chybí:\r\nhmat 1: knoflík 12 "
+                  "ve vnitřní řadě, knoflík 11 ve vnitřní řadě\r\nhmat 2: basový knoflík 9",
+                  MessageIcon::Exclamation, app::MessageButtons::Ok}));
+    EXPECT_EQ(rowCells(1, 2, 3), (QStringList{"c1,", "", ""}));
+    EXPECT_EQ(rowCells(2, 2, 1), QStringList{"c2,"});
+    EXPECT_EQ(rowCells(2, 13, 2), (QStringList{"F", ""}));
+    EXPECT_EQ(rowCells(3, 2, 1), QStringList{"e1,"});
+    QString sheet;
+    EXPECT_EQ(fileCell("Polka C-F.xls", "B3", &sheet), QStringLiteral("e1,"));
+    EXPECT_EQ(sheet, QStringLiteral("C-F"));
+}
+
+// A long song losing tones in many grips: the message lists the first twenty and counts the
+// rest.
+TEST_F(Convert, ManyGripsLosingTonesAreCountedBeyondTwenty) {
+    for (int row = 1; row <= 23; ++row) {
+        putRow(row, {"c4,", "a3,"}, "Tlak");
+    }
+    saveSong(QStringLiteral("Dlouhá.xls"));
+    convertTo(open(), QStringLiteral("C-F"));
+    const QStringList lines = dialogs.messages.back().text.split(QStringLiteral("\r\n"));
+    ASSERT_EQ(lines.size(), 22);
+    EXPECT_EQ(lines[20],
+              QStringLiteral("hmat 20: knoflík 12 ve vnitřní řadě, knoflík 11 ve vnitřní řadě"));
+    EXPECT_EQ(lines[21], QStringLiteral("Dalších hmatů s chybějícím tónem: 3."));
+}
+
+// The main window goes on with the copy where it was: the same grip under the cursor and in
+// the counter, so the next grip recorded lands where the player expects, and the copy's own
+// sound files. Buttons that lost their tone are named in the numbering the player uses.
 TEST_F(Convert, AfterConvertingTheOpenSongTheMainWindowShowsTheCopy) {
     putRow(1, {"c1,"}, "Tlak");
+    putRow(2, {"c4,", "a1,"}, "Tlak");
+    putRow(3, {"e1,"}, "Tah");
     saveSong(QStringLiteral("Polka.xls"));
+    const QDir working(environment.workingFolder);
+    testing_support::writeBytes(working.filePath("Polka.mid"), "MThd");
+    testing_support::writeBytes(working.filePath("Polka C-F.mp3"), "ID3");
     app::SongControlsOn(c(), menu());
+    form->songFiles().FindSoundFiles();
+    EXPECT_FALSE(c().cmdZvuk[1]->isHidden());
     form->setWindowTitle(QStringLiteral("Polka.xls"));
+    menu().mnuZnaceni[1]->trigger();
+    goToRow(2);
+    c().lblTon->setText(QStringLiteral("2"));
     menu().mnuKonverze->trigger();
     conversion::frmKonverze* window = nullptr;
     for (QWidget* top : QApplication::topLevelWidgets()) {
@@ -302,11 +382,37 @@ TEST_F(Convert, AfterConvertingTheOpenSongTheMainWindowShowsTheCopy) {
         }
     }
     ASSERT_TRUE(window);
-    convertTo(window, QStringLiteral("A-D-G"));
+    convertTo(window, QStringLiteral("C-F"));
+    EXPECT_TRUE(dialogs.messages.back().text.endsWith(
+        QStringLiteral("hmat 2: knoflík 11 ve vnitřní řadě")));
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    EXPECT_EQ(form->windowTitle(), QStringLiteral("Polka A-D-G.xls"));
-    EXPECT_EQ(c().lblLadeni->text(), QStringLiteral("A-D-G"));
-    EXPECT_EQ(c().Combo1->currentText(), QStringLiteral("A-D-G"));
+    EXPECT_EQ(form->windowTitle(), QStringLiteral("Polka C-F.xls"));
+    EXPECT_EQ(c().lblLadeni->text(), QStringLiteral("C-F"));
+    EXPECT_EQ(c().Combo1->currentText(), QStringLiteral("C-F"));
+    EXPECT_EQ(host().activeWorkbook().name(), QStringLiteral("Polka C-F.xls"));
+    EXPECT_EQ(host().activeCell().address(), QStringLiteral("$B$2"));
+    EXPECT_EQ(c().lblTon->text(), QStringLiteral("2"));
+    EXPECT_TRUE(c().cmdPredchozi->isEnabled());
+    EXPECT_FALSE(c().cmdZvuk[0]->isHidden());
+    EXPECT_TRUE(c().cmdZvuk[1]->isHidden());
+    // Recording goes to the row shown, not over another one: with no button marked it empties
+    // that grip.
+    form->recording().cmdTah_Click();
+    EXPECT_EQ(rowCells(2, 2, 1), QStringList{""});
+    EXPECT_EQ(rowCells(1, 2, 1), QStringList{"c1,"});
+    EXPECT_EQ(rowCells(3, 2, 1), QStringList{"e1,"});
+
+    // The window closed without converting changes nothing: the grip and its marked buttons.
+    form->keyboard().Obr_Click(10);
+    menu().mnuKonverze->trigger();
+    for (QWidget* top : QApplication::topLevelWidgets()) {
+        if (auto* other = dynamic_cast<conversion::frmKonverze*>(top); other && other->isVisible()) {
+            other->cmdKonec->click();
+        }
+    }
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(host().activeCell().address(), QStringLiteral("$B$2"));
+    EXPECT_TRUE(form->keyboard().isMarked(keyboard::Side::Treble, 10));
 }
 
 // The tuning database picked as the song to convert: refused as "Otevřít" refuses it, so no

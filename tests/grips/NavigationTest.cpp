@@ -63,20 +63,31 @@ TEST_F(Navigate, StepsReleaseTheKeyboardAndKeepTheCursorInColumnB) {
     EXPECT_FALSE(form->keyboard().isMarked(Side::Treble, 5));
 }
 
-TEST_F(Navigate, TheLastGripIsTheOneBeforeTheFirstGap) {
+// Accompaniment beats are bass-only grips, and a song may hold a row left empty: neither ends
+// the song. Its last grip is its last row with a direction word.
+TEST_F(Navigate, TheLastGripIsTheLastRowWithADirectionWord) {
     song(10);
     putRow(12, {"d1,"}, "Tah");
+    put(QStringLiteral("B4"), QString());  // a bass-only grip
+    put(QStringLiteral("M4"), QStringLiteral("C"));
+    put(QStringLiteral("B13"), QStringLiteral("e1,"));  // tones without a direction: no grip
     go().cmdPosledni_Click();
-    EXPECT_EQ(cursor(), QStringLiteral("$B$10"));
-    EXPECT_EQ(c().lblTon->text(), QStringLiteral("10"));
+    EXPECT_EQ(cursor(), QStringLiteral("$B$12"));
+    EXPECT_EQ(c().lblTon->text(), QStringLiteral("12"));
     EXPECT_TRUE(backward());
-    // A bass-only grip in row 4 ends the song for this command.
-    put(QStringLiteral("B4"), QString());
+    // The last grip itself bass-only.
+    putRow(14, {}, "Tlak", {"F"});
     go().cmdPosledni_Click();
-    EXPECT_EQ(cursor(), QStringLiteral("$B$3"));
+    EXPECT_EQ(cursor(), QStringLiteral("$B$14"));
+    EXPECT_EQ(c().lblBasy->text().left(2), QStringLiteral("F "));
 }
 
 TEST_F(Navigate, AnEmptySongStaysOnTheFirstGrip) {
+    go().cmdDalsi_Click();
+    go().cmdPosledni_Click();
+    EXPECT_EQ(cursor(), QStringLiteral("$B$1"));
+    EXPECT_FALSE(backward());
+    put(QStringLiteral("A3"), QStringLiteral("Název"));  // lyrics or a title alone: no grip yet
     go().cmdDalsi_Click();
     go().cmdPosledni_Click();
     EXPECT_EQ(cursor(), QStringLiteral("$B$1"));

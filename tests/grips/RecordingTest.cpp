@@ -123,18 +123,34 @@ TEST_F(Record, RecordingOntoTheLastRowKeepsTheMarksAndTheColour) {
     EXPECT_EQ(jakDal(), app::PushColour);
 }
 
+// The message names the button as the player finds it: its row and the number beside it in the
+// numbering in use (Image1 is the inner row's top button: "12", in Trizonia 56 "11").
 TEST_F(Record, AButtonWithoutAToneIsNotWrittenAndTheOthersStayPacked) {
     host().activeSheet().setName(QStringLiteral("Club C-F"));  // buttons 1..3 and 11..13 missing
     mark(Side::Treble, {1, 14, 22});
+    mark(Side::Bass, {1, 5});  // bass 5, shown as 11, missing too
     form->recording().cmdTlak_Click();
-    ASSERT_EQ(dialogs.messages.size(), 1u);
-    EXPECT_EQ(dialogs.messages[0],
-              (ScriptedDialogs::Message{"Knoflík bez tónu.",
-                                        "Knoflík 1 nedává v ladění Club C-F při tlačení měchu "
-                                        "žádný tón, proto nebyl zapsán.",
-                                        MessageIcon::Exclamation, app::MessageButtons::Ok}));
+    EXPECT_EQ(dialogs.messages,
+              (std::vector<ScriptedDialogs::Message>{
+                  {"Knoflík bez tónu.",
+                   "Knoflík 12 ve vnitřní řadě nedává v ladění Club C-F při tlačení měchu žádný "
+                   "tón, proto nebyl zapsán.",
+                   MessageIcon::Exclamation, app::MessageButtons::Ok},
+                  {"Knoflík bez tónu.",
+                   "Basový knoflík 11 nedává v ladění Club C-F při tlačení měchu žádný tón, proto "
+                   "nebyl zapsán.",
+                   MessageIcon::Exclamation, app::MessageButtons::Ok}}));
     EXPECT_EQ(treble(1), (QStringList{"a3,", "c1,", "", "", "", "", "", "Tlak"}));
+    EXPECT_EQ(bass(1)[0], QStringLiteral("(C)"));
     EXPECT_EQ(host().activeCell().address(), QStringLiteral("$B$2"));
+
+    menu().mnuZnaceni[1]->trigger();
+    dialogs.messages.clear();
+    form->recording().cmdTah_Click();
+    ASSERT_EQ(dialogs.messages.size(), 2u);
+    EXPECT_EQ(dialogs.messages[0].text,
+              QStringLiteral("Knoflík 11 ve vnitřní řadě nedává v ladění Club C-F při tažení měchu "
+                             "žádný tón, proto nebyl zapsán."));
 }
 
 namespace {
@@ -172,8 +188,8 @@ TEST_F(OddTuning, AButtonMissingFromTheTuningLeavesTheRowAsItWas) {
     ASSERT_EQ(dialogs.messages.size(), 1u);
     EXPECT_EQ(dialogs.messages[0],
               (ScriptedDialogs::Message{"Hmat nebyl zapsán.",
-                                        "Knoflík 5 v ladění Zkušební chybí, hmat proto nebyl "
-                                        "zapsán.",
+                                        "Knoflík 8 ve vnitřní řadě v ladění Zkušební chybí, "
+                                        "hmat proto nebyl zapsán.",
                                         MessageIcon::Critical, app::MessageButtons::Ok}));
     EXPECT_EQ(treble(1), (QStringList{"x1,", "x2,", "", "", "", "", "", "Tah"}));
     EXPECT_EQ(bass(1)[0], QStringLiteral("B"));

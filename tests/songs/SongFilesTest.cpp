@@ -171,6 +171,32 @@ TEST_F(SongFiles, SoundButtonsShowForTheSoundFilesBesideTheSong) {
     EXPECT_EQ(files().SoundFilePath(1), songPath("Polka.mid"));
 }
 
+// Files copied from a recorder or a phone often carry their extension in capitals.
+TEST_F(SongFiles, SoundFilesAreFoundWhateverTheCaseOfTheirExtension) {
+    testing_support::writeBytes(songPath("Polka.MP3"), "ID3");
+    testing_support::writeBytes(songPath("Polka.Mid"), "MThd");
+    testing_support::writeBytes(songPath("polka.wav"), "RIFF");  // another song's: the name differs
+    newSong(QStringLiteral("Polka"));
+    EXPECT_FALSE(c().cmdZvuk[0]->isHidden());
+    EXPECT_FALSE(c().cmdZvuk[1]->isHidden());
+    EXPECT_TRUE(c().cmdZvuk[2]->isHidden());
+    EXPECT_EQ(files().SoundFilePath(0), songPath("Polka.MP3"));
+    EXPECT_EQ(files().SoundFilePath(1), songPath("Polka.Mid"));
+    EXPECT_EQ(files().SoundFilePath(2), songPath("Polka.wav"));
+    files().cmdEndEdit_Click();
+
+    // The working copy of a workbook with drawings plays the original's recordings, unless it
+    // has its own.
+    testing_support::writeBytes(songPath("Polka – kopie.wav"), "RIFF");
+    form->connection().SongWorkbookName = QStringLiteral("Polka – kopie.xls");
+    EXPECT_EQ(files().SoundFilePath(0), songPath("Polka.MP3"));
+    EXPECT_EQ(files().SoundFilePath(2), songPath("Polka – kopie.wav"));
+    form->connection().SongWorkbookName = QStringLiteral("Polka – kopie (2).xls");
+    EXPECT_EQ(files().SoundFilePath(1), songPath("Polka.Mid"));
+    form->connection().SongWorkbookName = QStringLiteral("Polka kopie.xls");
+    EXPECT_EQ(files().SoundFilePath(0), songPath("Polka kopie.mp3"));
+}
+
 TEST_F(SongFiles, OpenThenCancelShowsTheWindowAgainAndChangesNothing) {
     chooser.answers = {std::nullopt};
     files().cmdEdit_Click();
@@ -194,6 +220,33 @@ TEST_F(SongFiles, ASongOpensOnTheGripWhereItWasLeft) {
     EXPECT_EQ(c().Combo1->currentText(), QStringLiteral("C-F-B"));
     EXPECT_EQ(form->windowTitle(), QStringLiteral("Polka.xls"));
     EXPECT_EQ(host().activeCell().address(), QStringLiteral("$B$7"));
+}
+
+// A workbook whose sheet names no tuning of the database is said so when it opens, not only
+// at the first grip; it stays open, so the sheet can be renamed in the sheet window.
+TEST_F(SongFiles, ASongWhoseSheetNamesNoTuningIsToldAtOnce) {
+    const QString path = writeSong(QStringLiteral("Polka.xls"), 2);
+    spreadsheet::Application other{spreadsheet::HostSettings(dir.filePath("o.ini"))};
+    other.openWorkbook(path);
+    other.activeSheet().setName(QStringLiteral("Moje ladění"));
+    other.activeWorkbook().save();
+    other.activeWorkbook().close();
+    chooser.answers = {path};
+    files().cmdEdit_Click();
+    EXPECT_TRUE(songOpen());
+    EXPECT_EQ(dialogs.messages,
+              (std::vector<ScriptedDialogs::Message>{
+                  {"Chyba při výběru ladění !",
+                   "Ladění Moje ladění není v seznamu.\r\nZkontrolujte název listu v uložené "
+                   "skladbě !",
+                   MessageIcon::Critical, MessageButtons::Ok}}));
+    // A song of a known tuning opens without a word.
+    dialogs.messages.clear();
+    files().cmdEndEdit_Click();
+    chooser.answers = {writeSong(QStringLiteral("Valčík.xls"), 1)};
+    files().cmdEdit_Click();
+    EXPECT_TRUE(songOpen());
+    EXPECT_TRUE(dialogs.messages.empty());
 }
 
 TEST_F(SongFiles, AFileThatIsNoWorkbookIsNamedAndNoSongIsOpen) {

@@ -5,6 +5,7 @@
 #include "support/ProgramFixture.h"
 #include "support/TestFiles.h"
 
+#include "app/CommandGuard.h"
 #include "app/SheetWindow.h"
 #include "app/StaffPictures.h"
 #include "app/TwipPicture.h"
@@ -18,6 +19,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QSysInfo>
 #include <QTableView>
@@ -120,6 +122,42 @@ TEST_F(KeptSong, StaffNotesAndEditsInTheSheetWindowAreOnDiskAtOnce) {
     ASSERT_TRUE(grid);
     ASSERT_TRUE(grid->model()->setData(grid->model()->index(0, 0), QStringLiteral("Šla")));
     EXPECT_EQ(fileCell(path, "A1"), QStringLiteral("Šla"));
+}
+
+// A syllable being typed in the sheet window when the player clicks a command or ends the song
+// is in the cell and on disk, as if he had pressed Enter; while he types, the automatic player
+// waits rather than cutting him short.
+TEST_F(KeptSong, TextBeingTypedInTheSheetWindowIsKeptWhenACommandRunsOrTheSongEnds) {
+    const QString path = writeSong(songPath());
+    open(path);
+    QCoreApplication::processEvents();
+    QTableView* grid =
+        form->sheetWindow()->sheetView(QStringLiteral("Polka.xls"), QStringLiteral("G-C-F"));
+    ASSERT_TRUE(grid);
+    const auto typeInto = [grid](int row, const QString& text) {
+        const QModelIndex index = grid->model()->index(row, 0);
+        grid->setCurrentIndex(index);
+        grid->edit(index);
+        auto* editor = qobject_cast<QLineEdit*>(grid->indexWidget(index));
+        ASSERT_TRUE(editor);
+        editor->setText(text);
+    };
+    typeInto(1, QStringLiteral("ska"));
+    EXPECT_TRUE(form->sheetWindow()->isEditing());
+    EXPECT_FALSE(form->guard().tick([] { ADD_FAILURE() << "a step while the player types"; }));
+    c().cmdDalsi->click();
+    EXPECT_FALSE(form->sheetWindow()->isEditing());
+    EXPECT_EQ(host().range(QStringLiteral("A2")).text(), QStringLiteral("ska"));
+    EXPECT_EQ(fileCell(path, "A2"), QStringLiteral("ska"));
+    // The grid's cursor was the song's: the step went on from row 2 and shows the syllable.
+    EXPECT_EQ(c().lblTon->text(), QStringLiteral("3"));
+    EXPECT_EQ(c().lblSlabika[1]->text(), QStringLiteral("ska"));
+
+    typeInto(2, QStringLiteral("kal"));
+    c().cmdEndEdit->click();
+    EXPECT_FALSE(songOpen());
+    EXPECT_EQ(fileCell(path, "A3"), QStringLiteral("kal"));
+    EXPECT_TRUE(dialogs.messages.empty());
 }
 
 // Stepping through a song and ending it writes nothing: a colleague's workbook keeps all that

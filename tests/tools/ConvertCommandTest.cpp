@@ -133,3 +133,36 @@ TEST(ConvertCommand, ASongOpenInARunningMechikIsRefused) {
     EXPECT_FALSE(QFileInfo::exists(dir.filePath("Polka C-F-B.xls")));
 }
 #endif
+
+// A song holding a drawing is converted: the source is only read, so it stays byte for byte and
+// no working copy appears beside it; the note says the converted copy lacks the drawing. Tones
+// the target tuning lacks are named the same way, on the error output beside the result.
+TEST(ConvertCommand, ASongWithADrawingIsConvertedAndTheNotesSayWhatTheCopyLacks) {
+    QTemporaryDir dir;
+    const QString song = dir.filePath(QStringLiteral("Kresba.xls"));
+    ASSERT_TRUE(QFile::copy(QStringLiteral(MECHIK_TEST_DATA "/lo-drawing.xls"), song));
+    QFile::setPermissions(song, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    const QByteArray before = testing_support::readBytes(song);
+    const QStringList common{"--db", MECHIK_BIN_DIR "/Vezar.xls", "--out", dir.path()};
+    const auto run = convert(QStringList{song, "C-F-B"} + common);
+    EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
+    const QString copy = dir.filePath("Kresba C-F-B.xls");
+    EXPECT_EQ(run.out, QDir::toNativeSeparators(copy) + u'\n');
+    EXPECT_EQ(run.err, QStringLiteral("Sešit Kresba.xls obsahuje obrázky nebo kresby a komentáře k "
+                                      "buňkám, které Mechík neumí uložit; převedená kopie je "
+                                      "nemá. Původní soubor zůstal beze změny.\n"));
+    EXPECT_TRUE(dumpOf(copy).contains(QStringLiteral("B1\tf1,\n")));
+    EXPECT_EQ(testing_support::readBytes(song), before);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files),
+              (QStringList{"Kresba C-F-B.xls", "Kresba.xls"}));
+
+    const QString twoRows = writeSong(dir.filePath("Polka.xls"), "G-C-F", "c4,");
+    const auto lost = convert(QStringList{twoRows, "C-F"} + common);
+    EXPECT_EQ(lost.exitCode, 0) << lost.err.toStdString();
+    EXPECT_EQ(lost.err,
+              QStringLiteral("Konverze do ladění C-F dokončena. Některé knoflíky nedávají "
+                             "v ladění C-F žádný tón, a jejich tóny proto v těchto "
+                             "hmatech chybí: hmat 1: knoflík 12 ve vnitřní řadě\n"));
+    EXPECT_TRUE(
+        dumpOf(dir.filePath("Polka C-F.xls")).contains(QStringLiteral("B1\te1,\nI1\tTlak\n")));
+}

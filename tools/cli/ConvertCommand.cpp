@@ -6,6 +6,8 @@
 #include "app/ProgramSettings.h"
 #include "conversion/frmKonverze.h"
 #include "spreadsheet/FileChooser.h"
+#include "spreadsheet/UnkeptParts.h"
+#include "spreadsheet/WorkbookRef.h"
 
 #include <QComboBox>
 #include <QPushButton>
@@ -59,6 +61,7 @@ int convertSong(const QString& songPath, const QString& target, const QString& t
     // As the window's buttons run them: a failure nobody foresaw is a message, and the song
     // is locked against a running Mechík while it is converted.
     app::CommandGuard& guard = form.guard();
+    window->sourceOnlyRead = true;
     guard.run([window] { window->cmdVyberPisen_Click(); });
     if (window->cmdVyberPisen->isEnabled()) {  // the song was not taken as a source
         error = dialogs.shown.empty() ? QStringLiteral("Písničku nelze převést.")
@@ -82,12 +85,27 @@ int convertSong(const QString& songPath, const QString& target, const QString& t
     const QString copy = QDir(environment.workingFolder)
                              .filePath(song.left(song.size() - 4) + u' ' + target +
                                        QStringLiteral(".xls"));
+    // The copy is a new workbook: what the source holds that Mechík cannot save is not in it.
+    const spreadsheet::UnkeptParts unkept =
+        form.connection().SpreadsheetApplication->workbook(song).unkeptParts();
     const std::size_t before = dialogs.shown.size();
     guard.run([window] { window->cmdGo_Click(); });
     form.close();
     const auto& said = dialogs.shown;
     if (said.size() > before && said.back().first == QStringLiteral("Hotovo.")) {
         output = QDir::toNativeSeparators(copy);
+        // Said beside the result: tones the target lacks, parts the copy lacks.
+        QStringList notes;
+        if (!said.back().second.contains(QStringLiteral("úspěšně"))) {
+            notes << oneLine(said.back().second);
+        }
+        if (unkept.any()) {
+            notes << QStringLiteral(
+                         "Sešit %1 obsahuje %2, které Mechík neumí uložit; převedená "
+                         "kopie je nemá. Původní soubor zůstal beze změny.")
+                         .arg(song, spreadsheet::describeInCzech(unkept));
+        }
+        error = notes.join(u'\n');
         return 0;
     }
     if (said.size() > before && said.back().first == QStringLiteral("Storno převodu.")) {

@@ -151,6 +151,9 @@ int convert(const QStringList& args) {
         printTo(stderr, error + u'\n');
         return status;
     }
+    if (!error.isEmpty()) {
+        printTo(stderr, error + u'\n');
+    }
     printTo(stdout, output + u'\n');
     return std::fflush(stdout) == 0 ? 0 : 1;
 }
