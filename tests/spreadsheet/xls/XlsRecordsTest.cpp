@@ -23,6 +23,13 @@ QString cell(const WorkbookData& data, const char* address, int sheet = 0) {
         .text();
 }
 
+// Each cell's text, by address.
+void expectCells(const WorkbookData& data, std::initializer_list<std::pair<const char*, const char*>> cells) {
+    for (const auto& [address, text] : cells) {
+        EXPECT_EQ(cell(data, address), QString::fromUtf8(text)) << address;
+    }
+}
+
 std::uint32_t rkInteger(std::int32_t v, bool hundredths = false) {
     return (static_cast<std::uint32_t>(v) << 2) | 0x02u | (hundredths ? 1u : 0u);
 }
@@ -56,15 +63,8 @@ TEST(XlsReader, NumbersInEveryEncodingExcelUses) {
                {0x00BD, Body(cellHeader(6, 1)).u32(rkInteger(7)).u16(15).u32(rkFloat(2.5)).u16(15)
                             .u32(rkInteger(9)).u16(3)}}}}));
     // (the MULRK body: first column 1, three (format, RK) pairs, last column 3)
-    EXPECT_EQ(cell(data, "A1"), QStringLiteral("37"));
-    EXPECT_EQ(cell(data, "A2"), QStringLiteral("-5"));
-    EXPECT_EQ(cell(data, "A3"), QStringLiteral("3.14"));
-    EXPECT_EQ(cell(data, "A4"), QStringLiteral("0.5"));
-    EXPECT_EQ(cell(data, "A5"), QStringLiteral("12.34"));
-    EXPECT_EQ(cell(data, "A6"), QStringLiteral("3.14159265358979"));
-    EXPECT_EQ(cell(data, "B7"), QStringLiteral("7"));
-    EXPECT_EQ(cell(data, "C7"), QStringLiteral("2.5"));
-    EXPECT_EQ(cell(data, "D7"), QStringLiteral("9"));
+    expectCells(data, {{"A1", "37"}, {"A2", "-5"}, {"A3", "3.14"}, {"A4", "0.5"}, {"A5", "12.34"},
+                       {"A6", "3.14159265358979"}, {"B7", "7"}, {"C7", "2.5"}, {"D7", "9"}});
 }
 
 TEST(XlsReader, FormulasGiveTheirCachedResults) {
@@ -85,10 +85,7 @@ TEST(XlsReader, FormulasGiveTheirCachedResults) {
                formula(4, {0x03, 0, 0, 0, 0, 0, 0xFF, 0xFF}),
                formula(5, {0x00, 0, 0, 0, 0, 0, 0xFF, 0xFF}),
                {0x0207, Body().u16(3).u8(1).utf16(QStringLiteral("Čáp"))}}}}));
-    EXPECT_EQ(cell(data, "B1"), QStringLiteral("42.5"));
-    EXPECT_EQ(cell(data, "B2"), QStringLiteral("cis1,"));
-    EXPECT_EQ(cell(data, "B3"), QStringLiteral("TRUE"));
-    EXPECT_EQ(cell(data, "B4"), QStringLiteral("#DIV/0!"));
+    expectCells(data, {{"B1", "42.5"}, {"B2", "cis1,"}, {"B3", "TRUE"}, {"B4", "#DIV/0!"}});
     EXPECT_TRUE(data.sheets[0]->value({5, 2}).isEmpty());
     EXPECT_EQ(cell(data, "B6"), QStringLiteral("Čáp"));
 }
@@ -114,15 +111,9 @@ TEST(XlsReader, TextCellsOfEveryKind) {
            {0x0205, cellHeader(2, 1).u8(0x2A).u8(1)},
            {0x0201, cellHeader(3, 0)},
            {0x00BE, cellHeader(3, 1).u16(15).u16(3)}}}}));
-    EXPECT_EQ(cell(data, "A1"), QStringLiteral("Tlak"));
-    EXPECT_EQ(cell(data, "B1"), QStringLiteral("Šla"));
-    EXPECT_EQ(cell(data, "C1"), QStringLiteral("Tah"));
-    EXPECT_EQ(cell(data, "D1"), QStringLiteral("ěš"));
+    expectCells(data, {{"A1", "Tlak"}, {"B1", "Šla"}, {"C1", "Tah"}, {"D1", "ěš"}, {"A2", "c1,d,"},
+                       {"B2", "fis"}, {"A3", "TRUE"}, {"B3", "#N/A"}});
     EXPECT_TRUE(data.sheets[0]->value({1, 5}).isEmpty());
-    EXPECT_EQ(cell(data, "A2"), QStringLiteral("c1,d,"));
-    EXPECT_EQ(cell(data, "B2"), QStringLiteral("fis"));
-    EXPECT_EQ(cell(data, "A3"), QStringLiteral("TRUE"));
-    EXPECT_EQ(cell(data, "B3"), QStringLiteral("#N/A"));
     EXPECT_FALSE(data.sheets[0]->usedRect()->contains({4, 1}));
 }
 
@@ -145,9 +136,7 @@ TEST(XlsReader, SharedStringsSplitOverContinueRecords) {
           {{0x00FD, cellHeader(0, 0).u32(0)},
            {0x00FD, cellHeader(0, 1).u32(1)},
            {0x00FD, cellHeader(0, 2).u32(2)}}}}));
-    EXPECT_EQ(cell(data, "A1"), QStringLiteral("Tlak"));
-    EXPECT_EQ(cell(data, "B1"), QStringLiteral("abčřžý"));
-    EXPECT_EQ(cell(data, "C1"), QStringLiteral("xy"));
+    expectCells(data, {{"A1", "Tlak"}, {"B1", "abčřžý"}, {"C1", "xy"}});
 }
 
 TEST(XlsReader, TheActiveSheetCountsChartSheetsButLeavesThemOut) {
@@ -210,9 +199,7 @@ TEST(XlsReader, Excel95TextIsDecodedByItsCodePage) {
            {0x027E, cellHeader(2, 0).u32(rkInteger(12))}}}},
         0x0500));
     EXPECT_EQ(data.sheets[0]->name(), QStringLiteral("Pisen"));
-    EXPECT_EQ(cell(data, "A1"), QStringLiteral("Šla"));
-    EXPECT_EQ(cell(data, "A2"), QStringLiteral("Čtení"));
-    EXPECT_EQ(cell(data, "A3"), QStringLiteral("12"));
+    expectCells(data, {{"A1", "Šla"}, {"A2", "Čtení"}, {"A3", "12"}});
 }
 
 TEST(XlsReader, ZeroPaddingAfterTheLastRecordIsTolerated) {
