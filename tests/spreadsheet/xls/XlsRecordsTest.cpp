@@ -150,9 +150,9 @@ TEST(XlsReader, EveryKindOfCellRecordGivesItsText) {
     }
     // Blank cells, alone or several in one record, hold a format only: they widen no sheet.
     const auto blanks = parseWorkbookStream(workbookStream(
-        {}, {{QStringLiteral("List1"), {{0x0201, cellHeader(3, 0)}, {0x00BE, cellHeader(3, 1).u16(15).u16(3)},
-                                        {0x0203, cellHeader(0, 0).f64(1)}}}}));
-    EXPECT_FALSE(blanks.sheets[0]->usedRect()->contains({4, 1}));
+        {}, {{QStringLiteral("List1"), {{0x0203, cellHeader(0, 1).f64(1)}, {0x0203, cellHeader(2, 0).f64(2)},
+                                        {0x0201, cellHeader(3, 0)}, {0x00BE, cellHeader(3, 1).u16(15).u16(3)}}}}));
+    EXPECT_EQ(blanks.sheets[0]->usedRect(), (spreadsheet::CellRect{{1, 1}, {3, 2}}));
 }
 
 TEST(XlsReader, TheActiveSheetCountsChartSheetsButLeavesThemOut) {
