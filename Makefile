@@ -56,6 +56,7 @@ coverage:
 	find $(COVERAGE_DIR) -name '*.gcda' -delete
 	cd $(COVERAGE_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 	gcovr --root $(CURDIR) --object-directory $(COVERAGE_DIR) -j $(JOBS) \
+		--exclude-directories '.*/CMakeFiles/[0-9.]+$$' \
 		--exclude '$(CURDIR)/(tests|bench|fuzz)/' --exclude '$(CURDIR)/build[^/]*/' \
 		--txt $(COVERAGE_DIR)/coverage.txt --print-summary $(GCOVR_FLAGS)
 
