@@ -2,18 +2,20 @@
 #   make run        install what the program needs, build it and start it
 #   make test       install what the tests need, build everything and run every test
 #   make test-asan  the same tests built with AddressSanitizer and UndefinedBehaviorSanitizer
+#   make coverage   the same tests built with --coverage, then gcovr's line coverage of the product
 #   make package    build the Debian package (build/mechik_VERSION_ARCH.deb)
 #   make bench      run the benchmarks
 #   make fuzz       run the .xls and melody readers' fuzzers (FUZZ_SECONDS each, default 600)
 
 BUILD_DIR ?= build
 ASAN_DIR ?= build-asan
+COVERAGE_DIR ?= build-coverage
 FUZZ_DIR ?= build-fuzz
 FUZZ_SECONDS ?= 600
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
 
-.PHONY: run build package test test-asan bench fuzz clean
+.PHONY: run build package test test-asan coverage bench fuzz clean
 
 build:
 	scripts/install-deps.sh run
@@ -42,6 +44,22 @@ test-asan:
 		LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp UBSAN_OPTIONS=print_stacktrace=1 \
 		ctest --output-on-failure -j $(JOBS)
 
+# Counts only the product: the tests, benchmarks, fuzzers and the code generated into the build
+# folders (moc, resources) are left out. Counters of an earlier run are cleared first. The table
+# per file goes to $(COVERAGE_DIR)/coverage.txt.
+coverage:
+	scripts/install-deps.sh test
+	cmake -S . -B $(COVERAGE_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DMECHIK_TESTS=ON -DMECHIK_BENCH=OFF \
+		-DCMAKE_CXX_FLAGS=--coverage -DCMAKE_EXE_LINKER_FLAGS=--coverage -DCMAKE_SHARED_LINKER_FLAGS=--coverage \
+		-DCMAKE_MODULE_LINKER_FLAGS=--coverage $(CMAKE_FLAGS)
+	cmake --build $(COVERAGE_DIR) -j $(JOBS)
+	find $(COVERAGE_DIR) -name '*.gcda' -delete
+	cd $(COVERAGE_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+	gcovr --root $(CURDIR) --object-directory $(COVERAGE_DIR) -j $(JOBS) \
+		--exclude-directories '.*/CMakeFiles/[0-9.]+$$' \
+		--exclude '$(CURDIR)/(tests|bench|fuzz)/' --exclude '$(CURDIR)/build[^/]*/' \
+		--txt $(COVERAGE_DIR)/coverage.txt --print-summary $(GCOVR_FLAGS)
+
 bench: test
 	for b in $(BUILD_DIR)/bench/*; do $$b --benchmark_repetitions=5 --benchmark_report_aggregates_only=true; done
 
@@ -67,4 +85,4 @@ fuzz:
 		-print_final_stats=1 fuzz-corpus/melody fuzz/seeds/melody
 
 clean:
-	rm -rf $(BUILD_DIR) $(ASAN_DIR) $(FUZZ_DIR)
+	rm -rf $(BUILD_DIR) $(ASAN_DIR) $(COVERAGE_DIR) $(FUZZ_DIR)

@@ -20,6 +20,7 @@ if [ "$mode" = test ]; then
     libreoffice-calc-nogui python3-xlrd python3-mido
     clang libclang-rt-dev
     poppler-utils
+    gcovr
   )
 fi
 

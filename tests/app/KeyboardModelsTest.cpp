@@ -2,13 +2,16 @@
 // labels, and what is stored at once.
 #include "support/ProgramFixture.h"
 
+#include "keyboard/ButtonNumbering.h"
 #include "keyboard/KeyboardModels.h"
 
 #include <QAction>
 #include <QLabel>
 #include <QPushButton>
 
+using app::MenuActions;
 using app::MessageIcon;
+using keyboard::Numbering;
 using testing_support::ScriptedDialogs;
 
 namespace {
@@ -39,73 +42,67 @@ protected:
 
 }  // namespace
 
-TEST_F(Models, DvouradovkaTwiceReturnsToTheFullKeyboard) {
-    menu().mnu2Rady->trigger();
-    EXPECT_TRUE(menu().mnu2Rady->isChecked());
-    EXPECT_EQ(shownBars(), (QStringList{"0", "1", "2", "3", "4"}));
-    EXPECT_EQ(bar(0)->height(), 7695 / 15);
-    EXPECT_EQ(bar(2)->height(), 1095 / 15);
-    EXPECT_EQ(stored(app::ProgramSettings::TypHarm), QStringLiteral("1"));
-
-    menu().mnu2Rady->trigger();
-    EXPECT_FALSE(menu().mnu2Rady->isChecked());
-    EXPECT_TRUE(shownBars().isEmpty());
-    EXPECT_EQ(stored(app::ProgramSettings::TypHarm), QStringLiteral("0"));
+// Each model's item switches to it, and chosen again returns to the full keyboard.
+TEST_F(Models, EveryModelTransitionShowsItsBarsAndIsStoredAtOnce) {
+    struct Step {
+        QAction* MenuActions::*item;
+        QStringList bars;
+        int firstBarHeight;
+        int thirdBarHeight;
+        const char* stored;
+    };
+    const QStringList none;
+    const QStringList twoRow{"0", "1", "2", "3", "4"};
+    const QStringList club{"0", "1", "2", "3", "4", "5"};
+    const Step steps[]{
+        {&MenuActions::mnu2Rady, twoRow, 7695 / 15, 1095 / 15, "1"},
+        {&MenuActions::mnu2Rady, none, 0, 0, "0"},
+        {&MenuActions::mnu2Rady, twoRow, 7695 / 15, 1095 / 15, "1"},
+        // only Image25 beside the first bar, Image1 to Image3 beside the third
+        {&MenuActions::mnuModelClub, club, 570 / 15, 1695 / 15, "2"},
+        {&MenuActions::mnu2Rady, twoRow, 7695 / 15, 1095 / 15, "1"},
+        {&MenuActions::mnuModelClub, club, 570 / 15, 1695 / 15, "2"},
+        {&MenuActions::mnuModelClub, none, 0, 0, "0"},
+    };
+    for (std::size_t i = 0; i < std::size(steps); ++i) {
+        SCOPED_TRACE(i);
+        const Step& step = steps[i];
+        (menu().*step.item)->trigger();
+        EXPECT_EQ(menu().mnu2Rady->isChecked(), step.bars == twoRow);
+        EXPECT_EQ(menu().mnuModelClub->isChecked(), step.bars == club);
+        EXPECT_EQ(shownBars(), step.bars);
+        if (!step.bars.isEmpty()) {
+            EXPECT_EQ(bar(0)->height(), step.firstBarHeight);
+            EXPECT_EQ(bar(2)->height(), step.thirdBarHeight);
+        }
+        EXPECT_EQ(stored(app::ProgramSettings::TypHarm), QString::fromLatin1(step.stored));
+    }
 }
 
-TEST_F(Models, SwitchingBetweenTheModelsInBothDirections) {
-    menu().mnu2Rady->trigger();
-    menu().mnuModelClub->trigger();
-    EXPECT_FALSE(menu().mnu2Rady->isChecked());
-    EXPECT_TRUE(menu().mnuModelClub->isChecked());
-    EXPECT_EQ(shownBars(), (QStringList{"0", "1", "2", "3", "4", "5"}));
-    EXPECT_EQ(bar(0)->height(), 570 / 15);   // only Image25
-    EXPECT_EQ(bar(2)->height(), 1695 / 15);  // Image1 to Image3
-    EXPECT_EQ(stored(app::ProgramSettings::TypHarm), QStringLiteral("2"));
-
-    menu().mnu2Rady->trigger();
-    EXPECT_FALSE(menu().mnuModelClub->isChecked());
-    EXPECT_EQ(bar(0)->height(), 7695 / 15);
-    EXPECT_EQ(bar(2)->height(), 1095 / 15);
-    EXPECT_EQ(shownBars(), (QStringList{"0", "1", "2", "3", "4"}));
-
-    menu().mnuModelClub->trigger();
-    menu().mnuModelClub->trigger();
-    EXPECT_TRUE(shownBars().isEmpty());
-    EXPECT_EQ(stored(app::ProgramSettings::TypHarm), QStringLiteral("0"));
-}
-
+// The captions themselves are checked with the numbering; here, that the labels follow it.
 TEST_F(Models, TheNumberingsSetCaptionsAndTops) {
-    menu().mnuZnaceni[1]->trigger();
-    EXPECT_TRUE(menu().mnuZnaceni[1]->isChecked());
-    EXPECT_FALSE(menu().mnuZnaceni[0]->isChecked());
-    EXPECT_EQ(stored(app::ProgramSettings::Znaceni), QStringLiteral("1"));
-    const QStringList outer{"1", "A", "B", "2", "3", "4", "5", "6", "7", "8", "9", "10", "11"};
-    const QStringList inner{"1", "B", "2", "3", "4", "5s", "6", "7", "8", "9", "10", "11"};
-    for (int k = 0; k <= 12; ++k) {
-        EXPECT_EQ(label(k)->text(), outer[k]) << k;
-        EXPECT_EQ(label(k)->y(), (7440 - 600 * k) / 15) << k;
-        EXPECT_EQ(label(k)->x(), 6000 / 15) << k;
+    struct Step {
+        int item;
+        Numbering numbering;
+        int outerTop;
+        int innerTop;
+        const char* sixthInner;
+    };
+    for (const Step step : {Step{1, Numbering::Trizonia, 7440, 6840, "5s"},
+                            Step{0, Numbering::Standard, 7560, 6720, "6"}}) {
+        SCOPED_TRACE(step.item);
+        menu().mnuZnaceni[static_cast<std::size_t>(step.item)]->trigger();
+        EXPECT_TRUE(menu().mnuZnaceni[static_cast<std::size_t>(step.item)]->isChecked());
+        EXPECT_FALSE(menu().mnuZnaceni[static_cast<std::size_t>(1 - step.item)]->isChecked());
+        EXPECT_EQ(stored(app::ProgramSettings::Znaceni), QString::number(step.item));
+        for (int k = 0; k <= 24; ++k) {
+            const bool outer = k <= 12;
+            EXPECT_EQ(label(k)->text(), keyboard::numberLabelCaption(k, step.numbering)) << k;
+            EXPECT_EQ(label(k)->y(), ((outer ? step.outerTop : step.innerTop) - 600 * (outer ? k : k - 13)) / 15) << k;
+            EXPECT_EQ(label(k)->x(), (outer ? 6000 : 3840) / 15) << k;
+        }
+        EXPECT_EQ(label(18)->text(), QString::fromLatin1(step.sixthInner));  // "6s" is the designed one
     }
-    for (int k = 13; k <= 24; ++k) {
-        EXPECT_EQ(label(k)->text(), inner[k - 13]) << k;
-        EXPECT_EQ(label(k)->y(), (6840 - 600 * (k - 13)) / 15) << k;
-        EXPECT_EQ(label(k)->x(), 3840 / 15) << k;
-    }
-
-    menu().mnuZnaceni[0]->trigger();
-    EXPECT_TRUE(menu().mnuZnaceni[0]->isChecked());
-    EXPECT_FALSE(menu().mnuZnaceni[1]->isChecked());
-    EXPECT_EQ(stored(app::ProgramSettings::Znaceni), QStringLiteral("0"));
-    for (int k = 0; k <= 12; ++k) {
-        EXPECT_EQ(label(k)->text(), QString::number(k + 1)) << k;
-        EXPECT_EQ(label(k)->y(), (7560 - 600 * k) / 15) << k;
-    }
-    for (int k = 13; k <= 24; ++k) {
-        EXPECT_EQ(label(k)->text(), QString::number(k - 12)) << k;
-        EXPECT_EQ(label(k)->y(), (6720 - 600 * (k - 13)) / 15) << k;
-    }
-    EXPECT_EQ(label(18)->text(), QStringLiteral("6"));  // no longer the designed "6s"
 }
 
 TEST_F(Models, ANumberingThatDoesNotExistIsReported) {

@@ -79,55 +79,47 @@ std::vector<tones::TuningTable> deliveredTunings() {
 
 }  // namespace
 
-TEST(Fingering, AScaleThatOneDirectionPlaysStaysInIt) {
-    const auto tuning = tuningOf({{1, "c1,", "g1,"}, {2, "d1,", "a1,"}, {3, "e1,", "h1,"}, {4, "f1,", "c2,"}});
-    const Fingering fingering = melody::fingerMelody(
-        melodyOf({{"c1,"}, {"d1,"}, {"e1,"}, {"f1,"}, {"e1,"}, {"d1,"}, {"c1,"}}), tuning);
-    EXPECT_EQ(directionsOf(fingering), QStringLiteral("PPPPPPP"));
-    EXPECT_EQ(fingering.reversals, 0);
-    EXPECT_EQ(fingering.shift, 0);
-    EXPECT_EQ(fingering.movement, 6 * 600);  // neighbouring buttons of one row
-    EXPECT_EQ(fingering.grips[3].buttons, std::vector<int>{4});
-    EXPECT_EQ(fingering.grips[3].tones, QStringList{"f1,"});
-}
-
-TEST(Fingering, ATuneThatNeedsTwoReversalsGetsTwoAndPushesWheneverItCan) {
-    // c only pushed, f only pulled, d and e both ways; every fingering with two reversals moves
+// Hand-made tunes whose best fingering is known; which buttons and tones each grip writes is
+// checked on the random tunes below.
+TEST(Fingering, FewestReversalsThenLeastMovementThenThePush) {
+    const auto scale = tuningOf({{1, "c1,", "g1,"}, {2, "d1,", "a1,"}, {3, "e1,", "h1,"}, {4, "f1,", "c2,"}});
+    // c only pushed, f only pulled, d and e both ways: every fingering with two reversals moves
     // the hand 2400 twips, so the push wins at each grip where they differ.
-    const auto tuning = tuningOf({{1, "c1,", "d1,"}, {2, "d1,", "e1,"}, {3, "e1,", "f1,"}});
-    const Fingering fingering = melody::fingerMelody(
-        melodyOf({{"c1,"}, {"d1,"}, {"e1,"}, {"f1,"}, {"e1,"}, {"d1,"}, {"c1,"}}), tuning);
-    EXPECT_EQ(directionsOf(fingering), QStringLiteral("PPPTPPP"));
-    EXPECT_EQ(fingering.reversals, 2);
-    EXPECT_EQ(fingering.movement, 2400);
-    EXPECT_EQ(fingering.grips[3].tones, QStringList{"f1,"});
-    EXPECT_EQ(fingering.grips[3].buttons, std::vector<int>{3});
-}
-
-TEST(Fingering, AChordOnlyOneDirectionHasIsPlayedInIt) {
+    const auto bothWays = tuningOf({{1, "c1,", "d1,"}, {2, "d1,", "e1,"}, {3, "e1,", "f1,"}});
     // The push gives c1 and e1, the pull only c1; d1 is pulled only.
-    const auto tuning = tuningOf({{1, "c1,", "d1,"}, {2, "e1,", "g1,"}, {3, "g1,", "c1,"}});
-    const Fingering fingering =
-        melody::fingerMelody(melodyOf({{"d1,"}, {"e1,", "c1,"}, {"d1,"}, {"g1,", "c1,"}}), tuning);
-    EXPECT_EQ(directionsOf(fingering), QStringLiteral("TPTT"));
-    EXPECT_EQ(fingering.reversals, 2);
-    EXPECT_EQ(fingering.grips[1].buttons, (std::vector<int>{1, 2}));
-    EXPECT_EQ(fingering.grips[1].tones, (QStringList{"c1,", "e1,"}));
-    // Packed in ascending button number, not pitch: g1 on 2, c1 on 3.
-    EXPECT_EQ(fingering.grips[3].tones, (QStringList{"g1,", "c1,"}));
-}
-
-TEST(Fingering, HandMovementDecidesBetweenEquallyManyReversals) {
+    const auto chords = tuningOf({{1, "c1,", "d1,"}, {2, "e1,", "g1,"}, {3, "g1,", "c1,"}});
     // a pushed on 1, c pulled on 2: one reversal either way; b pushed far away (12) or pulled on 1.
     const auto near = tuningOf({{1, "a1,", "b1,"}, {2, "f1,", "c2,"}, {12, "b1,", "d2,"}});
-    EXPECT_EQ(directionsOf(melody::fingerMelody(melodyOf({{"a1,"}, {"b1,"}, {"c2,"}}), near)), QStringLiteral("PTT"));
     const auto far = tuningOf({{1, "a1,", "d2,"}, {2, "b1,", "g2,"}, {12, "f1,", "b1,"}, {13, "g1,", "c2,"}});
-    const Fingering fingering = melody::fingerMelody(melodyOf({{"a1,"}, {"b1,"}, {"c2,"}}), far);
-    EXPECT_EQ(directionsOf(fingering), QStringLiteral("PPT"));
-    EXPECT_EQ(fingering.movement, melody::handMovement(melody::handPlaceOf({1}), melody::handPlaceOf({2})) +
-                                      melody::handMovement(melody::handPlaceOf({2}), melody::handPlaceOf({13})));
-    // Nothing to choose by: the push.
-    EXPECT_EQ(directionsOf(melody::fingerMelody(melodyOf({{"b1,"}}), near)), QStringLiteral("P"));
+    const auto move = [](std::vector<int> from, std::vector<int> to) {
+        return melody::handMovement(melody::handPlaceOf(from), melody::handPlaceOf(to));
+    };
+    const std::vector<std::vector<const char*>> upAndDown{{"c1,"}, {"d1,"}, {"e1,"}, {"f1,"}, {"e1,"}, {"d1,"}, {"c1,"}};
+    struct Case {
+        const tones::TuningTable& tuning;
+        std::vector<std::vector<const char*>> chords;
+        const char* directions;
+        std::int64_t reversals;
+        std::optional<std::int64_t> movement;
+    };
+    const Case cases[]{
+        {scale, upAndDown, "PPPPPPP", 0, 6 * 600},  // neighbouring buttons of one row
+        {bothWays, upAndDown, "PPPTPPP", 2, 2400},
+        {chords, {{"d1,"}, {"e1,", "c1,"}, {"d1,"}, {"g1,", "c1,"}}, "TPTT", 2, {}},
+        {near, {{"a1,"}, {"b1,"}, {"c2,"}}, "PTT", 1, {}},
+        {far, {{"a1,"}, {"b1,"}, {"c2,"}}, "PPT", 1, move({1}, {2}) + move({2}, {13})},
+        {near, {{"b1,"}}, "P", 0, 0},  // nothing to choose by: the push
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.directions);
+        const Fingering fingering = melody::fingerMelody(melodyOf(c.chords), c.tuning);
+        EXPECT_EQ(directionsOf(fingering), QString::fromLatin1(c.directions));
+        EXPECT_EQ(fingering.reversals, c.reversals);
+        EXPECT_EQ(fingering.shift, 0);
+        if (c.movement) {
+            EXPECT_EQ(fingering.movement, *c.movement);
+        }
+    }
 }
 
 TEST(Fingering, TheLowestButtonOfAPitchIsWrittenAsTheTuningNamesIt) {

@@ -123,39 +123,32 @@ TEST(MidiFile, MalformedFilesAreRefusedWithTheReason) {
     MidiTrack track;
     track.noteOn(0, 0, 60).noteOff(480, 0, 60).end();
     const QByteArray good = midiFile(0, 480, {track});
-
-    EXPECT_EQ(refusalOf("RIFF1234"), QStringLiteral("Soubor /tmp/píseň.mid není soubor MIDI."));
-    EXPECT_EQ(refusalOf(good.left(10)), Damaged + QStringLiteral("hlavička je zkrácená."));
-    EXPECT_EQ(refusalOf(midiFile(2, 480, {track})),
-              QStringLiteral("Soubor MIDI /tmp/píseň.mid má formát 2; program čte jen formáty 0 a 1."));
-    EXPECT_EQ(refusalOf(midiFile(0, 0, {track})), Damaged + QStringLiteral("délka doby je nulová."));
-    EXPECT_EQ(refusalOf(midiFile(1, 480, {track}, 65535)), Damaged + QStringLiteral("chybí stopa 2 z 65535."));
-
-    MidiTrack runningAtStart;
-    runningAtStart.event(0, {60, 100}).end();
-    EXPECT_EQ(refusalOf(midiFile(0, 480, {runningAtStart})), Damaged + QStringLiteral("stopa 1 má data bez stavového bajtu."));
-
-    QByteArray fiveByteDelta = midiFile(0, 480, {MidiTrack().event(0, {0x90, 60, 1})});
+    // A track of one event, ended unless the case is that it runs on.
+    const auto oneTrack = [](std::initializer_list<std::uint8_t> bytes, bool ended = true) {
+        MidiTrack t;
+        t.event(0, bytes);
+        return midiFile(0, 480, {ended ? t.end() : t});
+    };
+    QByteArray fiveByteDelta = oneTrack({0x90, 60, 1}, false);
     fiveByteDelta.append("\x81\x81\x81\x81\x01\x90\x3c\x01", 8);
     fiveByteDelta[21] = char(fiveByteDelta.size() - 22);
-    EXPECT_EQ(refusalOf(fiveByteDelta), Damaged + QStringLiteral("stopa 1 má neplatně zapsaný čas nebo délku."));
-
-    MidiTrack dataForStatus;
-    dataForStatus.event(0, {0x90, 60, 0x90}).end();
-    EXPECT_EQ(refusalOf(midiFile(0, 480, {dataForStatus})),
-              Damaged + QStringLiteral("stopa 1 má neúplnou zprávu (bajt 0x90 místo dat)."));
-
-    MidiTrack badStatus;
-    badStatus.event(0, {0xF4}).end();
-    EXPECT_EQ(refusalOf(midiFile(0, 480, {badStatus})), Damaged + QStringLiteral("stopa 1 obsahuje neplatný stavový bajt 0xf4."));
-
-    MidiTrack hugeMeta;
-    hugeMeta.event(0, {0xFF, 0x01, 0x8F, 0xFF, 0xFF, 0x7F});
-    EXPECT_EQ(refusalOf(midiFile(0, 480, {hugeMeta})), Damaged + QStringLiteral("stopa 1 je zkrácená."));
-
     QByteArray hugeChunk = good;
     hugeChunk.replace(18, 4, QByteArray("\xFF\xFF\xFF\xFF", 4));
-    EXPECT_EQ(refusalOf(hugeChunk), Damaged + QStringLiteral("stopa 1 je zkrácená."));
+    const std::pair<QByteArray, QString> cases[] = {
+        {"RIFF1234", QStringLiteral("Soubor /tmp/píseň.mid není soubor MIDI.")},
+        {good.left(10), Damaged + QStringLiteral("hlavička je zkrácená.")},
+        {midiFile(2, 480, {track}), QStringLiteral("Soubor MIDI /tmp/píseň.mid má formát 2; program čte jen formáty 0 a 1.")},
+        {midiFile(0, 0, {track}), Damaged + QStringLiteral("délka doby je nulová.")},
+        {midiFile(1, 480, {track}, 65535), Damaged + QStringLiteral("chybí stopa 2 z 65535.")},
+        {oneTrack({60, 100}), Damaged + QStringLiteral("stopa 1 má data bez stavového bajtu.")},
+        {fiveByteDelta, Damaged + QStringLiteral("stopa 1 má neplatně zapsaný čas nebo délku.")},
+        {oneTrack({0x90, 60, 0x90}), Damaged + QStringLiteral("stopa 1 má neúplnou zprávu (bajt 0x90 místo dat).")},
+        {oneTrack({0xF4}), Damaged + QStringLiteral("stopa 1 obsahuje neplatný stavový bajt 0xf4.")},
+        {oneTrack({0xFF, 0x01, 0x8F, 0xFF, 0xFF, 0x7F}, false), Damaged + QStringLiteral("stopa 1 je zkrácená.")},
+        {hugeChunk, Damaged + QStringLiteral("stopa 1 je zkrácená.")}};
+    for (const auto& [bytes, message] : cases) {
+        EXPECT_EQ(refusalOf(bytes), message);
+    }
 }
 
 TEST(MidiFile, EveryTruncationOfAFileIsRefused) {

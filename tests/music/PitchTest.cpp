@@ -24,35 +24,27 @@ TEST(Pitch, TextsThatAreNoToneNameHaveNoPitch) {
 }
 
 TEST(Pitch, ToneNamesOfPitchesAreSpelledAsTheTablesSpellThem) {
-    EXPECT_EQ(music::toneNameOfPitch(48), QStringLiteral("c,"));
-    EXPECT_EQ(music::toneNameOfPitch(61), QStringLiteral("cis1,"));
-    EXPECT_EQ(music::toneNameOfPitch(63), QStringLiteral("es1,"));
-    EXPECT_EQ(music::toneNameOfPitch(68), QStringLiteral("as1,"));
-    EXPECT_EQ(music::toneNameOfPitch(70), QStringLiteral("b1,"));
-    EXPECT_EQ(music::toneNameOfPitch(103), QStringLiteral("g4,"));
-    EXPECT_EQ(music::toneNameOfPitch(47), QString());
-    EXPECT_EQ(music::toneNameOfPitch(104), QString());
+    const std::pair<int, const char*> cases[] = {{48, "c,"}, {61, "cis1,"}, {63, "es1,"}, {68, "as1,"},
+                                                 {70, "b1,"}, {103, "g4,"}, {47, ""},      {104, ""}};
+    for (const auto& [pitch, name] : cases) {
+        EXPECT_EQ(music::toneNameOfPitch(pitch), QString::fromUtf8(name)) << pitch;
+    }
     for (int pitch = music::LowestStaffPitch; pitch <= music::HighestStaffPitch; ++pitch) {
         EXPECT_EQ(music::tonePitch(music::toneNameOfPitch(pitch)), pitch);
     }
 }
 
 TEST(Pitch, BassesAreSingleNotesOrChords) {
-    const auto c = music::parseBass(QStringLiteral("C"));
-    ASSERT_TRUE(c);
-    EXPECT_EQ(c->pitches(), (std::vector<int>{36}));
-    EXPECT_EQ(music::parseBass(QStringLiteral("(C)"))->pitches(), (std::vector<int>{48, 52, 55}));
-    EXPECT_EQ(music::parseBass(QStringLiteral("(Cm)"))->pitches(), (std::vector<int>{48, 51, 55}));
-    EXPECT_EQ(music::parseBass(QStringLiteral("(Hm)"))->pitches(), (std::vector<int>{59, 62, 66}));
-    EXPECT_EQ(music::parseBass(QStringLiteral("B"))->pitches(), (std::vector<int>{46}));
-    EXPECT_EQ(music::parseBass(QStringLiteral("H"))->pitches(), (std::vector<int>{47}));
-    EXPECT_EQ(music::parseBass(QStringLiteral("Es"))->pitches(), (std::vector<int>{39}));
-    EXPECT_EQ(music::parseBass(QStringLiteral("(As)"))->pitches(), (std::vector<int>{56, 60, 63}));
-    EXPECT_EQ(music::parseBass(QStringLiteral("Des"))->pitches(), (std::vector<int>{37}));
-    EXPECT_EQ(music::parseBass(QStringLiteral("Cis"))->pitches(), (std::vector<int>{37}));
-    // Roots wrap into their range by pitch class.
-    EXPECT_EQ(music::parseBass(QStringLiteral("Ces"))->pitches(), (std::vector<int>{47}));
-    EXPECT_EQ(music::parseBass(QStringLiteral("His"))->pitches(), (std::vector<int>{36}));
+    // Roots wrap into their range by pitch class (Ces, His).
+    const std::pair<const char*, std::vector<int>> cases[] = {
+        {"C", {36}},   {"(C)", {48, 52, 55}},  {"(Cm)", {48, 51, 55}}, {"(Hm)", {59, 62, 66}},
+        {"B", {46}},   {"H", {47}},            {"Es", {39}},           {"(As)", {56, 60, 63}},
+        {"Des", {37}}, {"Cis", {37}},          {"Ces", {47}},          {"His", {36}}};
+    for (const auto& [text, pitches] : cases) {
+        const auto bass = music::parseBass(QString::fromUtf8(text));
+        ASSERT_TRUE(bass) << text;
+        EXPECT_EQ(bass->pitches(), pitches) << text;
+    }
     for (const char* text : {"(D7)", "Cm", "c", "", "()", "(C", "Ces1", "X", "(Cmm)"}) {
         EXPECT_FALSE(music::parseBass(QString::fromUtf8(text))) << text;
     }

@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 using keyboard::InstrumentModel;
 using keyboard::Numbering;
 using music::Tablature;
@@ -59,7 +61,7 @@ TEST(Tablature, ButtonNumbersOfKnownGripsInBothNumberings) {
     EXPECT_EQ(trizonia.columns[3].lines, (Lines{{}, {}, {"5s"}}));
 }
 
-TEST(Tablature, ColumnsKeepTheSongsOrderRestsBassesAndSyllables) {
+TEST(Tablature, ColumnsKeepTheSongsOrderRestsBassesSyllablesAndUnknownTones) {
     const Tablature t = gcfSong(InstrumentModel::Full, Numbering::Standard);
     EXPECT_EQ(t.songName, QStringLiteral("Píseň"));
     EXPECT_EQ(t.lines.size(), 3u);
@@ -82,10 +84,7 @@ TEST(Tablature, ColumnsKeepTheSongsOrderRestsBassesAndSyllables) {
     EXPECT_EQ(t.columns[0].basses, (QStringList{"C", "(C)"}));
     EXPECT_EQ(t.columns[0].syllable, QStringLiteral("Ja"));
     EXPECT_EQ(t.columns[2].basses, (QStringList{"(G)"}));
-}
-
-TEST(Tablature, ToneWithoutAButtonIsFlaggedAndListed) {
-    const Tablature t = gcfSong(InstrumentModel::Full, Numbering::Standard);
+    // A tone no button gives is flagged in its column and listed.
     EXPECT_EQ(t.columns[3].unknownTones, (QStringList{"d4,"}));
     ASSERT_EQ(t.unknownTones.size(), 1u);
     EXPECT_EQ(t.unknownTones[0].grip, 4);
@@ -112,13 +111,12 @@ TEST(Tablature, AModelPrintsOnlyTheColumnsAndButtonsItHas) {
 
 TEST(Tablature, TheFirstButtonTheDisplayLightsAmongThoseTheModelHas) {
     const tones::TuningTable gcf = deliveredTuning(QStringLiteral("G-C-F"));
-    // c1 push: inner 10 lit first, middle 21 after it.
-    EXPECT_EQ(music::printedButton(gcf, QStringLiteral("c1,"), false, InstrumentModel::Full), 10);
-    // g1 push: middle 19 first, outer 31 after it.
-    EXPECT_EQ(music::printedButton(gcf, QStringLiteral("g1,"), false, InstrumentModel::Full), 19);
-    EXPECT_EQ(music::printedButton(gcf, QStringLiteral("as1,"), true, InstrumentModel::Full), 36);
-    EXPECT_EQ(music::printedButton(gcf, QStringLiteral("d4,"), false, InstrumentModel::Full), 0);
-    EXPECT_EQ(music::printedButton(gcf, QStringLiteral("x"), false, InstrumentModel::Full), 0);
+    // c1 push: inner 10 lit first, middle 21 after it; g1 push: middle 19 first, outer 31 after it.
+    const std::tuple<const char*, bool, int> cases[] = {
+        {"c1,", false, 10}, {"g1,", false, 19}, {"as1,", true, 36}, {"d4,", false, 0}, {"x", false, 0}};
+    for (const auto& [tone, pull, button] : cases) {
+        EXPECT_EQ(music::printedButton(gcf, QString::fromLatin1(tone), pull, InstrumentModel::Full), button) << tone;
+    }
 }
 
 TEST(Tablature, SongNameIsTheFileNameWithoutXls) {

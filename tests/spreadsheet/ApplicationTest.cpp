@@ -9,9 +9,14 @@ using testing_support::errorNumberOf;
 using testing_support::ScriptedFileChooser;
 using testing_support::TestHost;
 
-TEST(Application, ANewWorkbookIsActiveWithOneSheetAndTheCursorInA1) {
-    TestHost host;
-    auto& app = host.app;
+namespace {
+
+// Each test runs on a host of its own with its folder as the default folder.
+class Application : public testing::Test, protected TestHost {};
+
+}  // namespace
+
+TEST_F(Application, ANewWorkbookIsActiveWithOneSheetAndTheCursorInA1) {
     const auto book = app.addWorkbook();
     EXPECT_EQ(book.name(), QStringLiteral("Sešit1"));
     EXPECT_EQ(app.activeWorkbook().name(), QStringLiteral("Sešit1"));
@@ -20,11 +25,13 @@ TEST(Application, ANewWorkbookIsActiveWithOneSheetAndTheCursorInA1) {
     EXPECT_EQ(app.activeCell().address(), QStringLiteral("$A$1"));
     EXPECT_EQ(app.addWorkbook().name(), QStringLiteral("Sešit2"));
     EXPECT_EQ(app.activeWorkbook().name(), QStringLiteral("Sešit2"));
+    // The host starts hidden and keeps the visibility it is given.
+    EXPECT_FALSE(app.visible());
+    app.setVisible(true);
+    EXPECT_TRUE(app.visible());
 }
 
-TEST(Application, WindowsAreActivatedByNameAndAMissingOneIsError9) {
-    TestHost host;
-    auto& app = host.app;
+TEST_F(Application, WindowsAreActivatedByNameAndAMissingOneIsError9) {
     app.addWorkbook();
     app.addWorkbook();
     app.activateWindow(QStringLiteral("sešit1"));
@@ -33,9 +40,7 @@ TEST(Application, WindowsAreActivatedByNameAndAMissingOneIsError9) {
     EXPECT_EQ(app.activeWorkbook().name(), QStringLiteral("Sešit1"));
 }
 
-TEST(Application, ClosingTheActiveWorkbookActivatesThePreviousOne) {
-    TestHost host;
-    auto& app = host.app;
+TEST_F(Application, ClosingTheActiveWorkbookActivatesThePreviousOne) {
     app.addWorkbook();
     app.addWorkbook();
     app.addWorkbook();
@@ -46,9 +51,7 @@ TEST(Application, ClosingTheActiveWorkbookActivatesThePreviousOne) {
     EXPECT_EQ(app.workbookCount(), 2);
 }
 
-TEST(Application, SelectingARangeMakesItsFirstCellActive) {
-    TestHost host;
-    auto& app = host.app;
+TEST_F(Application, SelectingARangeMakesItsFirstCellActive) {
     app.addWorkbook();
     app.range(QStringLiteral("B1:B500")).select();
     EXPECT_EQ(app.selection().address(), QStringLiteral("$B$1:$B$500"));
@@ -63,9 +66,7 @@ TEST(Application, SelectingARangeMakesItsFirstCellActive) {
     EXPECT_EQ(app.selection().address(), QStringLiteral("$D$2"));
 }
 
-TEST(Application, OffsetAndRelativeRangesCountFromTheActiveCell) {
-    TestHost host;
-    auto& app = host.app;
+TEST_F(Application, OffsetAndRelativeRangesCountFromTheActiveCell) {
     app.addWorkbook();
     app.range(QStringLiteral("B5")).select();
     EXPECT_EQ(app.activeCell().offset(0, 7).address(), QStringLiteral("$I$5"));
@@ -91,9 +92,7 @@ TEST(Application, OffsetAndRelativeRangesCountFromTheActiveCell) {
     EXPECT_EQ(errorNumberOf([&] { app.range(QStringLiteral("B")); }), 1004);
 }
 
-TEST(Application, SheetsByIndexOrNameInWorkbookOrder) {
-    TestHost host;
-    auto& app = host.app;
+TEST_F(Application, SheetsByIndexOrNameInWorkbookOrder) {
     app.addWorkbook();
     app.activeSheet().setName(QStringLiteral("G-C-F"));
     EXPECT_EQ(app.sheet(1).name(), QStringLiteral("G-C-F"));
@@ -105,9 +104,7 @@ TEST(Application, SheetsByIndexOrNameInWorkbookOrder) {
     EXPECT_EQ(errorNumberOf([&] { app.sheet(QStringLiteral("A-D-G")); }), 9);
 }
 
-TEST(Application, SheetNamesFollowTheSpreadsheetRules) {
-    TestHost host;
-    auto& app = host.app;
+TEST_F(Application, SheetNamesFollowTheSpreadsheetRules) {
     app.addWorkbook();
     const auto sheet = app.activeSheet();
     EXPECT_EQ(errorNumberOf([&] { sheet.setName(QString(32, u'x')); }), 1004);
@@ -122,9 +119,7 @@ TEST(Application, SheetNamesFollowTheSpreadsheetRules) {
     EXPECT_EQ(sheet.name(), QStringLiteral("club c-f nedokončeno"));
 }
 
-TEST(Application, CellsOfAnInactiveSheetCanBeReadButNotSelected) {
-    TestHost host;
-    auto& app = host.app;
+TEST_F(Application, CellsOfAnInactiveSheetCanBeReadButNotSelected) {
     app.addWorkbook();
     const auto other = app.sheet(1);
     other.range(QStringLiteral("B4")).setValue(CellValue(QStringLiteral("c1,")));
@@ -137,9 +132,7 @@ TEST(Application, CellsOfAnInactiveSheetCanBeReadButNotSelected) {
     EXPECT_EQ(app.activeCell().text(), QStringLiteral("c1,"));
 }
 
-TEST(Application, HandlesOfAClosedWorkbookFailWith91) {
-    TestHost host;
-    auto& app = host.app;
+TEST_F(Application, HandlesOfAClosedWorkbookFailWith91) {
     const auto book = app.addWorkbook();
     const auto cell = app.range(QStringLiteral("B2"));
     const auto sheet = app.activeSheet();
@@ -151,9 +144,7 @@ TEST(Application, HandlesOfAClosedWorkbookFailWith91) {
     EXPECT_EQ(errorNumberOf([&] { app.activeCell(); }), 91);
 }
 
-TEST(Application, AfterQuitEveryCallFailsWith91) {
-    TestHost host;
-    auto& app = host.app;
+TEST_F(Application, AfterQuitEveryCallFailsWith91) {
     app.addWorkbook();
     const auto cell = app.range(QStringLiteral("A1"));
     app.quit();
@@ -167,9 +158,8 @@ TEST(Application, AfterQuitEveryCallFailsWith91) {
     EXPECT_EQ(errorNumberOf([&] { cell.setValue(CellValue("x")); }), 91);
 }
 
-TEST(Application, TheDefaultFolderIsRememberedAcrossRuns) {
-    QTemporaryDir dir;
-    const QString ini = dir.filePath(QStringLiteral("host.ini"));
+TEST_F(Application, TheDefaultFolderIsRememberedAcrossRuns) {
+    const QString ini = path(QStringLiteral("other.ini"));
     {
         spreadsheet::Application first{spreadsheet::HostSettings(ini)};
         first.setDefaultFilePath(QStringLiteral("/home/hrac/Dokumenty/Knoflovka"));
@@ -179,33 +169,20 @@ TEST(Application, TheDefaultFolderIsRememberedAcrossRuns) {
     EXPECT_EQ(second.defaultFilePath(), QStringLiteral("/home/hrac/Dokumenty/Knoflovka"));
 }
 
-TEST(Application, VisibilityIsKept) {
-    TestHost host;
-    EXPECT_FALSE(host.app.visible());
-    host.app.setVisible(true);
-    EXPECT_TRUE(host.app.visible());
-}
-
-TEST(Application, GetOpenFilenameAsksTheChooserInTheDefaultFolder) {
-    TestHost host;
+TEST_F(Application, GetOpenFilenameAsksTheChooserInTheDefaultFolder) {
+    // Without a chooser there is no one to ask: an error, not a cancel.
+    EXPECT_EQ(errorNumberOf([&] { app.getOpenFilename(QStringLiteral("Excel Files,*.xls"), QStringLiteral("x")); }),
+              1004);
     ScriptedFileChooser chooser;
-    host.app.setFileChooser(&chooser);
-    chooser.answers = {host.path(QStringLiteral("Polka.xls")), std::nullopt};
+    app.setFileChooser(&chooser);
+    chooser.answers = {path(QStringLiteral("Polka.xls")), std::nullopt};
     const QString title = QStringLiteral("Vyberte písničku, kterou chcete zkoušet !");
-    EXPECT_EQ(host.app.getOpenFilename(QStringLiteral("Excel Files,*.xls"), title),
-              host.path(QStringLiteral("Polka.xls")));
-    EXPECT_EQ(host.app.getOpenFilename(QStringLiteral("Excel Files,*.xls"), title), std::nullopt);
+    EXPECT_EQ(app.getOpenFilename(QStringLiteral("Excel Files,*.xls"), title),
+              path(QStringLiteral("Polka.xls")));
+    EXPECT_EQ(app.getOpenFilename(QStringLiteral("Excel Files,*.xls"), title), std::nullopt);
     ASSERT_EQ(chooser.asked.size(), 2u);
     EXPECT_EQ(chooser.asked[0].title, title);
-    EXPECT_EQ(chooser.asked[0].startFolder, host.dir.path());
+    EXPECT_EQ(chooser.asked[0].startFolder, dir.path());
     EXPECT_EQ(chooser.asked[0].filterName, QStringLiteral("Excel Files"));
     EXPECT_EQ(chooser.asked[0].patterns, QStringLiteral("*.xls"));
-}
-
-TEST(Application, GetOpenFilenameWithoutAChooserIsAnErrorNotACancel) {
-    TestHost host;
-    EXPECT_EQ(errorNumberOf([&] {
-                  host.app.getOpenFilename(QStringLiteral("Excel Files,*.xls"), QStringLiteral("x"));
-              }),
-              1004);
 }

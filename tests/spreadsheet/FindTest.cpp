@@ -14,15 +14,17 @@ class Find : public ::testing::Test {
 protected:
     void SetUp() override { host.app.addWorkbook(); }
 
-    void put(const QString& address, const CellValue& value) {
-        host.app.range(address).setValue(value);
+    void put(std::initializer_list<std::pair<const char*, CellValue>> cells) {
+        for (const auto& [address, value] : cells) {
+            host.app.range(QString::fromLatin1(address)).setValue(value);
+        }
     }
 
     // Selects `area` and searches it from its first cell, then repeats from each hit: the
     // addresses met, as a program walking partial matches sees them.
-    QStringList walk(const QString& area, const CellValue& what, int searches) {
+    QStringList walk(const char* area, const CellValue& what, int searches) {
         auto& app = host.app;
-        app.range(area).select();
+        app.range(QString::fromLatin1(area)).select();
         QStringList found;
         for (int i = 0; i < searches; ++i) {
             const auto hit = app.selection().find(what, app.activeCell());
@@ -42,75 +44,61 @@ protected:
 }  // namespace
 
 TEST_F(Find, ANumberIsFoundByItsTextStartingBelowTheFirstRow) {
-    put(QStringLiteral("A1"), CellValue(QStringLiteral("Knoflík")));
+    put({{"A1", "Knoflík"}});
     for (int button = 1; button <= 37; ++button) {
-        put(QStringLiteral("A%1").arg(button + 1), CellValue::number(button));
+        host.app.range(QStringLiteral("A%1").arg(button + 1)).setValue(CellValue::number(button));
     }
     // Button 1 lies in row 2, before the rows of 10 to 19 that also contain a 1.
-    EXPECT_EQ(walk(QStringLiteral("A1:A43"), CellValue::number(1), 1), QStringList{"$A$2"});
+    EXPECT_EQ(walk("A1:A43", CellValue::number(1), 1), QStringList{"$A$2"});
     // Looking on: 10, 11, ... contain the digit too, and "21" and "31" after them.
-    EXPECT_EQ(walk(QStringLiteral("A1:A43"), CellValue::number(1), 4),
+    EXPECT_EQ(walk("A1:A43", CellValue::number(1), 4),
               (QStringList{"$A$2", "$A$11", "$A$12", "$A$13"}));
-    EXPECT_EQ(walk(QStringLiteral("A1:A43"), CellValue::number(37), 1), QStringList{"$A$38"});
+    EXPECT_EQ(walk("A1:A43", CellValue::number(37), 1), QStringList{"$A$38"});
 }
 
 TEST_F(Find, APartialMatchAboveStopsTheSearchFirst) {
-    put(QStringLiteral("B2"), CellValue(QStringLiteral("c1,")));
-    put(QStringLiteral("B3"), CellValue(QStringLiteral("des1,")));
-    put(QStringLiteral("B4"), CellValue(QStringLiteral("es1,")));
-    put(QStringLiteral("B5"), CellValue(QStringLiteral("ges1,")));
-    EXPECT_EQ(walk(QStringLiteral("B1:B43"), CellValue(QStringLiteral("es1,")), 5),
+    put({{"B2", "c1,"}, {"B3", "des1,"}, {"B4", "es1,"}, {"B5", "ges1,"}});
+    EXPECT_EQ(walk("B1:B43", CellValue("es1,"), 5),
               (QStringList{"$B$3", "$B$4", "$B$5", "$B$3", "$B$4"}));
 }
 
 TEST_F(Find, TheFirstRowOfTheRangeIsExaminedLast) {
-    put(QStringLiteral("C1"), CellValue(QStringLiteral("g1,")));
-    put(QStringLiteral("C30"), CellValue(QStringLiteral("g1,")));
-    EXPECT_EQ(walk(QStringLiteral("C1:C43"), CellValue(QStringLiteral("g1,")), 3),
-              (QStringList{"$C$30", "$C$1", "$C$30"}));
+    put({{"C1", "g1,"}, {"C30", "g1,"}});
+    EXPECT_EQ(walk("C1:C43", CellValue("g1,"), 3), (QStringList{"$C$30", "$C$1", "$C$30"}));
     // Alone in row 1, it is still found, after a full round.
-    put(QStringLiteral("C30"), CellValue());
-    EXPECT_EQ(walk(QStringLiteral("C1:C43"), CellValue(QStringLiteral("g1,")), 1),
-              QStringList{"$C$1"});
+    put({{"C30", CellValue()}});
+    EXPECT_EQ(walk("C1:C43", CellValue("g1,"), 1), QStringList{"$C$1"});
 }
 
 TEST_F(Find, CaseIsIgnoredCzechLettersIncluded) {
-    put(QStringLiteral("A3"), CellValue(QStringLiteral("Tlak")));
-    put(QStringLiteral("A5"), CellValue(QStringLiteral("Čtení")));
-    EXPECT_EQ(walk(QStringLiteral("A1:A9"), CellValue(QStringLiteral("TLAK")), 1),
-              QStringList{"$A$3"});
-    EXPECT_EQ(walk(QStringLiteral("A1:A9"), CellValue(QStringLiteral("čTEN")), 1),
-              QStringList{"$A$5"});
+    put({{"A3", "Tlak"}, {"A5", "Čtení"}});
+    EXPECT_EQ(walk("A1:A9", CellValue("TLAK"), 1), QStringList{"$A$3"});
+    EXPECT_EQ(walk("A1:A9", CellValue("čTEN"), 1), QStringList{"$A$5"});
 }
 
 TEST_F(Find, TheEmptyTextFindsTheNextEmptyCell) {
     for (int row = 1; row <= 10; ++row) {
-        put(QStringLiteral("B%1").arg(row), CellValue(QStringLiteral("c,")));
+        host.app.range(QStringLiteral("B%1").arg(row)).setValue(CellValue("c,"));
     }
-    put(QStringLiteral("B12"), CellValue(QStringLiteral("d,")));
-    EXPECT_EQ(walk(QStringLiteral("B1:B500"), CellValue(), 2),
-              (QStringList{"$B$11", "$B$13"}));
+    put({{"B12", "d,"}});
+    EXPECT_EQ(walk("B1:B500", CellValue(), 2), (QStringList{"$B$11", "$B$13"}));
 }
 
 TEST_F(Find, WideRangesAreSearchedRowByRow) {
-    put(QStringLiteral("A1"), CellValue(QStringLiteral("x")));
-    put(QStringLiteral("C1"), CellValue(QStringLiteral("x")));
-    put(QStringLiteral("B2"), CellValue(QStringLiteral("x")));
-    put(QStringLiteral("A3"), CellValue(QStringLiteral("x")));
-    EXPECT_EQ(walk(QStringLiteral("A1:C3"), CellValue(QStringLiteral("x")), 4),
-              (QStringList{"$C$1", "$B$2", "$A$3", "$A$1"}));
+    put({{"A1", "x"}, {"C1", "x"}, {"B2", "x"}, {"A3", "x"}});
+    EXPECT_EQ(walk("A1:C3", CellValue("x"), 4), (QStringList{"$C$1", "$B$2", "$A$3", "$A$1"}));
 }
 
 TEST_F(Find, NothingFoundGivesNothingAndActivatingNothingFailsWith91) {
-    put(QStringLiteral("B2"), CellValue(QStringLiteral("c1,")));
+    put({{"B2", "c1,"}});
     auto& app = host.app;
     app.range(QStringLiteral("B1:B43")).select();
-    const auto hit = app.selection().find(CellValue(QStringLiteral("fis3,")), app.activeCell());
+    const auto hit = app.selection().find(CellValue("fis3,"), app.activeCell());
     EXPECT_FALSE(hit);
     EXPECT_EQ(errorNumberOf([&] { hit.activate(); }), 91);
     // Values outside the selection do not count.
-    put(QStringLiteral("C2"), CellValue(QStringLiteral("fis3,")));
-    EXPECT_FALSE(app.selection().find(CellValue(QStringLiteral("fis3,")), app.activeCell()));
+    put({{"C2", "fis3,"}});
+    EXPECT_FALSE(app.selection().find(CellValue("fis3,"), app.activeCell()));
 }
 
 TEST_F(Find, StartingOutsideTheSearchedRangeIsRefused) {

@@ -25,11 +25,16 @@ QString errorTextOf(const std::function<void()>& statement) {
     return {};
 }
 
+// Each test runs on a host of its own with its folder as the default folder.
+class WorkbookFile : public testing::Test {
+protected:
+    TestHost host;
+    spreadsheet::Application& app = host.app;
+};
+
 }  // namespace
 
-TEST(WorkbookFile, SaveAsANameAloneGoesToTheDefaultFolderAsXls) {
-    TestHost host;
-    auto& app = host.app;
+TEST_F(WorkbookFile, SaveAsANameAloneGoesToTheDefaultFolderAsXls) {
     const auto book = app.addWorkbook();
     book.saveAs(QStringLiteral("Polka G-C-F"));
     EXPECT_EQ(book.name(), QStringLiteral("Polka G-C-F.xls"));
@@ -38,9 +43,7 @@ TEST(WorkbookFile, SaveAsANameAloneGoesToTheDefaultFolderAsXls) {
     app.activateWindow(QStringLiteral("Polka G-C-F.xls"));
 }
 
-TEST(WorkbookFile, ASongReopensOnItsSheetAndGrip) {
-    TestHost host;
-    auto& app = host.app;
+TEST_F(WorkbookFile, ASongReopensOnItsSheetAndGrip) {
     const QString path = host.path(QStringLiteral("Polka.xls"));
     {
         const auto book = app.addWorkbook();
@@ -61,9 +64,7 @@ TEST(WorkbookFile, ASongReopensOnItsSheetAndGrip) {
     EXPECT_EQ(app.range(QStringLiteral("B1")).text(), QStringLiteral("cis1,"));
 }
 
-TEST(WorkbookFile, SavingKeepsTheActiveSheetAndEachSheetsCursor) {
-    TestHost host;
-    auto& app = host.app;
+TEST_F(WorkbookFile, SavingKeepsTheActiveSheetAndEachSheetsCursor) {
     const auto book = app.openWorkbook(QStringLiteral(MECHIK_BIN_DIR "/Vezar.xls"));
     app.sheet(3).select();
     app.range(QStringLiteral("C9")).select();
@@ -81,9 +82,7 @@ TEST(WorkbookFile, SavingKeepsTheActiveSheetAndEachSheetsCursor) {
     EXPECT_EQ(app.activeCell().address(), QStringLiteral("$C$9"));
 }
 
-TEST(WorkbookFile, OpeningAnOpenFileActivatesIt) {
-    TestHost host;
-    auto& app = host.app;
+TEST_F(WorkbookFile, OpeningAnOpenFileActivatesIt) {
     app.addWorkbook().saveAs(QStringLiteral("Valčík"));
     app.addWorkbook();
     app.openWorkbook(host.path(QStringLiteral("Valčík.xls")));
@@ -91,9 +90,7 @@ TEST(WorkbookFile, OpeningAnOpenFileActivatesIt) {
     EXPECT_EQ(app.workbookCount(), 2);
 }
 
-TEST(WorkbookFile, TwoWorkbooksOfOneNameCannotBeOpenTogether) {
-    TestHost host;
-    auto& app = host.app;
+TEST_F(WorkbookFile, TwoWorkbooksOfOneNameCannotBeOpenTogether) {
     QDir(host.dir.path()).mkdir(QStringLiteral("jinde"));
     app.addWorkbook().saveAs(host.path(QStringLiteral("jinde/Polka.xls")));
     app.activeWorkbook().close();
@@ -107,23 +104,28 @@ TEST(WorkbookFile, TwoWorkbooksOfOneNameCannotBeOpenTogether) {
     EXPECT_FALSE(QFileInfo::exists(host.path(QStringLiteral("jinde/POLKA.xls"))));
 }
 
-TEST(WorkbookFile, OnlyAPlainWorkbookWithoutPasswordsIsWritten) {
-    TestHost host;
-    const auto book = host.app.addWorkbook();
+// A password, another format or a folder that cannot hold the file: error 1004, nothing written.
+TEST_F(WorkbookFile, OnlyAPlainWorkbookWithoutPasswordsIsWrittenWhereAFolderCanHoldIt) {
+    const auto book = app.addWorkbook();
     spreadsheet::SaveAsOptions withPassword;
     withPassword.password = QStringLiteral("tajne");
-    EXPECT_EQ(errorNumberOf([&] { book.saveAs(QStringLiteral("A"), withPassword); }), 1004);
     spreadsheet::SaveAsOptions otherFormat;
     otherFormat.fileFormat = 51;
-    EXPECT_EQ(errorNumberOf([&] { book.saveAs(QStringLiteral("A"), otherFormat); }), 1004);
+    const std::pair<QString, spreadsheet::SaveAsOptions> refused[] = {
+        {QStringLiteral("A"), withPassword},
+        {QStringLiteral("A"), otherFormat},
+        {host.path(QStringLiteral("neexistuje/Polka.xls")), {}}};
+    for (const auto& [name, options] : refused) {
+        EXPECT_EQ(errorNumberOf([&] { book.saveAs(name, options); }), 1004) << name.toStdString();
+    }
+    EXPECT_EQ(book.name(), QStringLiteral("Sešit1"));
     EXPECT_FALSE(QFileInfo::exists(host.path(QStringLiteral("A.xls"))));
     book.saveAs(QStringLiteral("A"), spreadsheet::SaveAsOptions{});
     EXPECT_TRUE(QFileInfo::exists(host.path(QStringLiteral("A.xls"))));
 }
 
-TEST(WorkbookFile, SaveOfANeverSavedWorkbookUsesItsNameInTheDefaultFolder) {
-    TestHost host;
-    const auto book = host.app.addWorkbook();
+TEST_F(WorkbookFile, SaveOfANeverSavedWorkbookUsesItsNameInTheDefaultFolder) {
+    const auto book = app.addWorkbook();
     book.save();
     EXPECT_EQ(book.fullName(), host.path(QStringLiteral("Sešit1.xls")));
 }
@@ -131,9 +133,7 @@ TEST(WorkbookFile, SaveOfANeverSavedWorkbookUsesItsNameInTheDefaultFolder) {
 #ifndef _WIN32
 // A write that fails half-way (the disk full) must not touch the song on disk. A file-size
 // limit makes every write past 1 KiB fail, for root as for anyone.
-TEST(WorkbookFile, AFailedSaveLeavesTheFileOnDiskAsItWasAndSaysWhy) {
-    TestHost host;
-    auto& app = host.app;
+TEST_F(WorkbookFile, AFailedSaveLeavesTheFileOnDiskAsItWasAndSaysWhy) {
     const auto book = app.addWorkbook();
     app.range(QStringLiteral("B1")).setValue(CellValue(QStringLiteral("c1,")));
     book.saveAs(QStringLiteral("Polka"));
@@ -156,9 +156,8 @@ TEST(WorkbookFile, AFailedSaveLeavesTheFileOnDiskAsItWasAndSaysWhy) {
     EXPECT_NE(readBytes(path), before);
 }
 
-TEST(WorkbookFile, AReadOnlyFolderIsError1004) {
-    TestHost host;
-    const auto book = host.app.addWorkbook();
+TEST_F(WorkbookFile, AReadOnlyFolderIsError1004) {
+    const auto book = app.addWorkbook();
     QDir(host.dir.path()).mkdir(QStringLiteral("ro"));
     QFile::setPermissions(host.path(QStringLiteral("ro")),
                           QFileDevice::ReadOwner | QFileDevice::ExeOwner);
@@ -173,17 +172,7 @@ TEST(WorkbookFile, AReadOnlyFolderIsError1004) {
 
 #endif
 
-TEST(WorkbookFile, AFolderThatCannotHoldTheFileIsError1004) {
-    TestHost host;
-    const auto book = host.app.addWorkbook();
-    const QString missing = host.path(QStringLiteral("neexistuje/Polka.xls"));
-    EXPECT_EQ(errorNumberOf([&] { book.saveAs(missing); }), 1004);
-    EXPECT_EQ(book.name(), QStringLiteral("Sešit1"));
-}
-
-TEST(WorkbookFile, OpeningAMissingOrForeignFileIs1004AndChangesNothing) {
-    TestHost host;
-    auto& app = host.app;
+TEST_F(WorkbookFile, OpeningAMissingOrForeignFileIs1004AndChangesNothing) {
     app.addWorkbook();
     const QString missing = host.path(QStringLiteral("Nic.xls"));
     EXPECT_EQ(errorTextOf([&] { app.openWorkbook(missing); }),
@@ -195,9 +184,7 @@ TEST(WorkbookFile, OpeningAMissingOrForeignFileIs1004AndChangesNothing) {
     EXPECT_EQ(app.activeWorkbook().name(), QStringLiteral("Sešit1"));
 }
 
-TEST(WorkbookFile, AFileWithoutExtensionOpensUnderItsOwnName) {
-    TestHost host;
-    auto& app = host.app;
+TEST_F(WorkbookFile, AFileWithoutExtensionOpensUnderItsOwnName) {
     app.addWorkbook().saveAs(QStringLiteral("Polka"));
     app.activeWorkbook().close();
     QFile::rename(host.path(QStringLiteral("Polka.xls")), host.path(QStringLiteral("Polka")));
@@ -206,9 +193,7 @@ TEST(WorkbookFile, AFileWithoutExtensionOpensUnderItsOwnName) {
 
 // A workbook is rewritten only when what it holds changed: a colleague's workbook, opened and
 // saved without a change, keeps every byte our writer would not reproduce.
-TEST(WorkbookFile, SaveWritesOnlyWhenTheContentChanged) {
-    TestHost host;
-    auto& app = host.app;
+TEST_F(WorkbookFile, SaveWritesOnlyWhenTheContentChanged) {
     const QString path = host.path(QStringLiteral("Rozpis.xls"));
     ASSERT_TRUE(QFile::copy(QStringLiteral(MECHIK_TEST_DATA "/lo-basic.xls"), path));
     const QByteArray original = readBytes(path);
@@ -236,9 +221,7 @@ TEST(WorkbookFile, SaveWritesOnlyWhenTheContentChanged) {
     EXPECT_EQ(app.activeCell().address(), QStringLiteral("$C$9"));
 }
 
-TEST(WorkbookFile, ARenamedOrAnotherActiveSheetIsAChange) {
-    TestHost host;
-    auto& app = host.app;
+TEST_F(WorkbookFile, ARenamedOrAnotherActiveSheetIsAChange) {
     const QString path = host.path(QStringLiteral("Rozpis.xls"));
     ASSERT_TRUE(QFile::copy(QStringLiteral(MECHIK_TEST_DATA "/lo-basic.xls"), path));
     const auto book = app.openWorkbook(path);

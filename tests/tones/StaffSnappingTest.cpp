@@ -3,16 +3,25 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 using tones::snapDroppedPicture;
 using tones::StaffPictureKind;
 using tones::StaffPlace;
 
-TEST(StaffSnapping, NotesSnapToTheNearestPositionHalvesToTheEvenOne) {
-    EXPECT_EQ(snapDroppedPicture(StaffPictureKind::Note, 6930), (StaffPlace{3450, 6980}));
-    EXPECT_EQ(snapDroppedPicture(StaffPictureKind::Note, 6870), (StaffPlace{3450, 6860}));
-    EXPECT_EQ(snapDroppedPicture(StaffPictureKind::Note, 6790), (StaffPlace{3450, 6800}));
-    EXPECT_EQ(snapDroppedPicture(StaffPictureKind::Note, 7335), (StaffPlace{3450, 7340}));
-    EXPECT_EQ(snapDroppedPicture(StaffPictureKind::Note, 5400), (StaffPlace{3450, 5420}));
+// Notes snap to the nearest position, halves to the even one; a sharp 110 and a flat 140 above
+// a note's Top belong to it; too high or too low, each goes back to its place beside the staff.
+TEST(StaffSnapping, EachPictureLandsOnItsPlaceOrBesideTheStaff) {
+    using enum StaffPictureKind;
+    const std::tuple<StaffPictureKind, int, StaffPlace> cases[] = {
+        {Note, 6930, {3450, 6980}},  {Note, 6870, {3450, 6860}},  {Note, 6790, {3450, 6800}},
+        {Note, 7335, {3450, 7340}},  {Note, 5400, {3450, 5420}},  {Sharp, 6805, {3150, 6810}},
+        {Flat, 6790, {3240, 6780}},  {Flat, 6300, {3240, 6300}},  {Sharp, 5520, {3150, 5550}},
+        {Note, 5360, {2520, 5880}},  {Note, 7380, {2520, 5880}},  {Sharp, 5460, {1230, 5880}},
+        {Sharp, 7400, {1230, 5880}}, {Flat, 5480, {1830, 5880}},  {Flat, 7400, {1830, 5880}}};
+    for (const auto& [kind, dropped, place] : cases) {
+        EXPECT_EQ(snapDroppedPicture(kind, dropped), place) << static_cast<int>(kind) << " " << dropped;
+    }
 }
 
 TEST(StaffSnapping, EveryAcceptedNoteTopIsAStaffPosition) {
@@ -26,21 +35,4 @@ TEST(StaffSnapping, EveryAcceptedNoteTopIsAStaffPosition) {
             EXPECT_EQ(place, (StaffPlace{2520, 5880})) << dropped;
         }
     }
-}
-
-TEST(StaffSnapping, TooHighOrTooLowGoesBackBesideTheStaff) {
-    EXPECT_EQ(snapDroppedPicture(StaffPictureKind::Note, 5360), (StaffPlace{2520, 5880}));
-    EXPECT_EQ(snapDroppedPicture(StaffPictureKind::Note, 7380), (StaffPlace{2520, 5880}));
-    EXPECT_EQ(snapDroppedPicture(StaffPictureKind::Sharp, 5460), (StaffPlace{1230, 5880}));
-    EXPECT_EQ(snapDroppedPicture(StaffPictureKind::Sharp, 7400), (StaffPlace{1230, 5880}));
-    EXPECT_EQ(snapDroppedPicture(StaffPictureKind::Flat, 5480), (StaffPlace{1830, 5880}));
-    EXPECT_EQ(snapDroppedPicture(StaffPictureKind::Flat, 7400), (StaffPlace{1830, 5880}));
-}
-
-TEST(StaffSnapping, SharpsAndFlatsLandWhereTheyMarkANote) {
-    // A sharp 110 and a flat 140 above a note's Top belong to it.
-    EXPECT_EQ(snapDroppedPicture(StaffPictureKind::Sharp, 6805), (StaffPlace{3150, 6810}));
-    EXPECT_EQ(snapDroppedPicture(StaffPictureKind::Flat, 6790), (StaffPlace{3240, 6780}));
-    EXPECT_EQ(snapDroppedPicture(StaffPictureKind::Flat, 6300), (StaffPlace{3240, 6300}));
-    EXPECT_EQ(snapDroppedPicture(StaffPictureKind::Sharp, 5520), (StaffPlace{3150, 5550}));
 }

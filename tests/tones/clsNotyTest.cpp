@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <tuple>
 #include <vector>
 
 using app::MessageButtons;
@@ -80,39 +81,23 @@ TEST_F(Tones, EveryStaffPlaceLiesWhereItsNameSays) {
     EXPECT_EQ(dialogs.take(), Messages{});
 }
 
-TEST_F(Tones, ReportsEachBadCharacterAndReadsOn) {
-    EXPECT_EQ(noty.ZobrazNotu("c5,"), "0");
-    EXPECT_EQ(dialogs.take(), Messages{SecondChar});
-
-    EXPECT_EQ(noty.ZobrazNotu("x1,"), "420");
-    EXPECT_EQ(dialogs.take(), Messages{UnknownTone});
-
-    EXPECT_EQ(noty.ZobrazNotu("C,"), "0");
-    EXPECT_EQ(dialogs.take(), Messages{UnknownTone});
-
-    EXPECT_EQ(noty.ZobrazNotu("cisx"), QString());
-    EXPECT_EQ(dialogs.take(), Messages{FourthChar});
-
-    // a bad third character still lets the fourth end the name
-    EXPECT_EQ(noty.ZobrazNotu("cix2,"), "k840");
-    EXPECT_EQ(dialogs.take(), Messages{ThirdChar});
-
-    EXPECT_EQ(noty.ZobrazNotu("c0,"), "0");
-    EXPECT_EQ(dialogs.take(), Messages{SecondChar});
-}
-
-TEST_F(Tones, MissingCharactersAreReportedPositionByPosition) {
-    EXPECT_EQ(noty.ZobrazNotu(""), QString());
-    EXPECT_EQ(dialogs.take(), (Messages{UnknownTone, SecondChar, ThirdChar, FourthChar}));
-
-    EXPECT_EQ(noty.ZobrazNotu("c"), QString());
-    EXPECT_EQ(dialogs.take(), (Messages{SecondChar, ThirdChar, FourthChar}));
-
-    EXPECT_EQ(noty.ZobrazNotu("ci"), QString());
-    EXPECT_EQ(dialogs.take(), (Messages{ThirdChar, FourthChar}));
-
-    EXPECT_EQ(noty.ZobrazNotu("cis"), QString());
-    EXPECT_EQ(dialogs.take(), (Messages{FourthChar}));
+// Each bad or missing character is reported by its position, and the name is read on.
+TEST_F(Tones, ReportsEachBadOrMissingCharacterAndReadsOn) {
+    const std::vector<std::tuple<QString, QString, Messages>> cases{
+        {"c5,", "0", {SecondChar}},
+        {"x1,", "420", {UnknownTone}},
+        {"C,", "0", {UnknownTone}},
+        {"cisx", QString(), {FourthChar}},
+        {"cix2,", "k840", {ThirdChar}},  // a bad third character still lets the fourth end the name
+        {"c0,", "0", {SecondChar}},
+        {"", QString(), {UnknownTone, SecondChar, ThirdChar, FourthChar}},
+        {"c", QString(), {SecondChar, ThirdChar, FourthChar}},
+        {"ci", QString(), {ThirdChar, FourthChar}},
+        {"cis", QString(), {FourthChar}}};
+    for (const auto& [name, place, messages] : cases) {
+        EXPECT_EQ(noty.ZobrazNotu(name), place) << name.toStdString();
+        EXPECT_EQ(dialogs.take(), messages) << name.toStdString();
+    }
 }
 
 TEST_F(Tones, GivesTheEnharmonicSpellingInTheSameOctave) {
@@ -146,66 +131,57 @@ TEST_F(Tones, ReadsPlainNotesOffTheStaff) {
     EXPECT_EQ(dialogs.take(), Messages{});
 }
 
-TEST_F(Tones, AppliesAFlatStandingAboveTheNote) {
-    const std::vector<std::pair<int, QString>> cases{
-        {6440, "des2,"}, {7220, "es,"}, {6620, "as1,"}, {6560, "b1,"}, {6980, "b,"}};
-    for (const auto& [top, name] : cases) {
-        staff.flats[2].top = top - 140;
-        EXPECT_EQ(noty.StaffNoteName(top, staff), name) << top;
+// A flat stands 140 twips above its note, a sharp 110; tones no tuning has are moved or refused.
+TEST_F(Tones, AppliesAnAccidentalStandingAboveTheNote) {
+    const QString notInTuning = QStringLiteral("Nota %1 se nevyskytuje v žádném ladění u knoflovek.");
+    const auto moved = [&](const char* title, const char* tone, const char* written, MessageIcon icon) {
+        return Messages{shown(QString::fromUtf8(title),
+                              notInTuning.arg(QLatin1String(tone)) +
+                                  QStringLiteral(" Bude zapsáno, jako %1.").arg(QLatin1String(written)),
+                              icon)};
+    };
+    const auto refused = [&](const char* title, const char* tone, const char* correction) {
+        return Messages{shown(QString::fromUtf8(title),
+                              notInTuning.arg(QLatin1String(tone)) + QStringLiteral("\rNota nebude zapsána ! ") +
+                                  QString::fromUtf8(correction),
+                              MessageIcon::Critical)};
+    };
+    const char* flatMoved = "Béčko úprava.";
+    const char* sharpWrong = "Křížek na nesprávném místě !";
+    struct Case {
+        bool flat;
+        int top;
+        QString name;
+        Messages messages;
+    };
+    const std::vector<Case> cases{
+        {true, 6440, "des2,", {}},
+        {true, 7220, "es,", {}},
+        {true, 6620, "as1,", {}},
+        {true, 6560, "b1,", {}},
+        {true, 6980, "b,", {}},
+        {true, 6920, QString(),
+         refused("Béčko na nesprávném místě !", "ces", "Opravte na h. (poslední tón předcházející oktávy)")},
+        {true, 6740, "e1,", moved(flatMoved, "fes", "e", MessageIcon::Exclamation)},
+        {true, 5840, "fis3,", moved(flatMoved, "ges", "fis", MessageIcon::Information)},
+        {false, 6920, "cis1,", {}},
+        {false, 7280, "dis,", {}},
+        {false, 6320, "fis2,", {}},
+        {false, 5840, "gis3,", {}},
+        {false, 7040, "ais,", {}},
+        {false, 5540, "f4,", moved(sharpWrong, "eis", "f", MessageIcon::Exclamation)},
+        {false, 6560, QString(), refused(sharpWrong, "his", "Opravte na c. (začátek vyšší oktávy)")}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.top);
+        staff = Staff{};
+        if (c.flat) {
+            staff.flats[2].top = c.top - 140;
+        } else {
+            staff.sharps[4].top = c.top - 110;
+        }
+        EXPECT_EQ(noty.StaffNoteName(c.top, staff), c.name);
+        EXPECT_EQ(dialogs.take(), c.messages);
     }
-    EXPECT_EQ(dialogs.take(), Messages{});
-
-    staff.flats[2].top = 6920 - 140;
-    EXPECT_EQ(noty.StaffNoteName(6920, staff), QString());
-    EXPECT_EQ(dialogs.take(),
-              Messages{shown(QStringLiteral("Béčko na nesprávném místě !"),
-                             QStringLiteral("Nota ces se nevyskytuje v žádném ladění u knoflovek.\r"
-                                            "Nota nebude zapsána ! Opravte na h. (poslední tón "
-                                            "předcházející oktávy)"),
-                             MessageIcon::Critical)});
-
-    staff.flats[2].top = 6740 - 140;
-    EXPECT_EQ(noty.StaffNoteName(6740, staff), "e1,");
-    EXPECT_EQ(dialogs.take(),
-              Messages{shown(QStringLiteral("Béčko úprava."),
-                             QStringLiteral("Nota fes se nevyskytuje v žádném ladění u knoflovek. "
-                                            "Bude zapsáno, jako e."),
-                             MessageIcon::Exclamation)});
-
-    staff.flats[2].top = 5840 - 140;
-    EXPECT_EQ(noty.StaffNoteName(5840, staff), "fis3,");
-    EXPECT_EQ(dialogs.take(),
-              Messages{shown(QStringLiteral("Béčko úprava."),
-                             QStringLiteral("Nota ges se nevyskytuje v žádném ladění u knoflovek. "
-                                            "Bude zapsáno, jako fis."),
-                             MessageIcon::Information)});
-}
-
-TEST_F(Tones, AppliesASharpStandingAboveTheNote) {
-    const std::vector<std::pair<int, QString>> cases{
-        {6920, "cis1,"}, {7280, "dis,"}, {6320, "fis2,"}, {5840, "gis3,"}, {7040, "ais,"}};
-    for (const auto& [top, name] : cases) {
-        staff.sharps[4].top = top - 110;
-        EXPECT_EQ(noty.StaffNoteName(top, staff), name) << top;
-    }
-    EXPECT_EQ(dialogs.take(), Messages{});
-
-    staff.sharps[4].top = 5540 - 110;
-    EXPECT_EQ(noty.StaffNoteName(5540, staff), "f4,");
-    EXPECT_EQ(dialogs.take(),
-              Messages{shown(QStringLiteral("Křížek na nesprávném místě !"),
-                             QStringLiteral("Nota eis se nevyskytuje v žádném ladění u knoflovek. "
-                                            "Bude zapsáno, jako f."),
-                             MessageIcon::Exclamation)});
-
-    staff.sharps[4].top = 6560 - 110;
-    EXPECT_EQ(noty.StaffNoteName(6560, staff), QString());
-    EXPECT_EQ(dialogs.take(),
-              Messages{shown(QStringLiteral("Křížek na nesprávném místě !"),
-                             QStringLiteral("Nota his se nevyskytuje v žádném ladění u knoflovek.\r"
-                                            "Nota nebude zapsána ! Opravte na c. (začátek vyšší "
-                                            "oktávy)"),
-                             MessageIcon::Critical)});
 }
 
 TEST_F(Tones, OnlyTheFirstMatchingAccidentalCounts) {

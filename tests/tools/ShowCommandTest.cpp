@@ -18,20 +18,21 @@ testing_support::CliRun show(const QStringList& arguments) {
     return testing_support::runMechikCli(QStringList{"show"} + arguments);
 }
 
+// A workbook of one sheet written into `dir` as `file`.
+QString writeSheet(const QTemporaryDir& dir, const char* file, const char* sheet,
+                   std::initializer_list<std::pair<const char*, CellValue>> cells) {
+    const QString path = dir.filePath(QString::fromUtf8(file));
+    spreadsheet::xls::writeXlsFile(path, {sheetWith(QString::fromUtf8(sheet), cells).get()}, 0);
+    return path;
+}
+
 }  // namespace
 
 TEST(ShowCommand, PrintsTheLitButtonsTheStaffAndTheMessages) {
     QTemporaryDir dir;
-    auto song = sheetWith(QStringLiteral("G-C-F"),
-                          {{"B1", CellValue(QStringLiteral("c1,"))},
-                           {"C1", CellValue(QStringLiteral("cis1,"))},
-                           {"D1", CellValue(QStringLiteral("d4,"))},
-                           {"I1", CellValue(QStringLiteral("Tlak"))},
-                           {"M1", CellValue(QStringLiteral("C"))},
-                           {"B2", CellValue(QStringLiteral("cis1,"))},
-                           {"I2", CellValue(QStringLiteral("Tah"))}});
-    const QString path = dir.filePath(QStringLiteral("Píseň.xls"));
-    spreadsheet::xls::writeXlsFile(path, {song.get()}, 0);
+    const QString path = writeSheet(dir, "Píseň.xls", "G-C-F",
+                                    {{"B1", "c1,"}, {"C1", "cis1,"}, {"D1", "d4,"}, {"I1", "Tlak"},
+                                     {"M1", "C"}, {"B2", "cis1,"}, {"I2", "Tah"}});
     const QByteArray before = testing_support::readBytes(path);
 
     const testing_support::CliRun push = show({path, "1", "tlak", "--db", MECHIK_BIN_DIR "/Vezar.xls"});
@@ -74,9 +75,7 @@ TEST(ShowCommand, RelativePathsAreTakenFromTheCurrentFolder) {
     QDir(dir.path()).mkdir(QStringLiteral("ladění"));
     ASSERT_TRUE(QFile::copy(QStringLiteral(MECHIK_BIN_DIR "/Vezar.xls"),
                             dir.filePath(QStringLiteral("ladění/Vezar.xls"))));
-    auto song = sheetWith(QStringLiteral("G-C-F"), {{"B3", CellValue(QStringLiteral("c1,"))},
-                                                    {"I3", CellValue(QStringLiteral("Tlak"))}});
-    spreadsheet::xls::writeXlsFile(dir.filePath(QStringLiteral("song.xls")), {song.get()}, 0);
+    writeSheet(dir, "song.xls", "G-C-F", {{"B3", "c1,"}, {"I3", "Tlak"}});
     const auto run = testing_support::runMechikCli(
         {"show", "song.xls", "3", "tlak", "--db", "ladění/Vezar.xls"}, dir.path());
     EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
@@ -87,10 +86,7 @@ TEST(ShowCommand, RelativePathsAreTakenFromTheCurrentFolder) {
 // row is no row at all.
 TEST(ShowCommand, EveryRowOfTheSheetShowsRowsOutsideItAreAUsageError) {
     QTemporaryDir dir;
-    auto song = sheetWith(QStringLiteral("G-C-F"), {{"B1", CellValue(QStringLiteral("c1,"))},
-                                                    {"I1", CellValue(QStringLiteral("Tlak"))}});
-    const QString path = dir.filePath(QStringLiteral("song.xls"));
-    spreadsheet::xls::writeXlsFile(path, {song.get()}, 0);
+    const QString path = writeSheet(dir, "song.xls", "G-C-F", {{"B1", "c1,"}, {"I1", "Tlak"}});
     for (const char* row : {"2", "65535", "65536"}) {
         const auto run = show({path, row, "tah"});
         EXPECT_EQ(run.exitCode, 0) << row;
@@ -104,14 +100,8 @@ TEST(ShowCommand, EveryRowOfTheSheetShowsRowsOutsideItAreAUsageError) {
 // printed like any other.
 TEST(ShowCommand, AToneOfNoButtonIsOneMoreMessage) {
     QTemporaryDir dir;
-    auto tuning = sheetWith(QStringLiteral("Moje"), {{"A1", CellValue(QStringLiteral("Knoflík"))},
-                                                     {"B1", CellValue(QStringLiteral("h4,"))}});
-    const QString database = dir.filePath(QStringLiteral("Vezar.xls"));
-    spreadsheet::xls::writeXlsFile(database, {tuning.get()}, 0);
-    auto song = sheetWith(QStringLiteral("Moje"), {{"B1", CellValue(QStringLiteral("h4,"))},
-                                                   {"I1", CellValue(QStringLiteral("Tlak"))}});
-    const QString path = dir.filePath(QStringLiteral("song.xls"));
-    spreadsheet::xls::writeXlsFile(path, {song.get()}, 0);
+    const QString database = writeSheet(dir, "Vezar.xls", "Moje", {{"A1", "Knoflík"}, {"B1", "h4,"}});
+    const QString path = writeSheet(dir, "song.xls", "Moje", {{"B1", "h4,"}, {"I1", "Tlak"}});
     const auto run = show({path, "1", "tlak", "--db", database});
     EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
     EXPECT_EQ(run.out, QStringLiteral("msg\tNeočekávaná chyba !\tVolejte firmu Mechík, podpora "

@@ -5,6 +5,7 @@
 
 #include "music/Pitch.h"
 #include "spreadsheet/xls/XlsFile.h"
+#include "tones/ToneLookup.h"
 #include "tools/vezar/TuningTable.h"
 
 #include <QDir>
@@ -150,9 +151,9 @@ TEST(Vezar, TheMainRowsRiseFromTheChinInBothDirections) {
     }
 }
 
-// Recording looks a button number up in A1:A43 and takes the first hit; showing and converting
-// walk the partial matches of a tone until the cell equals it, at most five searches.
-TEST(Vezar, EveryButtonAndEveryToneIsFoundByTheProgramsSearch) {
+// Recording finds a button's row by the whole-cell search for its number in A1:A43. (The
+// tones are found by the same search; that is checked with the tuning tables.)
+TEST(Vezar, EveryButtonIsFoundByTheProgramsSearch) {
     testing_support::TestHost host;
     auto& app = host.app;
     app.openWorkbook(vezarPath);
@@ -161,25 +162,9 @@ TEST(Vezar, EveryButtonAndEveryToneIsFoundByTheProgramsSearch) {
         app.sheet(tuning).select();
         for (int button = 1; button <= 37; ++button) {
             app.range(QStringLiteral("A1:A43")).select();
-            const auto hit = app.selection().find(CellValue::number(button), app.activeCell());
-            ASSERT_TRUE(hit);
+            const auto hit = tones::findWholeCell(app, QString::number(button));
+            ASSERT_TRUE(hit) << button;
             EXPECT_EQ(hit.row(), button + 1);
-        }
-        for (const char* area : {"B1:B43", "C1:C43", "F1:F17", "G1:G17"}) {
-            const QString column = QString::fromLatin1(area);
-            for (int row = 2; row <= 43; ++row) {
-                app.range(column).select();
-                const QString tone = app.activeCell().offset(row - 1, 0).text();
-                if (tone.isEmpty()) {
-                    continue;
-                }
-                int searches = 0;
-                while (searches < 5 && app.activeCell().text() != tone) {
-                    app.selection().find(tone, app.activeCell()).activate();
-                    ++searches;
-                }
-                EXPECT_EQ(app.activeCell().text(), tone) << column.toStdString() << " " << tone.toStdString();
-            }
         }
     }
 }

@@ -68,45 +68,40 @@ TEST(XlsBadInput, OlderAndUnknownVersions) {
     EXPECT_TRUE(reasonForStream(biff4.bytes()).startsWith(QStringLiteral("soubor je ve starém formátu")));
     BiffStream future;
     future.record(0x0809, Body().u16(0x0700).u16(5).u32(0).bytes).eof();
-    EXPECT_EQ(reasonForStream(future.bytes()), QStringLiteral("neznámá verze formátu sešitu."));
     BiffStream lonelySheet;
     lonelySheet.bof(0x0600, 0x0010).eof();
-    EXPECT_EQ(reasonForStream(lonelySheet.bytes()),
-              QStringLiteral("soubor neobsahuje sešit, jen samostatný list nebo graf."));
-    EXPECT_EQ(reasonForStream(workbookStream({}, {})),
-              QStringLiteral("sešit neobsahuje žádný list s buňkami."));
+    const std::pair<std::vector<std::uint8_t>, const char*> cases[] = {
+        {future.bytes(), "neznámá verze formátu sešitu."},
+        {lonelySheet.bytes(), "soubor neobsahuje sešit, jen samostatný list nebo graf."},
+        {workbookStream({}, {}), "sešit neobsahuje žádný list s buňkami."}};
+    for (const auto& [stream, reason] : cases) {
+        EXPECT_EQ(reasonForStream(stream), QString::fromUtf8(reason));
+    }
 }
 
 TEST(XlsBadInput, DamagedRecordStructure) {
-    // A record claiming more bytes than the stream has.
+    // A record claiming more bytes than the stream has, after the last EOF: not read.
     auto runsPast = oneCellWorkbook();
-    runsPast.push_back(0x03);
-    runsPast.push_back(0x02);
-    runsPast.push_back(0xFF);
-    runsPast.push_back(0x7F);
-    EXPECT_EQ(reasonForStream(runsPast), QStringLiteral("OK"));  // after the last EOF: not read
-    auto body = oneCellWorkbook();
-    body[2] = 0xFF;  // the length of the BOF record
-    body[3] = 0xFF;
-    EXPECT_EQ(reasonForStream(body), damaged);
+    runsPast.insert(runsPast.end(), {0x03, 0x02, 0xFF, 0x7F});
+    EXPECT_EQ(reasonForStream(runsPast), QStringLiteral("OK"));
 
-    // A shared-string index beyond the table, a sheet beyond the stream, a cell record cut
-    // short, a string longer than its record, a sheet that never ends.
-    EXPECT_EQ(reasonForStream(workbookStream(
-                  {}, {{QStringLiteral("A"), {{0x00FD, cellHeader(0, 0).u32(5)}}}})),
-              damaged);
+    auto longBof = oneCellWorkbook();
+    longBof[2] = 0xFF;  // the length of the BOF record
+    longBof[3] = 0xFF;
     auto farSheet = workbookStream({}, {{QStringLiteral("A"), {}}});
     farSheet.resize(farSheet.size() - 8);  // the sheet cut off inside its BOF record
-    EXPECT_EQ(reasonForStream(farSheet), damaged);
-    EXPECT_EQ(reasonForStream(workbookStream({}, {{QStringLiteral("A"), {{0x0203, {0, 0, 0}}}}})),
-              damaged);
-    EXPECT_EQ(reasonForStream(workbookStream(
-                  {}, {{QStringLiteral("A"),
-                        {{0x0204, cellHeader(0, 0).u16(60000).u8(0).latin1("abc")}}}})),
-              damaged);
     auto endless = workbookStream({}, {{QStringLiteral("A"), {}}});
     endless.resize(endless.size() - 4);
-    EXPECT_EQ(reasonForStream(endless), damaged);
+    const auto sheetOf = [](std::vector<Rec> records) {
+        return workbookStream({}, {{QStringLiteral("A"), std::move(records)}});
+    };
+    // Besides those: a shared-string index beyond the table, a cell record cut short, a string
+    // longer than its record.
+    for (const auto& stream : {longBof, farSheet, endless, sheetOf({{0x00FD, cellHeader(0, 0).u32(5)}}),
+                               sheetOf({{0x0203, {0, 0, 0}}}),
+                               sheetOf({{0x0204, cellHeader(0, 0).u16(60000).u8(0).latin1("abc")}})}) {
+        EXPECT_EQ(reasonForStream(stream), damaged);
+    }
 }
 
 TEST(XlsBadInput, AbsurdCountsCostNothing) {

@@ -44,30 +44,9 @@ Rec sst(const std::vector<std::vector<std::uint8_t>>& strings) {
 
 }  // namespace
 
-TEST(XlsReader, NumbersInEveryEncodingExcelUses) {
-    const auto data = parseWorkbookStream(workbookStream(
-        {}, {{QStringLiteral("List1"),
-              {{0x027E, cellHeader(0, 0).u32(rkInteger(37))},
-               {0x027E, cellHeader(1, 0).u32(rkInteger(-5))},
-               {0x027E, cellHeader(2, 0).u32(rkInteger(314, true))},
-               {0x027E, cellHeader(3, 0).u32(rkFloat(0.5))},
-               {0x027E, cellHeader(4, 0).u32(rkFloat(1234.0, true))},
-               {0x0203, cellHeader(5, 0).f64(3.14159265358979)},
-               {0x00BD, Body(cellHeader(6, 1)).u32(rkInteger(7)).u16(15).u32(rkFloat(2.5)).u16(15)
-                            .u32(rkInteger(9)).u16(3)}}}}));
-    // (the MULRK body: first column 1, three (format, RK) pairs, last column 3)
-    EXPECT_EQ(cell(data, "A1"), QStringLiteral("37"));
-    EXPECT_EQ(cell(data, "A2"), QStringLiteral("-5"));
-    EXPECT_EQ(cell(data, "A3"), QStringLiteral("3.14"));
-    EXPECT_EQ(cell(data, "A4"), QStringLiteral("0.5"));
-    EXPECT_EQ(cell(data, "A5"), QStringLiteral("12.34"));
-    EXPECT_EQ(cell(data, "A6"), QStringLiteral("3.14159265358979"));
-    EXPECT_EQ(cell(data, "B7"), QStringLiteral("7"));
-    EXPECT_EQ(cell(data, "C7"), QStringLiteral("2.5"));
-    EXPECT_EQ(cell(data, "D7"), QStringLiteral("9"));
-}
-
-TEST(XlsReader, FormulasGiveTheirCachedResults) {
+// Each kind of cell record that Excel 97-2003, Excel 5/95 and LibreOffice write, read on one
+// sheet: the text each cell shows (nullptr: the cell is empty).
+TEST(XlsReader, EveryKindOfCellRecordGivesItsText) {
     auto formula = [](std::uint16_t row, std::initializer_list<std::uint8_t> result) {
         Body b = cellHeader(row, 1);
         b.raw(result).u16(0).u32(0).u16(3).raw({0x1E, 0x01, 0x00});  // flags, chn, tokens
@@ -75,60 +54,8 @@ TEST(XlsReader, FormulasGiveTheirCachedResults) {
     };
     Body number = cellHeader(0, 1);
     number.f64(42.5).u16(0).u32(0).u16(0);
-    const auto data = parseWorkbookStream(workbookStream(
-        {}, {{QStringLiteral("List1"),
-              {{0x0006, number.bytes},
-               formula(1, {0x00, 0, 0, 0, 0, 0, 0xFF, 0xFF}),
-               {0x0207, Body().u16(5).u8(0).latin1("cis1,")},
-               formula(2, {0x01, 0, 1, 0, 0, 0, 0xFF, 0xFF}),
-               formula(3, {0x02, 0, 0x07, 0, 0, 0, 0xFF, 0xFF}),
-               formula(4, {0x03, 0, 0, 0, 0, 0, 0xFF, 0xFF}),
-               formula(5, {0x00, 0, 0, 0, 0, 0, 0xFF, 0xFF}),
-               {0x0207, Body().u16(3).u8(1).utf16(QStringLiteral("Čáp"))}}}}));
-    EXPECT_EQ(cell(data, "B1"), QStringLiteral("42.5"));
-    EXPECT_EQ(cell(data, "B2"), QStringLiteral("cis1,"));
-    EXPECT_EQ(cell(data, "B3"), QStringLiteral("TRUE"));
-    EXPECT_EQ(cell(data, "B4"), QStringLiteral("#DIV/0!"));
-    EXPECT_TRUE(data.sheets[0]->value({5, 2}).isEmpty());
-    EXPECT_EQ(cell(data, "B6"), QStringLiteral("Čáp"));
-}
-
-TEST(XlsReader, TextCellsOfEveryKind) {
-    const auto data = parseWorkbookStream(workbookStream(
-        {sst({Body().u16(4).u8(0).latin1("Tlak"),
-              Body().u16(3).u8(1).utf16(QStringLiteral("Šla")),
-              // rich text: 2 formatting runs after the characters
-              Body().u16(3).u8(0x08).u16(2).latin1("Tah").u32(0).u32(0),
-              // extended string: 6 bytes of phonetic data after the characters
-              Body().u16(2).u8(0x05).u32(6).utf16(QStringLiteral("ěš")).raw({1, 2, 3, 4, 5, 6}),
-              Body().u16(0).u8(0)})},
-        {{QStringLiteral("List1"),
-          {{0x00FD, cellHeader(0, 0).u32(0)},
-           {0x00FD, cellHeader(0, 1).u32(1)},
-           {0x00FD, cellHeader(0, 2).u32(2)},
-           {0x00FD, cellHeader(0, 3).u32(3)},
-           {0x00FD, cellHeader(0, 4).u32(4)},
-           {0x0204, cellHeader(1, 0).u16(5).u8(0).latin1("c1,d,")},
-           {0x00D6, cellHeader(1, 1).u16(3).u8(0).latin1("fis").u16(0)},
-           {0x0205, cellHeader(2, 0).u8(1).u8(0)},
-           {0x0205, cellHeader(2, 1).u8(0x2A).u8(1)},
-           {0x0201, cellHeader(3, 0)},
-           {0x00BE, cellHeader(3, 1).u16(15).u16(3)}}}}));
-    EXPECT_EQ(cell(data, "A1"), QStringLiteral("Tlak"));
-    EXPECT_EQ(cell(data, "B1"), QStringLiteral("Šla"));
-    EXPECT_EQ(cell(data, "C1"), QStringLiteral("Tah"));
-    EXPECT_EQ(cell(data, "D1"), QStringLiteral("ěš"));
-    EXPECT_TRUE(data.sheets[0]->value({1, 5}).isEmpty());
-    EXPECT_EQ(cell(data, "A2"), QStringLiteral("c1,d,"));
-    EXPECT_EQ(cell(data, "B2"), QStringLiteral("fis"));
-    EXPECT_EQ(cell(data, "A3"), QStringLiteral("TRUE"));
-    EXPECT_EQ(cell(data, "B3"), QStringLiteral("#N/A"));
-    EXPECT_FALSE(data.sheets[0]->usedRect()->contains({4, 1}));
-}
-
-// A string whose characters run on into a CONTINUE record: the continuation starts with its
-// own flags byte, and may switch between 8- and 16-bit characters.
-TEST(XlsReader, SharedStringsSplitOverContinueRecords) {
+    // A string whose characters run on into a CONTINUE record: the continuation starts with
+    // its own flags byte, and may switch between 8- and 16-bit characters.
     Body first;
     first.u32(3).u32(3);
     first.u16(4).u8(0).latin1("Tlak");
@@ -137,17 +64,95 @@ TEST(XlsReader, SharedStringsSplitOverContinueRecords) {
     second.u8(1).utf16(QStringLiteral("čřžý"));
     // a rich string whose formatting runs are split too: no flags byte before them
     second.u16(2).u8(0x08).u16(1).latin1("xy").u16(0);
-    Body third;
-    third.u16(0);
-    const auto data = parseWorkbookStream(workbookStream(
-        {{0x00FC, first.bytes}, {0x003C, second.bytes}, {0x003C, third.bytes}},
-        {{QStringLiteral("List1"),
-          {{0x00FD, cellHeader(0, 0).u32(0)},
-           {0x00FD, cellHeader(0, 1).u32(1)},
-           {0x00FD, cellHeader(0, 2).u32(2)}}}}));
-    EXPECT_EQ(cell(data, "A1"), QStringLiteral("Tlak"));
-    EXPECT_EQ(cell(data, "B1"), QStringLiteral("abčřžý"));
-    EXPECT_EQ(cell(data, "C1"), QStringLiteral("xy"));
+    struct Case {
+        const char* what;
+        std::vector<Rec> globals;
+        std::vector<Rec> records;
+        std::vector<std::pair<const char*, const char*>> cells;
+        std::uint16_t version = 0x0600;
+    };
+    const Case cases[] = {
+        {"numbers",
+         {},
+         {{0x027E, cellHeader(0, 0).u32(rkInteger(37))},
+          {0x027E, cellHeader(1, 0).u32(rkInteger(-5))},
+          {0x027E, cellHeader(2, 0).u32(rkInteger(314, true))},
+          {0x027E, cellHeader(3, 0).u32(rkFloat(0.5))},
+          {0x027E, cellHeader(4, 0).u32(rkFloat(1234.0, true))},
+          {0x0203, cellHeader(5, 0).f64(3.14159265358979)},
+          // MULRK: first column 1, three (format, RK) pairs, last column 3
+          {0x00BD, Body(cellHeader(6, 1)).u32(rkInteger(7)).u16(15).u32(rkFloat(2.5)).u16(15)
+                       .u32(rkInteger(9)).u16(3)}},
+         {{"A1", "37"}, {"A2", "-5"}, {"A3", "3.14"}, {"A4", "0.5"}, {"A5", "12.34"},
+          {"A6", "3.14159265358979"}, {"B7", "7"}, {"C7", "2.5"}, {"D7", "9"}}},
+        {"formulas give their cached results",
+         {},
+         {{0x0006, number.bytes},
+          formula(1, {0x00, 0, 0, 0, 0, 0, 0xFF, 0xFF}),
+          {0x0207, Body().u16(5).u8(0).latin1("cis1,")},
+          formula(2, {0x01, 0, 1, 0, 0, 0, 0xFF, 0xFF}),
+          formula(3, {0x02, 0, 0x07, 0, 0, 0, 0xFF, 0xFF}),
+          formula(4, {0x03, 0, 0, 0, 0, 0, 0xFF, 0xFF}),
+          formula(5, {0x00, 0, 0, 0, 0, 0, 0xFF, 0xFF}),
+          {0x0207, Body().u16(3).u8(1).utf16(QStringLiteral("Čáp"))}},
+         {{"B1", "42.5"}, {"B2", "cis1,"}, {"B3", "TRUE"}, {"B4", "#DIV/0!"}, {"B5", nullptr}, {"B6", "Čáp"}}},
+        {"texts",
+         {sst({Body().u16(4).u8(0).latin1("Tlak"), Body().u16(3).u8(1).utf16(QStringLiteral("Šla")),
+               // rich text: 2 formatting runs after the characters
+               Body().u16(3).u8(0x08).u16(2).latin1("Tah").u32(0).u32(0),
+               // extended string: 6 bytes of phonetic data after the characters
+               Body().u16(2).u8(0x05).u32(6).utf16(QStringLiteral("ěš")).raw({1, 2, 3, 4, 5, 6}),
+               Body().u16(0).u8(0)})},
+         {{0x00FD, cellHeader(0, 0).u32(0)},
+          {0x00FD, cellHeader(0, 1).u32(1)},
+          {0x00FD, cellHeader(0, 2).u32(2)},
+          {0x00FD, cellHeader(0, 3).u32(3)},
+          {0x00FD, cellHeader(0, 4).u32(4)},
+          {0x0204, cellHeader(1, 0).u16(5).u8(0).latin1("c1,d,")},
+          {0x00D6, cellHeader(1, 1).u16(3).u8(0).latin1("fis").u16(0)},
+          {0x0205, cellHeader(2, 0).u8(1).u8(0)},
+          {0x0205, cellHeader(2, 1).u8(0x2A).u8(1)},
+          {0x0201, cellHeader(3, 0)},
+          {0x00BE, cellHeader(3, 1).u16(15).u16(3)}},
+         {{"A1", "Tlak"}, {"B1", "Šla"}, {"C1", "Tah"}, {"D1", "ěš"}, {"E1", nullptr}, {"A2", "c1,d,"},
+          {"B2", "fis"}, {"A3", "TRUE"}, {"B3", "#N/A"}}},
+        {"shared strings split over CONTINUE records",
+         {{0x00FC, first.bytes}, {0x003C, second.bytes}, {0x003C, Body().u16(0).bytes}},
+         {{0x00FD, cellHeader(0, 0).u32(0)}, {0x00FD, cellHeader(0, 1).u32(1)}, {0x00FD, cellHeader(0, 2).u32(2)}},
+         {{"A1", "Tlak"}, {"B1", "abčřžý"}, {"C1", "xy"}}},
+        {"an embedded chart's records are no cells",
+         {},
+         {{0x0203, cellHeader(0, 0).f64(1)},
+          {0x0809, Body().u16(0x0600).u16(0x0020).u16(0).u16(0).u32(0).u32(6)},
+          {0x0203, cellHeader(0, 1).f64(2)},
+          {0x000A, {}},
+          {0x0203, cellHeader(0, 2).f64(3)}},
+         {{"A1", "1"}, {"B1", nullptr}, {"C1", "3"}}},
+        {"Excel 95 text decoded by its code page: \"Šla\" and \"Čtení\" in Windows-1250",
+         {{0x0042, Body().u16(1250).bytes}},
+         {{0x0204, cellHeader(0, 0).u16(3).raw({0x8A, 'l', 'a'})},
+          {0x0204, cellHeader(1, 0).u16(5).raw({0xC8, 't', 'e', 'n', 0xED})},
+          {0x027E, cellHeader(2, 0).u32(rkInteger(12))}},
+         {{"A1", "Šla"}, {"A2", "Čtení"}, {"A3", "12"}},
+         0x0500},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        const auto data = parseWorkbookStream(workbookStream(c.globals, {{QStringLiteral("Pisen"), c.records}}, c.version));
+        EXPECT_EQ(data.sheets[0]->name(), QStringLiteral("Pisen"));
+        for (const auto& [address, text] : c.cells) {
+            if (text) {
+                EXPECT_EQ(cell(data, address), QString::fromUtf8(text)) << address;
+            } else {
+                EXPECT_TRUE(data.sheets[0]->value(*CellAddress::parse(QString::fromLatin1(address))).isEmpty()) << address;
+            }
+        }
+    }
+    // Blank cells, alone or several in one record, hold a format only: they widen no sheet.
+    const auto blanks = parseWorkbookStream(workbookStream(
+        {}, {{QStringLiteral("List1"), {{0x0203, cellHeader(0, 1).f64(1)}, {0x0203, cellHeader(2, 0).f64(2)},
+                                        {0x0201, cellHeader(3, 0)}, {0x00BE, cellHeader(3, 1).u16(15).u16(3)}}}}));
+    EXPECT_EQ(blanks.sheets[0]->usedRect(), (spreadsheet::CellRect{{1, 1}, {3, 2}}));
 }
 
 TEST(XlsReader, TheActiveSheetCountsChartSheetsButLeavesThemOut) {
@@ -185,34 +190,6 @@ TEST(XlsReader, TheCursorIsTheActiveCellOfTheActivePane) {
     EXPECT_EQ(data.sheets[2]->activeCell().toAbsolute(), QStringLiteral("$A$1"));
     EXPECT_EQ(data.sheets[3]->activeCell().toAbsolute(), QStringLiteral("$B$5"));
     EXPECT_EQ(data.sheets[3]->selection().toAbsolute(), QStringLiteral("$B$1:$B$500"));
-}
-
-TEST(XlsReader, EmbeddedChartRecordsAreNotCellsOfTheSheet) {
-    const auto data = parseWorkbookStream(workbookStream(
-        {}, {{QStringLiteral("List1"),
-              {{0x0203, cellHeader(0, 0).f64(1)},
-               {0x0809, Body().u16(0x0600).u16(0x0020).u16(0).u16(0).u32(0).u32(6)},
-               {0x0203, cellHeader(0, 1).f64(2)},
-               {0x000A, {}},
-               {0x0203, cellHeader(0, 2).f64(3)}}}}));
-    EXPECT_EQ(cell(data, "A1"), QStringLiteral("1"));
-    EXPECT_TRUE(data.sheets[0]->value({1, 2}).isEmpty());
-    EXPECT_EQ(cell(data, "C1"), QStringLiteral("3"));
-}
-
-TEST(XlsReader, Excel95TextIsDecodedByItsCodePage) {
-    // "Šla" and "Čtení" in Windows-1250
-    const auto data = parseWorkbookStream(workbookStream(
-        {{0x0042, Body().u16(1250).bytes}},
-        {{QStringLiteral("Pisen"),
-          {{0x0204, cellHeader(0, 0).u16(3).raw({0x8A, 'l', 'a'})},
-           {0x0204, cellHeader(1, 0).u16(5).raw({0xC8, 't', 'e', 'n', 0xED})},
-           {0x027E, cellHeader(2, 0).u32(rkInteger(12))}}}},
-        0x0500));
-    EXPECT_EQ(data.sheets[0]->name(), QStringLiteral("Pisen"));
-    EXPECT_EQ(cell(data, "A1"), QStringLiteral("Šla"));
-    EXPECT_EQ(cell(data, "A2"), QStringLiteral("Čtení"));
-    EXPECT_EQ(cell(data, "A3"), QStringLiteral("12"));
 }
 
 TEST(XlsReader, ZeroPaddingAfterTheLastRecordIsTolerated) {

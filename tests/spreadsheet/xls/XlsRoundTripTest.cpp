@@ -43,17 +43,9 @@ void expectSameCells(const Sheet& expected, const Sheet& actual) {
 
 TEST(XlsRoundTrip, ASongWithItsTuningSyllablesTonesAndCursor) {
     auto song = sheetWith(QStringLiteral("Club C-F"),
-                          {{"A1", CellValue(QStringLiteral("Ško-"))},
-                           {"B1", CellValue(QStringLiteral("cis1,"))},
-                           {"C1", CellValue(QStringLiteral("es2,"))},
-                           {"I1", CellValue(QStringLiteral("Tlak"))},
-                           {"M1", CellValue(QStringLiteral("(F)"))},
-                           {"A2", CellValue(QStringLiteral("da\tže\nmi\r\\"))},
-                           {"B2", CellValue(QStringLiteral("b1,"))},
-                           {"I2", CellValue(QStringLiteral("Tah"))},
-                           {"J2", CellValue::number(3.25)},
-                           {"K2", CellValue::boolean(false)},
-                           {"L2", CellValue::error(0x07)}});
+                          {{"A1", "Ško-"}, {"B1", "cis1,"}, {"C1", "es2,"}, {"I1", "Tlak"}, {"M1", "(F)"},
+                           {"A2", "da\tže\nmi\r\\"}, {"B2", "b1,"}, {"I2", "Tah"}, {"J2", CellValue::number(3.25)},
+                           {"K2", CellValue::boolean(false)}, {"L2", CellValue::error(0x07)}});
     song->setSelection(CellRect::single({2, 2}), {2, 2});
     const auto data = roundTrip({song}, 0);
     ASSERT_EQ(data.sheets.size(), 1u);
@@ -102,8 +94,7 @@ TEST(XlsRoundTrip, LongAndManyStringsCrossContinueRecords) {
 }
 
 TEST(XlsRoundTrip, TheFarCornerOfTheSheet) {
-    auto sheet = sheetWith(QStringLiteral("Roh"), {{"IV65536", CellValue(QStringLiteral("konec"))},
-                                                   {"A1", CellValue::number(-1e-300)}});
+    auto sheet = sheetWith(QStringLiteral("Roh"), {{"IV65536", "konec"}, {"A1", CellValue::number(-1e-300)}});
     sheet->setSelection(CellRect::single({65536, 256}), {65536, 256});
     const auto data = roundTrip({sheet}, 0);
     expectSameCells(*sheet, *data.sheets[0]);
