@@ -8,6 +8,8 @@
 #include <QMainWindow>
 #include <QUrl>
 
+class QPrintPreviewDialog;
+
 #include <functional>
 
 #include <memory>
@@ -29,6 +31,13 @@ class Navigation;
 class SongFiles;
 class SongKeeper;
 }  // namespace songs
+namespace music {
+class QtBeatTimer;
+class SongExports;
+class SongPlayback;
+class SoundControl;
+class SoundSupply;
+}  // namespace music
 namespace tones {
 class GripReader;
 class StaffEntry;
@@ -71,12 +80,20 @@ public:
     keyboard::AutoPlayer& player() { return *player_; }
     CommandGuard& guard() { return *guard_; }
     songs::SongKeeper& keeper() { return *keeper_; }
+    music::SoundSupply& soundSupply() { return *soundSupply_; }
+    music::SoundControl& soundControl() { return *soundControl_; }
+    music::QtBeatTimer& gripHoldTimer() { return *gripHoldTimer_; }
+    music::QtBeatTimer& songBeatTimer() { return *songBeatTimer_; }
+    music::SongExports& exports() { return *exports_; }
 
     // Hands an address to the desktop (the mail program); tests look at it instead.
     std::function<void(const QUrl&)> openUrl;
+    // Shows the print preview and waits for it; tests look at it instead.
+    std::function<void(QPrintPreviewDialog&)> runPrintPreview;
 
 protected:
     void closeEvent(QCloseEvent* event) override;  // Form_Unload
+    void showEvent(QShowEvent* event) override;
 
 private:
     void buildForm();
@@ -85,6 +102,10 @@ private:
     void wireGrips();
     void wirePlayer();
     void wireAuxiliaryWindows();
+    void buildSound(ProgramSettings& settings);
+    void wireSound();
+    void wireSongOutput();
+    void mnuTisk_Click();
     void guardPictures();
     void showConvertedSong();
     // Every command of the window, as each signal's slot: run through the guard.
@@ -111,6 +132,13 @@ private:
     std::unique_ptr<tones::StaffEntry> staffEntry_;
     std::unique_ptr<keyboard::SoundOutput> sound_;
     std::unique_ptr<keyboard::AutoPlayer> player_;
+    spreadsheet::FileChooser* fileChooser_;
+    std::unique_ptr<music::SoundSupply> soundSupply_;
+    std::unique_ptr<music::QtBeatTimer> gripHoldTimer_;
+    std::unique_ptr<music::QtBeatTimer> songBeatTimer_;
+    std::unique_ptr<music::SoundControl> soundControl_;
+    std::unique_ptr<music::SongPlayback> playback_;
+    std::unique_ptr<music::SongExports> exports_;
     // Not a child: under the topmost main window it would stay in front of it.
     std::unique_ptr<SheetWindow> sheetWindow_;
     QString programFolder_;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "InstrumentModel.h"
+
 #include <QString>
 
 #include <array>
@@ -36,6 +38,10 @@ public:
     void mnuZnaceni_Click(int index);
     void ApplyStandardNumbering();
     void ApplyTrizoniaNumbering();
+
+    // The player's choices as the menu marks them: what print shows.
+    InstrumentModel model() const;
+    Numbering numbering() const;
 
     // The two-row model as start-up lays it: bars 0..4 at their designed heights.
     void showTwoRowBarsAsDesigned();

@@ -45,6 +45,9 @@ public:
     // After a grip was written into the current row: the cursor moves to the next row, shown
     // when it holds a grip; on the sheet's last row it stays.
     void advanceAfterWriting();
+    // A beat of the playing song: the cursor on `row`, its grip shown by its own direction;
+    // a row without a direction word shows only its text.
+    void showBeat(int row);
     void EnableBackward() { setBackward(true); }
     void DisableBackward() { setBackward(false); }
 

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <functional>
+
+class QPrintPreviewDialog;
+class QWidget;
+
+namespace music {
+class PrintPlugin;
+struct Tablature;
+}  // namespace music
+
+namespace app {
+
+// "Tisk...": the tablature in Qt's print preview on the printer's own paper, printed from
+// there. `run` shows the dialog (tests look at it instead).
+void showPrintPreview(const music::Tablature& tablature, music::PrintPlugin& plugin,
+                      QWidget* parent, const std::function<void(QPrintPreviewDialog&)>& run);
+
+}  // namespace app
