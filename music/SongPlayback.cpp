@@ -56,7 +56,12 @@ void SongPlayback::play() {
 }
 
 void SongPlayback::gripLit(int row) {
-    const songs::SongGrip grip = songs::readSongGrip(*openSongSheet(connection_), row);
+    // A grip lit with no song behind it (the window closing) has nothing to sound.
+    const auto sheet = connection_.songSheet();
+    if (!sheet) {
+        return;
+    }
+    const songs::SongGrip grip = songs::readSongGrip(*sheet, row);
     const int hold =
         automaticPlayer_.isActive() ? automaticPlayer_.interval() : GripSounder::DefaultHoldMs;
     sound_.gripLit(gripSound(grip.treble, grip.basses), hold);
