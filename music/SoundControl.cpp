@@ -46,12 +46,7 @@ void SoundControl::gripLit(const GripSound& grip, int holdMs) {
     if (inBeat_) {
         return;
     }
-    if (isPlaying()) {
-        player_.stop();
-        if (onStopped) {
-            onStopped();
-        }
-    }
+    stop();
     if (!hearsGrips_) {
         return;
     }
@@ -64,7 +59,15 @@ bool SoundControl::play(const SongScore& score, int fromRow, int stepMs) {
     return player_.play(score, fromRow, stepMs);
 }
 
-void SoundControl::stop() { player_.stop(); }
+void SoundControl::stop() {
+    if (!isPlaying()) {
+        return;
+    }
+    player_.stop();
+    if (onStopped) {
+        onStopped();
+    }
+}
 
 void SoundControl::soundReady() {
     sounder_.setSynth(supply_.sound().synth.get());

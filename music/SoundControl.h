@@ -43,7 +43,8 @@ public:
 
     // Each beat of the playing song, to be lit; what the window lights meanwhile is the song's.
     std::function<void(const Beat&)> onBeat;
-    // The song has played to its end, or stopped because the player lit a grip himself.
+    // The song has played to its end or was stopped: by the player, by a grip he lit himself,
+    // or by the song's end.
     std::function<void()> onStopped;
 
 private:

@@ -194,8 +194,10 @@ TEST_F(SoundCommands, PlayingStopsTheAutomaticPlayerAndEndsWithTheSong) {
     c().cmdTimer->click();
     playOrStop();
     EXPECT_FALSE(form->player().Timer1().isActive());
+    ASSERT_TRUE(menu().mnuPrehratPisen->isChecked());
     form->songFiles().onSongEnded();
     EXPECT_FALSE(form->soundControl().isPlaying());
+    EXPECT_FALSE(menu().mnuPrehratPisen->isChecked());
 }
 
 TEST_F(SoundCommands, NothingLeftToPlayIsSaid) {
