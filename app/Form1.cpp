@@ -45,6 +45,7 @@
 #include <QPushButton>
 #include <QScopeGuard>
 #include <QSlider>
+#include <QTimer>
 
 namespace app {
 
@@ -402,11 +403,14 @@ void Form1::mnuKonec_Click() {
     }
 }
 
-// The sound is loaded in the background once the window is up, so that the first grip heard
-// does not wait for the synthesizer.
+// The sound is loaded in the background once the window is up, so that neither the start nor
+// the first grip heard waits for the synthesizer.
 void Form1::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
-    soundSupply_->prepare();
+    if (!soundLoadScheduled_) {
+        soundLoadScheduled_ = true;
+        QTimer::singleShot(soundLoadDelay, this, [this] { soundSupply_->prepare(); });
+    }
 }
 
 void Form1::closeEvent(QCloseEvent* event) {

@@ -10,6 +10,7 @@
 
 class QPrintPreviewDialog;
 
+#include <chrono>
 #include <functional>
 
 #include <memory>
@@ -90,6 +91,9 @@ public:
     std::function<void(const QUrl&)> openUrl;
     // Shows the print preview and waits for it; tests look at it instead.
     std::function<void(QPrintPreviewDialog&)> runPrintPreview;
+    // How long after the window is first shown the sound starts loading: the window is painted
+    // and ready for the player before the synthesizer takes a core. Tests shorten it.
+    std::chrono::milliseconds soundLoadDelay{1000};
 
 protected:
     void closeEvent(QCloseEvent* event) override;  // Form_Unload
@@ -143,6 +147,7 @@ private:
     std::unique_ptr<SheetWindow> sheetWindow_;
     QString programFolder_;
     bool unloaded_ = false;
+    bool soundLoadScheduled_ = false;
 };
 
 }  // namespace app

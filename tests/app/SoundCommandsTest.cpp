@@ -15,6 +15,7 @@
 #include "songs/SongFiles.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QPushButton>
 #include <QSlider>
@@ -237,8 +238,10 @@ TEST_F(SoundCommands, WithoutASoundDeviceThePlayerIsToldOnceAndTheProgramGoesOnS
 }
 
 TEST_F(SoundCommands, TheSoundIsLoadedOnceTheWindowIsShownAndNotBefore) {
-    EXPECT_FALSE(form->soundSupply().hasStarted());
+    form->soundLoadDelay = std::chrono::milliseconds(0);
     form->show();
+    EXPECT_FALSE(form->soundSupply().hasStarted());  // the window is painted first
+    QCoreApplication::processEvents();
     EXPECT_TRUE(form->soundSupply().hasStarted());
     form->soundSupply().waitUntilReady();
     EXPECT_EQ(loadings, 1);
