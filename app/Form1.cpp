@@ -357,7 +357,13 @@ void Form1::wireSongOutput() {
 void Form1::mnuTisk_Click() {
     const auto tablature = exports_->tablature(models_->model(), models_->numbering());
     if (music::PrintPlugin* plugin = tablature ? exports_->printPlugin() : nullptr) {
-        showPrintPreview(*tablature, *plugin, this, runPrintPreview);
+        if (!showPrintPreview(*tablature, *plugin, this, runPrintPreview)) {
+            dialogs_.message(QStringLiteral("Tisk se nezdařil."),
+                             QStringLiteral("Stránky tabulatury se nepodařilo vytisknout. "
+                                            "Zkontrolujte tiskárnu, nebo při tisku do souboru "
+                                            "složku, do které se má uložit."),
+                             MessageIcon::Critical);
+        }
     }
 }
 

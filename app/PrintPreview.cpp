@@ -8,7 +8,7 @@
 
 namespace app {
 
-void showPrintPreview(const music::Tablature& tablature, music::PrintPlugin& plugin,
+bool showPrintPreview(const music::Tablature& tablature, music::PrintPlugin& plugin,
                       QWidget* parent, const std::function<void(QPrintPreviewDialog&)>& run) {
     QPrinter printer(QPrinter::HighResolution);
     // The plugin lays the margins out itself.
@@ -16,9 +16,15 @@ void showPrintPreview(const music::Tablature& tablature, music::PrintPlugin& plu
     printer.setDocName(tablature.songName);
     QPrintPreviewDialog dialog(&printer, parent);
     dialog.setWindowTitle(QStringLiteral("Tisk – %1").arg(tablature.songName));
+    bool painted = true;
     QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
-                     [&tablature, &plugin](QPrinter* target) { plugin.paint(tablature, *target); });
+                     [&tablature, &plugin, &painted](QPrinter* target) {
+                         if (plugin.paint(tablature, *target) == 0) {
+                             painted = false;
+                         }
+                     });
     run(dialog);
+    return painted;
 }
 
 }  // namespace app

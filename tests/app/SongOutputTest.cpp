@@ -13,6 +13,7 @@
 #include <QGuiApplication>
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
+#include <QPrinter>
 #include <QProcess>
 #include <QPushButton>
 #include <QSlider>
@@ -237,6 +238,37 @@ TEST_F(SongOutput, ThePrintPreviewShowsTheSongsPages) {
     EXPECT_EQ(pages, 1);
     EXPECT_EQ(title, QStringLiteral("Tisk – Polka"));
     EXPECT_TRUE(dialogs.messages.empty());
+}
+
+TEST_F(SongOutput, APrintThatCannotBePaintedIsNotTakenForDone) {
+    form->runPrintPreview = [this](QPrintPreviewDialog& dialog) {
+        // The player prints to a file in a folder that is not there.
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(inFolder("chybí/Polka.pdf"));
+        Q_EMIT dialog.paintRequested(&printer);
+    };
+    menu().mnuTisk->trigger();
+    const ScriptedDialogs::Message failed{
+        "Tisk se nezdařil.",
+        "Stránky tabulatury se nepodařilo vytisknout. Zkontrolujte tiskárnu, nebo při tisku do "
+        "souboru složku, do které se má uložit.",
+        MessageIcon::Critical, app::MessageButtons::Ok};
+    EXPECT_EQ(dialogs.take(), std::vector{failed});
+}
+
+TEST_F(SongOutput, ManyCellsThatDoNotSoundAreCounted) {
+    for (int column = 2; column <= 7; ++column) {  // B..G of rows 1 and 2
+        put(spreadsheet::CellAddress{1, column}.toA1(), "x9,");
+        put(spreadsheet::CellAddress{2, column}.toA1(), "x9,");
+    }
+    chooseToSave(inFolder("Polka.mid"));
+    menu().mnuUlozitMidi->trigger();
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    const QStringList lines = dialogs.messages[0].text.split(QStringLiteral("\r\n"));
+    ASSERT_EQ(lines.size(), 12);  // the saved file, ten cells, the rest counted
+    EXPECT_EQ(lines[10], QStringLiteral("Řádek 2, sloupec E: „x9,“ není název tónu; přeskočeno."));
+    EXPECT_EQ(lines[11], QStringLiteral("Dalších přeskočených buněk: 2."));
 }
 
 TEST_F(SongOutput, WithoutThePrintPluginThePlayerIsToldWhy) {
