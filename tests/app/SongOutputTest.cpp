@@ -77,6 +77,12 @@ protected:
         putRow(2, {"e1,"}, "Tah", {"(D)"});
         putRow(4, {"g1,"}, "Tlak", {"(C)"});
     }
+    // The stand-in loader writes into this fixture: a loading still running must end first.
+    void TearDown() override {
+        if (form && form->soundSupply().hasStarted()) {
+            form->soundSupply().waitUntilReady();
+        }
+    }
 
     QString inFolder(const QString& name) const {
         return QDir(environment.workingFolder).filePath(name);

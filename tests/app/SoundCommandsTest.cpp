@@ -55,6 +55,12 @@ protected:
         putRow(4, {"g1,"}, "Tlak", {"(C)"});
         goToRow(1);
     }
+    // The stand-in loader writes into this fixture: a loading still running must end first.
+    void TearDown() override {
+        if (form && form->soundSupply().hasStarted()) {
+            form->soundSupply().waitUntilReady();
+        }
+    }
 
     // The player checks "Zvuk hmatů"; the test waits for the loading instead of the event loop.
     void hearGrips() {
