@@ -2,6 +2,7 @@
 
 #include "CommandGuard.h"
 #include "Dialogs.h"
+#include "PrintPreview.h"
 #include "SheetWindow.h"
 #include "SongControls.h"
 #include "StaffPictures.h"
@@ -19,6 +20,12 @@
 #include "keyboard/AutoPlayer.h"
 #include "keyboard/MediaSoundOutput.h"
 #include "keyboard/Recording.h"
+#include "music/BeatTimer.h"
+#include "music/SongExports.h"
+#include "music/SongPlayback.h"
+#include "music/SoundControl.h"
+#include "music/SoundSupply.h"
+#include "music/Tempo.h"
 #include "songs/GripDisplay.h"
 #include "songs/Navigation.h"
 #include "tones/GripReader.h"
@@ -28,13 +35,17 @@
 #include "tones/TuningSelection.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QDesktopServices>
 #include <QComboBox>
 #include <QLabel>
 #include <QMenuBar>
+#include <QPrintPreviewDialog>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QSlider>
+#include <QTimer>
 
 namespace app {
 
@@ -60,6 +71,7 @@ Form1::Form1(const ProgramEnvironment& environment, Dialogs& dialogs, ProgramSet
              spreadsheet::FileChooser* fileChooser)
     : dialogs_(dialogs),
       pictures_(std::make_unique<keyboard::ButtonPictures>()),
+      fileChooser_(fileChooser),
       programFolder_(environment.programFolder) {
     openUrl = [](const QUrl& url) { return QDesktopServices::openUrl(url); };
     connection_.WorkingFolder = environment.workingFolder;
@@ -109,12 +121,18 @@ Form1::Form1(const ProgramEnvironment& environment, Dialogs& dialogs, ProgramSet
         dialogs, *navigation_, *reader_,
         keyboard::PlayerControls{c_.cmdJakDal, c_.cmdTimer, c_.Slider1, c_.cmdZvuk}, *sound_,
         [this](int index) { return songFiles_->SoundFilePath(index); });
-    songFiles_->onSongEnded = [this] { player_->stopAllSounds(); };
+    buildSound(settings);
+    songFiles_->onSongEnded = [this] {
+        player_->stopAllSounds();
+        soundControl_->stop();
+    };
     SongControlsOff(c_, menu_);
     wire();
     wireSongs();
     wireGrips();
     wirePlayer();
+    wireSound();
+    wireSongOutput();
     wireAuxiliaryWindows();
 }
 
@@ -286,6 +304,78 @@ void Form1::wirePlayer() {
     }
 }
 
+void Form1::buildSound(ProgramSettings& settings) {
+    soundSupply_ = std::make_unique<music::SoundSupply>(
+        [folders = music::pluginFolders()] { return music::loadLiveSound(folders); });
+    gripHoldTimer_ = std::make_unique<music::QtBeatTimer>(false);
+    songBeatTimer_ = std::make_unique<music::QtBeatTimer>(true);
+    soundControl_ = std::make_unique<music::SoundControl>(*soundSupply_, dialogs_, settings,
+                                                          *gripHoldTimer_, *songBeatTimer_);
+    playback_ = std::make_unique<music::SongPlayback>(connection_, dialogs_, *soundControl_,
+                                                      player_->Timer1());
+    exports_ = std::make_unique<music::SongExports>(connection_, dialogs_, fileChooser_,
+                                                    *soundSupply_);
+}
+
+void Form1::wireSound() {
+    music::SoundControl& sound = *soundControl_;
+    soundSupply_->onReady = [this, &sound] { guard_->run([&sound] { sound.soundReady(); }); };
+    // A beat while a command or its message is in progress is dropped: the song waits.
+    songBeatTimer_->onTimeout = [this, beat = songBeatTimer_->onTimeout] { guard_->tick(beat); };
+    sound.onBeat = [this](const music::Beat& beat) { navigation_->showBeat(beat.row); };
+    sound.onStopped = [this] { menu_.mnuPrehratPisen->setChecked(false); };
+    reader_->onGripLit = [this](int row) { playback_->gripLit(row); };
+
+    menu_.mnuZvukHmatu->setChecked(sound.hearsGrips());
+    onCheckItem(menu_.mnuZvukHmatu, [this, &sound] {
+        guard_->run([this, &sound] {
+            sound.setHearsGrips(!sound.hearsGrips());
+            menu_.mnuZvukHmatu->setChecked(sound.hearsGrips());
+        });
+    });
+    onCheckItem(menu_.mnuPrehratPisen, [this, &sound] {
+        guard_->run([this, &sound] {
+            playback_->mnuPrehratPisen_Click();
+            menu_.mnuPrehratPisen->setChecked(sound.isPlaying());
+        });
+    });
+    // After the automatic player's own handler, which sets the step this follows.
+    connect(c_.Slider1, &QSlider::valueChanged, this,
+            [this] { guard_->run([this] { playback_->tempoChanged(); }); });
+}
+
+void Form1::wireSongOutput() {
+    music::SongExports& exports = *exports_;
+    exports.onSoundFileSaved = [this] { songFiles_->ShowSoundButtons(); };
+    exports.whileBusy = [](const std::function<void()>& work) {
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+        const auto restore = qScopeGuard([] { QApplication::restoreOverrideCursor(); });
+        work();
+    };
+    runPrintPreview = [](QPrintPreviewDialog& dialog) { dialog.exec(); };
+    const auto tempo = [this] { return music::tempoOfStepInterval(player_->Timer1().interval()); };
+    onSignal(menu_.mnuTisk, &QAction::triggered, [this] { mnuTisk_Click(); });
+    onSignal(menu_.mnuUlozitPdf, &QAction::triggered,
+             [this, &exports] { exports.savePdf(models_->model(), models_->numbering()); });
+    onSignal(menu_.mnuUlozitMidi, &QAction::triggered,
+             [&exports, tempo] { exports.saveMidi(tempo()); });
+    onSignal(menu_.mnuUlozitWav, &QAction::triggered,
+             [&exports, tempo] { exports.saveWav(tempo()); });
+}
+
+void Form1::mnuTisk_Click() {
+    const auto tablature = exports_->tablature(models_->model(), models_->numbering());
+    if (music::PrintPlugin* plugin = tablature ? exports_->printPlugin() : nullptr) {
+        if (!showPrintPreview(*tablature, *plugin, this, runPrintPreview)) {
+            dialogs_.message(QStringLiteral("Tisk se nezdařil."),
+                             QStringLiteral("Stránky tabulatury se nepodařilo vytisknout. "
+                                            "Zkontrolujte tiskárnu, nebo při tisku do souboru "
+                                            "složku, do které se má uložit."),
+                             MessageIcon::Critical);
+        }
+    }
+}
+
 void Form1::wireAuxiliaryWindows() {
     onSignal(menu_.mnuNastavCestu, &QAction::triggered,
              [this] { auxwin::mnuNastavCestu_Click(connection_, dialogs_, *this); });
@@ -340,11 +430,22 @@ void Form1::mnuKonec_Click() {
     }
 }
 
+// The sound is loaded in the background once the window is up, so that neither the start nor
+// the first grip heard waits for the synthesizer.
+void Form1::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (!soundLoadScheduled_) {
+        soundLoadScheduled_ = true;
+        QTimer::singleShot(soundLoadDelay, this, [this] { soundSupply_->prepare(); });
+    }
+}
+
 void Form1::closeEvent(QCloseEvent* event) {
     if (!unloaded_) {
         bool closing = false;
         guard_->run([this, &closing] {
             player_->Timer1().stop();
+            soundControl_->stop();
             player_->stopAllSounds();
             closing = startup_->ShutDownSpreadsheet();
         });

@@ -8,6 +8,9 @@
 #include <QMainWindow>
 #include <QUrl>
 
+class QPrintPreviewDialog;
+
+#include <chrono>
 #include <functional>
 
 #include <memory>
@@ -29,6 +32,13 @@ class Navigation;
 class SongFiles;
 class SongKeeper;
 }  // namespace songs
+namespace music {
+class QtBeatTimer;
+class SongExports;
+class SongPlayback;
+class SoundControl;
+class SoundSupply;
+}  // namespace music
 namespace tones {
 class GripReader;
 class StaffEntry;
@@ -71,13 +81,24 @@ public:
     keyboard::AutoPlayer& player() { return *player_; }
     CommandGuard& guard() { return *guard_; }
     songs::SongKeeper& keeper() { return *keeper_; }
+    music::SoundSupply& soundSupply() { return *soundSupply_; }
+    music::SoundControl& soundControl() { return *soundControl_; }
+    music::QtBeatTimer& gripHoldTimer() { return *gripHoldTimer_; }
+    music::QtBeatTimer& songBeatTimer() { return *songBeatTimer_; }
+    music::SongExports& exports() { return *exports_; }
 
     // Hands an address to the desktop (the mail program); false when nothing took it. Tests
     // look at it instead.
     std::function<bool(const QUrl&)> openUrl;
+    // Shows the print preview and waits for it; tests look at it instead.
+    std::function<void(QPrintPreviewDialog&)> runPrintPreview;
+    // How long after the window is first shown the sound starts loading: the window is painted
+    // and ready for the player before the synthesizer takes a core. Tests shorten it.
+    std::chrono::milliseconds soundLoadDelay{1000};
 
 protected:
     void closeEvent(QCloseEvent* event) override;  // Form_Unload
+    void showEvent(QShowEvent* event) override;
 
 private:
     void buildForm();
@@ -86,6 +107,10 @@ private:
     void wireGrips();
     void wirePlayer();
     void wireAuxiliaryWindows();
+    void buildSound(ProgramSettings& settings);
+    void wireSound();
+    void wireSongOutput();
+    void mnuTisk_Click();
     void guardPictures();
     // The song's grip under the cursor; 1 without a song.
     int currentGripRow();
@@ -115,10 +140,18 @@ private:
     std::unique_ptr<tones::StaffEntry> staffEntry_;
     std::unique_ptr<keyboard::SoundOutput> sound_;
     std::unique_ptr<keyboard::AutoPlayer> player_;
+    spreadsheet::FileChooser* fileChooser_;
+    std::unique_ptr<music::SoundSupply> soundSupply_;
+    std::unique_ptr<music::QtBeatTimer> gripHoldTimer_;
+    std::unique_ptr<music::QtBeatTimer> songBeatTimer_;
+    std::unique_ptr<music::SoundControl> soundControl_;
+    std::unique_ptr<music::SongPlayback> playback_;
+    std::unique_ptr<music::SongExports> exports_;
     // Not a child: under the topmost main window it would stay in front of it.
     std::unique_ptr<SheetWindow> sheetWindow_;
     QString programFolder_;
     bool unloaded_ = false;
+    bool soundLoadScheduled_ = false;
 };
 
 }  // namespace app

@@ -35,6 +35,12 @@ MenuActions buildMainMenu(QMenuBar* bar) {
     a.mnuOtevrit = item(a.mnuSoubor, "mnuOtevrit", "Otevřít", "Ctrl+O");
     a.mnuKonecPisne = item(a.mnuSoubor, "mnuKonecPisne", "Konec písničky", "Ctrl+X");
     a.mnuSoubor->addSeparator();
+    // The open song on paper and in other programs.
+    a.mnuTisk = item(a.mnuSoubor, "mnuTisk", "Tisk...", "Ctrl+P");
+    a.mnuUlozitPdf = item(a.mnuSoubor, "mnuUlozitPdf", "Uložit jako PDF...");
+    a.mnuUlozitMidi = item(a.mnuSoubor, "mnuUlozitMidi", "Uložit jako MIDI...");
+    a.mnuUlozitWav = item(a.mnuSoubor, "mnuUlozitWav", "Uložit jako WAV...");
+    a.mnuSoubor->addSeparator();
     a.mnuNastavCestu = item(a.mnuSoubor, "mnuNastavCestu", "Změna implicitní cesty pro Excel");
     a.mnuSoubor->addSeparator();
     a.mnuKonec = item(a.mnuSoubor, "mnuKonec", "Konec");
@@ -60,6 +66,11 @@ MenuActions buildMainMenu(QMenuBar* bar) {
     a.mnuZnaceni[1] = item(a.mnuUpravy, "mnuZnaceni(1)", "Značení Trizonia 56", nullptr, true);
     // The design checks the standard numbering; start-up sets the stored one.
     a.mnuZnaceni[0]->setChecked(true);
+
+    a.mnuZvuk = menu(bar, bar, "mnuZvuk", "Zvuk");
+    a.mnuZvukHmatu = item(a.mnuZvuk, "mnuZvukHmatu", "Zvuk hmatů", nullptr, true);
+    // Checked while the song plays; the same item stops it.
+    a.mnuPrehratPisen = item(a.mnuZvuk, "mnuPrehratPisen", "Přehrát píseň", "F5", true);
 
     a.mnuPosta = menu(bar, bar, "mnuPosta", "Pošta");
     a.mnuMailAutorovi = item(a.mnuPosta, "mnuMailAutorovi", "Poslat zprávu autorovi");

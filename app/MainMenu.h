@@ -14,6 +14,10 @@ struct MenuActions {
     QAction* mnuNovaPisen;
     QAction* mnuOtevrit;
     QAction* mnuKonecPisne;
+    QAction* mnuTisk;
+    QAction* mnuUlozitPdf;
+    QAction* mnuUlozitMidi;
+    QAction* mnuUlozitWav;
     QAction* mnuNastavCestu;
     QAction* mnuKonec;
     QMenu* mnuUpravy;
@@ -29,6 +33,9 @@ struct MenuActions {
     QAction* mnu2Rady;
     QAction* mnuModelClub;
     std::array<QAction*, 2> mnuZnaceni;
+    QMenu* mnuZvuk;
+    QAction* mnuZvukHmatu;
+    QAction* mnuPrehratPisen;
     QMenu* mnuPosta;
     QAction* mnuMailAutorovi;
     QMenu* mnuNapoveda;

@@ -7,7 +7,8 @@
 // section "Znaceni" (button numbering) and section "TypHarm" (keyboard model), key "Index";
 // and lists of texts, key "Seznam": section "PosledniPisne" (the last songs, most recent
 // first) and section "DodanaLadeni" (the delivered tunings the player's tuning database has
-// held, so that one he deleted is not added again).
+// held, so that one he deleted is not added again). Section "ZvukHmatu", key "Index": "1" while
+// the grips lit on the keyboard sound.
 namespace app {
 
 class ProgramSettings {
@@ -16,6 +17,7 @@ public:
     static inline const QString TypHarm = QStringLiteral("TypHarm");
     static inline const QString PosledniPisne = QStringLiteral("PosledniPisne");
     static inline const QString DodanaLadeni = QStringLiteral("DodanaLadeni");
+    static inline const QString ZvukHmatu = QStringLiteral("ZvukHmatu");
 
     ProgramSettings();  // the user's settings
     explicit ProgramSettings(QString iniFile);

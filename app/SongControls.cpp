@@ -22,6 +22,10 @@ void switchSongControls(const Form1Controls& c, const MenuActions& menu, bool on
     c.Slider1->setVisible(on);
     c.lblTempo->setVisible(on);
     menu.mnuKonecPisne->setEnabled(on);
+    for (QAction* command : {menu.mnuTisk, menu.mnuUlozitPdf, menu.mnuUlozitMidi,
+                             menu.mnuUlozitWav, menu.mnuPrehratPisen}) {
+        command->setEnabled(on);
+    }
 }
 
 }  // namespace

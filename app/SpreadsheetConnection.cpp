@@ -2,8 +2,37 @@
 
 #include "Dialogs.h"
 #include "spreadsheet/SpreadsheetError.h"
+#include "spreadsheet/Workbook.h"
 
 namespace app {
+
+namespace {
+
+std::shared_ptr<spreadsheet::Workbook> openWorkbook(const spreadsheet::Application* host,
+                                                    const QString& name) {
+    if (!host || !host->isRunning() || name.isEmpty()) {
+        return nullptr;
+    }
+    for (const auto& workbook : host->windows()) {
+        if (workbook->name().compare(name, Qt::CaseInsensitive) == 0) {
+            return workbook;
+        }
+    }
+    return nullptr;
+}
+
+}  // namespace
+
+std::shared_ptr<const spreadsheet::Sheet> SpreadsheetConnection::songSheet() const {
+    const auto song = openWorkbook(SpreadsheetApplication.get(), SongWorkbookName);
+    return song ? song->activeSheet() : nullptr;
+}
+
+std::shared_ptr<const spreadsheet::Sheet> SpreadsheetConnection::tuningSheet(
+    const QString& tuning) const {
+    const auto database = openWorkbook(SpreadsheetApplication.get(), TuningWorkbookName);
+    return database ? database->sheetNamed(tuning) : nullptr;
+}
 
 bool SpreadsheetConnection::ActivateSongWindow() {
     try {

@@ -6,6 +6,10 @@
 
 #include <memory>
 
+namespace spreadsheet {
+class Sheet;
+}
+
 namespace app {
 
 class Dialogs;
@@ -23,6 +27,11 @@ struct SpreadsheetConnection {
     bool ActivateSongWindow();
     // Activates the tuning database's window; says so and gives false when that fails.
     bool ActivateTuningWindow(Dialogs& dialogs);
+
+    // The song's sheet and the tuning database's sheet `tuning` as they are, for what reads a
+    // whole song without moving any cursor; none when not open.
+    std::shared_ptr<const spreadsheet::Sheet> songSheet() const;
+    std::shared_ptr<const spreadsheet::Sheet> tuningSheet(const QString& tuning) const;
 };
 
 }  // namespace app

@@ -59,6 +59,17 @@ void KeyboardModels::ApplyClubModel() {
     settings_.setIndex(app::ProgramSettings::TypHarm, value);
 }
 
+InstrumentModel KeyboardModels::model() const {
+    if (c_.mnu2Rady->isChecked()) {
+        return InstrumentModel::TwoRow;
+    }
+    return c_.mnuModelClub->isChecked() ? InstrumentModel::Club : InstrumentModel::Full;
+}
+
+Numbering KeyboardModels::numbering() const {
+    return c_.mnuZnaceni[1]->isChecked() ? Numbering::Trizonia : Numbering::Standard;
+}
+
 void KeyboardModels::showTwoRowBarsAsDesigned() { showBars(0, 4, true); }
 
 void KeyboardModels::mnuZnaceni_Click(int index) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ButtonNumbering.h"
+#include "InstrumentModel.h"
 
 #include <QString>
 
@@ -39,6 +40,8 @@ public:
     void ApplyStandardNumbering();
     void ApplyTrizoniaNumbering();
 
+    // The player's choices as the menu marks them: what print shows.
+    InstrumentModel model() const;
     // The numbering in use: the checked numbering item.
     Numbering numbering() const;
 

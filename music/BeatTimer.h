@@ -32,6 +32,8 @@ public:
     }
     void start(int ms) override { timer_.start(ms); }
     void stop() override { timer_.stop(); }
+    bool isActive() const { return timer_.isActive(); }
+    int interval() const { return timer_.interval(); }
 
 private:
     QTimer timer_;

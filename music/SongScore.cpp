@@ -45,4 +45,8 @@ std::vector<NoteEvent> noteEvents(const SongScore& score) {
     return events;
 }
 
+QString songWithoutGripsText(const QString& song) {
+    return QStringLiteral("V písni %1 není žádný hmat (řádek se slovem Tlak nebo Tah)").arg(song);
+}
+
 }  // namespace music

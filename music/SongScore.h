@@ -33,6 +33,10 @@ struct SongScore {
 
 SongScore songScore(const std::vector<songs::SongGrip>& grips, const QString& name);
 
+// "V písni X není žádný hmat (řádek se slovem Tlak nebo Tah)": why a song without grips has
+// nothing to save or play.
+QString songWithoutGripsText(const QString& song);
+
 // A note starting or ending. At one tick the note-offs come before the note-ons, so a pitch
 // repeated by the next grip is struck again.
 struct NoteEvent {

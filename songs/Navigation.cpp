@@ -124,6 +124,16 @@ void Navigation::advanceAfterWriting() {
     EnableBackward();
 }
 
+void Navigation::showBeat(int row) {
+    auto& host = songHost();
+    display_.ReleaseTreble();
+    display_.ReleaseBass();
+    host.range(QStringLiteral("B%1").arg(row)).select();
+    showCurrentRow();
+    setBackward(row > 1);
+    reader_.showByItsDirection();
+}
+
 void Navigation::cmdPredTah_Click() {
     cmdPredchozi_Click();
     reader_.cmdReadTah_Click();

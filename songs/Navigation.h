@@ -47,6 +47,9 @@ public:
     void advanceAfterWriting();
     // The grip of sheet row `row`, as if stepped to.
     void showGrip(int row);
+    // A beat of the playing song: the cursor on `row`, its grip shown by its own direction;
+    // a row without a direction word shows only its text.
+    void showBeat(int row);
     void EnableBackward() { setBackward(true); }
     void DisableBackward() { setBackward(false); }
 

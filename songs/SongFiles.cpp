@@ -221,6 +221,10 @@ void SongFiles::FindSoundFiles() {
     const QString tuning = connection_.SpreadsheetApplication->activeSheet().name();
     c_.lblLadeni->setText(tuning);
     app::showInTuningList(c_.Combo1, tuning);
+    ShowSoundButtons();
+}
+
+void SongFiles::ShowSoundButtons() {
     for (int i = 0; i < 3; ++i) {
         c_.cmdZvuk[static_cast<size_t>(i)]->setVisible(QFileInfo::exists(SoundFilePath(i)));
     }

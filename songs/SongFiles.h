@@ -38,6 +38,8 @@ public:
     // have it replaced, or it cannot be: deleting it failed, or another Mechík has it open.
     bool FileExists(const QString& fileName);
     void FindSoundFiles();
+    // A button for each recording beside the song in the working folder.
+    void ShowSoundButtons();
     QString SoundFilePath(int index) const;
 
     // Called when the program returns to the no-song state.

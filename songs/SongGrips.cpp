@@ -45,18 +45,22 @@ int lastGripRow(const spreadsheet::Sheet& sheet) {
     return last;
 }
 
+SongGrip readSongGrip(const spreadsheet::Sheet& sheet, int row) {
+    SongGrip grip;
+    grip.row = row;
+    grip.syllable = sheet.value({row, SyllableColumn}).text();
+    grip.treble = packedCells(sheet, row, GripColumn, TrebleColumns);
+    grip.bellows = bellowsOf(sheet.value({row, DirectionColumn}).text());
+    grip.basses = packedCells(sheet, row, FirstBassColumn, BassColumns);
+    return grip;
+}
+
 std::vector<SongGrip> readSongGrips(const spreadsheet::Sheet& sheet) {
     const int last = lastGripRow(sheet);
     std::vector<SongGrip> grips;
     grips.reserve(static_cast<size_t>(last));
     for (int row = 1; row <= last; ++row) {
-        SongGrip grip;
-        grip.row = row;
-        grip.syllable = sheet.value({row, SyllableColumn}).text();
-        grip.treble = packedCells(sheet, row, GripColumn, TrebleColumns);
-        grip.bellows = bellowsOf(sheet.value({row, DirectionColumn}).text());
-        grip.basses = packedCells(sheet, row, FirstBassColumn, BassColumns);
-        grips.push_back(std::move(grip));
+        grips.push_back(readSongGrip(sheet, row));
     }
     return grips;
 }

@@ -30,6 +30,9 @@ struct SongGrip {
 // sheet without any.
 int lastGripRow(const spreadsheet::Sheet& sheet);
 
+// One row as the grip it holds, a rest when it has no direction word.
+SongGrip readSongGrip(const spreadsheet::Sheet& sheet, int row);
+
 // Rows 1..lastGripRow. A row without a direction word inside the song is a rest: its cells are
 // kept for the caller to show, but nothing about it is to be looked up or sounded.
 std::vector<SongGrip> readSongGrips(const spreadsheet::Sheet& sheet);

@@ -72,6 +72,10 @@ void GripReader::read(Bellows bellows) {
         songs::SelectGripCell(*connection_.SpreadsheetApplication);
     } catch (const spreadsheet::SpreadsheetError& error) {
         app::showUnexpectedError(dialogs_, error.number());
+        return;
+    }
+    if (onGripLit) {
+        onGripLit(connection_.SpreadsheetApplication->activeCell().row());
     }
 }
 

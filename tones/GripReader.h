@@ -4,6 +4,8 @@
 
 #include <QString>
 
+#include <functional>
+
 class QLabel;
 class QPushButton;
 
@@ -42,6 +44,10 @@ public:
     // Shows the current row as its own direction word says and colours the step button by it;
     // false, changing nothing, for a row without a direction word.
     bool showByItsDirection();
+
+    // After every grip the keyboard lit (Tlak, Tah, the steps that show, "?", the automatic
+    // player, the grip shown after writing one): its row in the song, which is active again.
+    std::function<void(int row)> onGripLit;
 
 private:
     void read(Bellows bellows);

@@ -60,10 +60,15 @@ TEST_F(MainWindow, CaptionTopmostAndTheMenuAsDesigned) {
     for (QAction* action : form->menuBar()->actions()) {
         titles << action->text();
     }
-    EXPECT_EQ(titles, (QStringList{"Soubor", "Úpravy", "Pošta", "Nápověda"}));
+    EXPECT_EQ(titles, (QStringList{"Soubor", "Úpravy", "Zvuk", "Pošta", "Nápověda"}));
     EXPECT_EQ(menuItems(menu().mnuSoubor),
               (QStringList{"Nová píseň [Ctrl+N]", "Otevřít [Ctrl+O]", "Konec písničky [Ctrl+X]", "-",
-                           "Změna implicitní cesty pro Excel", "-", "Konec"}));
+                           "Tisk... [Ctrl+P]", "Uložit jako PDF...", "Uložit jako MIDI...",
+                           "Uložit jako WAV...", "-", "Změna implicitní cesty pro Excel", "-",
+                           "Konec"}));
+    EXPECT_EQ(menuItems(menu().mnuZvuk), (QStringList{"Zvuk hmatů", "Přehrát píseň [F5]"}));
+    EXPECT_TRUE(menu().mnuZvukHmatu->isCheckable());
+    EXPECT_TRUE(menu().mnuPrehratPisen->isCheckable());
     EXPECT_EQ(menuItems(menu().mnuUpravy),
               (QStringList{"Konverze [Ctrl+K]", "Tabulka", "-", "Uvolnit basy [Ctrl+B]", "Uvolnit diskant",
                            "Uvolnit oboje [Ctrl+U]", "Uvolnit noty", "Uvolnit půltóny",

@@ -64,9 +64,8 @@ CommandResult exportSong(const QStringList& args, const SongSaver& save) {
         const music::SongScore score = readSongScore(arguments.song);
         if (score.beats.empty()) {
             return {1, {},
-                    QStringLiteral("V písni %1 není žádný hmat (řádek se slovem Tlak nebo Tah), "
-                                   "není co uložit.\n")
-                        .arg(QDir::toNativeSeparators(arguments.song))};
+                    music::songWithoutGripsText(QDir::toNativeSeparators(arguments.song)) +
+                        QStringLiteral(", není co uložit.\n")};
         }
         for (const auto& cell : score.skipped) {
             result.err += music::describeSkippedCell(cell) + u'\n';
