@@ -34,12 +34,21 @@ class GripReader;
 class StaffEntry;
 class TuningSelection;
 }  // namespace tones
+namespace songs {
+class SongImport;
+}
+namespace tunings {
+class OpenTuningDatabase;
+class TuningEditor;
+struct TuningChange;
+}  // namespace tunings
 
 namespace app {
 
 class CommandGuard;
 class Dialogs;
 class ProgramSettings;
+class RecentSongsMenu;
 class SheetWindow;
 class StaffPictures;
 
@@ -53,6 +62,8 @@ public:
 
     bool Form_Load();
     void mnuKonec_Click();
+    // `mechik SONG.xls`: the song opened after start-up as "Otevřít" opens it.
+    void openGivenSong(const QString& path);
 
     const Form1Controls& controls() const { return c_; }
     const MenuActions& menu() const { return menu_; }
@@ -71,6 +82,9 @@ public:
     keyboard::AutoPlayer& player() { return *player_; }
     CommandGuard& guard() { return *guard_; }
     songs::SongKeeper& keeper() { return *keeper_; }
+    songs::SongImport& songImport() { return *songImport_; }
+    tunings::TuningEditor& tuningEditor() { return *tuningEditor_; }
+    RecentSongsMenu& recentSongs() { return *recentSongs_; }
 
     // Hands an address to the desktop (the mail program); tests look at it instead.
     std::function<void(const QUrl&)> openUrl;
@@ -85,6 +99,9 @@ private:
     void wireGrips();
     void wirePlayer();
     void wireAuxiliaryWindows();
+    void wireOwnTunings();
+    void wireRecentSongs(ProgramSettings& settings);
+    void followTuningChange(const tunings::TuningChange& change);
     void guardPictures();
     void showConvertedSong();
     // Every command of the window, as each signal's slot: run through the guard.
@@ -111,6 +128,10 @@ private:
     std::unique_ptr<tones::StaffEntry> staffEntry_;
     std::unique_ptr<keyboard::SoundOutput> sound_;
     std::unique_ptr<keyboard::AutoPlayer> player_;
+    std::unique_ptr<tunings::OpenTuningDatabase> openDatabase_;
+    std::unique_ptr<tunings::TuningEditor> tuningEditor_;
+    std::unique_ptr<songs::SongImport> songImport_;
+    std::unique_ptr<RecentSongsMenu> recentSongs_;
     // Not a child: under the topmost main window it would stay in front of it.
     std::unique_ptr<SheetWindow> sheetWindow_;
     QString programFolder_;

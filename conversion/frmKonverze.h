@@ -2,6 +2,8 @@
 
 #include <QWidget>
 
+#include <functional>
+
 class QComboBox;
 class QLabel;
 class QPushButton;
@@ -35,6 +37,8 @@ public:
     QLabel* lblKonec;
     QPushButton* cmdKonec;
     bool SongWasOpen = false;
+    // Called with the copy's path after a conversion succeeded.
+    std::function<void(const QString&)> onConverted;
 
 protected:
     void closeEvent(QCloseEvent* event) override;  // Form_Unload

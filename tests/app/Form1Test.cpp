@@ -62,10 +62,11 @@ TEST_F(MainWindow, CaptionTopmostAndTheMenuAsDesigned) {
     }
     EXPECT_EQ(titles, (QStringList{"Soubor", "Úpravy", "Pošta", "Nápověda"}));
     EXPECT_EQ(menuItems(menu().mnuSoubor),
-              (QStringList{"Nová píseň [Ctrl+N]", "Otevřít [Ctrl+O]", "Konec písničky [Ctrl+X]", "-",
+              (QStringList{"Nová píseň [Ctrl+N]", "Otevřít [Ctrl+O]", "Importovat melodii... [Ctrl+I]",
+                           "Konec písničky [Ctrl+X]", "-",
                            "Změna implicitní cesty pro Excel", "-", "Konec"}));
     EXPECT_EQ(menuItems(menu().mnuUpravy),
-              (QStringList{"Konverze [Ctrl+K]", "Tabulka", "-", "Uvolnit basy [Ctrl+B]", "Uvolnit diskant",
+              (QStringList{"Konverze [Ctrl+K]", "Tabulka", "Ladění...", "-", "Uvolnit basy [Ctrl+B]", "Uvolnit diskant",
                            "Uvolnit oboje [Ctrl+U]", "Uvolnit noty", "Uvolnit půltóny",
                            "Uvolnit vše [Ctrl+A]", "-", "Typ knoflovky {Dvouřadovka|Model Club}",
                            "-", "Základní značení", "Značení Trizonia 56"}));
