@@ -8,6 +8,7 @@
 #include "conversion/frmKonverze.h"
 #include "songs/SongFiles.h"
 #include "songs/SongWriting.h"
+#include "spreadsheet/xls/XlsFile.h"
 
 #include <QAction>
 #include <QApplication>

@@ -184,11 +184,25 @@ TEST_F(TuningsWindow, ACopyIsAddedAtTheEndAndTheMainListFollows) {
     add(QStringLiteral("D-G"), 2);
     EXPECT_TRUE(dialogs.messages.empty());
     EXPECT_EQ(listed().last(), QStringLiteral("D-G"));
-    for (int button : {1, 10, 20, 30}) {
-        const auto from = music::tonePitch(inProgram("C-F", KeyboardSide::Treble, button, Bellows::Push));
-        const auto to = music::tonePitch(inProgram("D-G", KeyboardSide::Treble, button, Bellows::Push));
-        ASSERT_TRUE(from && to) << button;
-        EXPECT_EQ(*to, *from + 2) << button;
+    for (int button = 1; button <= 37; ++button) {
+        for (const Bellows bellows : {Bellows::Push, Bellows::Pull}) {
+            const QString source = inProgram("C-F", KeyboardSide::Treble, button, bellows);
+            const QString moved = inProgram("D-G", KeyboardSide::Treble, button, bellows);
+            if (source.isEmpty()) {
+                EXPECT_TRUE(moved.isEmpty()) << button;
+                continue;
+            }
+            const auto from = music::tonePitch(source);
+            const auto to = music::tonePitch(moved);
+            ASSERT_TRUE(from && to) << button;
+            EXPECT_EQ(*to, *from + 2) << button;
+        }
+    }
+    // C-F's basses (C) (G), C G, (F) (C), F C: chords keep their parentheses.
+    const std::pair<QString, QString> basses[] = {{"(D)", "(A)"}, {"D", "A"}, {"(G)", "(D)"}, {"G", "D"}};
+    for (int button = 1; button <= 4; ++button) {
+        EXPECT_EQ(inProgram("D-G", KeyboardSide::Bass, button, Bellows::Push), basses[button - 1].first);
+        EXPECT_EQ(inProgram("D-G", KeyboardSide::Bass, button, Bellows::Pull), basses[button - 1].second);
     }
 }
 
@@ -255,8 +269,10 @@ TEST_F(TuningsWindow, EveryKindOfWrongEntryIsRefusedAndKeptForMending) {
         EXPECT_EQ(dialogs.take(), std::vector{refusal("Tón pro tlak nelze uložit.", message)});
         EXPECT_EQ(window->txtTlak->text(), typed);
     }
-    typeTones(inProgram("A-D-G", KeyboardSide::Treble, 9, Bellows::Push), QStringLiteral("his1,"));
-    EXPECT_EQ(dialogs.take().at(0).title, QStringLiteral("Tón pro tah nelze uložit."));
+    typeTones(inProgram("A-D-G", KeyboardSide::Treble, 9, Bellows::Push), QStringLiteral("bes1,"));
+    EXPECT_EQ(dialogs.take(), std::vector{refusal("Tón pro tah nelze uložit.",
+                                                  "„bes1,“ není tón: po b už „is“ ani „es“ nenásleduje "
+                                                  "(b je samo snížené h).")});
 
     const std::pair<QString, QString> bass[] = {
         {"c", "„c“ není bas: basy se píší velkým písmenem (C, D, E, F, G, A, H, B); malým se píší tóny diskantu."},

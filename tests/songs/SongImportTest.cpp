@@ -5,9 +5,13 @@
 #include "support/TestFiles.h"
 
 #include "app/RecentSongsMenu.h"
+#include "app/VbColour.h"
 #include "keyboard/ButtonPictures.h"
 #include "keyboard/Keyboard.h"
+#include "songs/SongFiles.h"
 #include "songs/SongImport.h"
+#include "tones/TuningTable.h"
+#include "tunings/TuningEditor.h"
 #include "tools/cli/WorkbookDump.h"
 #include "spreadsheet/xls/XlsFile.h"
 
@@ -93,7 +97,7 @@ TEST_F(SongImport, AMidiTuneBecomesAnOpenSongShownAtItsFirstGrip) {
     EXPECT_EQ(form->windowTitle(), QStringLiteral("Polka.xls"));
     EXPECT_EQ(form->connection().SongWorkbookName, QStringLiteral("Polka.xls"));
     EXPECT_EQ(c().lblTon->text(), QStringLiteral("1"));
-    EXPECT_EQ(c().lblTony->text(), QStringLiteral("fis1,"));
+    EXPECT_EQ(c().lblTony->text(), QStringLiteral("fis1,       Tlak "));
     EXPECT_FALSE(menu().mnuImportovat->isEnabled());
     EXPECT_FALSE(c().Combo1->isEnabled());
     // The first grip lit as a push grip, on the button the tone is written for.
