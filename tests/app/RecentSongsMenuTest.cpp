@@ -23,14 +23,8 @@ using testing_support::ScriptedDialogs;
 
 namespace {
 
-class RecentSongs : public testing_support::ProgramFixture {
+class RecentSongs : public testing_support::ShownProgramFixture {
 protected:
-    void SetUp() override {
-        ProgramFixture::SetUp();
-        QDir().mkpath(environment.workingFolder);
-        ASSERT_TRUE(start());
-        form->show();
-    }
     QString songPath(const QString& name) const {
         return QDir(environment.workingFolder).filePath(name);
     }

@@ -37,14 +37,8 @@ namespace {
 
 const QStringList Delivered{"G-C-F", "A-D-G", "B-Es-As", "C-F-B", "F-B-Es", "C-F", "G-C", "Club C-F"};
 
-class TuningsWindow : public testing_support::ProgramFixture {
+class TuningsWindow : public testing_support::ShownProgramFixture {
 protected:
-    void SetUp() override {
-        ProgramFixture::SetUp();
-        QDir().mkpath(environment.workingFolder);
-        ASSERT_TRUE(start());
-        form->show();
-    }
     void TearDown() override { closeWindow(); }
 
     auxwin::frmLadeni* openWindow() {

@@ -29,13 +29,10 @@ namespace {
 
 const QString ChooserTitle = QStringLiteral("Vyberte melodii, kterou chcete importovat !");
 
-class SongImport : public testing_support::ProgramFixture {
+class SongImport : public testing_support::ShownProgramFixture {
 protected:
     void SetUp() override {
-        ProgramFixture::SetUp();
-        QDir().mkpath(environment.workingFolder);
-        ASSERT_TRUE(start());
-        form->show();
+        ShownProgramFixture::SetUp();
         pickTuning(QStringLiteral("C-F-B"));
     }
     void pickTuning(const QString& tuning) {
