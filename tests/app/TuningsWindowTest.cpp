@@ -244,17 +244,15 @@ TEST_F(TuningsWindow, AButtonsTonesAreCheckedStoredAndUsedAtOnce) {
     EXPECT_EQ(inProgram("G-C-F", KeyboardSide::Bass, 2, Bellows::Pull), QStringLiteral("Es"));
 }
 
-TEST_F(TuningsWindow, EveryKindOfWrongEntryIsRefusedAndKeptForMending) {
+// The grammar itself is the tone entry's; here each side's refusals reach the player.
+TEST_F(TuningsWindow, AWrongEntryIsRefusedAndKeptForMending) {
     openWindow();
     select(QStringLiteral("A-D-G"));
     const QByteArray before = testing_support::readBytes(vezarPath());
     const QString treblePull = inProgram("A-D-G", KeyboardSide::Treble, 9, Bellows::Pull);
     const std::pair<QString, QString> treble[] = {
         {"C1,", "„C1,“ není tón: tóny diskantu se píší malým písmenem (c, d, e, f, g, a, h, b); velkým se píší basy."},
-        {"x1,", "„x1,“ není tón: tón začíná malým písmenem c, d, e, f, g, a, h nebo b."},
         {"c5,", "„c5,“ není tón: oktáva se píše číslicí 1 až 4 (nejnižší oktáva je bez číslice)."},
-        {"c1,x", "„c1,x“ není tón: za čárkou už nic být nesmí."},
-        {"g4is,", "„g4is,“ není tón: tón se píše písmenem, případně „is“ nebo „es“, číslicí oktávy 1 až 4 a čárkou, např. „cis1,“."},
         {"a4,", "„a4,“ nelze zapsat: leží mimo rozsah osnovy (c, až g4,)."},
     };
     clickKey(KeyboardSide::Treble, 9);
@@ -270,7 +268,6 @@ TEST_F(TuningsWindow, EveryKindOfWrongEntryIsRefusedAndKeptForMending) {
 
     const std::pair<QString, QString> bass[] = {
         {"c", "„c“ není bas: basy se píší velkým písmenem (C, D, E, F, G, A, H, B); malým se píší tóny diskantu."},
-        {"(C", "„(C“ není bas: akord se píše celý v závorkách: „(C)“ dur, „(Cm)“ moll."},
         {"Am", "„Am“ není bas: mollový akord se píše v závorkách, např. „(Am)“."},
         {"(C7)", "„(C7)“ není bas: bas je jednotlivý tón („C“, „Fis“, „B“), akord dur („(C)“) nebo moll („(Cm)“); jiné akordy program nezná."},
     };
