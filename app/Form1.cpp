@@ -3,6 +3,7 @@
 #include "CommandGuard.h"
 #include "Dialogs.h"
 #include "PrintPreview.h"
+#include "RecentSongsMenu.h"
 #include "SheetWindow.h"
 #include "SongControls.h"
 #include "StaffPictures.h"
@@ -15,6 +16,7 @@
 #include "keyboard/KeyboardModels.h"
 #include "auxwin/AboutAndMail.h"
 #include "auxwin/frmBrowser.h"
+#include "auxwin/frmLadeni.h"
 #include "auxwin/frmZmenaCesty.h"
 #include "conversion/frmKonverze.h"
 #include "keyboard/AutoPlayer.h"
@@ -31,8 +33,11 @@
 #include "tones/GripReader.h"
 #include "tones/StaffEntry.h"
 #include "songs/SongFiles.h"
+#include "songs/SongImport.h"
 #include "songs/SongKeeper.h"
 #include "tones/TuningSelection.h"
+#include "tunings/OpenTuningDatabase.h"
+#include "tunings/TuningEditor.h"
 
 #include <QAction>
 #include <QApplication>
@@ -126,6 +131,9 @@ Form1::Form1(const ProgramEnvironment& environment, Dialogs& dialogs, ProgramSet
         player_->stopAllSounds();
         soundControl_->stop();
     };
+    openDatabase_ = std::make_unique<tunings::OpenTuningDatabase>(connection_);
+    tuningEditor_ = std::make_unique<tunings::TuningEditor>(*openDatabase_, dialogs);
+    songImport_ = std::make_unique<songs::SongImport>(*songFiles_, *openDatabase_, *reader_, dialogs);
     SongControlsOff(c_, menu_);
     wire();
     wireSongs();
@@ -134,6 +142,8 @@ Form1::Form1(const ProgramEnvironment& environment, Dialogs& dialogs, ProgramSet
     wireSound();
     wireSongOutput();
     wireAuxiliaryWindows();
+    wireOwnTunings();
+    wireRecentSongs(settings);
 }
 
 Form1::~Form1() {
@@ -266,6 +276,7 @@ void Form1::wireGrips() {
             connect(window, &QObject::destroyed, this, [this, row, song] {
                 guard_->run([this, row, song] { showConvertedSong(song, row); });
             });
+            window->onConverted = [this](const QString& path) { recentSongs_->remember(path); };
         }
     });
     tones::GripReader& reader = *reader_;
@@ -385,6 +396,43 @@ void Form1::wireAuxiliaryWindows() {
     });
     onSignal(c_.cmdOPrg, &QPushButton::clicked, [this] { auxwin::cmdOPrg_Click(dialogs_); });
     onSignal(menu_.mnuOProgramu, &QAction::triggered, [this] { c_.cmdOPrg->click(); });
+}
+
+// A melody imported as a new song; a player's own tunings, the main window's list following
+// every change made to them.
+void Form1::wireOwnTunings() {
+    onSignal(menu_.mnuImportovat, &QAction::triggered,
+             [this] { songImport_->mnuImportovat_Click(c_.lblLadeni->text()); });
+    tuningEditor_->changed = [this](const tunings::TuningChange& change) { followTuningChange(change); };
+    onSignal(menu_.mnuLadeni, &QAction::triggered, [this] {
+        auxwin::KeyboardLook look;
+        look.model = menu_.mnu2Rady->isChecked()       ? keyboard::InstrumentModel::TwoRow
+                     : menu_.mnuModelClub->isChecked() ? keyboard::InstrumentModel::Club
+                                                       : keyboard::InstrumentModel::Full;
+        look.numbering = menu_.mnuZnaceni[1]->isChecked() ? keyboard::Numbering::Trizonia
+                                                          : keyboard::Numbering::Standard;
+        auto* window = auxwin::mnuLadeni_Click(*tuningEditor_, look, c_.lblLadeni->text(), *this);
+        window->runCommand = [this](const std::function<void()>& command) { guard_->run(command); };
+    });
+}
+
+void Form1::followTuningChange(const tunings::TuningChange& change) {
+    const QString shown = tunings::tuningShownAfter(c_.lblLadeni->text(), change);
+    c_.lblLadeni->setText(shown);
+    c_.Combo1->clear();
+    c_.Combo1->addItems(change.names);
+    showInTuningList(c_.Combo1, shown);
+}
+
+void Form1::wireRecentSongs(ProgramSettings& settings) {
+    recentSongs_ = std::make_unique<RecentSongsMenu>(menu_, settings, dialogs_);
+    recentSongs_->runCommand = [this](const std::function<void()>& command) { guard_->run(command); };
+    recentSongs_->open = [this](const QString& path) { songFiles_->openSongFile(path); };
+    songFiles_->onSongFileUsed = [this](const QString& path) { recentSongs_->remember(path); };
+}
+
+void Form1::openGivenSong(const QString& path) {
+    guard_->run([this, &path] { songFiles_->openSongFile(path); });
 }
 
 // After a conversion of the open song the program goes on with the copy: its name and tuning

@@ -44,12 +44,21 @@ class GripReader;
 class StaffEntry;
 class TuningSelection;
 }  // namespace tones
+namespace songs {
+class SongImport;
+}
+namespace tunings {
+class OpenTuningDatabase;
+class TuningEditor;
+struct TuningChange;
+}  // namespace tunings
 
 namespace app {
 
 class CommandGuard;
 class Dialogs;
 class ProgramSettings;
+class RecentSongsMenu;
 class SheetWindow;
 class StaffPictures;
 
@@ -63,6 +72,8 @@ public:
 
     bool Form_Load();
     void mnuKonec_Click();
+    // `mechik SONG.xls`: the song opened after start-up as "Otevřít" opens it.
+    void openGivenSong(const QString& path);
 
     const Form1Controls& controls() const { return c_; }
     const MenuActions& menu() const { return menu_; }
@@ -86,6 +97,9 @@ public:
     music::QtBeatTimer& gripHoldTimer() { return *gripHoldTimer_; }
     music::QtBeatTimer& songBeatTimer() { return *songBeatTimer_; }
     music::SongExports& exports() { return *exports_; }
+    songs::SongImport& songImport() { return *songImport_; }
+    tunings::TuningEditor& tuningEditor() { return *tuningEditor_; }
+    RecentSongsMenu& recentSongs() { return *recentSongs_; }
 
     // Hands an address to the desktop (the mail program); false when nothing took it. Tests
     // look at it instead.
@@ -111,6 +125,9 @@ private:
     void wireSound();
     void wireSongOutput();
     void mnuTisk_Click();
+    void wireOwnTunings();
+    void wireRecentSongs(ProgramSettings& settings);
+    void followTuningChange(const tunings::TuningChange& change);
     void guardPictures();
     // The song's grip under the cursor; 1 without a song.
     int currentGripRow();
@@ -147,6 +164,10 @@ private:
     std::unique_ptr<music::SoundControl> soundControl_;
     std::unique_ptr<music::SongPlayback> playback_;
     std::unique_ptr<music::SongExports> exports_;
+    std::unique_ptr<tunings::OpenTuningDatabase> openDatabase_;
+    std::unique_ptr<tunings::TuningEditor> tuningEditor_;
+    std::unique_ptr<songs::SongImport> songImport_;
+    std::unique_ptr<RecentSongsMenu> recentSongs_;
     // Not a child: under the topmost main window it would stay in front of it.
     std::unique_ptr<SheetWindow> sheetWindow_;
     QString programFolder_;

@@ -33,6 +33,9 @@ MenuActions buildMainMenu(QMenuBar* bar) {
     a.mnuSoubor = menu(bar, bar, "mnuSoubor", "Soubor");
     a.mnuNovaPisen = item(a.mnuSoubor, "mnuNovaPisen", "Nová píseň", "Ctrl+N");
     a.mnuOtevrit = item(a.mnuSoubor, "mnuOtevrit", "Otevřít", "Ctrl+O");
+    // A melody becomes a new song: offered when a song may be opened.
+    a.mnuImportovat = item(a.mnuSoubor, "mnuImportovat", "Importovat melodii...", "Ctrl+I");
+    QObject::connect(a.mnuOtevrit, &QAction::enabledChanged, a.mnuImportovat, &QAction::setEnabled);
     a.mnuKonecPisne = item(a.mnuSoubor, "mnuKonecPisne", "Konec písničky", "Ctrl+X");
     a.mnuSoubor->addSeparator();
     // The open song on paper and in other programs.
@@ -42,13 +45,14 @@ MenuActions buildMainMenu(QMenuBar* bar) {
     a.mnuUlozitWav = item(a.mnuSoubor, "mnuUlozitWav", "Uložit jako WAV...");
     a.mnuSoubor->addSeparator();
     a.mnuNastavCestu = item(a.mnuSoubor, "mnuNastavCestu", "Změna implicitní cesty pro Excel");
-    a.mnuSoubor->addSeparator();
+    a.sepKonec = a.mnuSoubor->addSeparator();
     a.mnuKonec = item(a.mnuSoubor, "mnuKonec", "Konec");
 
     a.mnuUpravy = menu(bar, bar, "mnuUpravy", "Úpravy");
     a.mnuKonverze = item(a.mnuUpravy, "mnuKonverze", "Konverze", "Ctrl+K");
     // The workbooks themselves, where players type lyrics and correct cells.
     a.mnuTabulka = item(a.mnuUpravy, "mnuTabulka", "Tabulka");
+    a.mnuLadeni = item(a.mnuUpravy, "mnuLadeni", "Ladění...");
     a.mnuUpravy->addSeparator();
     a.mnuUvolnitBasy = item(a.mnuUpravy, "mnuUvolnitBasy", "Uvolnit basy", "Ctrl+B");
     a.mnuUvolnitDiskant = item(a.mnuUpravy, "mnuUvolnitDiskant", "Uvolnit diskant");

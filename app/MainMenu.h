@@ -13,16 +13,19 @@ struct MenuActions {
     QMenu* mnuSoubor;
     QAction* mnuNovaPisen;
     QAction* mnuOtevrit;
+    QAction* mnuImportovat;
     QAction* mnuKonecPisne;
     QAction* mnuTisk;
     QAction* mnuUlozitPdf;
     QAction* mnuUlozitMidi;
     QAction* mnuUlozitWav;
     QAction* mnuNastavCestu;
+    QAction* sepKonec;  // the last songs are listed above it
     QAction* mnuKonec;
     QMenu* mnuUpravy;
     QAction* mnuKonverze;
     QAction* mnuTabulka;
+    QAction* mnuLadeni;
     QAction* mnuUvolnitBasy;
     QAction* mnuUvolnitDiskant;
     QAction* mnuUvolnitKnofliky;

@@ -1,5 +1,6 @@
 // Mechík: the window of Knoflovka.
 #include "CommandGuard.h"
+#include "CommandLine.h"
 #include "CommonMessages.h"
 #include "Form1.h"
 #include "ProgramPaths.h"
@@ -59,5 +60,8 @@ int main(int argc, char* argv[]) {
         return 1;
     }
     form.show();
+    if (const QString song = app::songToOpen(QApplication::arguments()); !song.isEmpty()) {
+        form.openGivenSong(song);
+    }
     return QApplication::exec();
 }

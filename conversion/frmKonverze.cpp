@@ -154,6 +154,9 @@ void frmKonverze::cmdGo_Click() {
     if (outcome == ConversionRun::Outcome::NoTarget) {
         return;
     }
+    if (outcome == ConversionRun::Outcome::Converted && onConverted) {
+        onConverted(connection_.SpreadsheetApplication->workbook(connection_.SongWorkbookName).path());
+    }
     cmdGo->setEnabled(false);
     close();
 }

@@ -4,6 +4,8 @@
 
 #include <QWidget>
 
+#include <functional>
+
 class QComboBox;
 class QLabel;
 class QPushButton;
@@ -43,6 +45,8 @@ public:
     bool sourceOnlyRead = false;
     // The numbering the main window shows, by which the final message names buttons.
     keyboard::Numbering numbering = keyboard::Numbering::Standard;
+    // Called with the copy's path after a conversion succeeded.
+    std::function<void(const QString&)> onConverted;
 
 protected:
     void closeEvent(QCloseEvent* event) override;  // Form_Unload

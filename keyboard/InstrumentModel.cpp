@@ -30,6 +30,34 @@ bool hasTrebleButton(InstrumentModel model, int button) {
     return true;
 }
 
+std::vector<BarPlace> barsOf(InstrumentModel model) {
+    std::vector<BarPlace> bars;
+    const auto lay = [&bars](int index, int height) {
+        const Bar designed = bar(index);
+        bars.push_back({index, designed.left, designed.top, height > 0 ? height : designed.designedHeight});
+    };
+    switch (model) {
+        case InstrumentModel::TwoRow:
+            lay(0, 7695);
+            lay(1, 0);
+            lay(2, 1095);
+            lay(3, 0);
+            lay(4, 0);
+            break;
+        case InstrumentModel::Club:
+            lay(0, 570);
+            lay(1, 0);
+            lay(2, 1695);
+            lay(3, 0);
+            lay(4, 0);
+            lay(5, 0);
+            break;
+        case InstrumentModel::Full:
+            break;
+    }
+    return bars;
+}
+
 std::vector<TrebleColumn> trebleColumnsOf(InstrumentModel model) {
     std::vector<TrebleColumn> columns;
     for (const TrebleColumn column :

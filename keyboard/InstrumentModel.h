@@ -17,6 +17,16 @@ enum class InstrumentModel { Full = 0, TwoRow = 1, Club = 2 };
 // Image25, Image13, Image1..Image3, Image11 and Image12.
 bool hasTrebleButton(InstrumentModel model, int button);
 
+// Where the window lays its bars for the model (none for the full keyboard): the bars of
+// KeyboardGeometry's table, some at another height than designed.
+struct BarPlace {
+    int index;  // cmdZabrana(index)
+    int left;
+    int top;
+    int height;
+};
+std::vector<BarPlace> barsOf(InstrumentModel model);
+
 // The treble columns the model has any button of, outer first: the order of a tablature's
 // lines from the top.
 std::vector<TrebleColumn> trebleColumnsOf(InstrumentModel model);

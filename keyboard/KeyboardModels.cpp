@@ -91,10 +91,6 @@ void KeyboardModels::mnuZnaceni_Click(int index) {
     }
 }
 
-Numbering KeyboardModels::numbering() const {
-    return c_.mnuZnaceni[1]->isChecked() ? Numbering::Trizonia : Numbering::Standard;
-}
-
 void KeyboardModels::setNumberLabel(int index, const QString& caption, int top) {
     QLabel* label = c_.lblCisKnofl[static_cast<size_t>(index)];
     label->setText(caption);

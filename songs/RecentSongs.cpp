@@ -3,6 +3,8 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include <algorithm>
+
 namespace songs {
 
 namespace {
@@ -39,6 +41,20 @@ void RecentSongs::remember(const QString& path) {
     while (paths_.size() > Capacity) {
         paths_.removeLast();
     }
+}
+
+QStringList RecentSongs::captions() const {
+    QStringList captions;
+    for (const QString& path : paths_) {
+        const QString name = QFileInfo(path).fileName();
+        const auto sameName = std::count_if(paths_.cbegin(), paths_.cend(), [&name](const QString& other) {
+            return QFileInfo(other).fileName().compare(name, fileNameCase()) == 0;
+        });
+        QString shown = sameName > 1 ? QDir::toNativeSeparators(path) : name;
+        // A "&" of the name is shown as it is, not taken for the accelerator.
+        captions << QStringLiteral("&%1 ").arg(captions.size() + 1) + shown.replace(u'&', QStringLiteral("&&"));
+    }
+    return captions;
 }
 
 RecentSongs::Pick RecentSongs::pick(const QString& path) {

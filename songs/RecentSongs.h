@@ -15,6 +15,9 @@ public:
     explicit RecentSongs(const QStringList& stored = {});
 
     const QStringList& paths() const { return paths_; }
+    // The menu's captions, "&1 Polka.xls" and on: a song by its file name, by its whole path
+    // when another listed song has the same name.
+    QStringList captions() const;
 
     // The song goes to the top; an earlier entry of the same file goes away.
     void remember(const QString& path);

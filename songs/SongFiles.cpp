@@ -113,33 +113,39 @@ bool SongFiles::ensureWorkingFolder() {
     return true;
 }
 
-void SongFiles::cmdNovaSkladba_Click() {
+std::optional<QString> SongFiles::askNewSongPath() {
     ensureWorkingFolder();
     const auto name = dialogs_.inputText(QStringLiteral("Nová skladba."),
                                          QStringLiteral("Zadejte název nové písničky."));
     if (!name || name->isEmpty()) {
-        return;
+        return std::nullopt;
     }
     const QString problem = songNameProblem(*name);
     if (!problem.isEmpty()) {
         dialogs_.message(QStringLiteral("Neplatný název písně."), problem,
                          app::MessageIcon::Exclamation);
-        return;
+        return std::nullopt;
     }
     if (isNameOfOpenWorkbook(*name)) {
-        return;
+        return std::nullopt;
     }
     const QString path = QDir(connection_.WorkingFolder).filePath(*name + QStringLiteral(".xls"));
     if (FileExists(path)) {
         dialogs_.message(QStringLiteral("Založení nové skladby přerušeno."),
                          QStringLiteral("Začněte znovu a zadejte jiný název písně."),
                          app::MessageIcon::Information);
-        return;
+        return std::nullopt;
     }
-    if (createSong(path)) {
+    return path;
+}
+
+void SongFiles::cmdNovaSkladba_Click() {
+    const auto path = askNewSongPath();
+    if (path && createSong(*path)) {
         app::SongControlsOn(c_, menu_);
         FindSoundFiles();
         mainWindow_.setWindowTitle(connection_.SpreadsheetApplication->activeWorkbook().name());
+        songFileUsed();
     }
 }
 
@@ -174,14 +180,36 @@ void SongFiles::cmdEdit_Click() {
     const auto showAgain = qScopeGuard([this] { mainWindow_.show(); });
     const auto chosen = connection_.SpreadsheetApplication->getOpenFilename(
         QStringLiteral("Excel Files,*.xls"), QStringLiteral("Vyberte písničku, kterou chcete zkoušet !"));
-    if (chosen && openSong(*chosen)) {
-        keeper_.songOpened();
-        app::SongControlsOn(c_, menu_);
-        FindSoundFiles();
-        auto& host = *connection_.SpreadsheetApplication;
-        SelectGripCell(host);
-        c_.lblTon->setText(QString::number(host.activeCell().row()));
-        display_.ShowGripText();
+    if (chosen) {
+        openSongFile(*chosen);
+    }
+}
+
+std::optional<QString> SongFiles::chooseFile(const QString& filter, const QString& title) {
+    mainWindow_.hide();
+    const auto showAgain = qScopeGuard([this] { mainWindow_.show(); });
+    return connection_.SpreadsheetApplication->getOpenFilename(filter, title);
+}
+
+bool SongFiles::openSongFile(const QString& path) {
+    if (!openSong(path)) {
+        return false;
+    }
+    keeper_.songOpened();
+    app::SongControlsOn(c_, menu_);
+    FindSoundFiles();
+    auto& host = *connection_.SpreadsheetApplication;
+    SelectGripCell(host);
+    c_.lblTon->setText(QString::number(host.activeCell().row()));
+    display_.ShowGripText();
+    songFileUsed();
+    return true;
+}
+
+// The song's own path: a copy's when the player chose to work in one.
+void SongFiles::songFileUsed() {
+    if (onSongFileUsed) {
+        onSongFileUsed(connection_.SpreadsheetApplication->activeWorkbook().path());
     }
 }
 

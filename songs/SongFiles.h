@@ -3,6 +3,7 @@
 #include <QString>
 
 #include <functional>
+#include <optional>
 
 class QWidget;
 
@@ -33,6 +34,15 @@ public:
     void mnuOtevrit_Click() { cmdEdit_Click(); }
     void mnuKonecPisne_Click() { cmdEndEdit_Click(); }
 
+    // What "Nová píseň" asks before it creates the song: the new song's path in the working
+    // folder, or nothing when the player cancelled or the name cannot be used (he was told).
+    std::optional<QString> askNewSongPath();
+    // The song at `path` opened as "Otevřít" opens the chosen one, at its saved grip; false,
+    // after a message, when it cannot be.
+    bool openSongFile(const QString& path);
+    // A file picked in the host's dialog, the main window hidden meanwhile as for "Otevřít".
+    std::optional<QString> chooseFile(const QString& filter, const QString& title);
+
     static bool FldExist(const QString& folderPath);
     // False when no such file exists (any more); true when it exists and the user would not
     // have it replaced, or it cannot be: deleting it failed, or another Mechík has it open.
@@ -44,6 +54,8 @@ public:
 
     // Called when the program returns to the no-song state.
     std::function<void()> onSongEnded;
+    // Called with its path when a song has been created or opened.
+    std::function<void(const QString&)> onSongFileUsed;
 
 private:
     bool ensureWorkingFolder();
@@ -53,6 +65,7 @@ private:
     bool saveAndCloseSong();
     void unexpectedError(int number);
     void backToNoSong();
+    void songFileUsed();
 
     app::SpreadsheetConnection& connection_;
     app::Dialogs& dialogs_;

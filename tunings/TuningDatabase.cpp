@@ -119,21 +119,28 @@ QString TuningDatabase::setTone(const QString& name, KeyboardSide side, int butt
     return {};
 }
 
-QString TuningDatabase::rename(const QString& name, const QString& newName,
-                               const QString& openSongTuning) {
+QString TuningDatabase::renameProblem(const QString& name, const QString& newName,
+                                      const QString& openSongTuning) const {
     const int index = indexOf(name);
     if (index < 0) {
         return missing(name);
     }
-    const Sheet& sheet = *data_.sheets[static_cast<size_t>(index)];
-    if (const QString problem = openSongProblem(sheet.name(), openSongTuning, QStringLiteral("přejmenovat"));
+    const QString& sheetName = data_.sheets[static_cast<size_t>(index)]->name();
+    if (const QString problem = openSongProblem(sheetName, openSongTuning, QStringLiteral("přejmenovat"));
         !problem.isEmpty()) {
         return problem;
     }
-    const QString wanted = newName.trimmed();
-    if (const QString problem = newNameProblem(wanted, index); !problem.isEmpty()) {
+    return newNameProblem(newName.trimmed(), index);
+}
+
+QString TuningDatabase::rename(const QString& name, const QString& newName,
+                               const QString& openSongTuning) {
+    if (const QString problem = renameProblem(name, newName, openSongTuning); !problem.isEmpty()) {
         return problem;
     }
+    const int index = indexOf(name);
+    const Sheet& sheet = *data_.sheets[static_cast<size_t>(index)];
+    const QString wanted = newName.trimmed();
     if (wanted == sheet.name()) {
         return {};
     }
@@ -146,7 +153,7 @@ QString TuningDatabase::rename(const QString& name, const QString& newName,
     return {};
 }
 
-QString TuningDatabase::remove(const QString& name, const QString& openSongTuning) {
+QString TuningDatabase::removeProblem(const QString& name, const QString& openSongTuning) const {
     const int index = indexOf(name);
     if (index < 0) {
         return missing(name);
@@ -159,6 +166,14 @@ QString TuningDatabase::remove(const QString& name, const QString& openSongTunin
     if (data_.sheets.size() == 1) {
         return QStringLiteral("Ladění „%1“ je v databázi jediné; smazat ho nelze.").arg(sheetName);
     }
+    return {};
+}
+
+QString TuningDatabase::remove(const QString& name, const QString& openSongTuning) {
+    if (const QString problem = removeProblem(name, openSongTuning); !problem.isEmpty()) {
+        return problem;
+    }
+    const int index = indexOf(name);
     spreadsheet::WorkbookData changed = data_;
     changed.sheets.erase(changed.sheets.begin() + index);
     if (changed.activeSheet == index) {

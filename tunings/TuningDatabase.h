@@ -43,6 +43,12 @@ public:
     // The first tuning becomes the current one when the current one is deleted.
     QString remove(const QString& name, const QString& openSongTuning);
 
+    // Why rename or remove would be refused, without changing anything: a window asks the
+    // player to confirm only a change that can be made.
+    QString renameProblem(const QString& name, const QString& newName,
+                          const QString& openSongTuning) const;
+    QString removeProblem(const QString& name, const QString& openSongTuning) const;
+
 private:
     int indexOf(const QString& name) const;  // -1 when there is none
     QString newNameProblem(const QString& name, int renamed) const;

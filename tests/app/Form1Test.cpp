@@ -62,7 +62,8 @@ TEST_F(MainWindow, CaptionTopmostAndTheMenuAsDesigned) {
     }
     EXPECT_EQ(titles, (QStringList{"Soubor", "Úpravy", "Zvuk", "Pošta", "Nápověda"}));
     EXPECT_EQ(menuItems(menu().mnuSoubor),
-              (QStringList{"Nová píseň [Ctrl+N]", "Otevřít [Ctrl+O]", "Konec písničky [Ctrl+X]", "-",
+              (QStringList{"Nová píseň [Ctrl+N]", "Otevřít [Ctrl+O]", "Importovat melodii... [Ctrl+I]",
+                           "Konec písničky [Ctrl+X]", "-",
                            "Tisk... [Ctrl+P]", "Uložit jako PDF...", "Uložit jako MIDI...",
                            "Uložit jako WAV...", "-", "Změna implicitní cesty pro Excel", "-",
                            "Konec"}));
@@ -70,7 +71,7 @@ TEST_F(MainWindow, CaptionTopmostAndTheMenuAsDesigned) {
     EXPECT_TRUE(menu().mnuZvukHmatu->isCheckable());
     EXPECT_TRUE(menu().mnuPrehratPisen->isCheckable());
     EXPECT_EQ(menuItems(menu().mnuUpravy),
-              (QStringList{"Konverze [Ctrl+K]", "Tabulka", "-", "Uvolnit basy [Ctrl+B]", "Uvolnit diskant",
+              (QStringList{"Konverze [Ctrl+K]", "Tabulka", "Ladění...", "-", "Uvolnit basy [Ctrl+B]", "Uvolnit diskant",
                            "Uvolnit oboje [Ctrl+U]", "Uvolnit noty", "Uvolnit půltóny",
                            "Uvolnit vše [Ctrl+A]", "-", "Typ knoflovky {Dvouřadovka|Model Club}",
                            "-", "Základní značení", "Značení Trizonia 56"}));

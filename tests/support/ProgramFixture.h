@@ -45,4 +45,15 @@ protected:
     const app::MenuActions& menu() const { return form->menu(); }
 };
 
+// The program started and its window shown, the working folder there: where a player begins.
+class ShownProgramFixture : public ProgramFixture {
+protected:
+    void SetUp() override {
+        ProgramFixture::SetUp();
+        QDir().mkpath(environment.workingFolder);
+        ASSERT_TRUE(start());
+        form->show();
+    }
+};
+
 }  // namespace testing_support

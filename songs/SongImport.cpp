@@ -1,0 +1,107 @@
+#include "SongImport.h"
+
+#include "SongFiles.h"
+#include "SongWriting.h"
+#include "app/Dialogs.h"
+#include "melody/ImportError.h"
+#include "melody/MelodyImport.h"
+#include "spreadsheet/SpreadsheetError.h"
+#include "tones/GripReader.h"
+#include "tones/TuningTable.h"
+#include "tones/UnknownTuning.h"
+#include "tunings/OpenTuningDatabase.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace songs {
+
+namespace {
+
+const QString MelodyFilter =
+    QStringLiteral("Melodie MIDI a MusicXML,*.mid;*.midi;*.musicxml;*.xml;*.mxl");
+const QString CannotImport = QStringLiteral("Melodii nelze importovat.");
+
+// "1 hmat", "3 hmaty", "5 hmatů"
+QString counted(int count, const QString& one, const QString& few, const QString& many) {
+    const QString& word = count == 1 ? one : (count >= 2 && count <= 4 ? few : many);
+    return QStringLiteral("%1 %2").arg(count).arg(word);
+}
+
+QString shiftText(int shift) {
+    const int size = std::abs(shift);
+    QString amount;
+    if (size == 12) {
+        amount = QStringLiteral("o oktávu");
+    } else if (size == 24) {
+        amount = QStringLiteral("o dvě oktávy");
+    } else {
+        amount = QStringLiteral("o ") + counted(size, QStringLiteral("půltón"), QStringLiteral("půltóny"),
+                                                QStringLiteral("půltónů"));
+    }
+    return amount + (shift > 0 ? QStringLiteral(" nahoru") : QStringLiteral(" dolů"));
+}
+
+}  // namespace
+
+QString importSummary(const QString& song, const QString& tuning, int grips, int reversals,
+                      int shift) {
+    QString text = QStringLiteral("Píseň %1 v ladění %2 má %3 a %4 měchu.")
+                       .arg(song, tuning,
+                            counted(grips, QStringLiteral("hmat"), QStringLiteral("hmaty"),
+                                    QStringLiteral("hmatů")),
+                            counted(reversals, QStringLiteral("obrat"), QStringLiteral("obraty"),
+                                    QStringLiteral("obratů")));
+    if (shift != 0) {
+        text += QStringLiteral("\r\nMelodie je posunutá %1: v původní výšce ji ladění celou "
+                               "nezahraje.")
+                    .arg(shiftText(shift));
+    }
+    return text + QStringLiteral("\r\nBasy import nepíše; doplňte je podle potřeby sami.");
+}
+
+SongImport::SongImport(SongFiles& files, tunings::OpenTuningDatabase& database,
+                       tones::GripReader& reader, app::Dialogs& dialogs)
+    : files_(files), database_(database), reader_(reader), dialogs_(dialogs) {}
+
+void SongImport::mnuImportovat_Click(const QString& tuning) {
+    const auto melodyFile = files_.chooseFile(
+        MelodyFilter, QStringLiteral("Vyberte melodii, kterou chcete importovat !"));
+    if (!melodyFile) {
+        return;
+    }
+    const auto table = database_.tuning(tuning);
+    if (!table) {
+        dialogs_.message(tones::unknownTuningTitle(), tones::unknownTuningText(tuning),
+                         app::MessageIcon::Critical);
+        return;
+    }
+    melody::ImportedMelody imported;
+    try {
+        imported = melody::importMelody(*melodyFile, *table);
+    } catch (const melody::ImportError& refusal) {
+        dialogs_.message(CannotImport, refusal.message(), app::MessageIcon::Exclamation);
+        return;
+    }
+    const auto song = files_.askNewSongPath();
+    if (!song) {
+        return;
+    }
+    try {
+        writeSongFile(*song, table->name(), imported.grips);
+    } catch (const spreadsheet::SpreadsheetError& error) {
+        dialogs_.message(CannotImport, error.description(), app::MessageIcon::Critical);
+        return;
+    }
+    if (!files_.openSongFile(*song)) {
+        return;
+    }
+    reader_.showByItsDirection();
+    dialogs_.message(QStringLiteral("Melodie importována."),
+                     importSummary(QFileInfo(*song).fileName(), table->name(),
+                                   static_cast<int>(imported.grips.size()), imported.reversals,
+                                   imported.shift),
+                     app::MessageIcon::Information);
+}
+
+}  // namespace songs
