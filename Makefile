@@ -6,6 +6,7 @@
 #   make package    build the Debian package (build/mechik_VERSION_ARCH.deb)
 #   make bench      run the benchmarks
 #   make fuzz       run the .xls and melody readers' fuzzers (FUZZ_SECONDS each, default 600)
+#   make format     format every C++ source; make format-check checks it (CI)
 
 BUILD_DIR ?= build
 ASAN_DIR ?= build-asan
@@ -15,7 +16,7 @@ FUZZ_SECONDS ?= 600
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
 
-.PHONY: run build package test test-asan coverage bench fuzz clean
+.PHONY: run build package test test-asan coverage bench fuzz clean format format-check
 
 build:
 	scripts/install-deps.sh run
@@ -59,6 +60,17 @@ coverage:
 		--exclude-directories '.*/CMakeFiles/[0-9.]+$$' \
 		--exclude '$(CURDIR)/(tests|bench|fuzz)/' --exclude '$(CURDIR)/build[^/]*/' \
 		--txt $(COVERAGE_DIR)/coverage.txt --print-summary $(GCOVR_FLAGS)
+
+# Every C++ source in the committed style (.clang-format).
+SOURCES = git ls-files '*.cpp' '*.h'
+
+format:
+	scripts/install-deps.sh test
+	$(SOURCES) | xargs clang-format -i
+
+format-check:
+	scripts/install-deps.sh test
+	$(SOURCES) | xargs clang-format --dry-run --Werror
 
 bench: test
 	for b in $(BUILD_DIR)/bench/*; do $$b --benchmark_repetitions=5 --benchmark_report_aggregates_only=true; done

@@ -6,7 +6,8 @@
 
 namespace app {
 
-CaptionButton::CaptionButton(const QString& caption, QWidget* parent) : QPushButton(caption, parent) {
+CaptionButton::CaptionButton(const QString& caption, QWidget* parent)
+    : QPushButton(caption, parent) {
     setFocusPolicy(Qt::TabFocus);
 }
 
@@ -16,8 +17,8 @@ void CaptionButton::paintEvent(QPaintEvent*) {
     initStyleOption(&option);
     option.text.clear();
     painter.drawControl(QStyle::CE_PushButton, option);
-    painter.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled,
-                                   QPalette::ButtonText));
+    painter.setPen(
+        palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));
     painter.drawText(rect().adjusted(2, 1, -2, -1), Qt::AlignCenter | Qt::TextWordWrap, text());
 }
 

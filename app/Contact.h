@@ -6,6 +6,7 @@
 namespace app {
 
 inline const QString AuthorMail = QStringLiteral("podpora@mechik.invalid");
-inline const QString ContactLine = QStringLiteral("Mechík, podpora (e-mail podpora@mechik.invalid)");
+inline const QString ContactLine =
+    QStringLiteral("Mechík, podpora (e-mail podpora@mechik.invalid)");
 
 }  // namespace app

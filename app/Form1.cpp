@@ -10,16 +10,16 @@
 #include "TwipPicture.h"
 #include "Twips.h"
 #include "VbColour.h"
-#include "keyboard/ButtonPictures.h"
-#include "keyboard/Keyboard.h"
-#include "keyboard/KeyboardGeometry.h"
-#include "keyboard/KeyboardModels.h"
 #include "auxwin/AboutAndMail.h"
 #include "auxwin/frmBrowser.h"
 #include "auxwin/frmLadeni.h"
 #include "auxwin/frmZmenaCesty.h"
 #include "conversion/frmKonverze.h"
 #include "keyboard/AutoPlayer.h"
+#include "keyboard/ButtonPictures.h"
+#include "keyboard/Keyboard.h"
+#include "keyboard/KeyboardGeometry.h"
+#include "keyboard/KeyboardModels.h"
 #include "keyboard/MediaSoundOutput.h"
 #include "keyboard/Recording.h"
 #include "music/BeatTimer.h"
@@ -30,11 +30,11 @@
 #include "music/Tempo.h"
 #include "songs/GripDisplay.h"
 #include "songs/Navigation.h"
-#include "tones/GripReader.h"
-#include "tones/StaffEntry.h"
 #include "songs/SongFiles.h"
 #include "songs/SongImport.h"
 #include "songs/SongKeeper.h"
+#include "tones/GripReader.h"
+#include "tones/StaffEntry.h"
 #include "tones/TuningSelection.h"
 #include "tunings/OpenTuningDatabase.h"
 #include "tunings/TuningEditor.h"
@@ -42,8 +42,8 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
-#include <QDesktopServices>
 #include <QComboBox>
+#include <QDesktopServices>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPrintPreviewDialog>
@@ -103,8 +103,7 @@ Form1::Form1(const ProgramEnvironment& environment, Dialogs& dialogs, ProgramSet
     guard_->afterCommand = [this] { keeper_->afterCommand(); };
     startup_ = std::make_unique<StartupShutdown>(connection_, environment, c_, menu_, *models_,
                                                  settings, dialogs, fileChooser, *keeper_);
-    songs::GripTextControls text{c_.lblSlabika, c_.lblPopisD, c_.lblTony, c_.lblPopisB,
-                                 c_.lblBasy};
+    songs::GripTextControls text{c_.lblSlabika, c_.lblPopisD, c_.lblTony, c_.lblPopisB, c_.lblBasy};
     display_ = std::make_unique<songs::GripDisplay>(text, connection_, *keyboard_, *staff_);
     songFiles_ = std::make_unique<songs::SongFiles>(connection_, dialogs, c_, menu_, *display_,
                                                     *this, *keeper_);
@@ -119,8 +118,8 @@ Form1::Form1(const ProgramEnvironment& environment, Dialogs& dialogs, ProgramSet
     recording_ = std::make_unique<keyboard::Recording>(connection_, dialogs, *keyboard_, *tuning_,
                                                        *navigation_,
                                                        [this] { return models_->numbering(); });
-    staffEntry_ = std::make_unique<tones::StaffEntry>(connection_, dialogs, *staff_, *tuning_,
-                                                      *navigation_);
+    staffEntry_ =
+        std::make_unique<tones::StaffEntry>(connection_, dialogs, *staff_, *tuning_, *navigation_);
     sound_ = std::make_unique<keyboard::MediaSoundOutput>();
     player_ = std::make_unique<keyboard::AutoPlayer>(
         dialogs, *navigation_, *reader_,
@@ -133,7 +132,8 @@ Form1::Form1(const ProgramEnvironment& environment, Dialogs& dialogs, ProgramSet
     };
     openDatabase_ = std::make_unique<tunings::OpenTuningDatabase>(connection_);
     tuningEditor_ = std::make_unique<tunings::TuningEditor>(*openDatabase_, dialogs);
-    songImport_ = std::make_unique<songs::SongImport>(*songFiles_, *openDatabase_, *reader_, dialogs);
+    songImport_ =
+        std::make_unique<songs::SongImport>(*songFiles_, *openDatabase_, *reader_, dialogs);
     SongControlsOff(c_, menu_);
     wire();
     wireSongs();
@@ -172,13 +172,14 @@ void Form1::buildForm() {
         auto* label = new QLabel(keyboard::bassLabel(i).caption, form);
         label->setObjectName(QStringLiteral("lblCisBas(%1)").arg(i));
         label->setAlignment(Qt::AlignCenter);
-        label->setGeometry(twipRect(place.left, place.top, keyboard::BassLabelWidth,
-                                    keyboard::BassLabelHeight));
+        label->setGeometry(
+            twipRect(place.left, place.top, keyboard::BassLabelWidth, keyboard::BassLabelHeight));
     }
     for (int k = 0; k < keyboard::NumberLabelCount; ++k) {
         // As designed: the standard numbering, except that inner label 18 reads "6s".
         const bool outer = k <= 12;
-        const QString caption = k == 18 ? QStringLiteral("6s") : QString::number(outer ? k + 1 : k - 12);
+        const QString caption =
+            k == 18 ? QStringLiteral("6s") : QString::number(outer ? k + 1 : k - 12);
         const int top = outer ? 7560 - 600 * k : 6720 - 600 * (k - 13);
         auto* label = new QLabel(caption, form);
         label->setObjectName(QStringLiteral("lblCisKnofl(%1)").arg(k));
@@ -218,8 +219,8 @@ void Form1::wire() {
 // go through the guard too.
 void Form1::guardPictures() {
     for (const keyboard::Side side : {keyboard::Side::Treble, keyboard::Side::Bass}) {
-        const int count =
-            side == keyboard::Side::Treble ? keyboard::TrebleButtonCount : keyboard::BassButtonCount;
+        const int count = side == keyboard::Side::Treble ? keyboard::TrebleButtonCount
+                                                         : keyboard::BassButtonCount;
         for (int n = 1; n <= count; ++n) {
             for (keyboard::ClickablePicture* picture :
                  {keyboard_->overlay(side, n), keyboard_->button(side, n)}) {
@@ -246,7 +247,8 @@ void Form1::wireSongs() {
     onSignal(menu_.mnuKonecPisne, &QAction::triggered, [&files] { files.mnuKonecPisne_Click(); });
 
     songs::GripDisplay& display = *display_;
-    onSignal(c_.cmdUvolDiskant, &QPushButton::clicked, [&display] { display.cmdUvolDiskant_Click(); });
+    onSignal(c_.cmdUvolDiskant, &QPushButton::clicked,
+             [&display] { display.cmdUvolDiskant_Click(); });
     onSignal(c_.cmdUvolBasy, &QPushButton::clicked, [&display] { display.cmdUvolBasy_Click(); });
     onSignal(c_.cmdUvolKnofl, &QPushButton::clicked, [&display] { display.cmdUvolKnofl_Click(); });
     onSignal(c_.cmdUvolniPultony, &QPushButton::clicked,
@@ -256,10 +258,12 @@ void Form1::wireSongs() {
     onSignal(menu_.mnuUvolnitBasy, &QAction::triggered, [&display] { display.ReleaseBass(); });
     onSignal(menu_.mnuUvolnitKnofliky, &QAction::triggered,
              [&display] { display.cmdUvolKnofl_Click(); });
-    onSignal(menu_.mnuUvolnitNoty, &QAction::triggered, [&display] { display.cmdUvolNoty_Click(); });
+    onSignal(menu_.mnuUvolnitNoty, &QAction::triggered,
+             [&display] { display.cmdUvolNoty_Click(); });
     onSignal(menu_.mnuUvolnitPultony, &QAction::triggered,
              [&display] { display.ReleaseAccidentals(); });
-    onSignal(menu_.mnuUvolnitVse, &QAction::triggered, [&display] { display.mnuUvolnitVse_Click(); });
+    onSignal(menu_.mnuUvolnitVse, &QAction::triggered,
+             [&display] { display.mnuUvolnitVse_Click(); });
 
     // Only the player's own pick counts, not the list being filled at start-up.
     connect(c_.Combo1, &QComboBox::activated, this, [this](int index) {
@@ -324,8 +328,8 @@ void Form1::buildSound(ProgramSettings& settings) {
                                                           *gripHoldTimer_, *songBeatTimer_);
     playback_ = std::make_unique<music::SongPlayback>(connection_, dialogs_, *soundControl_,
                                                       player_->Timer1());
-    exports_ = std::make_unique<music::SongExports>(connection_, dialogs_, fileChooser_,
-                                                    *soundSupply_);
+    exports_ =
+        std::make_unique<music::SongExports>(connection_, dialogs_, fileChooser_, *soundSupply_);
 }
 
 void Form1::wireSound() {
@@ -390,7 +394,8 @@ void Form1::mnuTisk_Click() {
 void Form1::wireAuxiliaryWindows() {
     onSignal(menu_.mnuNastavCestu, &QAction::triggered,
              [this] { auxwin::mnuNastavCestu_Click(connection_, dialogs_, *this); });
-    onSignal(menu_.mnuhtm, &QAction::triggered, [this] { auxwin::mnuhtm_Click(*this, programFolder_); });
+    onSignal(menu_.mnuhtm, &QAction::triggered,
+             [this] { auxwin::mnuhtm_Click(*this, programFolder_); });
     onSignal(menu_.mnuMailAutorovi, &QAction::triggered, [this] {
         auxwin::mnuMailAutorovi_Click(dialogs_, connection_.WorkingFolder, openUrl);
     });
@@ -403,7 +408,9 @@ void Form1::wireAuxiliaryWindows() {
 void Form1::wireOwnTunings() {
     onSignal(menu_.mnuImportovat, &QAction::triggered,
              [this] { songImport_->mnuImportovat_Click(c_.lblLadeni->text()); });
-    tuningEditor_->changed = [this](const tunings::TuningChange& change) { followTuningChange(change); };
+    tuningEditor_->changed = [this](const tunings::TuningChange& change) {
+        followTuningChange(change);
+    };
     onSignal(menu_.mnuLadeni, &QAction::triggered, [this] {
         auxwin::KeyboardLook look;
         look.model = menu_.mnu2Rady->isChecked()       ? keyboard::InstrumentModel::TwoRow
@@ -426,7 +433,9 @@ void Form1::followTuningChange(const tunings::TuningChange& change) {
 
 void Form1::wireRecentSongs(ProgramSettings& settings) {
     recentSongs_ = std::make_unique<RecentSongsMenu>(menu_, settings, dialogs_);
-    recentSongs_->runCommand = [this](const std::function<void()>& command) { guard_->run(command); };
+    recentSongs_->runCommand = [this](const std::function<void()>& command) {
+        guard_->run(command);
+    };
     recentSongs_->open = [this](const QString& path) { songFiles_->openSongFile(path); };
     songFiles_->onSongFileUsed = [this](const QString& path) { recentSongs_->remember(path); };
 }

@@ -16,6 +16,7 @@ namespace app {
 // there. `run` shows the dialog (tests look at it instead). False when a printer or the
 // preview could not be painted on, so that a print that failed is not taken for done.
 [[nodiscard]] bool showPrintPreview(const music::Tablature& tablature, music::PrintPlugin& plugin,
-                      QWidget* parent, const std::function<void(QPrintPreviewDialog&)>& run);
+                                    QWidget* parent,
+                                    const std::function<void(QPrintPreviewDialog&)>& run);
 
 }  // namespace app

@@ -19,8 +19,7 @@ namespace {
 const QString Database = QStringLiteral("Vezar.xls");
 
 QString installedDataFolder() {
-    return QDir(executableFolder())
-        .absoluteFilePath(QStringLiteral("../share/mechik"));
+    return QDir(executableFolder()).absoluteFilePath(QStringLiteral("../share/mechik"));
 }
 
 bool besideExecutable() {
@@ -43,8 +42,7 @@ void bringUpToDate(const QString& copy, const QString& shipped, ProgramSettings&
 }
 
 QString programFolder() {
-    return besideExecutable() ? executableFolder()
-                              : QDir::cleanPath(installedDataFolder());
+    return besideExecutable() ? executableFolder() : QDir::cleanPath(installedDataFolder());
 }
 
 QString tuningDatabaseForUser() {

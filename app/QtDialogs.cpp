@@ -11,10 +11,14 @@ namespace {
 
 QMessageBox::Icon toQt(MessageIcon icon) {
     switch (icon) {
-        case MessageIcon::Critical: return QMessageBox::Critical;
-        case MessageIcon::Exclamation: return QMessageBox::Warning;
-        case MessageIcon::Information: return QMessageBox::Information;
-        case MessageIcon::None: break;
+        case MessageIcon::Critical:
+            return QMessageBox::Critical;
+        case MessageIcon::Exclamation:
+            return QMessageBox::Warning;
+        case MessageIcon::Information:
+            return QMessageBox::Information;
+        case MessageIcon::None:
+            break;
     }
     return QMessageBox::NoIcon;
 }
@@ -91,12 +95,11 @@ std::optional<QString> QtDialogs::chooseFileToSave(const QString& title, const Q
     return path;
 }
 
-std::optional<QString> QtDialogs::chooseFileToOpen(const QString& title,
-                                                   const QString& startFolder,
+std::optional<QString> QtDialogs::chooseFileToOpen(const QString& title, const QString& startFolder,
                                                    const QString& filterName,
                                                    const QString& patterns) {
-    const QString path = QFileDialog::getOpenFileName(parent_, title, startFolder,
-                                                      qtFilter(filterName, patterns));
+    const QString path =
+        QFileDialog::getOpenFileName(parent_, title, startFolder, qtFilter(filterName, patterns));
     if (path.isEmpty()) {
         return std::nullopt;
     }

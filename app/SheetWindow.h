@@ -99,7 +99,7 @@ private:
     bool workbooksDirty_ = true;
     bool selectionDirty_ = true;
     std::vector<const spreadsheet::Sheet*> dirtyCells_;  // compared, never dereferenced
-    bool syncing_ = false;  // the window itself is changing tabs and cursor: not the user
+    bool syncing_ = false;       // the window itself is changing tabs and cursor: not the user
     bool applyingEdit_ = false;  // a typed text is on its way into its cell
 };
 

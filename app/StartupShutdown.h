@@ -26,7 +26,7 @@ class ProgramSettings;
 struct ProgramEnvironment {
     QString programFolder;
     QString workingFolder;
-    QString hostSettingsFile;  // empty: the user's
+    QString hostSettingsFile;     // empty: the user's
     QString tuningDatabase = {};  // empty: Vezar.xls in the program folder
 };
 
@@ -37,9 +37,8 @@ class StartupShutdown {
 public:
     StartupShutdown(SpreadsheetConnection& connection, const ProgramEnvironment& environment,
                     const Form1Controls& controls, const MenuActions& menu,
-                    keyboard::KeyboardModels& models, ProgramSettings& settings,
-                    Dialogs& dialogs, spreadsheet::FileChooser* fileChooser,
-                    songs::SongKeeper& keeper);
+                    keyboard::KeyboardModels& models, ProgramSettings& settings, Dialogs& dialogs,
+                    spreadsheet::FileChooser* fileChooser, songs::SongKeeper& keeper);
 
     // False when the tuning database cannot be opened: the user has been told, the program
     // must end.

@@ -3,8 +3,8 @@
 #include <QFont>
 #include <QFontMetrics>
 #include <QRect>
-#include <QWidget>
 #include <QString>
+#include <QWidget>
 
 #include <cmath>
 

@@ -10,9 +10,12 @@ QColor toQColor(quint32 vbColour) {
     if (vbColour & 0x80000000u) {
         const QPalette palette = QApplication::palette();
         switch (vbColour & 0xFF) {
-            case 0x0B: return QColor(0xB4, 0xB4, 0xB4);  // inactive border
-            case 0x18: return palette.color(QPalette::ToolTipBase);
-            default: return palette.color(QPalette::Button);
+            case 0x0B:
+                return QColor(0xB4, 0xB4, 0xB4);  // inactive border
+            case 0x18:
+                return palette.color(QPalette::ToolTipBase);
+            default:
+                return palette.color(QPalette::Button);
         }
     }
     return QColor(vbColour & 0xFF, (vbColour >> 8) & 0xFF, (vbColour >> 16) & 0xFF);
@@ -28,6 +31,8 @@ void setBackColour(QWidget* widget, quint32 vbColour) {
     widget->update();
 }
 
-quint32 backColour(const QWidget* widget) { return widget->property("backColor").value<quint32>(); }
+quint32 backColour(const QWidget* widget) {
+    return widget->property("backColor").value<quint32>();
+}
 
 }  // namespace app

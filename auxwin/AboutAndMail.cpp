@@ -22,10 +22,11 @@ void cmdOPrg_Click(app::Dialogs& dialogs) {
 
 QString authorMailAddress() {
     return QStringLiteral("mailto:") + app::AuthorMail +
-           QStringLiteral("?subject=Z Mechíku verze 1.7&body=Z menu Vložit/Soubor jako příloha "
-                          "připojuji vybrané písničky a žádám (nežádám) o jejich korekturu v "
-                          "rámci možností autora. Nepovoluji (Povoluji) poskytnutí těchto "
-                          "písniček dalším hráčům. & attach = \"");
+           QStringLiteral(
+               "?subject=Z Mechíku verze 1.7&body=Z menu Vložit/Soubor jako příloha "
+               "připojuji vybrané písničky a žádám (nežádám) o jejich korekturu v "
+               "rámci možností autora. Nepovoluji (Povoluji) poskytnutí těchto "
+               "písniček dalším hráčům. & attach = \"");
 }
 
 void mnuMailAutorovi_Click(app::Dialogs& dialogs, const QString& workingFolder,
@@ -36,14 +37,15 @@ void mnuMailAutorovi_Click(app::Dialogs& dialogs, const QString& workingFolder,
 #else
     const QString where = QStringLiteral("v adresáři ") + workingFolder + u'.';
 #endif
-    dialogs.message(QStringLiteral("Děkuji za Váš příspěvek."),
-                    QStringLiteral("Bude spuštěn Váš výchozí poštovní klient. Minimalizujte Mechíka "
-                                   "na lištu a potom můžete přiložit nějaké písničky nebo napsat "
-                                   "jinou zprávu. Program po stisku tlačítka Odeslat nevyžaduje "
-                                   "okamžité připojení k internetu. Zpráva se odešle automaticky "
-                                   "až se připojíte kdykoliv později. Vaše písničky jsou ") +
-                        where,
-                    app::MessageIcon::Information);
+    dialogs.message(
+        QStringLiteral("Děkuji za Váš příspěvek."),
+        QStringLiteral("Bude spuštěn Váš výchozí poštovní klient. Minimalizujte Mechíka "
+                       "na lištu a potom můžete přiložit nějaké písničky nebo napsat "
+                       "jinou zprávu. Program po stisku tlačítka Odeslat nevyžaduje "
+                       "okamžité připojení k internetu. Zpráva se odešle automaticky "
+                       "až se připojíte kdykoliv později. Vaše písničky jsou ") +
+            where,
+        app::MessageIcon::Information);
     // Tolerant parsing keeps the address as written; the desktop encodes it for the mail
     // program.
     if (!openUrl(QUrl(authorMailAddress(), QUrl::TolerantMode))) {

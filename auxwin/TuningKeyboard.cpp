@@ -42,7 +42,8 @@ public:
 protected:
     void paintEvent(QPaintEvent*) override {
         QPainter painter(this);
-        painter.drawPixmap(0, 0, selected_ ? pictures_.bareButton() : pictures_.picture(restPicture_));
+        painter.drawPixmap(0, 0,
+                           selected_ ? pictures_.bareButton() : pictures_.picture(restPicture_));
         QFont small = font();
         small.setPointSizeF(6);
         painter.setFont(small);
@@ -107,12 +108,14 @@ void TuningKeyboard::addLabels(const KeyboardLook& look) {
         const keyboard::TwipPoint at = keyboard::bassLabelPlace(i);
         auto* label = new QLabel(keyboard::bassLabel(i).caption, this);
         label->setAlignment(Qt::AlignCenter);
-        label->setGeometry(place(at.left, at.top, keyboard::BassLabelWidth, keyboard::BassLabelHeight));
+        label->setGeometry(
+            place(at.left, at.top, keyboard::BassLabelWidth, keyboard::BassLabelHeight));
     }
     for (int k = 0; k < keyboard::NumberLabelCount; ++k) {
         auto* label = new QLabel(keyboard::numberLabelCaption(k, look.numbering), this);
         label->setAlignment(Qt::AlignCenter);
-        label->setGeometry(place(keyboard::numberLabelLeft(k), keyboard::numberLabelTop(k, look.numbering),
+        label->setGeometry(place(keyboard::numberLabelLeft(k),
+                                 keyboard::numberLabelTop(k, look.numbering),
                                  keyboard::numberLabelWidth(k), keyboard::NumberLabelHeight));
     }
     auto* legend = new QLabel(QStringLiteral("Na knoflíku: nahoře tlak, dole tah."), this);
@@ -153,6 +156,8 @@ void TuningKeyboard::select(std::optional<KeyboardButton> button) {
     }
 }
 
-QWidget* TuningKeyboard::button(KeyboardButton button) const { return buttons_.at(button); }
+QWidget* TuningKeyboard::button(KeyboardButton button) const {
+    return buttons_.at(button);
+}
 
 }  // namespace auxwin

@@ -50,7 +50,8 @@ frmBrowser::frmBrowser(QWidget& mainWindow) : mainWindow_(mainWindow) {
 
     connect(&timTimer, &QTimer::timeout, this, [this] { timTimer_Timer(); });
     // Enter in the address box, or an entry picked from its list.
-    connect(cboAddress->lineEdit(), &QLineEdit::returnPressed, this, [this] { cboAddress_Click(); });
+    connect(cboAddress->lineEdit(), &QLineEdit::returnPressed, this,
+            [this] { cboAddress_Click(); });
     connect(cboAddress, &QComboBox::activated, this, [this](int) { cboAddress_Click(); });
     connect(brwWebBrowser, &QTextBrowser::sourceChanged, this, [this](const QUrl& url) {
         setWindowTitle(LocationName());
@@ -63,8 +64,7 @@ void frmBrowser::Form_Load() {
     show();
     Form_Resize();
     const QRect label = lblAddress->geometry();
-    cboAddress->move(app::twipsToPixels(50),
-                     label.y() + label.height() + app::twipsToPixels(15));
+    cboAddress->move(app::twipsToPixels(50), label.y() + label.height() + app::twipsToPixels(15));
 }
 
 void frmBrowser::Form_Resize() {
@@ -77,8 +77,9 @@ void frmBrowser::Form_Resize() {
     picAddress->resize(this->width(), picAddress->height());
     const QRect address = picAddress->geometry();
     cboAddress->resize(app::twipsToPixels(width - 100), cboAddress->height());
-    brwWebBrowser->resize(app::twipsToPixels(width - 100),
-                          app::twipsToPixels(height - (address.bottom() + 1) * app::TwipsPerPixel - 100));
+    brwWebBrowser->resize(
+        app::twipsToPixels(width - 100),
+        app::twipsToPixels(height - (address.bottom() + 1) * app::TwipsPerPixel - 100));
 }
 
 void frmBrowser::resizeEvent(QResizeEvent* event) {
@@ -101,7 +102,9 @@ void frmBrowser::Navigate(const QString& address) {
     setWindowTitle(LocationName());
 }
 
-void frmBrowser::cboAddress_Click() { Navigate(cboAddress->currentText()); }
+void frmBrowser::cboAddress_Click() {
+    Navigate(cboAddress->currentText());
+}
 
 void frmBrowser::tbToolBar_ButtonClick(const QString& key) {
     if (key == QStringLiteral("Back")) {

@@ -141,9 +141,8 @@ void frmLadeni::build(const KeyboardLook& look) {
 }
 
 void frmLadeni::onCommand(QPushButton* button, void (frmLadeni::*handler)()) {
-    connect(button, &QPushButton::clicked, this, [this, handler] {
-        runCommand([this, handler] { (this->*handler)(); });
-    });
+    connect(button, &QPushButton::clicked, this,
+            [this, handler] { runCommand([this, handler] { (this->*handler)(); }); });
 }
 
 void frmLadeni::wire() {

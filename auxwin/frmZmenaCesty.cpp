@@ -16,7 +16,9 @@ namespace auxwin {
 
 namespace {
 
-bool FolderExists(const QString& path) { return QFileInfo(path).isDir(); }
+bool FolderExists(const QString& path) {
+    return QFileInfo(path).isDir();
+}
 
 const QString ResetMarker = QStringLiteral("X:\\Nastavení bylo resetováno !!");
 
@@ -33,42 +35,47 @@ QString frmZmenaCesty::presetPath(int index) {
 frmZmenaCesty::frmZmenaCesty(app::SpreadsheetConnection& connection, app::Dialogs& dialogs,
                              QWidget& mainWindow)
     : connection_(connection), dialogs_(dialogs), mainWindow_(mainWindow) {
-    setWindowTitle(QStringLiteral("Změna implicitní cesty při otvírání souborů v Microsoft Excelu."));
+    setWindowTitle(
+        QStringLiteral("Změna implicitní cesty při otvírání souborů v Microsoft Excelu."));
     setAttribute(Qt::WA_DeleteOnClose);
     setFixedSize(app::twipsToPixels(6030), app::twipsToPixels(3480));
     app::useDesignFont(this);
-    Label1 = app::placeControl(new QLabel(QStringLiteral("Aktuální nastavení netýkající se Mechíka ale přímo "
-                                             "Microsoft Excelu je do složky"),
-                              this),
-                   "Label1", 240, 120, 5775, 255);
+    Label1 = app::placeControl(
+        new QLabel(QStringLiteral("Aktuální nastavení netýkající se Mechíka ale přímo "
+                                  "Microsoft Excelu je do složky"),
+                   this),
+        "Label1", 240, 120, 5775, 255);
     lblStaraCesta = app::placeControl(new QLabel(this), "lblStaraCesta", 240, 360, 5775, 255);
-    Label2 = app::placeControl(new QLabel(QStringLiteral("Jestliže si přejete toto nastavení změnit vyberte "
-                                             "jednu z předvolených možností,  u té poslední "
-                                             "vyplňte existující cestu podle Vašeho specifického "
-                                             "požadavku. Špatně nastavená cesta může zapříčinit "
-                                             "pracnější postup při otvírání a také ukládání Vašich "
-                                             "dokumentů v aplikaci Excel. To neplatí pro písničky "
-                                             "Mechíka, které jsou vždy ukládány do %1 bez ohledu "
-                                             "na toto nastavení.")
-                                  .arg(QDir::toNativeSeparators(connection.WorkingFolder)),
-                              this),
-                   "Label2", 240, 720, 5775, 1215);
+    Label2 = app::placeControl(
+        new QLabel(QStringLiteral("Jestliže si přejete toto nastavení změnit vyberte "
+                                  "jednu z předvolených možností,  u té poslední "
+                                  "vyplňte existující cestu podle Vašeho specifického "
+                                  "požadavku. Špatně nastavená cesta může zapříčinit "
+                                  "pracnější postup při otvírání a také ukládání Vašich "
+                                  "dokumentů v aplikaci Excel. To neplatí pro písničky "
+                                  "Mechíka, které jsou vždy ukládány do %1 bez ohledu "
+                                  "na toto nastavení.")
+                       .arg(QDir::toNativeSeparators(connection.WorkingFolder)),
+                   this),
+        "Label2", 240, 720, 5775, 1215);
     Label2->setWordWrap(true);
     Option1[0] = app::placeControl(new QRadioButton(QDir::toNativeSeparators(presetPath(0)), this),
-                       "Option1(0)", 240, 2040, 2775, 255);
+                                   "Option1(0)", 240, 2040, 2775, 255);
     Option1[1] = app::placeControl(new QRadioButton(QDir::toNativeSeparators(presetPath(1)), this),
-                       "Option1(1)", 240, 2400, 2775, 255);
-    Option1[2] = app::placeControl(new QRadioButton(QStringLiteral("Jiná cesta"), this), "Option1(2)", 240,
-                       2760, 1095, 255);
-    txtCesta = app::placeControl(new QLineEdit(QDir::toNativeSeparators(QDir::rootPath()), this), "txtCesta",
-                     1440, 2760, 3135, 285);
-    Option1[3] = app::placeControl(new QRadioButton(QStringLiteral("Cesta z doby, kdy byl Excel na PC "
-                                                       "nainstalován s ohledem na profil "
-                                                       "uživatele."),
-                                        this),
-                       "Option1(3)", 240, 3120, 5775, 255);
+                                   "Option1(1)", 240, 2400, 2775, 255);
+    Option1[2] = app::placeControl(new QRadioButton(QStringLiteral("Jiná cesta"), this),
+                                   "Option1(2)", 240, 2760, 1095, 255);
+    txtCesta = app::placeControl(new QLineEdit(QDir::toNativeSeparators(QDir::rootPath()), this),
+                                 "txtCesta", 1440, 2760, 3135, 285);
+    Option1[3] =
+        app::placeControl(new QRadioButton(QStringLiteral("Cesta z doby, kdy byl Excel na PC "
+                                                          "nainstalován s ohledem na profil "
+                                                          "uživatele."),
+                                           this),
+                          "Option1(3)", 240, 3120, 5775, 255);
     Option1[0]->setChecked(true);
-    OKButton = app::placeControl(new QPushButton(QStringLiteral("OK"), this), "OKButton", 4680, 2040, 1215, 375);
+    OKButton = app::placeControl(new QPushButton(QStringLiteral("OK"), this), "OKButton", 4680,
+                                 2040, 1215, 375);
     CancelButton = app::placeControl(new QPushButton(QStringLiteral("Storno"), this),
                                      "CancelButton", 4680, 2520, 1215, 375);
     app::shrinkFontToFit(Label1, Label1->text());
@@ -91,10 +98,11 @@ void frmZmenaCesty::OKButton_Click() {
         path = txtCesta->text();
     } else if (Option1[3]->isChecked()) {
         connection_.SavedDefaultFilePath = ResetMarker;
-        dialogs_.message(QStringLiteral("Reset nastavení"),
-                         QStringLiteral("Po ukončení Mechíka můžete zkontrolovat, zda volba splnila "
-                                        "Vaše očekávání."),
-                         app::MessageIcon::Information);
+        dialogs_.message(
+            QStringLiteral("Reset nastavení"),
+            QStringLiteral("Po ukončení Mechíka můžete zkontrolovat, zda volba splnila "
+                           "Vaše očekávání."),
+            app::MessageIcon::Information);
         close();
         return;
     } else {

@@ -57,4 +57,6 @@ BENCHMARK(BM_ConvertSong500)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
-int main(int argc, char** argv) { return bench::runBenchmarks(argc, argv); }
+int main(int argc, char** argv) {
+    return bench::runBenchmarks(argc, argv);
+}

@@ -81,7 +81,8 @@ void BM_RecordGripAndSaveInto500GripSong(benchmark::State& state) {
         song.setValue({row, 9}, CellValue(QStringLiteral("Tlak")));
         song.setValue({row, 13}, CellValue(QStringLiteral("(C)")));
     }
-    program.chooser.path = QDir(program.environment.workingFolder).filePath(QStringLiteral("Polka.xls"));
+    program.chooser.path =
+        QDir(program.environment.workingFolder).filePath(QStringLiteral("Polka.xls"));
     spreadsheet::xls::writeXlsFile(program.chooser.path, {&song}, 0);
     program.start();
     const auto& c = program.form->controls();
@@ -105,4 +106,6 @@ BENCHMARK(BM_RecordGripAndSaveInto500GripSong)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
-int main(int argc, char** argv) { return bench::runBenchmarks(argc, argv); }
+int main(int argc, char** argv) {
+    return bench::runBenchmarks(argc, argv);
+}

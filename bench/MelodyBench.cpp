@@ -40,7 +40,8 @@ std::vector<std::vector<int>> tuneFor(const tones::TuningTable& tuning) {
     const melody::TreblePitches pitches(tuning);
     std::vector<int> available;
     for (int pitch = 55; pitch < 90; ++pitch) {
-        if (pitches.lowestButton(pitch, tones::Bellows::Push) && pitches.lowestButton(pitch, tones::Bellows::Pull)) {
+        if (pitches.lowestButton(pitch, tones::Bellows::Push) &&
+            pitches.lowestButton(pitch, tones::Bellows::Pull)) {
             available.push_back(pitch);
         }
     }
@@ -93,26 +94,31 @@ QByteArray musicXmlOf(const std::vector<std::vector<int>>& tune) {
     QString notes;
     for (const auto& chord : tune) {
         for (std::size_t i = 0; i < chord.size(); ++i) {
-            notes += QStringLiteral("<note>%1<pitch><step>%2</step><alter>%3</alter><octave>%4</octave></pitch>"
-                                    "<duration>1</duration><voice>1</voice><type>eighth</type>"
-                                    "<lyric><text>la</text></lyric></note>")
-                         .arg(i == 0 ? QString() : QStringLiteral("<chord/>"))
-                         .arg(QLatin1String(steps[chord[i] % 12]))
-                         .arg(alters[chord[i] % 12])
-                         .arg(chord[i] / 12 - 1);
+            notes +=
+                QStringLiteral(
+                    "<note>%1<pitch><step>%2</step><alter>%3</alter><octave>%4</octave></pitch>"
+                    "<duration>1</duration><voice>1</voice><type>eighth</type>"
+                    "<lyric><text>la</text></lyric></note>")
+                    .arg(i == 0 ? QString() : QStringLiteral("<chord/>"))
+                    .arg(QLatin1String(steps[chord[i] % 12]))
+                    .arg(alters[chord[i] % 12])
+                    .arg(chord[i] / 12 - 1);
         }
     }
-    return QStringLiteral("<?xml version=\"1.0\"?><score-partwise version=\"4.0\"><part-list><score-part id=\"P1\"/>"
-                          "</part-list><part id=\"P1\"><measure number=\"1\"><attributes><divisions>2</divisions>"
-                          "</attributes>%1</measure></part></score-partwise>")
+    return QStringLiteral(
+               "<?xml version=\"1.0\"?><score-partwise version=\"4.0\"><part-list><score-part "
+               "id=\"P1\"/>"
+               "</part-list><part id=\"P1\"><measure "
+               "number=\"1\"><attributes><divisions>2</divisions>"
+               "</attributes>%1</measure></part></score-partwise>")
         .arg(notes)
         .toUtf8();
 }
 
 void BM_Fingering1000Notes(benchmark::State& state) {
     const tones::TuningTable tuning = benchTuning();
-    const melody::Melody melody =
-        imported([&] { return melody::readMelodyBytes(midiOf(tuneFor(tuning)), QStringLiteral("a.mid")); });
+    const melody::Melody melody = imported(
+        [&] { return melody::readMelodyBytes(midiOf(tuneFor(tuning)), QStringLiteral("a.mid")); });
     for (auto _ : state) {
         benchmark::DoNotOptimize(melody::fingerMelody(melody, tuning).reversals);
     }
@@ -122,7 +128,10 @@ BENCHMARK(BM_Fingering1000Notes)->Unit(benchmark::kMillisecond);
 void BM_ImportMidi1000Notes(benchmark::State& state) {
     const tones::TuningTable tuning = benchTuning();
     const QByteArray file = midiOf(tuneFor(tuning));
-    imported([&] { return melody::fingerMelody(melody::readMelodyBytes(file, QStringLiteral("a.mid")), tuning).shift; });
+    imported([&] {
+        return melody::fingerMelody(melody::readMelodyBytes(file, QStringLiteral("a.mid")), tuning)
+            .shift;
+    });
     for (auto _ : state) {
         const melody::Melody melody = melody::readMelodyBytes(file, QStringLiteral("a.mid"));
         benchmark::DoNotOptimize(melody::fingerMelody(melody, tuning).reversals);
@@ -133,7 +142,11 @@ BENCHMARK(BM_ImportMidi1000Notes)->Unit(benchmark::kMillisecond);
 void BM_ImportMusicXml1000Notes(benchmark::State& state) {
     const tones::TuningTable tuning = benchTuning();
     const QByteArray file = musicXmlOf(tuneFor(tuning));
-    imported([&] { return melody::fingerMelody(melody::readMelodyBytes(file, QStringLiteral("a.musicxml")), tuning).shift; });
+    imported([&] {
+        return melody::fingerMelody(melody::readMelodyBytes(file, QStringLiteral("a.musicxml")),
+                                    tuning)
+            .shift;
+    });
     for (auto _ : state) {
         const melody::Melody melody = melody::readMelodyBytes(file, QStringLiteral("a.musicxml"));
         benchmark::DoNotOptimize(melody::fingerMelody(melody, tuning).reversals);

@@ -16,7 +16,8 @@ QString writeSong(const QString& folder) {
         for (int c = 0; c < 3; ++c) {
             song.setValue({row, 2 + c}, CellValue(tones[(row + c) % tones.size()]));
         }
-        song.setValue({row, 9}, CellValue(row % 3 ? QStringLiteral("Tlak") : QStringLiteral("Tah")));
+        song.setValue({row, 9},
+                      CellValue(row % 3 ? QStringLiteral("Tlak") : QStringLiteral("Tah")));
         song.setValue({row, 13}, CellValue(QStringLiteral("(C)")));
     }
     song.setSelection(spreadsheet::CellRect::single({250, 2}), {250, 2});
@@ -53,4 +54,6 @@ BENCHMARK(BM_EndSong500)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
-int main(int argc, char** argv) { return bench::runBenchmarks(argc, argv); }
+int main(int argc, char** argv) {
+    return bench::runBenchmarks(argc, argv);
+}

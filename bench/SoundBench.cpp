@@ -29,10 +29,12 @@ spreadsheet::Sheet song500() {
             song.setValue({row, 2 + c}, CellValue(tones[(row + c) % tones.size()]));
         }
         if (row % 8 != 0 || row == 500) {
-            song.setValue({row, 9}, CellValue(row % 3 ? QStringLiteral("Tlak") : QStringLiteral("Tah")));
+            song.setValue({row, 9},
+                          CellValue(row % 3 ? QStringLiteral("Tlak") : QStringLiteral("Tah")));
         }
         song.setValue({row, 13}, CellValue(basses[row % basses.size()]));
-        song.setValue({row, 14}, CellValue(QStringLiteral("(%1)").arg(basses[(row + 1) % basses.size()])));
+        song.setValue({row, 14},
+                      CellValue(QStringLiteral("(%1)").arg(basses[(row + 1) % basses.size()])));
     }
     return song;
 }
@@ -98,8 +100,8 @@ void BM_WavExport500(benchmark::State& state) {
     for (auto _ : state) {
         music::writeWavFile(path, score, music::DefaultTempo, plugin());
     }
-    state.counters["realtime_x"] = benchmark::Counter(300.0 * static_cast<double>(state.iterations()),
-                                                      benchmark::Counter::kIsRate);
+    state.counters["realtime_x"] = benchmark::Counter(
+        300.0 * static_cast<double>(state.iterations()), benchmark::Counter::kIsRate);
 }
 BENCHMARK(BM_WavExport500)->Unit(benchmark::kMillisecond);
 

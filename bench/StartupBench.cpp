@@ -22,4 +22,6 @@ BENCHMARK(BM_StartupToFirstShownWindow)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
-int main(int argc, char** argv) { return bench::runBenchmarks(argc, argv); }
+int main(int argc, char** argv) {
+    return bench::runBenchmarks(argc, argv);
+}

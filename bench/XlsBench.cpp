@@ -21,7 +21,8 @@ QString writeSong(const QTemporaryDir& dir, int grips) {
         for (int c = 0; c < 3; ++c) {
             song.setValue({row, 2 + c}, CellValue(tones[(row + c) % tones.size()]));
         }
-        song.setValue({row, 9}, CellValue(row % 3 ? QStringLiteral("Tlak") : QStringLiteral("Tah")));
+        song.setValue({row, 9},
+                      CellValue(row % 3 ? QStringLiteral("Tlak") : QStringLiteral("Tah")));
         song.setValue({row, 13}, CellValue(QStringLiteral("(C)")));
         song.setValue({row, 14}, CellValue(QStringLiteral("C")));
     }
@@ -71,7 +72,9 @@ void findIn(benchmark::State& state, const char* area, const CellValue& what) {
     }
 }
 
-void BM_FindButton37(benchmark::State& state) { findIn(state, "A1:A43", CellValue::number(37)); }
+void BM_FindButton37(benchmark::State& state) {
+    findIn(state, "A1:A43", CellValue::number(37));
+}
 BENCHMARK(BM_FindButton37);
 
 void BM_FindToneMissing(benchmark::State& state) {

@@ -28,20 +28,21 @@ frmKonverze::frmKonverze(app::SpreadsheetConnection& connection, app::Dialogs& d
     setFixedSize(app::twipsToPixels(7470), app::twipsToPixels(1680));
     app::useDesignFont(this);
     // lblKonec and cmdKonec lie under the controls they replace: created first.
-    lblKonec = app::placeControl(new QLabel(QStringLiteral("Konverzi aktuálního souboru bohužel nelze "
-                                               "provést. Zkuste jinou korektně zapsanou skladbu !"),
-                                this),
-                     "lblKonec", 360, 240, 6975, 255);
-    cmdKonec = app::placeControl(new app::CaptionButton(QStringLiteral("Konec"), this), "cmdKonec", 3120,
-                     1200, 1215, 255);
-    cmdVyberPisen = app::placeControl(new app::CaptionButton(QStringLiteral("Zde vyberte zdrojovou písničku."),
-                                                 this),
-                          "cmdVyberPisen", 120, 120, 7215, 375);
-    Label1 = app::placeControl(new QLabel(QStringLiteral("Vyberte cílové ladění"), this), "Label1", 2640, 720,
-                   1575, 255);
+    lblKonec = app::placeControl(
+        new QLabel(QStringLiteral("Konverzi aktuálního souboru bohužel nelze "
+                                  "provést. Zkuste jinou korektně zapsanou skladbu !"),
+                   this),
+        "lblKonec", 360, 240, 6975, 255);
+    cmdKonec = app::placeControl(new app::CaptionButton(QStringLiteral("Konec"), this), "cmdKonec",
+                                 3120, 1200, 1215, 255);
+    cmdVyberPisen = app::placeControl(
+        new app::CaptionButton(QStringLiteral("Zde vyberte zdrojovou písničku."), this),
+        "cmdVyberPisen", 120, 120, 7215, 375);
+    Label1 = app::placeControl(new QLabel(QStringLiteral("Vyberte cílové ladění"), this), "Label1",
+                               2640, 720, 1575, 255);
     Combo1 = app::placeControl(new QComboBox(this), "Combo1", 4320, 600, 3015, 315);
-    cmdGo = app::placeControl(new app::CaptionButton(QStringLiteral("Provést"), this), "cmdGo", 2520, 1200,
-                  2415, 375);
+    cmdGo = app::placeControl(new app::CaptionButton(QStringLiteral("Provést"), this), "cmdGo",
+                              2520, 1200, 2415, 375);
     lblLadeni = app::placeControl(new QLabel(this), "lblLadeni", 5160, 1200, 2175, 255);
 
     app::shrinkFontToFit(Label1, Label1->text());
@@ -155,7 +156,8 @@ void frmKonverze::cmdGo_Click() {
         return;
     }
     if (outcome == ConversionRun::Outcome::Converted && onConverted) {
-        onConverted(connection_.SpreadsheetApplication->workbook(connection_.SongWorkbookName).path());
+        onConverted(
+            connection_.SpreadsheetApplication->workbook(connection_.SongWorkbookName).path());
     }
     cmdGo->setEnabled(false);
     close();

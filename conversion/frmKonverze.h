@@ -22,8 +22,8 @@ namespace conversion {
 
 class frmKonverze : public QWidget {
 public:
-    frmKonverze(app::SpreadsheetConnection& connection, app::Dialogs& dialogs,
-                QWidget& mainWindow, app::CommandGuard& guard);
+    frmKonverze(app::SpreadsheetConnection& connection, app::Dialogs& dialogs, QWidget& mainWindow,
+                app::CommandGuard& guard);
 
     void Form_Load();
     bool FillTargetTunings();

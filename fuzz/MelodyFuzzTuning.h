@@ -15,7 +15,8 @@ inline const tones::TuningTable& fuzzTuning() {
         if (!table.open(QIODevice::ReadOnly)) {
             __builtin_trap();
         }
-        const auto sheet = tools::tuningSheetFromTable(QStringLiteral("C-F-B"), QString::fromUtf8(table.readAll()));
+        const auto sheet = tools::tuningSheetFromTable(QStringLiteral("C-F-B"),
+                                                       QString::fromUtf8(table.readAll()));
         return tones::TuningTable::fromSheet(*sheet);
     }();
     return tuning;

@@ -9,9 +9,11 @@
 #include <cstdint>
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    const QByteArray bytes = QByteArray::fromRawData(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
+    const QByteArray bytes =
+        QByteArray::fromRawData(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
     try {
-        const melody::Melody melody = melody::readMusicXmlMelody(bytes, QStringLiteral("fuzz.musicxml"));
+        const melody::Melody melody =
+            melody::readMusicXmlMelody(bytes, QStringLiteral("fuzz.musicxml"));
         melody::fingerMelody(melody, fuzzing::fuzzTuning());
     } catch (const melody::ImportError&) {
     }

@@ -22,9 +22,11 @@ QStringList visible(const WorkbookData& data) {
     QStringList lines{QString::number(data.activeSheet)};
     for (const auto& sheet : data.sheets) {
         lines << sheet->name() << sheet->activeCell().toA1() << sheet->selection().toAbsolute();
-        sheet->forEachCell([&lines](spreadsheet::CellAddress cell, const spreadsheet::CellValue& value) {
-            lines << cell.toA1() + u' ' + QString::number(static_cast<int>(value.type())) + u' ' + value.text();
-        });
+        sheet->forEachCell(
+            [&lines](spreadsheet::CellAddress cell, const spreadsheet::CellValue& value) {
+                lines << cell.toA1() + u' ' + QString::number(static_cast<int>(value.type())) +
+                             u' ' + value.text();
+            });
     }
     return lines;
 }

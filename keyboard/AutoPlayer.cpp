@@ -60,7 +60,9 @@ void AutoPlayer::Timer1_Timer() {
     cmdJakDal_Click();
 }
 
-void AutoPlayer::Slider1_Change(int position) { timer_.setInterval(intervalForTempo(position)); }
+void AutoPlayer::Slider1_Change(int position) {
+    timer_.setInterval(intervalForTempo(position));
+}
 
 void AutoPlayer::cmdZvuk_Click(int index) {
     QPushButton* button = c_.cmdZvuk[static_cast<size_t>(index)];
@@ -74,9 +76,13 @@ void AutoPlayer::cmdZvuk_Click(int index) {
     }
 }
 
-void AutoPlayer::StartSound(const QString& path) { sound_.play(path); }
+void AutoPlayer::StartSound(const QString& path) {
+    sound_.play(path);
+}
 
-void AutoPlayer::StopSound(const QString& path) { sound_.stop(path); }
+void AutoPlayer::StopSound(const QString& path) {
+    sound_.stop(path);
+}
 
 void AutoPlayer::stopAllSounds() {
     sound_.stopAll();

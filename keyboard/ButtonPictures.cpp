@@ -24,12 +24,18 @@ QPixmap drawButton(const QColor& fill, const QColor& rim) {
 
 QColor ButtonPictures::fillColour(int id) {
     switch ((id - 101) % 6) {
-        case 0: return QColor(0x80, 0xFF, 0xFF);  // light cyan: at rest
-        case 1: return QColor(0xFF, 0x00, 0x00);  // red
-        case 2: return QColor(0x00, 0x00, 0xFF);  // blue: pull, first button
-        case 3: return QColor(0x80, 0x80, 0xFF);  // light blue: pull, further buttons
-        case 4: return QColor(0x80, 0x00, 0x80);  // purple: push, first button
-        default: return QColor(0xFF, 0x00, 0xFF);  // magenta: push, further buttons
+        case 0:
+            return QColor(0x80, 0xFF, 0xFF);  // light cyan: at rest
+        case 1:
+            return QColor(0xFF, 0x00, 0x00);  // red
+        case 2:
+            return QColor(0x00, 0x00, 0xFF);  // blue: pull, first button
+        case 3:
+            return QColor(0x80, 0x80, 0xFF);  // light blue: pull, further buttons
+        case 4:
+            return QColor(0x80, 0x00, 0x80);  // purple: push, first button
+        default:
+            return QColor(0xFF, 0x00, 0xFF);  // magenta: push, further buttons
     }
 }
 
@@ -41,6 +47,8 @@ ButtonPictures::ButtonPictures() {
     bare_ = drawButton(QColor(0xFF, 0xC0, 0x20), QColor(0x60, 0x30, 0x00));
 }
 
-const QPixmap& ButtonPictures::picture(int id) const { return pictures_.at(id); }
+const QPixmap& ButtonPictures::picture(int id) const {
+    return pictures_.at(id);
+}
 
 }  // namespace keyboard

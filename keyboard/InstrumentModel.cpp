@@ -34,7 +34,8 @@ std::vector<BarPlace> barsOf(InstrumentModel model) {
     std::vector<BarPlace> bars;
     const auto lay = [&bars](int index, int height) {
         const Bar designed = bar(index);
-        bars.push_back({index, designed.left, designed.top, height > 0 ? height : designed.designedHeight});
+        bars.push_back(
+            {index, designed.left, designed.top, height > 0 ? height : designed.designedHeight});
     };
     switch (model) {
         case InstrumentModel::TwoRow:

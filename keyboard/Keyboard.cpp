@@ -52,11 +52,17 @@ const Keyboard::Pair& Keyboard::pair(Side side, int button) const {
                                 : bass_[static_cast<size_t>(button - 1)];
 }
 
-bool Keyboard::isMarked(Side side, int button) const { return pair(side, button).overlay->isHidden(); }
+bool Keyboard::isMarked(Side side, int button) const {
+    return pair(side, button).overlay->isHidden();
+}
 
-void Keyboard::mark(Side side, int button) { pair(side, button).overlay->hide(); }
+void Keyboard::mark(Side side, int button) {
+    pair(side, button).overlay->hide();
+}
 
-void Keyboard::unmark(Side side, int button) { pair(side, button).overlay->show(); }
+void Keyboard::unmark(Side side, int button) {
+    pair(side, button).overlay->show();
+}
 
 void Keyboard::release(Side side) {
     const bool treble = side == Side::Treble;
@@ -75,8 +81,12 @@ int Keyboard::pictureOf(Side side, int button) const {
     return pair(side, button).overlay->pictureId();
 }
 
-ClickablePicture* Keyboard::overlay(Side side, int button) const { return pair(side, button).overlay; }
+ClickablePicture* Keyboard::overlay(Side side, int button) const {
+    return pair(side, button).overlay;
+}
 
-ClickablePicture* Keyboard::button(Side side, int button) const { return pair(side, button).button; }
+ClickablePicture* Keyboard::button(Side side, int button) const {
+    return pair(side, button).button;
+}
 
 }  // namespace keyboard

@@ -32,9 +32,13 @@ TwipPoint bassLabelPlace(int index) {
     return {label.button <= 6 ? 1320 : 2880, place.top + (ButtonHeight - BassLabelHeight) / 2};
 }
 
-int numberLabelLeft(int index) { return index <= 12 ? 6000 : 3840; }
+int numberLabelLeft(int index) {
+    return index <= 12 ? 6000 : 3840;
+}
 
-int numberLabelWidth(int index) { return index <= 12 ? 495 : 375; }
+int numberLabelWidth(int index) {
+    return index <= 12 ? 495 : 375;
+}
 
 Bar bar(int index) {
     static const std::array<Bar, BarCount> bars{{{5640, 120, 7695},

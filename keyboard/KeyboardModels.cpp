@@ -70,7 +70,9 @@ Numbering KeyboardModels::numbering() const {
     return c_.mnuZnaceni[1]->isChecked() ? Numbering::Trizonia : Numbering::Standard;
 }
 
-void KeyboardModels::showTwoRowBarsAsDesigned() { showBars(0, 4, true); }
+void KeyboardModels::showTwoRowBarsAsDesigned() {
+    showBars(0, 4, true);
+}
 
 void KeyboardModels::mnuZnaceni_Click(int index) {
     c_.mnuZnaceni[0]->setChecked(false);
@@ -94,8 +96,8 @@ void KeyboardModels::mnuZnaceni_Click(int index) {
 void KeyboardModels::setNumberLabel(int index, const QString& caption, int top) {
     QLabel* label = c_.lblCisKnofl[static_cast<size_t>(index)];
     label->setText(caption);
-    label->setGeometry(app::twipRect(numberLabelLeft(index), top, numberLabelWidth(index),
-                                     NumberLabelHeight));
+    label->setGeometry(
+        app::twipRect(numberLabelLeft(index), top, numberLabelWidth(index), NumberLabelHeight));
 }
 
 void KeyboardModels::ApplyStandardNumbering() {

@@ -16,7 +16,9 @@ struct MediaSoundOutput::MediaPlayback {
 
 MediaSoundOutput::MediaSoundOutput() = default;
 
-MediaSoundOutput::~MediaSoundOutput() { stopAll(); }
+MediaSoundOutput::~MediaSoundOutput() {
+    stopAll();
+}
 
 void MediaSoundOutput::play(const QString& path) {
     stop(path);

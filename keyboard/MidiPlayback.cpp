@@ -32,7 +32,8 @@ MidiPlayback::MidiPlayback(const QString& path) {
     settings_ = settings;
     auto* synth = new_fluid_synth(settings);
     synth_ = synth;
-    if (!synth || fluid_synth_sfload(synth, soundfont.toLocal8Bit().constData(), 1) == FLUID_FAILED) {
+    if (!synth ||
+        fluid_synth_sfload(synth, soundfont.toLocal8Bit().constData(), 1) == FLUID_FAILED) {
         qWarning("Mechík: the soundfont %s cannot be loaded", qPrintable(soundfont));
         release();
         return;
@@ -53,7 +54,9 @@ MidiPlayback::MidiPlayback(const QString& path) {
     }
 }
 
-MidiPlayback::~MidiPlayback() { release(); }
+MidiPlayback::~MidiPlayback() {
+    release();
+}
 
 void MidiPlayback::release() {
     if (player_) {

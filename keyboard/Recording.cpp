@@ -89,7 +89,8 @@ void Recording::RecordGrip() {
         if (treble == 0 && !bass) {
             return;
         }
-        host.activeCell().offset(0, songs::DirectionOffset)
+        host.activeCell()
+            .offset(0, songs::DirectionOffset)
             .setValue(spreadsheet::CellValue(RecordPush ? songs::Push : songs::Pull));
         navigation_.advanceAfterWriting();
     } catch (const MissingButton& missing) {

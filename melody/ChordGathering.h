@@ -27,9 +27,11 @@ struct StartedNote {
 // Notes that start at the same time form one chord; the first of them in the file's order gives
 // the chord its place and syllable. `placeOf` names a note's place.
 template <typename Time, typename PlaceOf>
-Melody gatherChords(std::vector<StartedNote<Time>> notes, PlaceOf placeOf, const QString& fileName) {
-    std::stable_sort(notes.begin(), notes.end(),
-                     [](const StartedNote<Time>& a, const StartedNote<Time>& b) { return a.onset < b.onset; });
+Melody gatherChords(std::vector<StartedNote<Time>> notes, PlaceOf placeOf,
+                    const QString& fileName) {
+    std::stable_sort(
+        notes.begin(), notes.end(),
+        [](const StartedNote<Time>& a, const StartedNote<Time>& b) { return a.onset < b.onset; });
     Melody melody;
     for (std::size_t first = 0; first < notes.size();) {
         std::size_t end = first;
@@ -42,7 +44,8 @@ Melody gatherChords(std::vector<StartedNote<Time>> notes, PlaceOf placeOf, const
             ++end;
         }
         std::sort(chord.pitches.begin(), chord.pitches.end());
-        chord.pitches.erase(std::unique(chord.pitches.begin(), chord.pitches.end()), chord.pitches.end());
+        chord.pitches.erase(std::unique(chord.pitches.begin(), chord.pitches.end()),
+                            chord.pitches.end());
         chord.place = placeOf(notes[first]);
         chord.syllable = notes[first].syllable;
         melody.chords.push_back(std::move(chord));

@@ -28,8 +28,8 @@ struct GripOption {
     HandPlace hand;
 };
 
-std::optional<std::vector<int>> buttonsOf(const MelodyChord& chord, int shift, const TreblePitches& pitches,
-                                          Bellows bellows) {
+std::optional<std::vector<int>> buttonsOf(const MelodyChord& chord, int shift,
+                                          const TreblePitches& pitches, Bellows bellows) {
     std::vector<int> buttons;
     for (const int pitch : chord.pitches) {
         const int button = pitches.lowestButton(pitch + shift, bellows);
@@ -66,16 +66,20 @@ struct Cost {
     std::int64_t reversals = 0;
     std::int64_t movement = 0;
     bool operator<(const Cost& other) const {
-        return reversals != other.reversals ? reversals < other.reversals : movement < other.movement;
+        return reversals != other.reversals ? reversals < other.reversals
+                                            : movement < other.movement;
     }
 };
 constexpr Cost Unplayable{std::numeric_limits<std::int64_t>::max() / 4, 0};
 
-Cost stepCost(const GripOption& from, std::size_t fromDirection, const GripOption& to, std::size_t toDirection) {
+Cost stepCost(const GripOption& from, std::size_t fromDirection, const GripOption& to,
+              std::size_t toDirection) {
     return {fromDirection != toDirection ? 1 : 0, handMovement(from.hand, to.hand)};
 }
 
-Cost plus(Cost a, Cost b) { return {a.reversals + b.reversals, a.movement + b.movement}; }
+Cost plus(Cost a, Cost b) {
+    return {a.reversals + b.reversals, a.movement + b.movement};
+}
 
 // rest[i][d]: the least cost of grips i.. when grip i is played in direction d.
 std::vector<std::array<Cost, 2>> restCosts(const Options& options) {
@@ -91,7 +95,8 @@ std::vector<std::array<Cost, 2>> restCosts(const Options& options) {
             }
             for (std::size_t next = 0; next < 2; ++next) {
                 if (options[i + 1][next].playable) {
-                    const Cost total = plus(stepCost(options[i][d], d, options[i + 1][next], next), rest[i + 1][next]);
+                    const Cost total = plus(stepCost(options[i][d], d, options[i + 1][next], next),
+                                            rest[i + 1][next]);
                     rest[i][d] = std::min(rest[i][d], total);
                 }
             }
@@ -114,7 +119,8 @@ Fingering bestFingering(const Options& options, const tones::TuningTable& tuning
             if (!options[i][d].playable) {
                 continue;
             }
-            const Cost step = i == 0 ? Cost{} : stepCost(options[i - 1][previous], previous, options[i][d], d);
+            const Cost step =
+                i == 0 ? Cost{} : stepCost(options[i - 1][previous], previous, options[i][d], d);
             const Cost total = plus(step, rest[i][d]);
             if (!chosen || total < best) {
                 chosen = d;
@@ -122,7 +128,8 @@ Fingering bestFingering(const Options& options, const tones::TuningTable& tuning
             }
         }
         if (i > 0) {
-            const Cost step = stepCost(options[i - 1][previous], previous, options[i][*chosen], *chosen);
+            const Cost step =
+                stepCost(options[i - 1][previous], previous, options[i][*chosen], *chosen);
             fingering.reversals += static_cast<int>(step.reversals);
             fingering.movement += step.movement;
         }
@@ -141,9 +148,11 @@ Fingering bestFingering(const Options& options, const tones::TuningTable& tuning
 void refuseLargeChords(const Melody& melody) {
     for (const MelodyChord& chord : melody.chords) {
         if (chord.pitches.size() > MaxGripTones) {
-            throw ImportError(QStringLiteral("Akord na místě %1 má %2 různých tónů; pravá ruka jich zahraje nejvýše pět.")
-                                  .arg(chord.place)
-                                  .arg(chord.pitches.size()));
+            throw ImportError(
+                QStringLiteral(
+                    "Akord na místě %1 má %2 různých tónů; pravá ruka jich zahraje nejvýše pět.")
+                    .arg(chord.place)
+                    .arg(chord.pitches.size()));
         }
     }
 }
@@ -167,14 +176,16 @@ QString unplayableNotes(const Melody& melody, int shift, const TreblePitches& pi
     QStringList missing;
     QStringList split;
     for (const MelodyChord& chord : melody.chords) {
-        if (buttonsOf(chord, shift, pitches, Bellows::Push) || buttonsOf(chord, shift, pitches, Bellows::Pull)) {
+        if (buttonsOf(chord, shift, pitches, Bellows::Push) ||
+            buttonsOf(chord, shift, pitches, Bellows::Pull)) {
             continue;
         }
         QStringList absent;
         QStringList all;
         for (const int pitch : chord.pitches) {
             all << toneNameOf(pitch + shift);
-            if (!pitches.lowestButton(pitch + shift, Bellows::Push) && !pitches.lowestButton(pitch + shift, Bellows::Pull)) {
+            if (!pitches.lowestButton(pitch + shift, Bellows::Push) &&
+                !pitches.lowestButton(pitch + shift, Bellows::Pull)) {
                 absent << toneNameOf(pitch + shift);
             }
         }
@@ -189,7 +200,8 @@ QString unplayableNotes(const Melody& melody, int shift, const TreblePitches& pi
         sentences << QStringLiteral("Žádný knoflík nedává: %1.").arg(listed(missing));
     }
     if (!split.isEmpty()) {
-        sentences << QStringLiteral("Žádný směr měchu nedává celé tyto akordy: %1.").arg(listed(split));
+        sentences
+            << QStringLiteral("Žádný směr měchu nedává celé tyto akordy: %1.").arg(listed(split));
     }
     return sentences.join(u' ');
 }
@@ -209,19 +221,22 @@ QString forcedShiftFailure(const QString& tuning, int shift) {
 
 }  // namespace
 
-Fingering fingerMelody(const Melody& melody, const tones::TuningTable& tuning, std::optional<int> forcedShift) {
+Fingering fingerMelody(const Melody& melody, const tones::TuningTable& tuning,
+                       std::optional<int> forcedShift) {
     refuseLargeChords(melody);
     const TreblePitches pitches(tuning);
     const std::vector<int> shifts =
-        forcedShift ? std::vector<int>{*forcedShift} : std::vector<int>(AutomaticShifts.begin(), AutomaticShifts.end());
+        forcedShift ? std::vector<int>{*forcedShift}
+                    : std::vector<int>(AutomaticShifts.begin(), AutomaticShifts.end());
     for (const int shift : shifts) {
         if (const auto options = optionsAt(melody, shift, pitches)) {
             return bestFingering(*options, tuning, shift);
         }
     }
     const QString reason = forcedShift ? forcedShiftFailure(tuning.name(), *forcedShift)
-                                       : QStringLiteral("Melodii nelze v ladění %1 zahrát, ani když se posune "
-                                                        "o oktávu či dvě nahoru nebo dolů.")
+                                       : QStringLiteral(
+                                             "Melodii nelze v ladění %1 zahrát, ani když se posune "
+                                             "o oktávu či dvě nahoru nebo dolů.")
                                              .arg(tuning.name());
     throw ImportError(reason + u' ' + unplayableNotes(melody, forcedShift.value_or(0), pitches));
 }

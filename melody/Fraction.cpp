@@ -88,8 +88,9 @@ std::optional<Fraction> Fraction::fromDecimal(QStringView text) {
 }
 
 Fraction operator+(Fraction a, Fraction b) {
-    return Fraction::reduced(__int128(a.numerator_) * b.denominator_ + __int128(b.numerator_) * a.denominator_,
-                             __int128(a.denominator_) * b.denominator_);
+    return Fraction::reduced(
+        __int128(a.numerator_) * b.denominator_ + __int128(b.numerator_) * a.denominator_,
+        __int128(a.denominator_) * b.denominator_);
 }
 
 Fraction operator-(Fraction a, Fraction b) {

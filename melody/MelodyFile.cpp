@@ -12,7 +12,9 @@ namespace melody {
 
 namespace {
 
-QString native(const QString& path) { return QDir::toNativeSeparators(path); }
+QString native(const QString& path) {
+    return QDir::toNativeSeparators(path);
+}
 
 // XML begins with '<', possibly after a byte order mark and blanks; UTF-16 as well.
 bool looksLikeXml(const QByteArray& bytes) {
@@ -39,7 +41,9 @@ Melody readContents(const QByteArray& bytes, const QString& path) {
     if (looksLikeXml(bytes)) {
         return readMusicXmlMelody(bytes, path);
     }
-    throw ImportError(QStringLiteral("Soubor %1 není MIDI ani MusicXML (.mid, .musicxml, .xml, .mxl).").arg(native(path)));
+    throw ImportError(
+        QStringLiteral("Soubor %1 není MIDI ani MusicXML (.mid, .musicxml, .xml, .mxl).")
+            .arg(native(path)));
 }
 
 }  // namespace

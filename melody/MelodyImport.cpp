@@ -5,7 +5,8 @@
 
 namespace melody {
 
-ImportedMelody importMelody(const QString& path, const tones::TuningTable& tuning, std::optional<int> forcedShift) {
+ImportedMelody importMelody(const QString& path, const tones::TuningTable& tuning,
+                            std::optional<int> forcedShift) {
     const Melody melody = readMelodyFile(path);
     const Fingering fingering = fingerMelody(melody, tuning, forcedShift);
     return {songGripsOf(melody, fingering), fingering.reversals, fingering.shift};

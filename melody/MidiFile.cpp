@@ -63,7 +63,8 @@ Header readHeader(const QByteArray& bytes, const QString& fileName) {
     ByteCursor cursor(reinterpret_cast<const unsigned char*>(bytes.constData()),
                       static_cast<std::size_t>(bytes.size()));
     if (!bytes.startsWith("MThd")) {
-        throw ImportError(QStringLiteral("Soubor %1 není soubor MIDI.").arg(QDir::toNativeSeparators(fileName)));
+        throw ImportError(
+            QStringLiteral("Soubor %1 není soubor MIDI.").arg(QDir::toNativeSeparators(fileName)));
     }
     cursor.skip(4);
     if (!cursor.has(4 + 6)) {
@@ -79,9 +80,10 @@ Header readHeader(const QByteArray& bytes, const QString& fileName) {
     header.division = static_cast<int>(cursor.bigEndian(2));
     header.firstChunk = 8 + length;
     if (header.format > 1) {
-        throw ImportError(QStringLiteral("Soubor MIDI %1 má formát %2; program čte jen formáty 0 a 1.")
-                              .arg(QDir::toNativeSeparators(fileName))
-                              .arg(header.format));
+        throw ImportError(
+            QStringLiteral("Soubor MIDI %1 má formát %2; program čte jen formáty 0 a 1.")
+                .arg(QDir::toNativeSeparators(fileName))
+                .arg(header.format));
     }
     if (header.division == 0) {
         damaged(fileName, QStringLiteral("délka doby je nulová"));
@@ -137,7 +139,8 @@ private:
         need(1);
         const std::uint8_t b = cursor_.byte();
         if (b & 0x80) {
-            fail(QStringLiteral("má neúplnou zprávu (bajt 0x%1 místo dat)").arg(b, 2, 16, QLatin1Char('0')));
+            fail(QStringLiteral("má neúplnou zprávu (bajt 0x%1 místo dat)")
+                     .arg(b, 2, 16, QLatin1Char('0')));
         }
         return b;
     }
@@ -161,7 +164,8 @@ private:
             return true;
         }
         if (status > 0xF0) {
-            fail(QStringLiteral("obsahuje neplatný stavový bajt 0x%1").arg(status, 2, 16, QLatin1Char('0')));
+            fail(QStringLiteral("obsahuje neplatný stavový bajt 0x%1")
+                     .arg(status, 2, 16, QLatin1Char('0')));
         }
         runningStatus_ = status;
         channelMessage(status);
@@ -218,7 +222,8 @@ void readTracks(const QByteArray& bytes, const Header& header, const QString& fi
     file.skip(header.firstChunk);
     for (int track = 0; track < header.tracks;) {
         if (!file.has(8)) {
-            damaged(fileName, QStringLiteral("chybí stopa %1 z %2").arg(track + 1).arg(header.tracks));
+            damaged(fileName,
+                    QStringLiteral("chybí stopa %1 z %2").arg(track + 1).arg(header.tracks));
         }
         const bool isTrack = std::equal(file.here(), file.here() + 4, "MTrk");
         file.skip(4);
@@ -244,7 +249,8 @@ int melodyPair(const std::map<int, PairStatistics>& pairs) {
     int best = -1;
     PairStatistics bestStatistics;
     for (const auto& [pair, statistics] : pairs) {
-        if (best < 0 || statistics.pitchSum * bestStatistics.notes > bestStatistics.pitchSum * statistics.notes) {
+        if (best < 0 || statistics.pitchSum * bestStatistics.notes >
+                            bestStatistics.pitchSum * statistics.notes) {
             best = pair;
             bestStatistics = statistics;
         }

@@ -23,8 +23,9 @@ MidiMeter::MidiMeter(int division, std::vector<MidiTimeSignature> signatures) {
     }
     ticksPerQuarter_ = division;
     segments_.push_back({0, 1, 4, 2});
-    std::stable_sort(signatures.begin(), signatures.end(),
-                     [](const MidiTimeSignature& a, const MidiTimeSignature& b) { return a.tick < b.tick; });
+    std::stable_sort(
+        signatures.begin(), signatures.end(),
+        [](const MidiTimeSignature& a, const MidiTimeSignature& b) { return a.tick < b.tick; });
     for (const MidiTimeSignature& signature : signatures) {
         if (!isSensible(signature)) {
             continue;
@@ -52,8 +53,9 @@ QString MidiMeter::placeOf(std::int64_t tick) const {
     if (segments_.empty()) {
         return time;
     }
-    const auto after = std::upper_bound(segments_.begin(), segments_.end(), tick,
-                                        [](std::int64_t t, const Segment& s) { return t < s.start; });
+    const auto after =
+        std::upper_bound(segments_.begin(), segments_.end(), tick,
+                         [](std::int64_t t, const Segment& s) { return t < s.start; });
     const Segment& segment = *std::prev(after);
     const std::int64_t units = (tick - segment.start) << segment.denominatorPower;
     const std::int64_t bar = segment.firstBar + units / barUnits(segment);

@@ -41,7 +41,8 @@ std::optional<int> boundedInteger(const QString& text, int limit) {
 
 class MusicXmlReader {
 public:
-    MusicXmlReader(const QByteArray& bytes, const QString& fileName) : xml_(bytes), fileName_(fileName) {}
+    MusicXmlReader(const QByteArray& bytes, const QString& fileName)
+        : xml_(bytes), fileName_(fileName) {}
 
     Melody read() {
         try {
@@ -50,8 +51,8 @@ public:
                 damaged({});
             }
             return gatherChords(
-                std::move(notes_), [this](const StartedNote<Fraction>& note) { return placeOf(note); },
-                fileName_);
+                std::move(notes_),
+                [this](const StartedNote<Fraction>& note) { return placeOf(note); }, fileName_);
         } catch (const Fraction::Overflow&) {
             damaged(QStringLiteral("délky not se nedají sečíst"));
         }
@@ -60,7 +61,8 @@ public:
 private:
     QString placeOf(const StartedNote<Fraction>& note) const {
         const Measure& measure = measures_[static_cast<std::size_t>(note.measure)];
-        return barAndBeat(measure.label, 1.0 + ((note.onset - measure.start) / measure.beatQuarters).toDouble());
+        return barAndBeat(measure.label,
+                          1.0 + ((note.onset - measure.start) / measure.beatQuarters).toDouble());
     }
 
     // Only measures with notes are kept for telling places, so empty ones cost nothing.
@@ -93,7 +95,8 @@ private:
                                                   .arg(xml_.lineNumber())
                                                   .arg(xml_.columnNumber())
                                             : reason;
-        throw ImportError(QStringLiteral("Soubor MusicXML %1 je poškozený: %2.").arg(nativeName(), why));
+        throw ImportError(
+            QStringLiteral("Soubor MusicXML %1 je poškozený: %2.").arg(nativeName(), why));
     }
 
     [[noreturn]] void damagedInMeasure(const QString& reason) const {
@@ -116,7 +119,8 @@ private:
         } else if (xml_.name() == u"score-timewise") {
             readTimewise();
         } else {
-            throw ImportError(QStringLiteral("Soubor %1 není partitura MusicXML.").arg(nativeName()));
+            throw ImportError(
+                QStringLiteral("Soubor %1 není partitura MusicXML.").arg(nativeName()));
         }
     }
 
@@ -180,7 +184,11 @@ private:
     }
 
     QString measureLabel() const {
-        const QString number = xml_.attributes().value(QLatin1StringView("number")).toString().trimmed().left(MaxLabelLength);
+        const QString number = xml_.attributes()
+                                   .value(QLatin1StringView("number"))
+                                   .toString()
+                                   .trimmed()
+                                   .left(MaxLabelLength);
         return number.isEmpty() ? QString::number(measuresRead_ + 1) : number;
     }
 
@@ -234,7 +242,8 @@ private:
     Fraction quarters(const QString& durationText) const {
         const auto duration = Fraction::fromDecimal(durationText);
         if (!duration || *duration < Fraction()) {
-            damagedInMeasure(QStringLiteral("neplatná délka „%1“").arg(durationText.left(MaxLabelLength)));
+            damagedInMeasure(
+                QStringLiteral("neplatná délka „%1“").arg(durationText.left(MaxLabelLength)));
         }
         return *duration / divisions_;
     }
@@ -245,7 +254,8 @@ private:
                 const QString text = xml_.readElementText();
                 const auto divisions = Fraction::fromDecimal(text);
                 if (!divisions || !(Fraction() < *divisions)) {
-                    damagedInMeasure(QStringLiteral("neplatný počet dílků doby „%1“").arg(text.left(MaxLabelLength)));
+                    damagedInMeasure(QStringLiteral("neplatný počet dílků doby „%1“")
+                                         .arg(text.left(MaxLabelLength)));
                 }
                 divisions_ = *divisions;
             } else if (xml_.name() == u"transpose") {
@@ -319,8 +329,8 @@ private:
         if (note.cue || note.tieStop || !note.pitch) {
             return;
         }
-        notes_.push_back({measureStart_ + onset, *note.pitch + transposition_,
-                          recordedMeasure(), note.lyric.value_or(QString())});
+        notes_.push_back({measureStart_ + onset, *note.pitch + transposition_, recordedMeasure(),
+                          note.lyric.value_or(QString())});
     }
 
     void readNoteChild(NoteElement& note) {
@@ -332,7 +342,8 @@ private:
         } else if (name == u"chord") {
             note.chord = true;
         } else if (name == u"tie") {
-            note.tieStop = note.tieStop || xml_.attributes().value(QLatin1StringView("type")) == u"stop";
+            note.tieStop =
+                note.tieStop || xml_.attributes().value(QLatin1StringView("type")) == u"stop";
         } else if (name == u"pitch") {
             note.pitch = readPitch();
             return;
@@ -379,7 +390,8 @@ private:
     bool readNotationsTieStop() {
         bool stop = false;
         while (xml_.readNextStartElement()) {
-            stop = stop || (xml_.name() == u"tied" && xml_.attributes().value(QLatin1StringView("type")) == u"stop");
+            stop = stop || (xml_.name() == u"tied" &&
+                            xml_.attributes().value(QLatin1StringView("type")) == u"stop");
             skipElement();
         }
         return stop;

@@ -30,8 +30,8 @@ public:
         : fileName_(fileName), limits_(limits) {
         zip_error_t error;
         zip_error_init(&error);
-        zip_source_t* source = zip_source_buffer_create(archive.constData(), static_cast<zip_uint64_t>(archive.size()),
-                                                        0, &error);
+        zip_source_t* source = zip_source_buffer_create(
+            archive.constData(), static_cast<zip_uint64_t>(archive.size()), 0, &error);
         if (source) {
             zip_.reset(zip_open_from_source(source, ZIP_RDONLY | ZIP_CHECKCONS, &error));
             if (!zip_) {
@@ -67,7 +67,8 @@ private:
             const char* name = zip_get_name(zip_.get(), static_cast<zip_uint64_t>(i), 0);
             const QString path = name ? QString::fromUtf8(name) : QString();
             if (!path.startsWith(QStringLiteral("META-INF/")) &&
-                (path.endsWith(QStringLiteral(".xml")) || path.endsWith(QStringLiteral(".musicxml")))) {
+                (path.endsWith(QStringLiteral(".xml")) ||
+                 path.endsWith(QStringLiteral(".musicxml")))) {
                 return path;
             }
         }
@@ -92,7 +93,8 @@ private:
         const zip_int64_t index = zip_name_locate(zip_.get(), name.toUtf8().constData(), 0);
         zip_stat_t stat;
         zip_stat_init(&stat);
-        if (index < 0 || zip_stat_index(zip_.get(), static_cast<zip_uint64_t>(index), 0, &stat) != 0) {
+        if (index < 0 ||
+            zip_stat_index(zip_.get(), static_cast<zip_uint64_t>(index), 0, &stat) != 0) {
             refuse(QStringLiteral("Archiv %1 neobsahuje partituru, kterou sám uvádí."));
         }
         if ((stat.valid & ZIP_STAT_ENCRYPTION_METHOD) && stat.encryption_method != ZIP_EM_NONE) {
@@ -100,9 +102,11 @@ private:
         }
         const qint64 compressed = (stat.valid & ZIP_STAT_COMP_SIZE) ? qint64(stat.comp_size) : 0;
         if (stat.valid & ZIP_STAT_SIZE) {
-            checkSize(qint64(std::min<zip_uint64_t>(stat.size, zip_uint64_t(maxBytes) + 1)), compressed, maxBytes);
+            checkSize(qint64(std::min<zip_uint64_t>(stat.size, zip_uint64_t(maxBytes) + 1)),
+                      compressed, maxBytes);
         }
-        std::unique_ptr<zip_file_t, ZipFileClose> file(zip_fopen_index(zip_.get(), static_cast<zip_uint64_t>(index), 0));
+        std::unique_ptr<zip_file_t, ZipFileClose> file(
+            zip_fopen_index(zip_.get(), static_cast<zip_uint64_t>(index), 0));
         if (!file) {
             refuse(QStringLiteral("Archiv %1 je poškozený."));
         }
@@ -125,14 +129,16 @@ private:
     void checkSize(qint64 bytes, qint64 compressed, qint64 maxBytes) const {
         if (bytes > maxBytes) {
             const bool megabytes = maxBytes >= 1024 * 1024;
-            throw ImportError(QStringLiteral("Partitura v archivu %1 je po rozbalení příliš velká (nejvýše %2).")
-                                  .arg(QDir::toNativeSeparators(fileName_),
-                                       megabytes ? QStringLiteral("%1 MB").arg(maxBytes / (1024 * 1024))
-                                                 : QStringLiteral("%1 kB").arg(maxBytes / 1024)));
+            throw ImportError(
+                QStringLiteral("Partitura v archivu %1 je po rozbalení příliš velká (nejvýše %2).")
+                    .arg(QDir::toNativeSeparators(fileName_),
+                         megabytes ? QStringLiteral("%1 MB").arg(maxBytes / (1024 * 1024))
+                                   : QStringLiteral("%1 kB").arg(maxBytes / 1024)));
         }
         if (bytes > limits_.ratioCheckedFrom && bytes > qint64(limits_.maxRatio) * compressed) {
-            refuse(QStringLiteral("Partitura v archivu %1 je podezřele silně zkomprimovaná; program ji "
-                                  "z bezpečnostních důvodů nerozbalí."));
+            refuse(QStringLiteral(
+                "Partitura v archivu %1 je podezřele silně zkomprimovaná; program ji "
+                "z bezpečnostních důvodů nerozbalí."));
         }
     }
 

@@ -8,7 +8,9 @@ namespace melody {
 
 namespace {
 
-std::size_t side(tones::Bellows bellows) { return bellows == tones::Bellows::Push ? 1 : 0; }
+std::size_t side(tones::Bellows bellows) {
+    return bellows == tones::Bellows::Push ? 1 : 0;
+}
 
 }  // namespace
 

@@ -8,9 +8,10 @@ namespace melody {
 
 void refuseEntityDeclarations(const QXmlStreamReader& xml, const QString& fileName) {
     if (xml.tokenType() == QXmlStreamReader::DTD && !xml.entityDeclarations().isEmpty()) {
-        throw ImportError(QStringLiteral("Soubor %1 deklaruje vlastní entity XML; takový soubor program "
-                                         "z bezpečnostních důvodů nečte.")
-                              .arg(QDir::toNativeSeparators(fileName)));
+        throw ImportError(
+            QStringLiteral("Soubor %1 deklaruje vlastní entity XML; takový soubor program "
+                           "z bezpečnostních důvodů nečte.")
+                .arg(QDir::toNativeSeparators(fileName)));
     }
 }
 

@@ -50,7 +50,8 @@ private:
 QByteArray tempoTrack(const SongScore& score, double bpm) {
     TrackWriter track;
     track.meta(0, '\x03', score.name.toUtf8());
-    track.meta(0, '\x51', TrackWriter::bigEndian(static_cast<quint32>(microsecondsPerBeat(bpm)), 3));
+    track.meta(0, '\x51',
+               TrackWriter::bigEndian(static_cast<quint32>(microsecondsPerBeat(bpm)), 3));
     return track.chunk(score.endTick());
 }
 

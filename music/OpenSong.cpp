@@ -10,7 +10,8 @@
 
 namespace music {
 
-std::shared_ptr<const spreadsheet::Sheet> openSongSheet(const app::SpreadsheetConnection& connection) {
+std::shared_ptr<const spreadsheet::Sheet> openSongSheet(
+    const app::SpreadsheetConnection& connection) {
     auto sheet = connection.songSheet();
     if (!sheet) {
         spreadsheet::throwObjectGone();
@@ -26,8 +27,8 @@ SongScore openSongScore(const app::SpreadsheetConnection& connection) {
     return songScore(songs::readSongGrips(*openSongSheet(connection)), openSongName(connection));
 }
 
-std::shared_ptr<const spreadsheet::Sheet> openSongTuning(const app::SpreadsheetConnection& connection,
-                                                         app::Dialogs& dialogs) {
+std::shared_ptr<const spreadsheet::Sheet> openSongTuning(
+    const app::SpreadsheetConnection& connection, app::Dialogs& dialogs) {
     const QString name = openSongSheet(connection)->name();
     auto tuning = connection.tuningSheet(name);
     if (!tuning) {

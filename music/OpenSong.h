@@ -19,14 +19,15 @@ class Sheet;
 namespace music {
 
 // Throws error 91 when no song is open any more.
-std::shared_ptr<const spreadsheet::Sheet> openSongSheet(const app::SpreadsheetConnection& connection);
+std::shared_ptr<const spreadsheet::Sheet> openSongSheet(
+    const app::SpreadsheetConnection& connection);
 // The file name without ".xls".
 QString openSongName(const app::SpreadsheetConnection& connection);
 SongScore openSongScore(const app::SpreadsheetConnection& connection);
 
 // The tuning database's sheet the song names; none, after the display's own message, when the
 // database has no such tuning.
-std::shared_ptr<const spreadsheet::Sheet> openSongTuning(const app::SpreadsheetConnection& connection,
-                                                         app::Dialogs& dialogs);
+std::shared_ptr<const spreadsheet::Sheet> openSongTuning(
+    const app::SpreadsheetConnection& connection, app::Dialogs& dialogs);
 
 }  // namespace music

@@ -44,7 +44,9 @@ int accidental(QChar letter, QStringView rest, int& used) {
     return 0;
 }
 
-int pitchClass(int pitch) { return ((pitch % 12) + 12) % 12; }
+int pitchClass(int pitch) {
+    return ((pitch % 12) + 12) % 12;
+}
 
 // Spellings of the twelve pitch classes, as the tuning tables write them.
 const char* const Spellings[] = {"c", "cis", "d", "es", "e", "f", "fis", "g", "as", "a", "b", "h"};
@@ -115,12 +117,12 @@ QString bassNameOf(int pitchClassValue, BassSound::Kind kind) {
     QString name = QString::fromLatin1(Spellings[pitchClass(pitchClassValue)]);
     name[0] = name[0].toUpper();
     switch (kind) {
-    case BassSound::Kind::Single:
-        return name;
-    case BassSound::Kind::Major:
-        return u'(' + name + u')';
-    case BassSound::Kind::Minor:
-        return u'(' + name + QStringLiteral("m)");
+        case BassSound::Kind::Single:
+            return name;
+        case BassSound::Kind::Major:
+            return u'(' + name + u')';
+        case BassSound::Kind::Minor:
+            return u'(' + name + QStringLiteral("m)");
     }
     return name;
 }

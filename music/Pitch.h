@@ -9,7 +9,7 @@
 // that sounds, is printed or imported, and it matches the staff: "c," is its lowest place.
 namespace music {
 
-inline constexpr int LowestStaffPitch = 48;   // "c,"
+inline constexpr int LowestStaffPitch = 48;    // "c,"
 inline constexpr int HighestStaffPitch = 103;  // "g4,"
 
 // A treble tone name ("cis1,") as a MIDI note: 48 + 12 x octave digit + the letter's semitone,

@@ -19,7 +19,10 @@ const QString NothingToPlay = QStringLiteral("Není co přehrát.");
 
 SongPlayback::SongPlayback(app::SpreadsheetConnection& connection, app::Dialogs& dialogs,
                            SoundControl& sound, QTimer& automaticPlayer)
-    : connection_(connection), dialogs_(dialogs), sound_(sound), automaticPlayer_(automaticPlayer) {}
+    : connection_(connection),
+      dialogs_(dialogs),
+      sound_(sound),
+      automaticPlayer_(automaticPlayer) {}
 
 void SongPlayback::mnuPrehratPisen_Click() {
     if (sound_.isPlaying()) {
@@ -67,6 +70,8 @@ void SongPlayback::gripLit(int row) {
     sound_.gripLit(gripSound(grip.treble, grip.basses), hold);
 }
 
-void SongPlayback::tempoChanged() { sound_.setStepInterval(automaticPlayer_.interval()); }
+void SongPlayback::tempoChanged() {
+    sound_.setStepInterval(automaticPlayer_.interval());
+}
 
 }  // namespace music

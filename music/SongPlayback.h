@@ -15,8 +15,8 @@ class SoundControl;
 
 class SongPlayback {
 public:
-    SongPlayback(app::SpreadsheetConnection& connection, app::Dialogs& dialogs,
-                 SoundControl& sound, QTimer& automaticPlayer);
+    SongPlayback(app::SpreadsheetConnection& connection, app::Dialogs& dialogs, SoundControl& sound,
+                 QTimer& automaticPlayer);
 
     // Starts the song, or stops it when it plays.
     void mnuPrehratPisen_Click();

@@ -91,7 +91,8 @@ void SoundControl::tellUnavailableOnce() {
     }
     told_ = true;
     dialogs_.message(QStringLiteral("Zvuk není k dispozici."),
-                     soundUnavailableMessage(supply_.sound().failure), app::MessageIcon::Exclamation);
+                     soundUnavailableMessage(supply_.sound().failure),
+                     app::MessageIcon::Exclamation);
 }
 
 }  // namespace music

@@ -58,7 +58,7 @@ private:
     std::unique_ptr<QThread> thread_;
     LoadedSound loaded_;  // the loading thread's until it has finished
     bool ready_ = false;
-    QObject context_;     // receives the loading thread's end on this thread
+    QObject context_;  // receives the loading thread's end on this thread
 };
 
 }  // namespace music

@@ -21,6 +21,7 @@ if [ "$mode" = test ]; then
     clang libclang-rt-dev
     poppler-utils
     gcovr
+    clang-format
   )
 fi
 

@@ -23,8 +23,7 @@ void GripDisplay::ShowGripText() {
         if (row + offset < 1 || row + offset > spreadsheet::MaxRows) {
             label->clear();
         } else {
-            label->setText(
-                grip.offset(offset, SyllableOffset).range(QStringLiteral("A1")).text());
+            label->setText(grip.offset(offset, SyllableOffset).range(QStringLiteral("A1")).text());
         }
     }
     c_.lblPopisD->show();
@@ -57,10 +56,16 @@ void GripDisplay::ReleaseTreble() {
     staff_.hideShownTones();
 }
 
-void GripDisplay::ReleaseBass() { keyboard_.release(keyboard::Side::Bass); }
+void GripDisplay::ReleaseBass() {
+    keyboard_.release(keyboard::Side::Bass);
+}
 
-void GripDisplay::cmdUvolNoty_Click() { staff_.putNotesBack(); }
+void GripDisplay::cmdUvolNoty_Click() {
+    staff_.putNotesBack();
+}
 
-void GripDisplay::ReleaseAccidentals() { staff_.putAccidentalsBack(); }
+void GripDisplay::ReleaseAccidentals() {
+    staff_.putAccidentalsBack();
+}
 
 }  // namespace songs

@@ -10,7 +10,9 @@ namespace songs {
 namespace {
 
 // One spelling per file, so that a song reached by two paths is listed once.
-QString normalised(const QString& path) { return QDir::cleanPath(QFileInfo(path).absoluteFilePath()); }
+QString normalised(const QString& path) {
+    return QDir::cleanPath(QFileInfo(path).absoluteFilePath());
+}
 
 Qt::CaseSensitivity fileNameCase() {
 #ifdef Q_OS_WIN
@@ -21,7 +23,8 @@ Qt::CaseSensitivity fileNameCase() {
 }
 
 void removeSong(QStringList& paths, const QString& song) {
-    paths.removeIf([&song](const QString& listed) { return listed.compare(song, fileNameCase()) == 0; });
+    paths.removeIf(
+        [&song](const QString& listed) { return listed.compare(song, fileNameCase()) == 0; });
 }
 
 }  // namespace
@@ -47,12 +50,14 @@ QStringList RecentSongs::captions() const {
     QStringList captions;
     for (const QString& path : paths_) {
         const QString name = QFileInfo(path).fileName();
-        const auto sameName = std::count_if(paths_.cbegin(), paths_.cend(), [&name](const QString& other) {
-            return QFileInfo(other).fileName().compare(name, fileNameCase()) == 0;
-        });
+        const auto sameName =
+            std::count_if(paths_.cbegin(), paths_.cend(), [&name](const QString& other) {
+                return QFileInfo(other).fileName().compare(name, fileNameCase()) == 0;
+            });
         QString shown = sameName > 1 ? QDir::toNativeSeparators(path) : name;
         // A "&" of the name is shown as it is, not taken for the accelerator.
-        captions << QStringLiteral("&%1 ").arg(captions.size() + 1) + shown.replace(u'&', QStringLiteral("&&"));
+        captions << QStringLiteral("&%1 ").arg(captions.size() + 1) +
+                        shown.replace(u'&', QStringLiteral("&&"));
     }
     return captions;
 }

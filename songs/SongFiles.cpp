@@ -34,7 +34,9 @@ namespace {
 
 const char* const SoundExtensions[] = {"mp3", "mid", "wav"};
 
-QString native(const QString& path) { return QDir::toNativeSeparators(path); }
+QString native(const QString& path) {
+    return QDir::toNativeSeparators(path);
+}
 
 }  // namespace
 
@@ -179,7 +181,8 @@ void SongFiles::cmdEdit_Click() {
     // Whatever happens, the window comes back: a program without a window cannot be used.
     const auto showAgain = qScopeGuard([this] { mainWindow_.show(); });
     const auto chosen = connection_.SpreadsheetApplication->getOpenFilename(
-        QStringLiteral("Excel Files,*.xls"), QStringLiteral("Vyberte písničku, kterou chcete zkoušet !"));
+        QStringLiteral("Excel Files,*.xls"),
+        QStringLiteral("Vyberte písničku, kterou chcete zkoušet !"));
     if (chosen) {
         openSongFile(*chosen);
     }
@@ -313,6 +316,8 @@ void SongFiles::backToNoSong() {
     display_.ReleaseBass();
 }
 
-void SongFiles::unexpectedError(int number) { app::showUnexpectedError(dialogs_, number); }
+void SongFiles::unexpectedError(int number) {
+    app::showUnexpectedError(dialogs_, number);
+}
 
 }  // namespace songs

@@ -17,11 +17,11 @@ class Sheet;
 namespace songs {
 
 struct SongGrip {
-    int row = 0;                             // the sheet row, counted from 1
-    QString syllable;                        // column A
-    QStringList treble;                      // B..H as the display reads them: up to the first gap
-    std::optional<tones::Bellows> bellows;   // from column I; nothing: a rest
-    QStringList basses;                      // M..S up to the first gap
+    int row = 0;                            // the sheet row, counted from 1
+    QString syllable;                       // column A
+    QStringList treble;                     // B..H as the display reads them: up to the first gap
+    std::optional<tones::Bellows> bellows;  // from column I; nothing: a rest
+    QStringList basses;                     // M..S up to the first gap
 
     bool isRest() const { return !bellows.has_value(); }
 };

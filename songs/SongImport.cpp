@@ -36,8 +36,9 @@ QString shiftText(int shift) {
     } else if (size == 24) {
         amount = QStringLiteral("o dvě oktávy");
     } else {
-        amount = QStringLiteral("o ") + counted(size, QStringLiteral("půltón"), QStringLiteral("půltóny"),
-                                                QStringLiteral("půltónů"));
+        amount =
+            QStringLiteral("o ") + counted(size, QStringLiteral("půltón"),
+                                           QStringLiteral("půltóny"), QStringLiteral("půltónů"));
     }
     return amount + (shift > 0 ? QStringLiteral(" nahoru") : QStringLiteral(" dolů"));
 }
@@ -53,8 +54,9 @@ QString importSummary(const QString& song, const QString& tuning, int grips, int
                             counted(reversals, QStringLiteral("obrat"), QStringLiteral("obraty"),
                                     QStringLiteral("obratů")));
     if (shift != 0) {
-        text += QStringLiteral("\r\nMelodie je posunutá %1: v původní výšce ji ladění celou "
-                               "nezahraje.")
+        text += QStringLiteral(
+                    "\r\nMelodie je posunutá %1: v původní výšce ji ladění celou "
+                    "nezahraje.")
                     .arg(shiftText(shift));
     }
     return text + QStringLiteral("\r\nBasy import nepíše; doplňte je podle potřeby sami.");
@@ -97,11 +99,11 @@ void SongImport::mnuImportovat_Click(const QString& tuning) {
         return;
     }
     reader_.showByItsDirection();
-    dialogs_.message(QStringLiteral("Melodie importována."),
-                     importSummary(QFileInfo(*song).fileName(), table->name(),
-                                   static_cast<int>(imported.grips.size()), imported.reversals,
-                                   imported.shift),
-                     app::MessageIcon::Information);
+    dialogs_.message(
+        QStringLiteral("Melodie importována."),
+        importSummary(QFileInfo(*song).fileName(), table->name(),
+                      static_cast<int>(imported.grips.size()), imported.reversals, imported.shift),
+        app::MessageIcon::Information);
 }
 
 }  // namespace songs

@@ -15,7 +15,9 @@ namespace songs {
 
 namespace {
 
-QString native(const QString& path) { return QDir::toNativeSeparators(path); }
+QString native(const QString& path) {
+    return QDir::toNativeSeparators(path);
+}
 
 }  // namespace
 
@@ -120,10 +122,9 @@ bool SongKeeper::offerCopy(const QString& reason, bool quitting) {
     }
     try {
         const QString name = host.activeWorkbook().name();
-        const auto chosen =
-            host.getSaveAsFilename(QDir(connection_.WorkingFolder).filePath(name),
-                                   QStringLiteral("Excel Files,*.xls"),
-                                   QStringLiteral("Uložit kopii písně"));
+        const auto chosen = host.getSaveAsFilename(QDir(connection_.WorkingFolder).filePath(name),
+                                                   QStringLiteral("Excel Files,*.xls"),
+                                                   QStringLiteral("Uložit kopii písně"));
         if (!chosen || isOpenElsewhere(dialogs_, *chosen)) {
             return false;
         }

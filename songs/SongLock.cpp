@@ -23,8 +23,8 @@ LockHolder thisProcess() {
 
 bool isRunning(qint64 processId) {
 #ifdef _WIN32
-    HANDLE process = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE,
-                                 static_cast<DWORD>(processId));
+    HANDLE process =
+        OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, static_cast<DWORD>(processId));
     if (!process) {
         return GetLastError() == ERROR_ACCESS_DENIED;
     }

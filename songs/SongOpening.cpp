@@ -14,7 +14,9 @@ namespace {
 
 const QString CannotOpen = QStringLiteral("Písničku nelze otevřít.");
 
-QString native(const QString& path) { return QDir::toNativeSeparators(path); }
+QString native(const QString& path) {
+    return QDir::toNativeSeparators(path);
+}
 
 }  // namespace
 
@@ -39,9 +41,10 @@ bool openAsSong(app::SpreadsheetConnection& connection, app::Dialogs& dialogs,
                 const QString& path) {
     if (QFileInfo(path).fileName().compare(connection.TuningWorkbookName, Qt::CaseInsensitive) ==
         0) {
-        dialogs.message(CannotOpen,
-                        QStringLiteral("Soubor %1 je databáze ladění, ne písnička.").arg(native(path)),
-                        app::MessageIcon::Exclamation);
+        dialogs.message(
+            CannotOpen,
+            QStringLiteral("Soubor %1 je databáze ladění, ne písnička.").arg(native(path)),
+            app::MessageIcon::Exclamation);
         return false;
     }
     auto& host = *connection.SpreadsheetApplication;

@@ -13,8 +13,7 @@ namespace songs {
 // Opens the workbook at `path` as a song; it becomes the active workbook. Refused, after the
 // player is told why, for the tuning database itself, a song another running Mechík has open
 // and a file that is no readable workbook: the program stays as it was.
-bool openAsSong(app::SpreadsheetConnection& connection, app::Dialogs& dialogs,
-                const QString& path);
+bool openAsSong(app::SpreadsheetConnection& connection, app::Dialogs& dialogs, const QString& path);
 // True, after telling the player, when another running Mechík has the song at `path` open:
 // it must not be opened, replaced or deleted here.
 bool isOpenElsewhere(app::Dialogs& dialogs, const QString& path);

@@ -8,7 +8,8 @@ namespace songs {
 
 namespace {
 
-void writeCells(spreadsheet::Sheet& sheet, int row, int firstColumn, const QStringList& texts, int columns) {
+void writeCells(spreadsheet::Sheet& sheet, int row, int firstColumn, const QStringList& texts,
+                int columns) {
     for (int i = 0; i < texts.size() && i < columns; ++i) {
         sheet.setValue({row, firstColumn + i}, spreadsheet::CellValue(texts[i]));
     }
@@ -22,12 +23,14 @@ spreadsheet::Sheet songSheetOf(const QString& tuning, const std::vector<SongGrip
     for (const SongGrip& grip : grips) {
         ++row;
         if (!grip.syllable.isEmpty()) {
-            sheet.setValue({row, GripColumn + SyllableOffset}, spreadsheet::CellValue(grip.syllable));
+            sheet.setValue({row, GripColumn + SyllableOffset},
+                           spreadsheet::CellValue(grip.syllable));
         }
         writeCells(sheet, row, GripColumn, grip.treble, TrebleColumns);
         if (grip.bellows) {
-            sheet.setValue({row, GripColumn + DirectionOffset},
-                           spreadsheet::CellValue(*grip.bellows == tones::Bellows::Push ? Push : Pull));
+            sheet.setValue(
+                {row, GripColumn + DirectionOffset},
+                spreadsheet::CellValue(*grip.bellows == tones::Bellows::Push ? Push : Pull));
         }
         writeCells(sheet, row, GripColumn + BassOffset, grip.basses, BassColumns);
     }

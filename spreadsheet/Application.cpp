@@ -38,7 +38,9 @@ void Application::addObserver(HostObserver* observer) {
     }
 }
 
-void Application::removeObserver(HostObserver* observer) { std::erase(observers_, observer); }
+void Application::removeObserver(HostObserver* observer) {
+    std::erase(observers_, observer);
+}
 
 // By index, so that an observer removing itself while being told does no harm.
 void Application::notifyWorkbooksChanged() const {
@@ -67,9 +69,13 @@ void Application::ensureRunning() const {
 
 // The default folder stays reachable after Quit, as an automation object's properties do
 // until it is released: shutdown restores the folder after quitting.
-QString Application::defaultFilePath() const { return settings_.defaultFilePath(); }
+QString Application::defaultFilePath() const {
+    return settings_.defaultFilePath();
+}
 
-void Application::setDefaultFilePath(const QString& path) { settings_.setDefaultFilePath(path); }
+void Application::setDefaultFilePath(const QString& path) {
+    settings_.setDefaultFilePath(path);
+}
 
 bool Application::visible() const {
     ensureRunning();
@@ -220,7 +226,9 @@ std::shared_ptr<Workbook> Application::active() const {
     return windows_.front();
 }
 
-WorkbookRef Application::activeWorkbook() const { return WorkbookRef(active()); }
+WorkbookRef Application::activeWorkbook() const {
+    return WorkbookRef(active());
+}
 
 void Application::activateWindow(const QString& name) {
     ensureRunning();
@@ -255,15 +263,25 @@ bool Application::isNameTakenByOther(const QString& windowName, const Workbook& 
     return found && found.get() != &except;
 }
 
-int Application::sheetCount() const { return active()->sheetCount(); }
+int Application::sheetCount() const {
+    return active()->sheetCount();
+}
 
-SheetRef Application::sheet(int index) const { return activeWorkbook().sheet(index); }
+SheetRef Application::sheet(int index) const {
+    return activeWorkbook().sheet(index);
+}
 
-SheetRef Application::sheet(const QString& name) const { return activeWorkbook().sheet(name); }
+SheetRef Application::sheet(const QString& name) const {
+    return activeWorkbook().sheet(name);
+}
 
-SheetRef Application::activeSheet() const { return SheetRef(active()->activeSheet()); }
+SheetRef Application::activeSheet() const {
+    return SheetRef(active()->activeSheet());
+}
 
-Range Application::range(const QString& address) const { return activeSheet().range(address); }
+Range Application::range(const QString& address) const {
+    return activeSheet().range(address);
+}
 
 Range Application::selection() const {
     const auto sheet = active()->activeSheet();

@@ -25,11 +25,13 @@ QString folderProblem(const QString& path) {
 }  // namespace
 
 SpreadsheetError cannotSave(const QString& path, const QString& reason) {
-    return SpreadsheetError(FileOrCellOperation, QStringLiteral("Soubor %1 nelze uložit: %2")
-                                                     .arg(QDir::toNativeSeparators(path), reason));
+    return SpreadsheetError(
+        FileOrCellOperation,
+        QStringLiteral("Soubor %1 nelze uložit: %2").arg(QDir::toNativeSeparators(path), reason));
 }
 
-AtomicFile::AtomicFile(const QString& path) : path_(path), file_(std::make_unique<QSaveFile>(path)) {
+AtomicFile::AtomicFile(const QString& path)
+    : path_(path), file_(std::make_unique<QSaveFile>(path)) {
     // Unbuffered, so that a write cut short (a full disk, a size limit) shows in write()'s
     // count: buffered, QSaveFile can commit a truncated file and report success.
     if (!file_->open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {

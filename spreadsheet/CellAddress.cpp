@@ -50,7 +50,9 @@ QString CellAddress::columnName(int column) {
     return name;
 }
 
-QString CellAddress::toA1() const { return columnName(column) + QString::number(row); }
+QString CellAddress::toA1() const {
+    return columnName(column) + QString::number(row);
+}
 
 QString CellAddress::toAbsolute() const {
     return u'$' + columnName(column) + u'$' + QString::number(row);

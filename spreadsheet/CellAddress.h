@@ -18,7 +18,9 @@ struct CellAddress {
 
     bool operator==(const CellAddress&) const = default;
 
-    bool isValid() const { return row >= 1 && row <= MaxRows && column >= 1 && column <= MaxColumns; }
+    bool isValid() const {
+        return row >= 1 && row <= MaxRows && column >= 1 && column <= MaxColumns;
+    }
     // "B7" and "$B$7"; letters in either case.
     static std::optional<CellAddress> parse(QStringView text);
     QString toA1() const;        // "B7"

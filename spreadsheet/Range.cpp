@@ -47,7 +47,9 @@ CellRect Range::rect() const {
     return rect_;
 }
 
-CellValue Range::value() const { return lockedSheet()->value(rect_.first); }
+CellValue Range::value() const {
+    return lockedSheet()->value(rect_.first);
+}
 
 void Range::setValue(const CellValue& value) const {
     const auto sheet = lockedSheet();
@@ -68,8 +70,7 @@ void Range::clearContents() const {
 std::shared_ptr<Sheet> Range::activeSheetOrThrow() const {
     auto sheet = lockedSheet();
     Workbook* workbook = sheet->workbook();
-    if (!workbook->application().isActiveWorkbook(*workbook) ||
-        workbook->activeSheet() != sheet) {
+    if (!workbook->application().isActiveWorkbook(*workbook) || workbook->activeSheet() != sheet) {
         throw SpreadsheetError(
             FileOrCellOperation,
             QStringLiteral("Oblast %1 nelze vybrat: její list „%2“ není aktivní.")

@@ -42,7 +42,9 @@ public:
     // The program's one search (see findInArea): within this range, after `after`, by rows,
     // part of the cell, case ignored. The empty handle when no cell matches.
     Range find(const CellValue& what, const Range& after) const;
-    Range find(const QString& what, const Range& after) const { return find(CellValue(what), after); }
+    Range find(const QString& what, const Range& after) const {
+        return find(CellValue(what), after);
+    }
 
     // "B1:B500", "$B$7": error 1004 for anything that is no address of a sheet.
     static CellRect parseAddress(const QString& address);

@@ -61,7 +61,8 @@ void Sheet::clear(const CellRect& rect) {
 }
 
 void Sheet::setSelection(const CellRect& selection, CellAddress activeCell) {
-    const CellRect chosen = selection.contains(activeCell) ? selection : CellRect::single(activeCell);
+    const CellRect chosen =
+        selection.contains(activeCell) ? selection : CellRect::single(activeCell);
     if (chosen == selection_ && activeCell == activeCell_) {
         return;
     }

@@ -15,7 +15,9 @@ std::shared_ptr<Sheet> SheetRef::lockedSheet() const {
     return sheet;
 }
 
-QString SheetRef::name() const { return lockedSheet()->name(); }
+QString SheetRef::name() const {
+    return lockedSheet()->name();
+}
 
 void SheetRef::setName(const QString& name) const {
     const auto sheet = lockedSheet();
@@ -38,10 +40,9 @@ void SheetRef::select() const {
     const auto sheet = lockedSheet();
     Workbook* workbook = sheet->workbook();
     if (!workbook->application().isActiveWorkbook(*workbook)) {
-        throw SpreadsheetError(
-            FileOrCellOperation,
-            QStringLiteral("List „%1“ nelze vybrat: sešit %2 není aktivní.")
-                .arg(sheet->name(), workbook->name()));
+        throw SpreadsheetError(FileOrCellOperation,
+                               QStringLiteral("List „%1“ nelze vybrat: sešit %2 není aktivní.")
+                                   .arg(sheet->name(), workbook->name()));
     }
     workbook->setActiveSheet(*sheet);
     workbook->application().notifyWorkbooksChanged();

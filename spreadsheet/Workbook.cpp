@@ -54,7 +54,9 @@ int Workbook::indexOf(const Sheet& sheet) const {
     return -1;
 }
 
-std::shared_ptr<Sheet> Workbook::activeSheet() const { return sheetAt(sheets_.activeSheet); }
+std::shared_ptr<Sheet> Workbook::activeSheet() const {
+    return sheetAt(sheets_.activeSheet);
+}
 
 void Workbook::setActiveSheet(const Sheet& sheet) {
     const int index = indexOf(sheet);
@@ -66,9 +68,9 @@ void Workbook::setActiveSheet(const Sheet& sheet) {
 void Workbook::renameSheet(Sheet& sheet, const QString& newName) {
     const QString problem = sheetNameProblem(newName);
     if (!problem.isEmpty()) {
-        throw SpreadsheetError(FileOrCellOperation,
-                               QStringLiteral("List nelze přejmenovat na „%1“. ").arg(newName) +
-                                   problem);
+        throw SpreadsheetError(
+            FileOrCellOperation,
+            QStringLiteral("List nelze přejmenovat na „%1“. ").arg(newName) + problem);
     }
     const auto other = sheetNamed(newName);
     if (other && other.get() != &sheet) {

@@ -26,7 +26,7 @@ public:
     int sheetCount() const { return static_cast<int>(sheets_.sheets.size()); }
     std::shared_ptr<Sheet> sheetAt(int index) const;  // 0-based; null when out of range
     std::shared_ptr<Sheet> sheetNamed(const QString& name) const;  // ignores case
-    int indexOf(const Sheet& sheet) const;                           // 0-based, -1 if foreign
+    int indexOf(const Sheet& sheet) const;                         // 0-based, -1 if foreign
     std::shared_ptr<Sheet> activeSheet() const;
     void setActiveSheet(const Sheet& sheet);
 

@@ -16,18 +16,26 @@ std::shared_ptr<Workbook> WorkbookRef::locked() const {
     return workbook;
 }
 
-QString WorkbookRef::name() const { return locked()->name(); }
+QString WorkbookRef::name() const {
+    return locked()->name();
+}
 
 QString WorkbookRef::fullName() const {
     const auto workbook = locked();
     return workbook->path().isEmpty() ? workbook->name() : workbook->path();
 }
 
-UnkeptParts WorkbookRef::unkeptParts() const { return locked()->unkeptParts(); }
+UnkeptParts WorkbookRef::unkeptParts() const {
+    return locked()->unkeptParts();
+}
 
-QString WorkbookRef::path() const { return locked()->path(); }
+QString WorkbookRef::path() const {
+    return locked()->path();
+}
 
-int WorkbookRef::sheetCount() const { return locked()->sheetCount(); }
+int WorkbookRef::sheetCount() const {
+    return locked()->sheetCount();
+}
 
 SheetRef WorkbookRef::sheet(int index) const {
     const auto workbook = locked();
@@ -51,7 +59,9 @@ SheetRef WorkbookRef::sheet(const QString& name) const {
     return SheetRef(sheet);
 }
 
-SheetRef WorkbookRef::activeSheet() const { return SheetRef(locked()->activeSheet()); }
+SheetRef WorkbookRef::activeSheet() const {
+    return SheetRef(locked()->activeSheet());
+}
 
 void WorkbookRef::activate() const {
     const auto workbook = locked();
@@ -91,7 +101,9 @@ void WorkbookRef::save() const {
     }
 }
 
-bool WorkbookRef::hasUnsavedChanges() const { return locked()->hasUnsavedChanges(); }
+bool WorkbookRef::hasUnsavedChanges() const {
+    return locked()->hasUnsavedChanges();
+}
 
 void WorkbookRef::close() const {
     const auto workbook = locked();

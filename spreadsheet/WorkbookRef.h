@@ -39,7 +39,7 @@ public:
     UnkeptParts unkeptParts() const;
 
     int sheetCount() const;
-    SheetRef sheet(int index) const;  // 1-based; error 9 when there is no such sheet
+    SheetRef sheet(int index) const;            // 1-based; error 9 when there is no such sheet
     SheetRef sheet(const QString& name) const;  // ignores case; error 9 when missing
     SheetRef activeSheet() const;
 

@@ -6,8 +6,8 @@
 #include "app/SpreadsheetConnection.h"
 #include "app/StaffPictures.h"
 #include "app/TwipPicture.h"
-#include "app/VbError.h"
 #include "app/VbColour.h"
+#include "app/VbError.h"
 #include "keyboard/Keyboard.h"
 #include "songs/GripDisplay.h"
 #include "songs/SongLayout.h"
@@ -33,11 +33,11 @@ struct Lookup {
 
 Lookup lookupFor(Bellows bellows) {
     if (bellows == Bellows::Pull) {
-        return {"C1:C43", 2, "G1:G13", 6, 103, 109,
-                " při tažení měchu na této knoflovce neexistuje !"};
+        return {
+            "C1:C43", 2, "G1:G13", 6, 103, 109, " při tažení měchu na této knoflovce neexistuje !"};
     }
-    return {"B1:B43", 1, "F1:F13", 5, 105, 111,
-            " při tlačení měchu na této knoflovce neexistuje !"};
+    return {
+        "B1:B43", 1, "F1:F13", 5, 105, 111, " při tlačení měchu na této knoflovce neexistuje !"};
 }
 
 constexpr int StaffPictureCount = 5;
@@ -49,8 +49,8 @@ struct StopDisplay {};
 
 GripReader::GripReader(app::SpreadsheetConnection& connection, app::Dialogs& dialogs,
                        keyboard::Keyboard& keyboard, app::StaffPictures& staff,
-                       songs::GripDisplay& display, TuningSelection& tuning,
-                       QPushButton* cmdJakDal, QLabel* lblBasy)
+                       songs::GripDisplay& display, TuningSelection& tuning, QPushButton* cmdJakDal,
+                       QLabel* lblBasy)
     : connection_(connection),
       dialogs_(dialogs),
       keyboard_(keyboard),
@@ -159,14 +159,15 @@ bool GripReader::showTone(Bellows bellows, const QString& tone, int& notes, int&
         if (alternative == QStringLiteral("nejde")) {
             missing(QStringLiteral("Neexistující tón."),
                     QStringLiteral("Tón ") + tone + QString::fromUtf8(lookup.directionText) +
-                    QStringLiteral("\rNeregistruji pro tento tón ani žádné alternativní "
-                                   "pojmenování."));
+                        QStringLiteral("\rNeregistruji pro tento tón ani žádné alternativní "
+                                       "pojmenování."));
             return false;
         }
         if (!findWholeCell(host, alternative)) {
             missing(QStringLiteral("Neexistující tón."),
-                    QStringLiteral("Tón ") + tone + QStringLiteral(" ani jeho alternativní název ") +
-                        alternative + QString::fromUtf8(lookup.directionText));
+                    QStringLiteral("Tón ") + tone +
+                        QStringLiteral(" ani jeho alternativní název ") + alternative +
+                        QString::fromUtf8(lookup.directionText));
             return false;
         }
         shown = alternative;
@@ -179,8 +180,8 @@ bool GripReader::showTone(Bellows bellows, const QString& tone, int& notes, int&
         offset = place.mid(1);
         // Five signs are all the staff has: a sixth tone is refused just below in any case.
         if (accidentals < StaffPictureCount && (place[0] == u'b' || place[0] == u'k')) {
-            app::TwipPicture* sign = place[0] == u'b' ? staff_.imgBecko[accidentals]
-                                                      : staff_.imgKrizek[accidentals];
+            app::TwipPicture* sign =
+                place[0] == u'b' ? staff_.imgBecko[accidentals] : staff_.imgKrizek[accidentals];
             sign->moveTo(sign->twipLeft(), sign->twipTop() - offset.toInt());
             sign->show();
             ++accidentals;

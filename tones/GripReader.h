@@ -30,9 +30,8 @@ class TuningSelection;
 class GripReader {
 public:
     GripReader(app::SpreadsheetConnection& connection, app::Dialogs& dialogs,
-               keyboard::Keyboard& keyboard, app::StaffPictures& staff,
-               songs::GripDisplay& display, TuningSelection& tuning, QPushButton* cmdJakDal,
-               QLabel* lblBasy);
+               keyboard::Keyboard& keyboard, app::StaffPictures& staff, songs::GripDisplay& display,
+               TuningSelection& tuning, QPushButton* cmdJakDal, QLabel* lblBasy);
 
     void cmdReadTah_Click() { read(Bellows::Pull); }
     void cmdReadTlak_Click() { read(Bellows::Push); }

@@ -21,9 +21,13 @@ StaffEntry::StaffEntry(app::SpreadsheetConnection& connection, app::Dialogs& dia
       tuning_(tuning),
       navigation_(navigation) {}
 
-void StaffEntry::cmdTahNoty_Click() { WriteStaffNotes(songs::Pull); }
+void StaffEntry::cmdTahNoty_Click() {
+    WriteStaffNotes(songs::Pull);
+}
 
-void StaffEntry::cmdTlakNoty_Click() { WriteStaffNotes(songs::Push); }
+void StaffEntry::cmdTlakNoty_Click() {
+    WriteStaffNotes(songs::Push);
+}
 
 void StaffEntry::WriteStaffNotes(const QString& direction) {
     auto& host = *connection_.SpreadsheetApplication;
@@ -39,7 +43,9 @@ void StaffEntry::WriteStaffNotes(const QString& direction) {
             return;
         }
         songs::SelectGripCell(host);
-        host.activeCell().offset(0, songs::DirectionOffset).setValue(spreadsheet::CellValue(direction));
+        host.activeCell()
+            .offset(0, songs::DirectionOffset)
+            .setValue(spreadsheet::CellValue(direction));
         navigation_.advanceAfterWriting();
     } catch (const spreadsheet::SpreadsheetError& error) {
         app::showUnexpectedError(dialogs_, error.number());

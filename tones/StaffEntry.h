@@ -20,8 +20,7 @@ class TuningSelection;
 class StaffEntry {
 public:
     StaffEntry(app::SpreadsheetConnection& connection, app::Dialogs& dialogs,
-               app::StaffPictures& staff, TuningSelection& tuning,
-               songs::Navigation& navigation);
+               app::StaffPictures& staff, TuningSelection& tuning, songs::Navigation& navigation);
 
     void cmdTahNoty_Click();
     void cmdTlakNoty_Click();

@@ -8,18 +8,21 @@ namespace tones {
 namespace {
 
 struct Rule {
-    int offset;       // added to the multiple of 60: the note head lies 40 below a note's Top
+    int offset;  // added to the multiple of 60: the note head lies 40 below a note's Top
     int staffLeft;
-    int lowestTop;    // accepted Tops
+    int lowestTop;  // accepted Tops
     int highestTop;
     StaffPlace putBack;
 };
 
 Rule ruleFor(StaffPictureKind kind) {
     switch (kind) {
-        case StaffPictureKind::Note: return {20, 3450, 5391, 7360, {2520, 5880}};
-        case StaffPictureKind::Sharp: return {30, 3150, 5520, 7360, {1230, 5880}};
-        case StaffPictureKind::Flat: break;
+        case StaffPictureKind::Note:
+            return {20, 3450, 5391, 7360, {2520, 5880}};
+        case StaffPictureKind::Sharp:
+            return {30, 3150, 5520, 7360, {1230, 5880}};
+        case StaffPictureKind::Flat:
+            break;
     }
     return {0, 3240, 5520, 7360, {1830, 5880}};
 }

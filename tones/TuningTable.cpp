@@ -87,7 +87,9 @@ std::optional<int> TuningTable::trebleRowOf(int button) const {
     return rowOfButton(treble_, button);
 }
 
-std::optional<int> TuningTable::bassRowOf(int button) const { return rowOfButton(bass_, button); }
+std::optional<int> TuningTable::bassRowOf(int button) const {
+    return rowOfButton(bass_, button);
+}
 
 std::vector<int> TuningTable::trebleButtonsOf(const QString& tone, Bellows bellows) const {
     return buttonsOf(treble_, tone, bellows);

@@ -7,9 +7,13 @@ namespace tunings {
 
 namespace {
 
-QChar charAt(QStringView text, qsizetype i) { return i < text.size() ? text[i] : QChar(); }
+QChar charAt(QStringView text, qsizetype i) {
+    return i < text.size() ? text[i] : QChar();
+}
 
-bool isLetterOf(QChar c, QStringView letters) { return !c.isNull() && letters.contains(c); }
+bool isLetterOf(QChar c, QStringView letters) {
+    return !c.isNull() && letters.contains(c);
+}
 
 // "is" raises; "es", or "s" after e and a, lowers; b takes none. How many characters the
 // accidental after `letter` takes, or -1 when what follows is a wrong one (`problem` says why).
@@ -47,8 +51,9 @@ int accidentalLength(QChar letter, QStringView rest, QString& problem) {
 QString toneNameProblem(QStringView name) {
     const QChar letter = charAt(name, 0);
     if (isLetterOf(letter, u"CDEFGAHB")) {
-        return QStringLiteral("tóny diskantu se píší malým písmenem (c, d, e, f, g, a, h, b); "
-                              "velkým se píší basy.");
+        return QStringLiteral(
+            "tóny diskantu se píší malým písmenem (c, d, e, f, g, a, h, b); "
+            "velkým se píší basy.");
     }
     if (!isLetterOf(letter, u"cdefgahb")) {
         return QStringLiteral("tón začíná malým písmenem c, d, e, f, g, a, h nebo b.");
@@ -61,15 +66,17 @@ QString toneNameProblem(QStringView name) {
     qsizetype i = 1 + accidental;
     if (charAt(name, i).isDigit()) {
         if (!isLetterOf(charAt(name, i), u"1234")) {
-            return QStringLiteral("oktáva se píše číslicí 1 až 4 (nejnižší oktáva je bez číslice).");
+            return QStringLiteral(
+                "oktáva se píše číslicí 1 až 4 (nejnižší oktáva je bez číslice).");
         }
         ++i;
     }
     if (charAt(name, i) == u',' && i + 1 < name.size()) {
         return QStringLiteral("za čárkou už nic být nesmí.");
     }
-    return QStringLiteral("tón se píše písmenem, případně „is“ nebo „es“, číslicí oktávy 1 až 4 "
-                          "a čárkou, např. „cis1,“.");
+    return QStringLiteral(
+        "tón se píše písmenem, případně „is“ nebo „es“, číslicí oktávy 1 až 4 "
+        "a čárkou, např. „cis1,“.");
 }
 
 QString bassNameProblem(QStringView name) {
@@ -81,8 +88,9 @@ QString bassNameProblem(QStringView name) {
     }
     const QChar letter = charAt(inner, 0);
     if (isLetterOf(letter, u"cdefgahb")) {
-        return QStringLiteral("basy se píší velkým písmenem (C, D, E, F, G, A, H, B); malým se "
-                              "píší tóny diskantu.");
+        return QStringLiteral(
+            "basy se píší velkým písmenem (C, D, E, F, G, A, H, B); malým se "
+            "píší tóny diskantu.");
     }
     if (!isLetterOf(letter, u"CDEFGAHB")) {
         return QStringLiteral("bas začíná velkým písmenem C, D, E, F, G, A, H nebo B.");
@@ -95,8 +103,9 @@ QString bassNameProblem(QStringView name) {
     if (!opens && inner.mid(1 + accidental) == u"m") {
         return QStringLiteral("mollový akord se píše v závorkách, např. „(Am)“.");
     }
-    return QStringLiteral("bas je jednotlivý tón („C“, „Fis“, „B“), akord dur („(C)“) nebo moll "
-                          "(„(Cm)“); jiné akordy program nezná.");
+    return QStringLiteral(
+        "bas je jednotlivý tón („C“, „Fis“, „B“), akord dur („(C)“) nebo moll "
+        "(„(Cm)“); jiné akordy program nezná.");
 }
 
 }  // namespace
@@ -111,8 +120,9 @@ ToneEntry checkTrebleEntry(const QString& typed) {
         return {{}, QStringLiteral("„%1“ není tón: %2").arg(shown, toneNameProblem(name))};
     }
     if (music::toneNameOfPitch(*music::tonePitch(name)).isEmpty()) {
-        return {{}, QStringLiteral("„%1“ nelze zapsat: leží mimo rozsah osnovy (c, až g4,).")
-                        .arg(shown)};
+        return {
+            {},
+            QStringLiteral("„%1“ nelze zapsat: leží mimo rozsah osnovy (c, až g4,).").arg(shown)};
     }
     return {name, {}};
 }

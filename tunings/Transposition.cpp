@@ -80,7 +80,8 @@ std::optional<QString> movedBass(const QString& bass, int semitones) {
 
 QString transposeTuning(spreadsheet::Sheet& sheet, int semitones) {
     const auto buttonRows = tones::TuningTable::fromSheet(sheet).trebleRows();
-    const QString refusal = QStringLiteral("Ladění nelze transponovat %1: ").arg(semitonesText(semitones));
+    const QString refusal =
+        QStringLiteral("Ladění nelze transponovat %1: ").arg(semitonesText(semitones));
     std::vector<Change> changes;
     for (const Column& column : ToneColumns) {
         for (int row = 1; row <= column.lastRow; ++row) {
@@ -102,8 +103,9 @@ QString transposeTuning(spreadsheet::Sheet& sheet, int semitones) {
                                                  : QStringLiteral("bas, který program zná"));
             }
             if (moved->isEmpty()) {
-                return refusal + QStringLiteral("tón %1 u %2 by vyšel mimo rozsah osnovy (c, až g4,).")
-                                     .arg(text, buttonText(column, cell, button));
+                return refusal +
+                       QStringLiteral("tón %1 u %2 by vyšel mimo rozsah osnovy (c, až g4,).")
+                           .arg(text, buttonText(column, cell, button));
             }
             changes.push_back({cell, *moved});
         }

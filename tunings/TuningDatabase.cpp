@@ -12,7 +12,9 @@ using spreadsheet::Sheet;
 using tones::Bellows;
 using tones::KeyboardSide;
 
-bool sameName(const QString& a, const QString& b) { return a.compare(b, Qt::CaseInsensitive) == 0; }
+bool sameName(const QString& a, const QString& b) {
+    return a.compare(b, Qt::CaseInsensitive) == 0;
+}
 
 int toneColumn(KeyboardSide side, Bellows bellows) {
     const int push = side == KeyboardSide::Treble ? 2 : 6;
@@ -89,8 +91,8 @@ QString TuningDatabase::add(const QString& name, const QString& source, int semi
     return {};
 }
 
-QString TuningDatabase::setTone(const QString& name, KeyboardSide side, int button,
-                                Bellows bellows, const QString& typed) {
+QString TuningDatabase::setTone(const QString& name, KeyboardSide side, int button, Bellows bellows,
+                                const QString& typed) {
     const int index = indexOf(name);
     if (index < 0) {
         return missing(name);
@@ -104,7 +106,8 @@ QString TuningDatabase::setTone(const QString& name, KeyboardSide side, int butt
     }
     const Sheet& sheet = *data_.sheets[static_cast<size_t>(index)];
     const tones::TuningTable table = tones::TuningTable::fromSheet(sheet);
-    const auto row = side == KeyboardSide::Treble ? table.trebleRowOf(button) : table.bassRowOf(button);
+    const auto row =
+        side == KeyboardSide::Treble ? table.trebleRowOf(button) : table.bassRowOf(button);
     if (!row) {
         return QStringLiteral("Ladění „%1“ nemá ve sloupci A řádek knoflíku %2; tón nelze uložit.")
             .arg(sheet.name())
@@ -126,7 +129,8 @@ QString TuningDatabase::renameProblem(const QString& name, const QString& newNam
         return missing(name);
     }
     const QString& sheetName = data_.sheets[static_cast<size_t>(index)]->name();
-    if (const QString problem = openSongProblem(sheetName, openSongTuning, QStringLiteral("přejmenovat"));
+    if (const QString problem =
+            openSongProblem(sheetName, openSongTuning, QStringLiteral("přejmenovat"));
         !problem.isEmpty()) {
         return problem;
     }
@@ -159,7 +163,8 @@ QString TuningDatabase::removeProblem(const QString& name, const QString& openSo
         return missing(name);
     }
     const QString& sheetName = data_.sheets[static_cast<size_t>(index)]->name();
-    if (const QString problem = openSongProblem(sheetName, openSongTuning, QStringLiteral("smazat"));
+    if (const QString problem =
+            openSongProblem(sheetName, openSongTuning, QStringLiteral("smazat"));
         !problem.isEmpty()) {
         return problem;
     }

@@ -43,7 +43,9 @@ QString tuningShownAfter(const QString& shown, const TuningChange& change) {
 TuningEditor::TuningEditor(OpenTuningDatabase& database, app::Dialogs& dialogs)
     : database_(database), dialogs_(dialogs) {}
 
-QStringList TuningEditor::names() const { return database_.names(); }
+QStringList TuningEditor::names() const {
+    return database_.names();
+}
 
 std::optional<tones::TuningTable> TuningEditor::tuning(const QString& name) const {
     return database_.tuning(name);
@@ -99,8 +101,8 @@ bool TuningEditor::add(const QString& name, const QString& source, int semitones
     });
 }
 
-bool TuningEditor::setTones(const QString& name, KeyboardSide side, int button,
-                            const QString& push, const QString& pull) {
+bool TuningEditor::setTones(const QString& name, KeyboardSide side, int button, const QString& push,
+                            const QString& pull) {
     return apply([&](TuningDatabase& database) -> std::optional<TuningChange> {
         const auto table = database.tuning(name);
         if (!table) {
@@ -142,8 +144,9 @@ bool TuningEditor::setTones(const QString& name, KeyboardSide side, int button,
 }
 
 bool TuningEditor::rename(const QString& name) {
-    const auto typed = dialogs_.inputText(QStringLiteral("Přejmenovat ladění"),
-                                          QStringLiteral("Nový název ladění „%1“:").arg(name), name);
+    const auto typed =
+        dialogs_.inputText(QStringLiteral("Přejmenovat ladění"),
+                           QStringLiteral("Nový název ladění „%1“:").arg(name), name);
     if (!typed || typed->trimmed() == name) {
         return false;
     }

@@ -15,7 +15,8 @@ public:
     music::LiveSynthOpening openLiveSynth(music::AudioOutput output) override {
         return LiveFluidSynth::open(output);
     }
-    bool render(const music::RenderJob& job, const music::FrameSink& sink, QString& failure) override {
+    bool render(const music::RenderJob& job, const music::FrameSink& sink,
+                QString& failure) override {
         failure.clear();
         return renderOffline(job, sink, failure);
     }

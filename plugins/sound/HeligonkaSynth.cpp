@@ -60,7 +60,8 @@ bool HeligonkaSynth::setUp(Use use, QString& failure) {
         return false;
     }
     if (fluid_synth_sfload(synth_, QFile::encodeName(soundfont).constData(), 1) == FLUID_FAILED) {
-        failure = QStringLiteral("zvukovou banku %1 nelze načíst.").arg(QDir::toNativeSeparators(soundfont));
+        failure = QStringLiteral("zvukovou banku %1 nelze načíst.")
+                      .arg(QDir::toNativeSeparators(soundfont));
         return false;
     }
     for (int channel : {music::TrebleChannel, music::BassChannel, TremoloChannel}) {

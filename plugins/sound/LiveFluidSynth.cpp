@@ -44,7 +44,8 @@ music::LiveSynthOpening LiveFluidSynth::open(music::AudioOutput output) {
     QByteArrayList drivers = audioDrivers(settings);
     if (output == music::AudioOutput::None) {
         // FluidSynth's file driver pulls the sound at the device's pace into the null device.
-        fluid_settings_setstr(settings, "audio.file.name", QProcess::nullDevice().toLocal8Bit().constData());
+        fluid_settings_setstr(settings, "audio.file.name",
+                              QProcess::nullDevice().toLocal8Bit().constData());
         fluid_settings_setstr(settings, "audio.file.type", "raw");
         drivers = {"file"};
     }

@@ -31,7 +31,8 @@ public:
     // Lets the last notes and the reverb ring out until silent, `maxFrames` at most.
     bool ringOut(qint64 maxFrames) {
         const qint64 end = position_ + maxFrames;
-        while (position_ < end && !(lastBlockSilent_ && fluid_synth_get_active_voice_count(synth_.synth()) == 0)) {
+        while (position_ < end &&
+               !(lastBlockSilent_ && fluid_synth_get_active_voice_count(synth_.synth()) == 0)) {
             if (!renderBlock(static_cast<int>(std::min<qint64>(BlockFrames, end - position_)))) {
                 return false;
             }
@@ -42,8 +43,9 @@ public:
 private:
     bool renderBlock(int frames) {
         fluid_synth_write_s16(synth_.synth(), frames, block_.data(), 0, 2, block_.data(), 1, 2);
-        lastBlockSilent_ = std::all_of(block_.begin(), block_.begin() + 2 * frames,
-                                       [](qint16 sample) { return std::abs(sample) < SilentSample; });
+        lastBlockSilent_ =
+            std::all_of(block_.begin(), block_.begin() + 2 * frames,
+                        [](qint16 sample) { return std::abs(sample) < SilentSample; });
         position_ += frames;
         return sink_(block_.data(), frames);
     }

@@ -25,8 +25,9 @@ QString generalMidiSoundfont() {
 }
 
 QString missingSoundfontReason() {
-    return QStringLiteral("chybí zvuková banka General MIDI (FluidR3_GM.sf2 nebo TimGM6mb.sf2; "
-                          "v Debianu balíček fluid-soundfont-gm).");
+    return QStringLiteral(
+        "chybí zvuková banka General MIDI (FluidR3_GM.sf2 nebo TimGM6mb.sf2; "
+        "v Debianu balíček fluid-soundfont-gm).");
 }
 
 }  // namespace sound

@@ -18,7 +18,9 @@ QString byteString(ByteReader& r, std::size_t count, int codePage) {
     return text;
 }
 
-Body copyOf(const Record& record) { return Body(record.data, record.data + record.size); }
+Body copyOf(const Record& record) {
+    return Body(record.data, record.data + record.size);
+}
 
 // Height, attributes, colour, weight and the like come first in both layouts; the name
 // becomes Unicode.
@@ -59,7 +61,7 @@ Body xf(const Record& record) {
     out.u8(r.u8());    // alignment and wrapping, the same bits in both
     const std::uint8_t orientationAndUsed = r.u8();
     out.u8(rotation[orientationAndUsed & 0x03]);
-    out.u8(0);  // indent, shrinking, reading order
+    out.u8(0);                          // indent, shrinking, reading order
     out.u8(orientationAndUsed & 0xFC);  // which attributes the format sets
     const std::uint32_t fill = r.u32();
     const std::uint32_t lines = r.u32();

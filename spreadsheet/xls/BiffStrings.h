@@ -38,7 +38,11 @@ inline void writeCountedString(ByteWriter& out, QStringView text, bool twoByteCo
     writeChars(out, text, wide);
 }
 
-inline void writeShortString(ByteWriter& out, QStringView text) { writeCountedString(out, text, false); }
-inline void writeUnicodeString(ByteWriter& out, QStringView text) { writeCountedString(out, text, true); }
+inline void writeShortString(ByteWriter& out, QStringView text) {
+    writeCountedString(out, text, false);
+}
+inline void writeUnicodeString(ByteWriter& out, QStringView text) {
+    writeCountedString(out, text, true);
+}
 
 }  // namespace spreadsheet::xls

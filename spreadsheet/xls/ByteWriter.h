@@ -36,7 +36,8 @@ public:
     }
     void patchU32(std::size_t position, std::uint32_t v) {
         for (int i = 0; i < 4; ++i) {
-            bytes_[position + static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(v >> (8 * i));
+            bytes_[position + static_cast<std::size_t>(i)] =
+                static_cast<std::uint8_t>(v >> (8 * i));
         }
     }
 

@@ -77,7 +77,8 @@ int findWorkbookChild(GsfInfile* infile, bool* encrypted) {
 }
 
 bool startsWithIgnoringCase(std::string_view text, std::string_view prefix) {
-    return text.size() >= prefix.size() && equalsIgnoringCase(text.substr(0, prefix.size()), prefix);
+    return text.size() >= prefix.size() &&
+           equalsIgnoringCase(text.substr(0, prefix.size()), prefix);
 }
 
 bool readWhole(GsfInput* input, std::vector<std::uint8_t>& bytes, std::size_t maxSize) {
@@ -113,8 +114,8 @@ void surveyOtherChildren(GsfInfile* infile, int workbookIndex, ContainerContents
             continue;
         }
         const std::string_view streamName(name);
-        if (streamName == "\005SummaryInformation" || streamName == "\005DocumentSummaryInformation" ||
-            streamName == "\001CompObj") {
+        if (streamName == "\005SummaryInformation" ||
+            streamName == "\005DocumentSummaryInformation" || streamName == "\001CompObj") {
             NamedStream kept{std::string(streamName), {}};
             if (readWhole(child.get(), kept.bytes, maxPropertyStream)) {
                 result.propertyStreams.push_back(std::move(kept));

@@ -28,7 +28,7 @@ struct ContainerContents {
     std::vector<std::uint8_t> workbookStream;
     // The document properties (title, author) and the OLE class stream, which a save keeps.
     std::vector<NamedStream> propertyStreams;
-    bool hasMacros = false;           // a VBA project
+    bool hasMacros = false;            // a VBA project
     bool hasEmbeddedStorages = false;  // embedded objects, pivot caches and the like
 };
 

@@ -5,14 +5,15 @@
 namespace spreadsheet::xls {
 
 void RecordList::append(std::uint16_t id, const std::uint8_t* raw, std::size_t size) {
-    entries_.push_back({id, static_cast<std::uint32_t>(bytes_.size()), static_cast<std::uint32_t>(size)});
+    entries_.push_back(
+        {id, static_cast<std::uint32_t>(bytes_.size()), static_cast<std::uint32_t>(size)});
     bytes_.insert(bytes_.end(), raw, raw + size);
 }
 
 void RecordList::appendBody(std::uint16_t id, const std::vector<std::uint8_t>& body) {
-    const std::uint8_t header[4] = {static_cast<std::uint8_t>(id), static_cast<std::uint8_t>(id >> 8),
-                                    static_cast<std::uint8_t>(body.size()),
-                                    static_cast<std::uint8_t>(body.size() >> 8)};
+    const std::uint8_t header[4] = {
+        static_cast<std::uint8_t>(id), static_cast<std::uint8_t>(id >> 8),
+        static_cast<std::uint8_t>(body.size()), static_cast<std::uint8_t>(body.size() >> 8)};
     entries_.push_back({id, static_cast<std::uint32_t>(bytes_.size()),
                         static_cast<std::uint32_t>(body.size() + 4)});
     bytes_.insert(bytes_.end(), header, header + 4);
@@ -35,8 +36,8 @@ std::vector<std::uint8_t> RecordList::body(const Entry& entry) const {
     const std::uint8_t* raw = this->raw(entry);
     std::size_t position = 0;
     while (position + 4 <= entry.size) {
-        const std::size_t length =
-            std::min<std::size_t>(raw[position + 2] | (raw[position + 3] << 8), entry.size - position - 4);
+        const std::size_t length = std::min<std::size_t>(
+            raw[position + 2] | (raw[position + 3] << 8), entry.size - position - 4);
         joined.insert(joined.end(), raw + position + 4, raw + position + 4 + length);
         position += 4 + length;
     }

@@ -63,7 +63,7 @@ struct KeptFormula {
     // Shared, array and table formulas refer to the cell whose record defines them.
     bool usesDefinition = false;
     std::uint32_t definitionKey = 0;
-    bool isDefinition = false;  // followed by SHRFMLA, ARRAY or TABLE
+    bool isDefinition = false;    // followed by SHRFMLA, ARRAY or TABLE
     bool isArrayOrTable = false;  // its cells change only together
 };
 
@@ -85,10 +85,10 @@ struct KeptRow {
 };
 
 struct KeptSheet {
-    std::uint8_t visibility = 0;  // 0 visible, 1 hidden, 2 very hidden
+    std::uint8_t visibility = 0;                        // 0 visible, 1 hidden, 2 very hidden
     std::uint16_t formatCount = DefaultCellFormat + 1;  // XF records of the workbook
-    RecordList beforeCells;       // settings before the cell table (printing, columns)
-    RecordList afterCells;        // view, merged cells and the rest after the cell table
+    RecordList beforeCells;     // settings before the cell table (printing, columns)
+    RecordList afterCells;      // view, merged cells and the rest after the cell table
     std::vector<KeptRow> rows;  // by row, each once (after sortRows)
     bool rowsInOrder = true;
     std::vector<std::vector<std::uint16_t>> cellFormats;  // [row][column], 0-based
@@ -111,10 +111,10 @@ struct KeptSheet {
 };
 
 struct KeptWorkbook {
-    RecordList globals;            // between BOF and EOF, placeholders where records are made anew
+    RecordList globals;             // between BOF and EOF, placeholders where records are made anew
     std::vector<KeptSheet> sheets;  // one for each sheet read, in order
-    int fileTabCount = 0;          // BOUNDSHEET records in the file, charts and modules included
-    std::vector<int> fileTabOfSheet;  // each sheet's place among them
+    int fileTabCount = 0;           // BOUNDSHEET records in the file, charts and modules included
+    std::vector<int> fileTabOfSheet;        // each sheet's place among them
     std::vector<NamedStream> otherStreams;  // document properties
 };
 

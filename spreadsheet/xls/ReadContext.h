@@ -18,7 +18,8 @@ enum class Biff { V5, V8 };
 // What reading the workbook globals hands to reading each sheet, and the running costs that
 // keep a hostile file from costing more than a real one could.
 struct ReadContext {
-    explicit ReadContext(const std::vector<std::uint8_t>& workbookStream) : stream(workbookStream) {}
+    explicit ReadContext(const std::vector<std::uint8_t>& workbookStream)
+        : stream(workbookStream) {}
 
     const std::vector<std::uint8_t>& stream;
     Biff biff = Biff::V8;

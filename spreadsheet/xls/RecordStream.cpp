@@ -52,8 +52,9 @@ std::optional<Record> RecordStream::next() {
             throwDamaged();
         }
         result.continueStarts.push_back(merged_.size());
-        merged_.insert(merged_.end(), stream_.begin() + static_cast<std::ptrdiff_t>(bodyStart),
-                       stream_.begin() + static_cast<std::ptrdiff_t>(bodyStart + continuation->size));
+        merged_.insert(
+            merged_.end(), stream_.begin() + static_cast<std::ptrdiff_t>(bodyStart),
+            stream_.begin() + static_cast<std::ptrdiff_t>(bodyStart + continuation->size));
         position_ = bodyStart + continuation->size;
         continuation = headerAt(stream_, position_);
     }

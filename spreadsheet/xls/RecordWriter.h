@@ -21,7 +21,8 @@ inline void writeRecord(ByteWriter& out, std::uint16_t id, const ByteWriter& bod
 
 // A body longer than one record goes on in CONTINUE records (for records that hold no text,
 // where any split is as good as another).
-inline void writeLongRecord(ByteWriter& out, std::uint16_t id, const std::vector<std::uint8_t>& body) {
+inline void writeLongRecord(ByteWriter& out, std::uint16_t id,
+                            const std::vector<std::uint8_t>& body) {
     std::size_t written = 0;
     do {
         const std::size_t n = std::min(record::MaxRecordData, body.size() - written);

@@ -151,7 +151,8 @@ bool SheetParser::readCell(const Record& record) {
             }
             put(row, column, CellValue(context_.sst[index]), format);
             if (!context_.sstRuns[index].empty() && column < 256) {
-                kept_.richTexts[cellKey(row, column)] = {context_.sst[index], context_.sstRuns[index]};
+                kept_.richTexts[cellKey(row, column)] = {context_.sst[index],
+                                                         context_.sstRuns[index]};
             }
             break;
         }
@@ -222,8 +223,8 @@ bool SheetParser::readCell(const Record& record) {
         case record::String:
             if (pendingStringCell_) {
                 const CellAddress cell = *pendingStringCell_;
-                put(cell.row - 1, cell.column - 1, CellValue(labelText(record, 0, nullptr)), NoFormat,
-                    true);
+                put(cell.row - 1, cell.column - 1, CellValue(labelText(record, 0, nullptr)),
+                    NoFormat, true);
             }
             extendFormula(record);
             break;
@@ -386,7 +387,8 @@ void SheetParser::keepInPlace(const Record& record) {
 
 void SheetParser::keep(const Record& record, RecordList& list) {
     if (context_.biff == Biff::V8) {
-        list.append(record.id, context_.stream.data() + record.rawStart, record.rawEnd - record.rawStart);
+        list.append(record.id, context_.stream.data() + record.rawStart,
+                    record.rawEnd - record.rawStart);
     } else if (auto body = biff8SheetBody(record, context_.codePage)) {
         list.appendBody(record.id, *body);
     }
@@ -403,7 +405,7 @@ void SheetParser::noteValueFormat(int row, int column, std::uint16_t format) {
         rowFormatOf_ = row;
         rowFormat_ = kept_.rowFormat(row);
     }
-    const std::uint16_t inherited = rowFormat_                     ? *rowFormat_
+    const std::uint16_t inherited = rowFormat_                    ? *rowFormat_
                                     : kept_.columnFormats.empty() ? DefaultCellFormat
                                                                   : kept_.columnFormat(column);
     if (format != inherited) {
@@ -429,7 +431,8 @@ void SheetParser::setFormat(int row, int column, std::uint16_t format) {
 }
 
 // Each cell record replaces what an earlier one put in its cell, a formula among it.
-void SheetParser::put(int row, int column, CellValue value, std::uint16_t format, bool formulaResult) {
+void SheetParser::put(int row, int column, CellValue value, std::uint16_t format,
+                      bool formulaResult) {
     const CellAddress cell{row + 1, column + 1};
     if (!cell.isValid()) {
         return;
@@ -456,7 +459,8 @@ void SheetParser::put(int row, int column, CellValue value, std::uint16_t format
 void SheetParser::finish() {
     kept_.sortRows();
     for (auto& [key, formula] : kept_.formulas) {
-        formula.cachedResult = sheet_->value({static_cast<int>(key >> 8) + 1, static_cast<int>(key & 0xFF) + 1});
+        formula.cachedResult =
+            sheet_->value({static_cast<int>(key >> 8) + 1, static_cast<int>(key & 0xFF) + 1});
     }
     auto chosen = selections_.find(activePane_);
     if (chosen == selections_.end()) {

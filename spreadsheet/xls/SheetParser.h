@@ -37,7 +37,8 @@ private:
     void noteObject(const Record& record);
     void keep(const Record& record, RecordList& list);
     void keepInPlace(const Record& record);
-    void put(int row, int column, CellValue value, std::uint16_t format, bool formulaResult = false);
+    void put(int row, int column, CellValue value, std::uint16_t format,
+             bool formulaResult = false);
     void noteValueFormat(int row, int column, std::uint16_t format);
     void setFormat(int row, int column, std::uint16_t format);
     QString labelText(const Record& record, std::size_t position, std::vector<std::uint8_t>* runs);

@@ -70,7 +70,8 @@ std::vector<PlacedCell> placeCells(const Sheet& sheet, const KeptSheet* kept) {
                           : rowFormat        ? *rowFormat
                                              : kept->columnFormat(address.column - 1);
             const auto rich = kept->richTexts.find(key);
-            if (value.isText() && rich != kept->richTexts.end() && rich->second.text == value.text()) {
+            if (value.isText() && rich != kept->richTexts.end() &&
+                rich->second.text == value.text()) {
                 cell.runs = &rich->second.runs;
             }
         }
@@ -90,7 +91,8 @@ std::vector<PlacedCell> placeCells(const Sheet& sheet, const KeptSheet* kept) {
         const auto& row = kept->cellFormats[r];
         for (std::size_t c = 0; c < row.size(); ++c) {
             const std::uint32_t key = cellKey(static_cast<int>(r), static_cast<int>(c));
-            if (row[c] == NoFormat || !sheet.value(addressOf(key)).isEmpty() || formulas.count(key)) {
+            if (row[c] == NoFormat || !sheet.value(addressOf(key)).isEmpty() ||
+                formulas.count(key)) {
                 continue;
             }
             PlannedCell cell;

@@ -96,8 +96,8 @@ std::vector<std::uint8_t> SheetReferences::name(const std::vector<std::uint8_t>&
 
 std::vector<std::uint8_t> SheetReferences::tabId(const std::vector<std::uint8_t>& body) const {
     std::vector<std::uint8_t> result(static_cast<std::size_t>(keptCount_) * 2, 0);
-    for (std::size_t fileTab = 0; fileTab < newTabOfFileTab_.size() && 2 * fileTab + 2 <= body.size();
-         ++fileTab) {
+    for (std::size_t fileTab = 0;
+         fileTab < newTabOfFileTab_.size() && 2 * fileTab + 2 <= body.size(); ++fileTab) {
         const int mapped = newTabOfFileTab_[fileTab];
         if (mapped >= 0) {
             setU16(result, 2 * static_cast<std::size_t>(mapped), u16At(body, 2 * fileTab));

@@ -15,7 +15,8 @@ public:
 
     bool changesAnything() const { return changed_; }
 
-    std::vector<std::uint8_t> externSheet(const std::vector<std::uint8_t>& body, int ownSupBook) const;
+    std::vector<std::uint8_t> externSheet(const std::vector<std::uint8_t>& body,
+                                          int ownSupBook) const;
     std::vector<std::uint8_t> supBook(const std::vector<std::uint8_t>& body) const;
     std::vector<std::uint8_t> name(const std::vector<std::uint8_t>& body) const;
     std::vector<std::uint8_t> tabId(const std::vector<std::uint8_t>& body) const;

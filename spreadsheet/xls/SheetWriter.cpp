@@ -29,7 +29,8 @@ Extent extentOf(const std::vector<PlannedRow>& rows) {
             continue;
         }
         if (extent.empty()) {
-            extent = {row.row0, row.row0 + 1, row.cells.front().column0, row.cells.back().column0 + 1};
+            extent = {row.row0, row.row0 + 1, row.cells.front().column0,
+                      row.cells.back().column0 + 1};
             continue;
         }
         extent.endRow = row.row0 + 1;
@@ -176,7 +177,8 @@ void SheetWriter::writeBlock(std::size_t first, std::size_t end) {
         if (rows_[i].cells.empty()) {
             continue;
         }
-        dbCell.u16(static_cast<std::uint16_t>(std::min<std::size_t>(out_.size() - previous, 0xFFFF)));
+        dbCell.u16(
+            static_cast<std::uint16_t>(std::min<std::size_t>(out_.size() - previous, 0xFFFF)));
         previous = out_.size();
         for (const PlannedCell& cell : rows_[i].cells) {
             writeCell(rows_[i].row0, cell);
@@ -276,7 +278,8 @@ void SheetWriter::writeAfterCells() {
         for (std::size_t i = 0; i < entries.size(); ++i) {
             const std::uint16_t id = entries[i].id;
             hasWindow2 = hasWindow2 || id == record::Window2;
-            if (id == record::Window2 || id == record::Pane || id == record::Selection || id == record::Scl) {
+            if (id == record::Window2 || id == record::Pane || id == record::Selection ||
+                id == record::Scl) {
                 lastViewRecord = i;
             }
         }
@@ -296,7 +299,8 @@ void SheetWriter::writeAfterCells() {
         if (entry.id == record::Window2) {
             const auto body = records->body(entry);
             writeWindow2(&body);
-        } else if (entry.id == record::Selection && entry.size > 4 && records->raw(entry)[4] == pane) {
+        } else if (entry.id == record::Selection && entry.size > 4 &&
+                   records->raw(entry)[4] == pane) {
             if (!selectionWritten) {  // the active pane's selection is the sheet's, once
                 writeSelection(pane);
                 selectionWritten = true;
@@ -317,7 +321,8 @@ void SheetWriter::writeWindow2(const std::vector<std::uint8_t>* kept) {
     if (kept && kept->size() >= window2Size) {
         window.bytes().assign(kept->begin(), kept->begin() + window2Size);
         auto flags = static_cast<std::uint16_t>(window.bytes()[0] | (window.bytes()[1] << 8));
-        flags = static_cast<std::uint16_t>((flags & ~SelectedAndShown) | (active_ ? SelectedAndShown : 0));
+        flags = static_cast<std::uint16_t>((flags & ~SelectedAndShown) |
+                                           (active_ ? SelectedAndShown : 0));
         window.bytes()[0] = static_cast<std::uint8_t>(flags);
         window.bytes()[1] = static_cast<std::uint8_t>(flags >> 8);
     } else {

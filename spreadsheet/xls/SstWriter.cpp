@@ -19,7 +19,9 @@ void SstWriter::write(const std::vector<SharedString>& strings, std::uint32_t to
     writeExtSst();
 }
 
-std::size_t SstWriter::room() const { return record::MaxRecordData - body_.size(); }
+std::size_t SstWriter::room() const {
+    return record::MaxRecordData - body_.size();
+}
 
 void SstWriter::flush() {
     writeRecord(out_, recordsWritten_ == 0 ? record::Sst : record::Continue, body_);

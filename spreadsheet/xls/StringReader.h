@@ -37,8 +37,8 @@ public:
             bytes_.require(n * width);
             const std::uint8_t* p = bytes_.here();
             for (std::size_t i = 0; i < n; ++i) {
-                text.append(QChar(sixteenBit ? char16_t(p[2 * i] | (p[2 * i + 1] << 8))
-                                             : char16_t(p[i])));
+                text.append(
+                    QChar(sixteenBit ? char16_t(p[2 * i] | (p[2 * i + 1] << 8)) : char16_t(p[i])));
             }
             bytes_.skip(n * width);
             count -= n;

@@ -20,9 +20,9 @@ const QByteArray compoundFileMagic("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1", 8);
 const QByteArray zipMagic("PK\x03\x04", 4);
 
 [[noreturn]] void throwCannotOpen(const QString& path, const QString& reason) {
-    throw SpreadsheetError(FileOrCellOperation,
-                           QStringLiteral("Soubor %1 nelze otevřít: %2")
-                               .arg(QDir::toNativeSeparators(path), reason));
+    throw SpreadsheetError(
+        FileOrCellOperation,
+        QStringLiteral("Soubor %1 nelze otevřít: %2").arg(QDir::toNativeSeparators(path), reason));
 }
 
 [[noreturn]] void throwCannotSave(const QString& path, const QString& reason) {
@@ -105,7 +105,7 @@ QByteArray encodeXls(const std::vector<const Sheet*>& sheets, int activeSheet,
                      const KeptWorkbook* kept) {
     static const std::vector<NamedStream> noStreams;
     const auto container = buildCompoundFile(buildWorkbookStream(sheets, activeSheet, kept),
-                                              "Workbook", kept ? kept->otherStreams : noStreams);
+                                             "Workbook", kept ? kept->otherStreams : noStreams);
     return QByteArray(reinterpret_cast<const char*>(container.data()),
                       static_cast<qsizetype>(container.size()));
 }

@@ -16,7 +16,12 @@ namespace {
 
 constexpr std::size_t MaxSheets = 4096;
 
-enum SheetType : std::uint8_t { Worksheet = 0x00, MacroSheet = 0x01, ChartSheet = 0x02, VbModule = 0x06 };
+enum SheetType : std::uint8_t {
+    Worksheet = 0x00,
+    MacroSheet = 0x01,
+    ChartSheet = 0x02,
+    VbModule = 0x06
+};
 
 struct SheetEntry {
     std::uint32_t offset = 0;
@@ -27,7 +32,8 @@ struct SheetEntry {
 
 class WorkbookParser {
 public:
-    WorkbookParser(const std::vector<std::uint8_t>& stream, std::vector<NamedStream> propertyStreams)
+    WorkbookParser(const std::vector<std::uint8_t>& stream,
+                   std::vector<NamedStream> propertyStreams)
         : context_(stream) {
         kept_.otherStreams = std::move(propertyStreams);
     }
@@ -64,7 +70,8 @@ WorkbookData WorkbookParser::parse() {
         KeptSheet& sheet = kept_.sheets[i];
         sheet.visibility = entries_[i].visibility;
         sheet.formatCount = context_.formatCount;
-        data.sheets.push_back(SheetParser(context_, sheet).parse(entries_[i].name, entries_[i].offset));
+        data.sheets.push_back(
+            SheetParser(context_, sheet).parse(entries_[i].name, entries_[i].offset));
         kept_.fileTabOfSheet.push_back(entries_[i].fileTab);
     }
     if (data.sheets.empty()) {
@@ -131,9 +138,9 @@ void WorkbookParser::parseGlobals() {
 void WorkbookParser::readGlobal(const Record& record) {
     switch (record.id) {
         case record::FilePass:
-            throw XlsFormatError(QStringLiteral(
-                "sešit je chráněn heslem. Odstraňte heslo v Excelu nebo LibreOffice "
-                "a uložte ho znovu."));
+            throw XlsFormatError(
+                QStringLiteral("sešit je chráněn heslem. Odstraňte heslo v Excelu nebo LibreOffice "
+                               "a uložte ho znovu."));
         case record::CodePage:
             context_.codePage = record.reader().u16();
             kept_.globals.placeholder(record::CodePage);
@@ -215,8 +222,8 @@ void WorkbookParser::readBoundSheet(const Record& record) {
         return;
     }
     const std::size_t length = r.u8();
-    entry.name = context_.biff == Biff::V8 ? s.unicodeString(length)
-                                           : context_.eightBitString(r, length);
+    entry.name =
+        context_.biff == Biff::V8 ? s.unicodeString(length) : context_.eightBitString(r, length);
     entries_.push_back(std::move(entry));
 }
 

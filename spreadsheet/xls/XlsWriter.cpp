@@ -24,7 +24,8 @@ constexpr std::size_t MinStreamSize = 4096;
 
 class StreamBuilder {
 public:
-    StreamBuilder(const std::vector<const Sheet*>& sheets, int activeSheet, const KeptWorkbook* kept)
+    StreamBuilder(const std::vector<const Sheet*>& sheets, int activeSheet,
+                  const KeptWorkbook* kept)
         : sheets_(sheets),
           activeSheet_(activeSheet),
           kept_(kept && kept->sheets.size() == sheets.size() ? kept : nullptr) {}
@@ -41,7 +42,8 @@ public:
         }
         for (std::size_t i = 0; i < sheets_.size(); ++i) {
             out_.patchU32(sheetOffsetPositions_[i], static_cast<std::uint32_t>(out_.size()));
-            writeSheet(out_, *sheets_[i], tables_[i], keptSheet(i), static_cast<int>(i) == activeSheet_);
+            writeSheet(out_, *sheets_[i], tables_[i], keptSheet(i),
+                       static_cast<int>(i) == activeSheet_);
         }
         if (out_.size() < MinStreamSize) {
             out_.bytes().resize(MinStreamSize, 0);
@@ -92,7 +94,8 @@ void StreamBuilder::collectStrings() {
                     throw XlsFormatError(
                         QStringLiteral("buňka %1 listu „%2“ obsahuje text delší než 32 767 znaků, "
                                        "který formát .xls neuloží.")
-                            .arg(CellAddress{row.row0 + 1, cell.column0 + 1}.toA1(), sheets_[i]->name()));
+                            .arg(CellAddress{row.row0 + 1, cell.column0 + 1}.toA1(),
+                                 sheets_[i]->name()));
                 }
                 cell.stringIndex = stringIndex(*cell.value, cell.runs);
             }
@@ -100,7 +103,8 @@ void StreamBuilder::collectStrings() {
     }
 }
 
-std::uint32_t StreamBuilder::stringIndex(const CellValue& value, const std::vector<std::uint8_t>* runs) {
+std::uint32_t StreamBuilder::stringIndex(const CellValue& value,
+                                         const std::vector<std::uint8_t>* runs) {
     ++stringReferences_;
     const auto next = static_cast<std::uint32_t>(strings_.size());
     if (runs) {
@@ -192,7 +196,8 @@ void StreamBuilder::writeKeptGlobal(const RecordList& records, const RecordList:
         }
         case record::ExternSheet:
             if (remap) {
-                writeLongRecord(out_, entry.id, references.externSheet(records.body(entry), ownSupBook_));
+                writeLongRecord(out_, entry.id,
+                                references.externSheet(records.body(entry), ownSupBook_));
                 return;
             }
             break;
@@ -231,8 +236,9 @@ void StreamBuilder::writeWindow1(const std::vector<std::uint8_t>* kept) {
     window.u16(static_cast<std::uint16_t>(activeSheet_));
     window.u16(0);  // first tab shown
     window.u16(1);  // one tab selected
-    window.u16(kept && kept->size() >= window1Size ? static_cast<std::uint16_t>((*kept)[16] | ((*kept)[17] << 8))
-                                                   : 0x0258);
+    window.u16(kept && kept->size() >= window1Size
+                   ? static_cast<std::uint16_t>((*kept)[16] | ((*kept)[17] << 8))
+                   : 0x0258);
     writeRecord(out_, record::Window1, window);
 }
 

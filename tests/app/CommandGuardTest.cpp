@@ -18,7 +18,8 @@ namespace {
 
 ScriptedDialogs::Message unexpected(int number) {
     return {"Neočekávaná chyba !",
-            "Volejte firmu " + app::ContactLine + QStringLiteral(" a sdělte číslo chyby %1").arg(number),
+            "Volejte firmu " + app::ContactLine +
+                QStringLiteral(" a sdělte číslo chyby %1").arg(number),
             MessageIcon::Critical, app::MessageButtons::Ok};
 }
 

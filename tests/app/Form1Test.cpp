@@ -61,20 +61,21 @@ TEST_F(MainWindow, CaptionTopmostAndTheMenuAsDesigned) {
         titles << action->text();
     }
     EXPECT_EQ(titles, (QStringList{"Soubor", "Úpravy", "Zvuk", "Pošta", "Nápověda"}));
-    EXPECT_EQ(menuItems(menu().mnuSoubor),
-              (QStringList{"Nová píseň [Ctrl+N]", "Otevřít [Ctrl+O]", "Importovat melodii... [Ctrl+I]",
-                           "Konec písničky [Ctrl+X]", "-",
-                           "Tisk... [Ctrl+P]", "Uložit jako PDF...", "Uložit jako MIDI...",
-                           "Uložit jako WAV...", "-", "Změna implicitní cesty pro Excel", "-",
-                           "Konec"}));
+    EXPECT_EQ(
+        menuItems(menu().mnuSoubor),
+        (QStringList{"Nová píseň [Ctrl+N]", "Otevřít [Ctrl+O]", "Importovat melodii... [Ctrl+I]",
+                     "Konec písničky [Ctrl+X]", "-", "Tisk... [Ctrl+P]", "Uložit jako PDF...",
+                     "Uložit jako MIDI...", "Uložit jako WAV...", "-",
+                     "Změna implicitní cesty pro Excel", "-", "Konec"}));
     EXPECT_EQ(menuItems(menu().mnuZvuk), (QStringList{"Zvuk hmatů", "Přehrát píseň [F5]"}));
     EXPECT_TRUE(menu().mnuZvukHmatu->isCheckable());
     EXPECT_TRUE(menu().mnuPrehratPisen->isCheckable());
-    EXPECT_EQ(menuItems(menu().mnuUpravy),
-              (QStringList{"Konverze [Ctrl+K]", "Tabulka", "Ladění...", "-", "Uvolnit basy [Ctrl+B]", "Uvolnit diskant",
-                           "Uvolnit oboje [Ctrl+U]", "Uvolnit noty", "Uvolnit půltóny",
-                           "Uvolnit vše [Ctrl+A]", "-", "Typ knoflovky {Dvouřadovka|Model Club}",
-                           "-", "Základní značení", "Značení Trizonia 56"}));
+    EXPECT_EQ(
+        menuItems(menu().mnuUpravy),
+        (QStringList{"Konverze [Ctrl+K]", "Tabulka", "Ladění...", "-", "Uvolnit basy [Ctrl+B]",
+                     "Uvolnit diskant", "Uvolnit oboje [Ctrl+U]", "Uvolnit noty", "Uvolnit půltóny",
+                     "Uvolnit vše [Ctrl+A]", "-", "Typ knoflovky {Dvouřadovka|Model Club}", "-",
+                     "Základní značení", "Značení Trizonia 56"}));
     EXPECT_EQ(menuItems(menu().mnuPosta), (QStringList{"Poslat zprávu autorovi"}));
     EXPECT_EQ(menuItems(menu().mnuNapoveda), (QStringList{"Ovládání Mechíka [F1]", "O programu"}));
     EXPECT_TRUE(menu().mnu2Rady->isCheckable());
@@ -106,10 +107,10 @@ TEST_F(MainWindow, ControlsStandWhereTheDesignPutsThem) {
 }
 
 TEST_F(MainWindow, WithoutASongItsCommandsAreOff) {
-    for (const char* name : {"cmdTah", "cmdTlak", "cmdTahNoty", "cmdTlakNoty", "cmdReadTah",
-                             "cmdReadTlak", "cmdEndEdit", "cmdPrvni", "cmdDalsi", "cmdPredchozi",
-                             "cmdPredTlak", "cmdPredTah", "cmdPosledni", "cmdDalsiTlak",
-                             "cmdDalsiTah", "cmdJakDal", "cmdTimer"}) {
+    for (const char* name :
+         {"cmdTah", "cmdTlak", "cmdTahNoty", "cmdTlakNoty", "cmdReadTah", "cmdReadTlak",
+          "cmdEndEdit", "cmdPrvni", "cmdDalsi", "cmdPredchozi", "cmdPredTlak", "cmdPredTah",
+          "cmdPosledni", "cmdDalsiTlak", "cmdDalsiTah", "cmdJakDal", "cmdTimer"}) {
         EXPECT_FALSE(control(name)->isEnabled()) << name;
     }
     EXPECT_TRUE(control("Slider1")->isHidden());
@@ -219,7 +220,8 @@ TEST_F(MainWindow, DraggingWithTheMouseMovesThePictureUntilReleased) {
     QMouseEvent move(QEvent::MouseMove, target, note->mapToGlobal(target), Qt::NoButton,
                      Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(note, &move);
-    QTest::mouseRelease(note, Qt::LeftButton, {}, note->mapFromParent(QPoint(3450 / 15 + 3, 6800 / 15 + 2)));
+    QTest::mouseRelease(note, Qt::LeftButton, {},
+                        note->mapFromParent(QPoint(3450 / 15 + 3, 6800 / 15 + 2)));
     EXPECT_EQ(note->twipLeft(), 3450);
     EXPECT_EQ(note->twipTop(), 6800);
 }

@@ -98,10 +98,13 @@ TEST_F(Models, TheNumberingsSetCaptionsAndTops) {
         for (int k = 0; k <= 24; ++k) {
             const bool outer = k <= 12;
             EXPECT_EQ(label(k)->text(), keyboard::numberLabelCaption(k, step.numbering)) << k;
-            EXPECT_EQ(label(k)->y(), ((outer ? step.outerTop : step.innerTop) - 600 * (outer ? k : k - 13)) / 15) << k;
+            EXPECT_EQ(label(k)->y(),
+                      ((outer ? step.outerTop : step.innerTop) - 600 * (outer ? k : k - 13)) / 15)
+                << k;
             EXPECT_EQ(label(k)->x(), (outer ? 6000 : 3840) / 15) << k;
         }
-        EXPECT_EQ(label(18)->text(), QString::fromLatin1(step.sixthInner));  // "6s" is the designed one
+        EXPECT_EQ(label(18)->text(),
+                  QString::fromLatin1(step.sixthInner));  // "6s" is the designed one
     }
 }
 

@@ -79,17 +79,20 @@ TEST_F(RecentSongs, TheLastFiveSongsCreatedOrOpenedAreListedMostRecentFirst) {
     form->songFiles().cmdNovaSkladba_Click();
     form->songFiles().cmdEndEdit_Click();
     openAndEnd(songPath("C.xls"));
-    EXPECT_EQ(entries(), (QStringList{"&1 C.xls", "&2 Nová.xls", "&3 E.xls", "&4 D.xls", "&5 B.xls"}));
+    EXPECT_EQ(entries(),
+              (QStringList{"&1 C.xls", "&2 Nová.xls", "&3 E.xls", "&4 D.xls", "&5 B.xls"}));
     EXPECT_EQ(souborItems().mid(souborItems().size() - 9),
-              (QStringList{"Změna implicitní cesty pro Excel", "-", "&1 C.xls", "&2 Nová.xls", "&3 E.xls",
-                           "&4 D.xls", "&5 B.xls", "-", "Konec"}));
-    EXPECT_EQ(form->recentSongs().entries()[0]->statusTip(), QDir::toNativeSeparators(songPath("C.xls")));
+              (QStringList{"Změna implicitní cesty pro Excel", "-", "&1 C.xls", "&2 Nová.xls",
+                           "&3 E.xls", "&4 D.xls", "&5 B.xls", "-", "Konec"}));
+    EXPECT_EQ(form->recentSongs().entries()[0]->statusTip(),
+              QDir::toNativeSeparators(songPath("C.xls")));
 
     // Kept for the next start.
     form->close();
     form.reset();
     ASSERT_TRUE(start());
-    EXPECT_EQ(entries(), (QStringList{"&1 C.xls", "&2 Nová.xls", "&3 E.xls", "&4 D.xls", "&5 B.xls"}));
+    EXPECT_EQ(entries(),
+              (QStringList{"&1 C.xls", "&2 Nová.xls", "&3 E.xls", "&4 D.xls", "&5 B.xls"}));
 }
 
 TEST_F(RecentSongs, APickedSongOpensAtItsGripAndTheListIsOffWhileASongIsOpen) {
@@ -119,14 +122,16 @@ TEST_F(RecentSongs, ASongThatIsGoneIsDroppedWithAMessage) {
     ASSERT_TRUE(QFile::remove(gone));
     form->recentSongs().entries()[1]->trigger();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    EXPECT_EQ(dialogs.take(), (std::vector<ScriptedDialogs::Message>{
-                                  {"Písnička nenalezena.",
-                                   "Písnička " + QDir::toNativeSeparators(gone) +
-                                       " už neexistuje (byla přesunuta, přejmenována nebo smazána); "
-                                       "ze seznamu posledních písniček byla odebrána.",
-                                   MessageIcon::Exclamation, MessageButtons::Ok}}));
+    EXPECT_EQ(dialogs.take(),
+              (std::vector<ScriptedDialogs::Message>{
+                  {"Písnička nenalezena.",
+                   "Písnička " + QDir::toNativeSeparators(gone) +
+                       " už neexistuje (byla přesunuta, přejmenována nebo smazána); "
+                       "ze seznamu posledních písniček byla odebrána.",
+                   MessageIcon::Exclamation, MessageButtons::Ok}}));
     EXPECT_EQ(entries(), QStringList{"&1 Zůstává.xls"});
-    EXPECT_EQ(settings.list(app::ProgramSettings::PosledniPisne), QStringList{songPath("Zůstává.xls")});
+    EXPECT_EQ(settings.list(app::ProgramSettings::PosledniPisne),
+              QStringList{songPath("Zůstává.xls")});
     EXPECT_FALSE(songOpen());
 }
 
@@ -136,7 +141,8 @@ TEST_F(RecentSongs, AConvertedCopyIsListedToo) {
     menu().mnuKonverze->trigger();
     conversion::frmKonverze* window = nullptr;
     for (QWidget* top : QApplication::topLevelWidgets()) {
-        if (auto* found = dynamic_cast<conversion::frmKonverze*>(top); found && found->isVisible()) {
+        if (auto* found = dynamic_cast<conversion::frmKonverze*>(top);
+            found && found->isVisible()) {
             window = found;
         }
     }
@@ -178,7 +184,8 @@ TEST_F(RecentSongs, ASongThatCannotBeOpenedAtStartIsToldAndTheProgramGoesOn) {
 
 TEST(CommandLine, TheFirstFileGivenIsTheSongToOpen) {
     EXPECT_EQ(app::songToOpen({"mechik"}), QString());
-    EXPECT_EQ(app::songToOpen({"mechik", "/home/jan/Polka.xls"}), QStringLiteral("/home/jan/Polka.xls"));
+    EXPECT_EQ(app::songToOpen({"mechik", "/home/jan/Polka.xls"}),
+              QStringLiteral("/home/jan/Polka.xls"));
     EXPECT_EQ(app::songToOpen({"mechik", "--nic", "Polka.xls", "Valčík.xls"}),
               QDir::current().absoluteFilePath("Polka.xls"));
     EXPECT_EQ(app::songToOpen({"mechik", "file:///home/jan/Sk%C3%A1kal%20pes.xls"}),

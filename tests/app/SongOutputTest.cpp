@@ -25,7 +25,8 @@ namespace {
 
 QString pdfText(const QString& path) {
     QProcess process;
-    process.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), path, QStringLiteral("-")});
+    process.start(QStringLiteral("pdftotext"),
+                  {QStringLiteral("-layout"), path, QStringLiteral("-")});
     EXPECT_TRUE(process.waitForFinished(60000));
     EXPECT_EQ(process.exitCode(), 0) << process.readAllStandardError().toStdString();
     return QString::fromUtf8(process.readAllStandardOutput());
@@ -88,7 +89,9 @@ protected:
         return QDir(environment.workingFolder).filePath(name);
     }
     // The player picks `path` in the save dialog, or cancels it.
-    void chooseToSave(std::optional<QString> path) { chooser.saveAnswers.push_back(std::move(path)); }
+    void chooseToSave(std::optional<QString> path) {
+        chooser.saveAnswers.push_back(std::move(path));
+    }
     const testing_support::ScriptedFileChooser::Question& asked() const {
         return chooser.askedToSave.back();
     }
@@ -301,7 +304,8 @@ TEST_F(WithoutSong, TheSongsOutputCommandsAreOnOnlyWhileASongIsOpen) {
     ASSERT_TRUE(start());
     const auto songCommands = [this] {
         return std::vector<bool>{menu().mnuTisk->isEnabled(), menu().mnuUlozitPdf->isEnabled(),
-                                 menu().mnuUlozitMidi->isEnabled(), menu().mnuUlozitWav->isEnabled(),
+                                 menu().mnuUlozitMidi->isEnabled(),
+                                 menu().mnuUlozitWav->isEnabled(),
                                  menu().mnuPrehratPisen->isEnabled()};
     };
     EXPECT_EQ(songCommands(), std::vector<bool>(5, false));

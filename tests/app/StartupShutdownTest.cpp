@@ -7,11 +7,10 @@
 #include "keyboard/KeyboardModels.h"
 
 #include <QAction>
-#include <QSettings>
 #include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
-
+#include <QSettings>
 
 using app::MessageAnswer;
 using app::MessageButtons;
@@ -36,8 +35,8 @@ protected:
     QString label(int k) const {
         return form->findChild<QLabel*>(QStringLiteral("lblCisKnofl(%1)").arg(k))->text();
     }
-    const QStringList allTunings{"G-C-F", "A-D-G", "B-Es-As", "C-F-B",
-                                 "F-B-Es", "C-F", "G-C", "Club C-F"};
+    const QStringList allTunings{"G-C-F",  "A-D-G", "B-Es-As", "C-F-B",
+                                 "F-B-Es", "C-F",   "G-C",     "Club C-F"};
 };
 
 }  // namespace
@@ -112,7 +111,8 @@ TEST_F(Startup, NumberingFiveIsReportedAndTheModelIsNotRead) {
               (ScriptedDialogs::Message{
                   "Chyba při čtení z registru.",
                   "V programu došlo k chybě číslo 340. Možná budete moci dále pokračovat. V "
-                  "případě problémů volejte " + app::ContactLine,
+                  "případě problémů volejte " +
+                      app::ContactLine,
                   MessageIcon::Exclamation, MessageButtons::Ok}));
     EXPECT_FALSE(menu().mnuModelClub->isChecked());
     EXPECT_FALSE(barShown(0));
@@ -123,8 +123,8 @@ TEST_F(Startup, ANumberTooLargeForTheSettingIsAnOverflow) {
     settings.setIndex(app::ProgramSettings::Znaceni, 300);
     ASSERT_TRUE(start());
     ASSERT_EQ(dialogs.messages.size(), 1u);
-    EXPECT_TRUE(dialogs.messages[0].text.startsWith(
-        QStringLiteral("V programu došlo k chybě číslo 6. ")));
+    EXPECT_TRUE(
+        dialogs.messages[0].text.startsWith(QStringLiteral("V programu došlo k chybě číslo 6. ")));
 }
 
 TEST_F(Startup, ModelThreeIsAnUnexpectedValueAfterTheRestOfStartUp) {
@@ -132,9 +132,9 @@ TEST_F(Startup, ModelThreeIsAnUnexpectedValueAfterTheRestOfStartUp) {
     settings.setIndex(app::ProgramSettings::TypHarm, 3);
     ASSERT_TRUE(start());
     ASSERT_EQ(dialogs.messages.size(), 1u);
-    EXPECT_EQ(dialogs.messages[0], (ScriptedDialogs::Message{"Chyba", "Neočekávaná hodnota !",
-                                                             MessageIcon::Critical,
-                                                             MessageButtons::Ok}));
+    EXPECT_EQ(dialogs.messages[0],
+              (ScriptedDialogs::Message{"Chyba", "Neočekávaná hodnota !", MessageIcon::Critical,
+                                        MessageButtons::Ok}));
     EXPECT_EQ(label(1), QStringLiteral("A"));
     EXPECT_FALSE(barShown(0));
 }
@@ -165,10 +165,10 @@ TEST_F(Startup, ActivatingAClosedTuningDatabaseSaysSo) {
     ASSERT_TRUE(start());
     host().workbook(QStringLiteral("Vezar.xls")).close();
     EXPECT_FALSE(form->connection().ActivateTuningWindow(dialogs));
-    EXPECT_EQ(dialogs.take().back(),
-              (ScriptedDialogs::Message{"Chyba.",
-                                        "Soubor Vezar.xls není otevřen. Nelze načítat data !",
-                                        MessageIcon::Critical, MessageButtons::Ok}));
+    EXPECT_EQ(
+        dialogs.take().back(),
+        (ScriptedDialogs::Message{"Chyba.", "Soubor Vezar.xls není otevřen. Nelze načítat data !",
+                                  MessageIcon::Critical, MessageButtons::Ok}));
     EXPECT_FALSE(form->connection().ActivateSongWindow());
     EXPECT_TRUE(dialogs.messages.empty());
 }

@@ -35,7 +35,8 @@ using tones::KeyboardSide;
 
 namespace {
 
-const QStringList Delivered{"G-C-F", "A-D-G", "B-Es-As", "C-F-B", "F-B-Es", "C-F", "G-C", "Club C-F"};
+const QStringList Delivered{"G-C-F",  "A-D-G", "B-Es-As", "C-F-B",
+                            "F-B-Es", "C-F",   "G-C",     "Club C-F"};
 
 class TuningsWindow : public testing_support::ShownProgramFixture {
 protected:
@@ -95,7 +96,8 @@ protected:
     QString inProgram(const QString& tuning, KeyboardSide side, int button, Bellows bellows) {
         const auto table = form->tuningEditor().tuning(tuning);
         EXPECT_TRUE(table);
-        return side == KeyboardSide::Treble ? table->trebleTone(button, bellows) : table->bassTone(button, bellows);
+        return side == KeyboardSide::Treble ? table->trebleTone(button, bellows)
+                                            : table->bassTone(button, bellows);
     }
     void openSongIn(const QString& tuning) {
         c().Combo1->setCurrentIndex(c().Combo1->findText(tuning));
@@ -142,11 +144,13 @@ TEST_F(TuningsWindow, TheKeyboardIsTheMainWindowsWithItsModelAndNumbering) {
     menu().mnu2Rady->setChecked(true);
     openWindow();
     QStringList bars;
-    for (const QWidget* bar : window->keyboard->findChildren<QWidget*>(QRegularExpression("^Zabrana"))) {
+    for (const QWidget* bar :
+         window->keyboard->findChildren<QWidget*>(QRegularExpression("^Zabrana"))) {
         bars << bar->objectName();
     }
     bars.sort();
-    EXPECT_EQ(bars, (QStringList{"Zabrana(0)", "Zabrana(1)", "Zabrana(2)", "Zabrana(3)", "Zabrana(4)"}));
+    EXPECT_EQ(bars,
+              (QStringList{"Zabrana(0)", "Zabrana(1)", "Zabrana(2)", "Zabrana(3)", "Zabrana(4)"}));
     // Inner button 7 is "5s" in the Trizonia numbering.
     clickKey(KeyboardSide::Treble, 7);
     EXPECT_EQ(window->lblKnoflik->text(), QStringLiteral("Knoflík 5s diskantu (vnitřní řada)"));
@@ -193,10 +197,13 @@ TEST_F(TuningsWindow, ACopyIsAddedAtTheEndAndTheMainListFollows) {
         }
     }
     // C-F's basses (C) (G), C G, (F) (C), F C: chords keep their parentheses.
-    const std::pair<QString, QString> basses[] = {{"(D)", "(A)"}, {"D", "A"}, {"(G)", "(D)"}, {"G", "D"}};
+    const std::pair<QString, QString> basses[] = {
+        {"(D)", "(A)"}, {"D", "A"}, {"(G)", "(D)"}, {"G", "D"}};
     for (int button = 1; button <= 4; ++button) {
-        EXPECT_EQ(inProgram("D-G", KeyboardSide::Bass, button, Bellows::Push), basses[button - 1].first);
-        EXPECT_EQ(inProgram("D-G", KeyboardSide::Bass, button, Bellows::Pull), basses[button - 1].second);
+        EXPECT_EQ(inProgram("D-G", KeyboardSide::Bass, button, Bellows::Push),
+                  basses[button - 1].first);
+        EXPECT_EQ(inProgram("D-G", KeyboardSide::Bass, button, Bellows::Pull),
+                  basses[button - 1].second);
     }
 }
 
@@ -208,8 +215,9 @@ TEST_F(TuningsWindow, ARefusedCopyIsToldAndNothingIsWritten) {
         {{"", 0}, "Ladění musí mít název."},
         {{"c-f-b", 0}, "Ladění „C-F-B“ už v seznamu je; zvolte jiný název."},
         {{"G/C", 0}, "Název „G/C“ nelze použít. Název listu nesmí obsahovat znaky [ ] : * ? / \\."},
-        {{"Vysoko", 8}, "Ladění nelze transponovat o 8 půltónů nahoru: tón c4, u knoflíku 1 (tlak) by "
-                        "vyšel mimo rozsah osnovy (c, až g4,)."},
+        {{"Vysoko", 8},
+         "Ladění nelze transponovat o 8 půltónů nahoru: tón c4, u knoflíku 1 (tlak) by "
+         "vyšel mimo rozsah osnovy (c, až g4,)."},
     };
     for (const auto& [entry, message] : cases) {
         add(entry.first, entry.second);
@@ -235,7 +243,8 @@ TEST_F(TuningsWindow, AButtonsTonesAreCheckedStoredAndUsedAtOnce) {
     EXPECT_EQ(inProgram("G-C-F", KeyboardSide::Treble, 5, Bellows::Push), QStringLiteral("cis1,"));
     EXPECT_EQ(inProgram("G-C-F", KeyboardSide::Treble, 5, Bellows::Pull), QString());
     EXPECT_EQ(onDisk().tuning("G-C-F")->trebleTone(5, Bellows::Push), QStringLiteral("cis1,"));
-    EXPECT_EQ(window->keyboard->button({KeyboardSide::Treble, 5})->toolTip(), QStringLiteral("tlak: cis1,\ntah: –"));
+    EXPECT_EQ(window->keyboard->button({KeyboardSide::Treble, 5})->toolTip(),
+              QStringLiteral("tlak: cis1,\ntah: –"));
 
     clickKey(KeyboardSide::Bass, 2);
     typeTones(QStringLiteral("(Fism)"), QStringLiteral("Es"));
@@ -251,7 +260,9 @@ TEST_F(TuningsWindow, AWrongEntryIsRefusedAndKeptForMending) {
     const QByteArray before = testing_support::readBytes(vezarPath());
     const QString treblePull = inProgram("A-D-G", KeyboardSide::Treble, 9, Bellows::Pull);
     const std::pair<QString, QString> treble[] = {
-        {"C1,", "„C1,“ není tón: tóny diskantu se píší malým písmenem (c, d, e, f, g, a, h, b); velkým se píší basy."},
+        {"C1,",
+         "„C1,“ není tón: tóny diskantu se píší malým písmenem (c, d, e, f, g, a, h, b); velkým se "
+         "píší basy."},
         {"c5,", "„c5,“ není tón: oktáva se píše číslicí 1 až 4 (nejnižší oktáva je bez číslice)."},
         {"a4,", "„a4,“ nelze zapsat: leží mimo rozsah osnovy (c, až g4,)."},
     };
@@ -262,14 +273,19 @@ TEST_F(TuningsWindow, AWrongEntryIsRefusedAndKeptForMending) {
         EXPECT_EQ(window->txtTlak->text(), typed);
     }
     typeTones(inProgram("A-D-G", KeyboardSide::Treble, 9, Bellows::Push), QStringLiteral("bes1,"));
-    EXPECT_EQ(dialogs.take(), std::vector{refusal("Tón pro tah nelze uložit.",
-                                                  "„bes1,“ není tón: po b už „is“ ani „es“ nenásleduje "
-                                                  "(b je samo snížené h).")});
+    EXPECT_EQ(dialogs.take(),
+              std::vector{refusal("Tón pro tah nelze uložit.",
+                                  "„bes1,“ není tón: po b už „is“ ani „es“ nenásleduje "
+                                  "(b je samo snížené h).")});
 
     const std::pair<QString, QString> bass[] = {
-        {"c", "„c“ není bas: basy se píší velkým písmenem (C, D, E, F, G, A, H, B); malým se píší tóny diskantu."},
+        {"c",
+         "„c“ není bas: basy se píší velkým písmenem (C, D, E, F, G, A, H, B); malým se píší tóny "
+         "diskantu."},
         {"Am", "„Am“ není bas: mollový akord se píše v závorkách, např. „(Am)“."},
-        {"(C7)", "„(C7)“ není bas: bas je jednotlivý tón („C“, „Fis“, „B“), akord dur („(C)“) nebo moll („(Cm)“); jiné akordy program nezná."},
+        {"(C7)",
+         "„(C7)“ není bas: bas je jednotlivý tón („C“, „Fis“, „B“), akord dur („(C)“) nebo moll "
+         "(„(Cm)“); jiné akordy program nezná."},
     };
     clickKey(KeyboardSide::Bass, 4);
     const QString bassPush = inProgram("A-D-G", KeyboardSide::Bass, 4, Bellows::Push);
@@ -285,7 +301,8 @@ TEST_F(TuningsWindow, ACellThePlayerDidNotTouchIsNeverRefused) {
     // An odd cell of his own, written before this version checked entries.
     auto data = spreadsheet::xls::readXlsFile(vezarPath());
     const int row = *tones::TuningTable::fromSheet(*data.sheets[0]).trebleRowOf(5);
-    data.sheets[0]->setValue({row, 3}, spreadsheet::CellValue(QStringLiteral("Fis")));  // G-C-F 5 pull
+    data.sheets[0]->setValue({row, 3},
+                             spreadsheet::CellValue(QStringLiteral("Fis")));  // G-C-F 5 pull
     spreadsheet::xls::writeXlsFile(vezarPath(), data);
     form->close();
     form.reset();
@@ -308,14 +325,16 @@ TEST_F(TuningsWindow, RenamingAsksFirstAndTheShownTuningFollows) {
     click(window->cmdPrejmenovat);
     const auto asked = dialogs.take();
     ASSERT_EQ(asked.size(), 2u);
-    EXPECT_EQ(asked[0], (ScriptedDialogs::Message{"Přejmenovat ladění", "Nový název ladění „G-C-F“:",
-                                                  MessageIcon::None, MessageButtons::OkCancel}));
-    EXPECT_EQ(asked[1], (ScriptedDialogs::Message{
-                            "Přejmenovat ladění",
-                            "Písničky zapsané v ladění „G-C-F“ ho hledají podle názvu. Po přejmenování "
-                            "na „Moje G-C-F“ je Mechík nezobrazí ani nepřevede, dokud jejich list "
-                            "nepřejmenujete také.\r\nPřejmenovat ladění „G-C-F“ na „Moje G-C-F“?",
-                            MessageIcon::Exclamation, MessageButtons::YesNo}));
+    EXPECT_EQ(asked[0], (ScriptedDialogs::Message{"Přejmenovat ladění",
+                                                  "Nový název ladění „G-C-F“:", MessageIcon::None,
+                                                  MessageButtons::OkCancel}));
+    EXPECT_EQ(asked[1],
+              (ScriptedDialogs::Message{
+                  "Přejmenovat ladění",
+                  "Písničky zapsané v ladění „G-C-F“ ho hledají podle názvu. Po přejmenování "
+                  "na „Moje G-C-F“ je Mechík nezobrazí ani nepřevede, dokud jejich list "
+                  "nepřejmenujete také.\r\nPřejmenovat ladění „G-C-F“ na „Moje G-C-F“?",
+                  MessageIcon::Exclamation, MessageButtons::YesNo}));
     EXPECT_EQ(listed(), Delivered);
 
     dialogs.inputs = {QStringLiteral("Moje G-C-F")};
@@ -342,12 +361,13 @@ TEST_F(TuningsWindow, DeletingAsksFirstAndTheMainListFallsBackToTheFirstTuning) 
     select(QStringLiteral("C-F-B"));
     dialogs.answers = {MessageAnswer::No};
     click(window->cmdSmazat);
-    EXPECT_EQ(dialogs.take(), (std::vector<ScriptedDialogs::Message>{
-                                  {"Smazat ladění",
-                                   "Písničky zapsané v ladění „C-F-B“ pak Mechík nezobrazí ani "
-                                   "nepřevede, dokud ladění tohoto názvu znovu nepřidáte.\r\nSmazat "
-                                   "ladění „C-F-B“?",
-                                   MessageIcon::Exclamation, MessageButtons::YesNo}}));
+    EXPECT_EQ(dialogs.take(),
+              (std::vector<ScriptedDialogs::Message>{
+                  {"Smazat ladění",
+                   "Písničky zapsané v ladění „C-F-B“ pak Mechík nezobrazí ani "
+                   "nepřevede, dokud ladění tohoto názvu znovu nepřidáte.\r\nSmazat "
+                   "ladění „C-F-B“?",
+                   MessageIcon::Exclamation, MessageButtons::YesNo}}));
     EXPECT_EQ(listed(), Delivered);
 
     dialogs.answers = {MessageAnswer::Yes};
@@ -374,8 +394,10 @@ TEST_F(TuningsWindow, TheLastTuningAndTheOpenSongsTuningStay) {
     openWindow();
     select(QStringLiteral("A-D-G"));
     click(window->cmdSmazat);
-    EXPECT_EQ(dialogs.take(), std::vector{refusal("Ladění nelze smazat.",
-                                                  "Ladění „A-D-G“ má otevřená písnička; smazat ho lze, až ji zavřete.")});
+    EXPECT_EQ(
+        dialogs.take(),
+        std::vector{refusal("Ladění nelze smazat.",
+                            "Ladění „A-D-G“ má otevřená písnička; smazat ho lze, až ji zavřete.")});
     dialogs.inputs = {QStringLiteral("Jiné")};
     click(window->cmdPrejmenovat);
     EXPECT_EQ(dialogs.take().back(),
@@ -396,15 +418,19 @@ TEST_F(TuningsWindow, TheLastTuningAndTheOpenSongsTuningStay) {
     form->songFiles().cmdEndEdit_Click();
     openWindow();
     click(window->cmdSmazat);
-    EXPECT_EQ(dialogs.take(), std::vector{refusal("Ladění nelze smazat.",
-                                                  "Ladění „A-D-G“ je v databázi jediné; smazat ho nelze.")});
+    EXPECT_EQ(dialogs.take(),
+              std::vector{refusal("Ladění nelze smazat.",
+                                  "Ladění „A-D-G“ je v databázi jediné; smazat ho nelze.")});
 }
 
 // The host keeps its own copy of the database and writes it back when a tuning is picked: the
 // copy and the file must agree after every change, or the pick would undo it.
 TEST_F(TuningsWindow, AnAddedTuningSurvivesALaterPickAndARestart) {
     // A cell edited in the sheet window, not yet saved, is not lost either.
-    host().workbook(QStringLiteral("Vezar.xls")).sheet(QStringLiteral("G-C")).range(QStringLiteral("H1"))
+    host()
+        .workbook(QStringLiteral("Vezar.xls"))
+        .sheet(QStringLiteral("G-C"))
+        .range(QStringLiteral("H1"))
         .setValue(spreadsheet::CellValue(QStringLiteral("poznámka")));
     openWindow();
     select(QStringLiteral("G-C-F"));
@@ -414,7 +440,8 @@ TEST_F(TuningsWindow, AnAddedTuningSurvivesALaterPickAndARestart) {
     Q_EMIT c().Combo1->activated(c().Combo1->currentIndex());
     EXPECT_EQ(onDisk().names(), Delivered + QStringList{"Moje"});
     EXPECT_EQ(onDisk().names()[onDisk().activeIndex()], QStringLiteral("A-D-G"));
-    EXPECT_EQ(spreadsheet::xls::readXlsFile(vezarPath()).sheets[6]->value({1, 8}).text(), QStringLiteral("poznámka"));
+    EXPECT_EQ(spreadsheet::xls::readXlsFile(vezarPath()).sheets[6]->value({1, 8}).text(),
+              QStringLiteral("poznámka"));
 
     form->close();
     form.reset();

@@ -59,9 +59,10 @@ TEST_F(Auxiliary, AnotherPathMustBeAnExistingFolder) {
     window->txtCesta->setText(dir.filePath(QStringLiteral("neni")));
     window->OKButton_Click();
     ASSERT_EQ(dialogs.messages.size(), 1u);
-    EXPECT_EQ(dialogs.messages[0],
-              (ScriptedDialogs::Message{"Neexistující složka", "Požadovanou změnu nebylo možno provést.",
-                                        MessageIcon::Critical, app::MessageButtons::Ok}));
+    EXPECT_EQ(
+        dialogs.messages[0],
+        (ScriptedDialogs::Message{"Neexistující složka", "Požadovanou změnu nebylo možno provést.",
+                                  MessageIcon::Critical, app::MessageButtons::Ok}));
     ASSERT_TRUE(window);
     EXPECT_TRUE(window->isVisible());
 
@@ -79,7 +80,8 @@ TEST_F(Auxiliary, AnotherPathMustBeAnExistingFolder) {
     EXPECT_EQ(window->lblStaraCesta->text(), QDir::toNativeSeparators(dir.path()));
     window->close();
     form->close();
-    EXPECT_EQ(spreadsheet::HostSettings(environment.hostSettingsFile).defaultFilePath(), dir.path());
+    EXPECT_EQ(spreadsheet::HostSettings(environment.hostSettingsFile).defaultFilePath(),
+              dir.path());
 }
 
 TEST_F(Auxiliary, AnEmptyOtherPathChangesNothingAndResetNeedsNoFolder) {
@@ -95,11 +97,12 @@ TEST_F(Auxiliary, AnEmptyOtherPathChangesNothingAndResetNeedsNoFolder) {
     window = openPathWindow();
     window->Option1[3]->setChecked(true);
     window->OKButton_Click();
-    EXPECT_EQ(dialogs.messages.back(),
-              (ScriptedDialogs::Message{"Reset nastavení",
-                                        "Po ukončení Mechíka můžete zkontrolovat, zda volba splnila "
-                                        "Vaše očekávání.",
-                                        MessageIcon::Information, app::MessageButtons::Ok}));
+    EXPECT_EQ(
+        dialogs.messages.back(),
+        (ScriptedDialogs::Message{"Reset nastavení",
+                                  "Po ukončení Mechíka můžete zkontrolovat, zda volba splnila "
+                                  "Vaše očekávání.",
+                                  MessageIcon::Information, app::MessageButtons::Ok}));
     EXPECT_EQ(form->connection().SavedDefaultFilePath,
               QStringLiteral("X:\\Nastavení bylo resetováno !!"));
 }
@@ -108,8 +111,9 @@ TEST_F(Auxiliary, TheHelpBrowserShowsThePageAndFollowsIt) {
     testing_support::writeBytes(dir.filePath("Mechík.htm"),
                                 "<html><head><title>Ovládání Mechíka</title></head><body>"
                                 "<a href=\"druha.htm\">dál</a></body></html>");
-    testing_support::writeBytes(dir.filePath("druha.htm"),
-                                "<html><head><title>Druhá stránka</title></head><body>x</body></html>");
+    testing_support::writeBytes(
+        dir.filePath("druha.htm"),
+        "<html><head><title>Druhá stránka</title></head><body>x</body></html>");
     QPointer<auxwin::frmBrowser> browser = auxwin::mnuhtm_Click(*form, dir.path());
     EXPECT_FALSE(form->isVisible());
     EXPECT_EQ(browser->windowTitle(), QStringLiteral("Ovládání Mechíka"));
@@ -157,8 +161,12 @@ TEST_F(Auxiliary, AboutShowsItsEightLines) {
     EXPECT_EQ(dialogs.messages[0].icon, MessageIcon::Information);
     const QStringList lines = dialogs.messages[0].text.split(QStringLiteral("\r\n"));
     ASSERT_EQ(lines.size(), 8);
-    EXPECT_EQ(lines[0], QStringLiteral("Mechík verze 1.7 je program pro začínající i zkušené hráče na knoflovku."));
-    EXPECT_EQ(lines[7], QStringLiteral("Podrobnosti a nápovědu naleznete v souborech Mechík další informace.doc."));
+    EXPECT_EQ(
+        lines[0],
+        QStringLiteral("Mechík verze 1.7 je program pro začínající i zkušené hráče na knoflovku."));
+    EXPECT_EQ(
+        lines[7],
+        QStringLiteral("Podrobnosti a nápovědu naleznete v souborech Mechík další informace.doc."));
 }
 
 TEST_F(Auxiliary, TheMessageToTheAuthorGoesToTheMailProgram) {
@@ -170,14 +178,15 @@ TEST_F(Auxiliary, TheMessageToTheAuthorGoesToTheMailProgram) {
     menu().mnuMailAutorovi->trigger();
     ASSERT_EQ(dialogs.messages.size(), 1u);
     EXPECT_EQ(dialogs.messages[0].title, QStringLiteral("Děkuji za Váš příspěvek."));
-    EXPECT_TRUE(dialogs.messages[0].text.startsWith(
-        QStringLiteral("Bude spuštěn Váš výchozí poštovní klient. Minimalizujte Mechíka na lištu")));
+    EXPECT_TRUE(dialogs.messages[0].text.startsWith(QStringLiteral(
+        "Bude spuštěn Váš výchozí poštovní klient. Minimalizujte Mechíka na lištu")));
     EXPECT_TRUE(dialogs.messages[0].text.endsWith(environment.workingFolder + u'.'));
     ASSERT_EQ(opened.size(), 1);
     EXPECT_EQ(opened[0].scheme(), QStringLiteral("mailto"));
     EXPECT_EQ(QUrl::fromPercentEncoding(opened[0].toEncoded()), auxwin::authorMailAddress());
     EXPECT_TRUE(auxwin::authorMailAddress().startsWith(
-        QStringLiteral("mailto:") + app::AuthorMail + QStringLiteral("?subject=Z Mechíku verze 1.7&body=Z menu")));
+        QStringLiteral("mailto:") + app::AuthorMail +
+        QStringLiteral("?subject=Z Mechíku verze 1.7&body=Z menu")));
     EXPECT_TRUE(auxwin::authorMailAddress().endsWith(QStringLiteral(" & attach = \"")));
 }
 

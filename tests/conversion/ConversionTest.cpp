@@ -129,10 +129,11 @@ TEST_F(Convert, NoTargetChosenKeepsTheWindowOpen) {
     EXPECT_EQ(window->Combo1->currentText(), QString());  // nothing picked yet
     window->cmdGo_Click();
     ASSERT_TRUE(window);
-    EXPECT_EQ(dialogs.messages.back(),
-              (ScriptedDialogs::Message{"Do čeho budete převádět ?",
-                                        "Než začnete konverzi, musíte nejprve vybrat cílové ladění.",
-                                        MessageIcon::Exclamation, app::MessageButtons::Ok}));
+    EXPECT_EQ(
+        dialogs.messages.back(),
+        (ScriptedDialogs::Message{"Do čeho budete převádět ?",
+                                  "Než začnete konverzi, musíte nejprve vybrat cílové ladění.",
+                                  MessageIcon::Exclamation, app::MessageButtons::Ok}));
     window->SongWasOpen = false;
     window->cmdGo_Click();
     EXPECT_EQ(dialogs.messages.back().text,
@@ -151,12 +152,14 @@ TEST_F(Convert, AnExistingCopyIsReplacedOnlyWhenTheAnswerIsOk) {
     convertTo(open(), QStringLiteral("A-D-G"));
     const auto shown = dialogs.take();
     ASSERT_EQ(shown.size(), 2u);
-    EXPECT_EQ(shown[0], (ScriptedDialogs::Message{"Dotaz",
-                                                  "Soubor již existuje. Přejete si ho vymazat a "
-                                                  "nahradit novým ?",
-                                                  MessageIcon::None, app::MessageButtons::OkCancel}));
-    EXPECT_EQ(shown[1], (ScriptedDialogs::Message{"Storno převodu.", "Zpracování zrušeno uživatelem.",
-                                                  MessageIcon::Information, app::MessageButtons::Ok}));
+    EXPECT_EQ(shown[0],
+              (ScriptedDialogs::Message{"Dotaz",
+                                        "Soubor již existuje. Přejete si ho vymazat a "
+                                        "nahradit novým ?",
+                                        MessageIcon::None, app::MessageButtons::OkCancel}));
+    EXPECT_EQ(shown[1],
+              (ScriptedDialogs::Message{"Storno převodu.", "Zpracování zrušeno uživatelem.",
+                                        MessageIcon::Information, app::MessageButtons::Ok}));
     EXPECT_EQ(testing_support::readBytes(copy), QByteArray("older copy"));
     dialogs.answers = {MessageAnswer::Ok};
     convertTo(open(), QStringLiteral("A-D-G"));
@@ -197,7 +200,6 @@ TEST_F(Convert, EachStopOfTheRunHasItsMessage) {
               QStringLiteral("A-D-G Nedokončeno"));
     EXPECT_EQ(host().workbook(QStringLiteral("Chyba A-D-G.xls")).activeSheet().range("B2").text(),
               QStringLiteral("d1,"));
-
 }
 
 TEST_F(Convert, ARowWithoutDirectionWordStopsTheRun) {
@@ -205,11 +207,12 @@ TEST_F(Convert, ARowWithoutDirectionWordStopsTheRun) {
     putRow(2, {"c1,"}, "tlak");  // no direction word: the case counts
     saveSong(QStringLiteral("Směr.xls"));
     convertTo(open(), QStringLiteral("G-C"));
-    EXPECT_EQ(dialogs.messages.back(),
-              (ScriptedDialogs::Message{"Chyba v datovém souboru.",
-                                        "Chybí záznam o směru tahu měchu. Konverze do jiného ladění "
-                                        "bude předčasně ukončena.",
-                                        MessageIcon::Critical, app::MessageButtons::Ok}));
+    EXPECT_EQ(
+        dialogs.messages.back(),
+        (ScriptedDialogs::Message{"Chyba v datovém souboru.",
+                                  "Chybí záznam o směru tahu měchu. Konverze do jiného ladění "
+                                  "bude předčasně ukončena.",
+                                  MessageIcon::Critical, app::MessageButtons::Ok}));
 }
 
 TEST_F(Convert, WithoutASongTheWindowPicksOneAndRefusesANonSong) {
@@ -222,7 +225,8 @@ TEST_F(Convert, WithoutASongTheWindowPicksOneAndRefusesANonSong) {
     EXPECT_TRUE(window->isVisible());
     EXPECT_TRUE(targets(window).isEmpty());
     ASSERT_EQ(chooser.asked.size(), 1u);
-    EXPECT_EQ(chooser.asked[0].title, QStringLiteral("Vyberte písničku, kterou chcete konvertovat !"));
+    EXPECT_EQ(chooser.asked[0].title,
+              QStringLiteral("Vyberte písničku, kterou chcete konvertovat !"));
 
     // A workbook whose sheet is no tuning: the long message; it is saved and closed.
     host().addWorkbook();
@@ -237,7 +241,8 @@ TEST_F(Convert, WithoutASongTheWindowPicksOneAndRefusesANonSong) {
         QStringLiteral("Nákupy nenalezeno v seznamu podporovaných ladění. Tato chyba může mít "
                        "následující příčiny a řešení: Soubor ze kterého se snažíte konvertovat byl "
                        "vytvořen ve starší verzi Mechíka, která již není touto verzí podporována. "
-                       "Obraťte se s žádostí o pomoc na ") + app::ContactLine + "\r\nOtevřeli"));
+                       "Obraťte se s žádostí o pomoc na ") +
+        app::ContactLine + "\r\nOtevřeli"));
     EXPECT_TRUE(window->cmdVyberPisen->isEnabled());
     EXPECT_THROW(host().workbook(QStringLiteral("Nákupy.xls")), spreadsheet::SpreadsheetError);
     window->close();
@@ -261,8 +266,8 @@ TEST_F(LongTuningName, ATargetTooLongForTheUnfinishedSheetNameIsRefusedFirst) {
     saveSong(QStringLiteral("Polka.xls"));
     convertTo(open(), QStringLiteral("Heligonka Es-As-Des Slovenská"));
     EXPECT_EQ(titles().back(), QStringLiteral("Konverze nemožná."));
-    EXPECT_FALSE(QFileInfo::exists(QDir(environment.workingFolder)
-                                       .filePath("Polka Heligonka Es-As-Des Slovenská.xls")));
+    EXPECT_FALSE(QFileInfo::exists(
+        QDir(environment.workingFolder).filePath("Polka Heligonka Es-As-Des Slovenská.xls")));
     EXPECT_EQ(form->connection().SongWorkbookName, QStringLiteral("Polka.xls"));
 }
 
@@ -274,7 +279,8 @@ protected:
     void prepareTrialSheet() override {
         for (int row = 2; row <= 38; ++row) {
             trial->setValue({row, 1}, CellValue::number(row - 1));
-            trial->setValue({row, 2}, CellValue(row % 2 ? QStringLiteral("des1,") : QStringLiteral("ges1,")));
+            trial->setValue({row, 2},
+                            CellValue(row % 2 ? QStringLiteral("des1,") : QStringLiteral("ges1,")));
         }
         trial->setValue({30, 2}, CellValue(QStringLiteral("es1,")));
     }
@@ -406,7 +412,8 @@ TEST_F(Convert, AfterConvertingTheOpenSongTheMainWindowShowsTheCopy) {
     form->keyboard().Obr_Click(10);
     menu().mnuKonverze->trigger();
     for (QWidget* top : QApplication::topLevelWidgets()) {
-        if (auto* other = dynamic_cast<conversion::frmKonverze*>(top); other && other->isVisible()) {
+        if (auto* other = dynamic_cast<conversion::frmKonverze*>(top);
+            other && other->isVisible()) {
             other->cmdKonec->click();
         }
     }

@@ -94,9 +94,10 @@ TEST_F(ShowGrip, AToneWithoutOtherSpellingIsReportedAndTheNextIsShown) {
     goToRow(1);
     form->reader().cmdReadTlak_Click();
     ASSERT_EQ(dialogs.messages.size(), 1u);
-    EXPECT_EQ(dialogs.messages[0].text,
-              QStringLiteral("Tón d4, při tlačení měchu na této knoflovce neexistuje !\rNeregistruji "
-                             "pro tento tón ani žádné alternativní pojmenování."));
+    EXPECT_EQ(
+        dialogs.messages[0].text,
+        QStringLiteral("Tón d4, při tlačení měchu na této knoflovce neexistuje !\rNeregistruji "
+                       "pro tento tón ani žádné alternativní pojmenování."));
     EXPECT_EQ(lit(Side::Treble), (QStringList{"10:105", "21:106"}));
 }
 
@@ -130,7 +131,8 @@ TEST_F(ShowGrip, TheWalkReachingTheDirectionColumnAsksHowManyFingers) {
     putRow(1, {"c1,", "e1,", "d4,", "e4,", "g1,", "c2,", "e2,"}, "Tlak");
     goToRow(1);
     form->reader().cmdReadTlak_Click();
-    EXPECT_EQ(titles(), (QStringList{"Neexistující tón.", "Neexistující tón.", "Kolik máte prstů ?"}));
+    EXPECT_EQ(titles(),
+              (QStringList{"Neexistující tón.", "Neexistující tón.", "Kolik máte prstů ?"}));
     EXPECT_EQ(dialogs.messages.back().text,
               QStringLiteral("Maximální počet současně stisknutých knoflíků je sedm.\r\nPřípadné "
                              "další zapsané tóny v tomto hmatu budou ignorovány."));
@@ -238,7 +240,8 @@ TEST_F(TonesBesideTheButtons, AToneOfNoButtonEndsTheDisplayWithTheUnexpectedErro
     putRow(2, {"h4,"}, "Tlak");
     goToRow(1);
     c().cmdReadTlak->click();
-    EXPECT_EQ(dialogs.messages, (std::vector<ScriptedDialogs::Message>{noSuchButton, noSuchButton}));
+    EXPECT_EQ(dialogs.messages,
+              (std::vector<ScriptedDialogs::Message>{noSuchButton, noSuchButton}));
     EXPECT_EQ(lit(Side::Treble), QStringList{"1:105"});
     EXPECT_EQ(staffTops(form->staff().imgNota).size(), 1);
     EXPECT_EQ(host().activeCell().address(), QStringLiteral("$B$1"));

@@ -3,8 +3,8 @@
 #include "support/SongFixture.h"
 
 #include "app/Contact.h"
-#include "keyboard/Keyboard.h"
 #include "keyboard/AutoPlayer.h"
+#include "keyboard/Keyboard.h"
 #include "keyboard/Recording.h"
 
 #include <QCoreApplication>
@@ -30,7 +30,7 @@ protected:
         }
     }
     QStringList treble(int row) { return rowCells(row, 2, 8); }  // B..I
-    QStringList bass(int row) { return rowCells(row, 13, 8); }    // M..T
+    QStringList bass(int row) { return rowCells(row, 13, 8); }   // M..T
 };
 
 const QStringList none{"", "", "", "", "", "", "", ""};
@@ -100,7 +100,8 @@ TEST_F(Record, EightBassButtonsWriteSevenAndSaySo) {
     EXPECT_EQ(dialogs.messages[0].title, QStringLiteral("Sdělení pro mutanty."));
     EXPECT_EQ(dialogs.messages[0].text,
               QStringLiteral("Spočítejte si prosím prsty na levé ruce a pokud jich máte více než "
-                             "sedm, volejte odbornou pomoc: ") + app::ContactLine);
+                             "sedm, volejte odbornou pomoc: ") +
+                  app::ContactLine);
     EXPECT_EQ(bass(1), (QStringList{"(G)", "G", "(C)", "C", "(F)", "F", "D", ""}));
     EXPECT_EQ(treble(1)[7], QStringLiteral("Tlak"));
 }

@@ -59,12 +59,12 @@ TEST_F(StaffNotes, AFlatBeforeCStopsTheRowAfterTheLowerTones) {
     note(2, 6800);
     form->staffEntry().cmdTahNoty_Click();
     ASSERT_EQ(dialogs.messages.size(), 1u);
-    EXPECT_EQ(dialogs.messages[0],
-              (ScriptedDialogs::Message{"Béčko na nesprávném místě !",
-                                        "Nota ces se nevyskytuje v žádném ladění u knoflovek.\rNota "
-                                        "nebude zapsána ! Opravte na h. (poslední tón předcházející "
-                                        "oktávy)",
-                                        MessageIcon::Critical, app::MessageButtons::Ok}));
+    EXPECT_EQ(dialogs.messages[0], (ScriptedDialogs::Message{
+                                       "Béčko na nesprávném místě !",
+                                       "Nota ces se nevyskytuje v žádném ladění u knoflovek.\rNota "
+                                       "nebude zapsána ! Opravte na h. (poslední tón předcházející "
+                                       "oktávy)",
+                                       MessageIcon::Critical, app::MessageButtons::Ok}));
     EXPECT_EQ(treble(1), (QStringList{"g,", "", "", "", "", "", "", ""}));
     EXPECT_EQ(host().activeCell().address(), QStringLiteral("$B$1"));
 }

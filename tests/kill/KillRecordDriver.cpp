@@ -70,8 +70,7 @@ int main(int argc, char* argv[]) {
     chooser.path = QDir(folder).filePath(name + QStringLiteral(".xls"));
     app::ProgramSettings settings(scratch.filePath(QStringLiteral("mechik.ini")));
     const app::ProgramEnvironment environment{QFileInfo(vezar).absolutePath(), folder,
-                                              scratch.filePath(QStringLiteral("host.ini")),
-                                              vezar};
+                                              scratch.filePath(QStringLiteral("host.ini")), vezar};
     app::Form1 form(environment, dialogs, settings, &chooser);
     if (!form.Form_Load()) {
         return 1;

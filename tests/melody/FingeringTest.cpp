@@ -30,9 +30,11 @@ struct Button {
 
 // A tuning sheet with a title row, as the database has one, and the given buttons.
 tones::TuningTable tuningOf(std::initializer_list<Button> buttons) {
-    std::vector<tones::TuningTable::Row> treble{{std::nullopt, QStringLiteral("Tlak"), QStringLiteral("Tah")}};
+    std::vector<tones::TuningTable::Row> treble{
+        {std::nullopt, QStringLiteral("Tlak"), QStringLiteral("Tah")}};
     for (const Button& button : buttons) {
-        treble.push_back({button.number, QString::fromUtf8(button.push), QString::fromUtf8(button.pull)});
+        treble.push_back(
+            {button.number, QString::fromUtf8(button.push), QString::fromUtf8(button.pull)});
     }
     return tones::TuningTable(QStringLiteral("Test"), treble, {});
 }
@@ -60,7 +62,8 @@ QString directionsOf(const Fingering& fingering) {
     return text;
 }
 
-QString refusalOf(const Melody& melody, const tones::TuningTable& tuning, std::optional<int> shift = {}) {
+QString refusalOf(const Melody& melody, const tones::TuningTable& tuning,
+                  std::optional<int> shift = {}) {
     try {
         melody::fingerMelody(melody, tuning, shift);
     } catch (const melody::ImportError& error) {
@@ -71,7 +74,8 @@ QString refusalOf(const Melody& melody, const tones::TuningTable& tuning, std::o
 
 std::vector<tones::TuningTable> deliveredTunings() {
     std::vector<tones::TuningTable> tunings;
-    for (const auto& sheet : spreadsheet::xls::readXlsFile(QStringLiteral(MECHIK_BIN_DIR "/Vezar.xls")).sheets) {
+    for (const auto& sheet :
+         spreadsheet::xls::readXlsFile(QStringLiteral(MECHIK_BIN_DIR "/Vezar.xls")).sheets) {
         tunings.push_back(tones::TuningTable::fromSheet(*sheet));
     }
     return tunings;
@@ -82,7 +86,8 @@ std::vector<tones::TuningTable> deliveredTunings() {
 // Hand-made tunes whose best fingering is known; which buttons and tones each grip writes is
 // checked on the random tunes below.
 TEST(Fingering, FewestReversalsThenLeastMovementThenThePush) {
-    const auto scale = tuningOf({{1, "c1,", "g1,"}, {2, "d1,", "a1,"}, {3, "e1,", "h1,"}, {4, "f1,", "c2,"}});
+    const auto scale =
+        tuningOf({{1, "c1,", "g1,"}, {2, "d1,", "a1,"}, {3, "e1,", "h1,"}, {4, "f1,", "c2,"}});
     // c only pushed, f only pulled, d and e both ways: every fingering with two reversals moves
     // the hand 2400 twips, so the push wins at each grip where they differ.
     const auto bothWays = tuningOf({{1, "c1,", "d1,"}, {2, "d1,", "e1,"}, {3, "e1,", "f1,"}});
@@ -90,11 +95,13 @@ TEST(Fingering, FewestReversalsThenLeastMovementThenThePush) {
     const auto chords = tuningOf({{1, "c1,", "d1,"}, {2, "e1,", "g1,"}, {3, "g1,", "c1,"}});
     // a pushed on 1, c pulled on 2: one reversal either way; b pushed far away (12) or pulled on 1.
     const auto near = tuningOf({{1, "a1,", "b1,"}, {2, "f1,", "c2,"}, {12, "b1,", "d2,"}});
-    const auto far = tuningOf({{1, "a1,", "d2,"}, {2, "b1,", "g2,"}, {12, "f1,", "b1,"}, {13, "g1,", "c2,"}});
+    const auto far =
+        tuningOf({{1, "a1,", "d2,"}, {2, "b1,", "g2,"}, {12, "f1,", "b1,"}, {13, "g1,", "c2,"}});
     const auto move = [](std::vector<int> from, std::vector<int> to) {
         return melody::handMovement(melody::handPlaceOf(from), melody::handPlaceOf(to));
     };
-    const std::vector<std::vector<const char*>> upAndDown{{"c1,"}, {"d1,"}, {"e1,"}, {"f1,"}, {"e1,"}, {"d1,"}, {"c1,"}};
+    const std::vector<std::vector<const char*>> upAndDown{{"c1,"}, {"d1,"}, {"e1,"}, {"f1,"},
+                                                          {"e1,"}, {"d1,"}, {"c1,"}};
     struct Case {
         const tones::TuningTable& tuning;
         std::vector<std::vector<const char*>> chords;
@@ -123,9 +130,13 @@ TEST(Fingering, FewestReversalsThenLeastMovementThenThePush) {
 }
 
 TEST(Fingering, TheLowestButtonOfAPitchIsWrittenAsTheTuningNamesIt) {
-    const auto tuning = tuningOf({{2, "cis1,", "c1,"}, {3, "es1,", "c1,"}, {5, "des1,", "cis1,"},
-                                  {7, "dis1,", "d1,"}, {9, "c1,", "des1,"}});
-    const Fingering fingering = melody::fingerMelody(melodyOf({{"des1,"}, {"c1,", "dis1,"}, {"cis1,", "d1,"}}), tuning);
+    const auto tuning = tuningOf({{2, "cis1,", "c1,"},
+                                  {3, "es1,", "c1,"},
+                                  {5, "des1,", "cis1,"},
+                                  {7, "dis1,", "d1,"},
+                                  {9, "c1,", "des1,"}});
+    const Fingering fingering =
+        melody::fingerMelody(melodyOf({{"des1,"}, {"c1,", "dis1,"}, {"cis1,", "d1,"}}), tuning);
     EXPECT_EQ(directionsOf(fingering), QStringLiteral("PPT"));
     EXPECT_EQ(fingering.grips[0].tones, QStringList{"cis1,"});
     EXPECT_EQ(fingering.grips[1].tones, (QStringList{"es1,", "c1,"}));
@@ -139,7 +150,8 @@ TEST(Fingering, AChordOfMoreThanFiveTonesIsRefusedWithItsPlace) {
     Melody melody = melodyOf({{"c1,"}, {"c1,", "d1,", "e1,", "f1,", "g1,", "a1,"}});
     melody.chords[1].place = QStringLiteral("takt 2, doba 3");
     EXPECT_EQ(refusalOf(melody, tuning),
-              QStringLiteral("Akord na místě takt 2, doba 3 má 6 různých tónů; pravá ruka jich zahraje nejvýše pět."));
+              QStringLiteral("Akord na místě takt 2, doba 3 má 6 různých tónů; pravá ruka jich "
+                             "zahraje nejvýše pět."));
 }
 
 TEST(Fingering, AnUnplayableTuneIsShiftedByOctavesInTheGivenOrder) {
@@ -153,11 +165,13 @@ TEST(Fingering, AnUnplayableTuneIsShiftedByOctavesInTheGivenOrder) {
     EXPECT_EQ(forced.grips[0].tones, QStringList{"c1,"});
     // A shift given by the player is the only one tried, even none at all.
     EXPECT_EQ(refusalOf(melodyOf({{"c,"}}), tuning, 0),
-              QStringLiteral("Melodii nelze v ladění Test zahrát bez posunu. Žádný knoflík nedává: p1: c,."));
+              QStringLiteral(
+                  "Melodii nelze v ladění Test zahrát bez posunu. Žádný knoflík nedává: p1: c,."));
     EXPECT_EQ(refusalOf(melodyOf({{"c,"}}), tuning, -2),
               QStringLiteral("Melodii posunutou o 2 půltóny dolů nelze v ladění Test zahrát. "
                              "Žádný knoflík nedává: p1: tón MIDI 46 mimo rozsah c, až g4,."));
-    EXPECT_TRUE(refusalOf(melodyOf({{"c,"}}), tuning, 1).startsWith(QStringLiteral("Melodii posunutou o 1 půltón nahoru nelze")));
+    EXPECT_TRUE(refusalOf(melodyOf({{"c,"}}), tuning, 1)
+                    .startsWith(QStringLiteral("Melodii posunutou o 1 půltón nahoru nelze")));
 }
 
 TEST(Fingering, WhenNoShiftHelpsTheMissingNotesAreNamed) {
@@ -167,8 +181,10 @@ TEST(Fingering, WhenNoShiftHelpsTheMissingNotesAreNamed) {
         chords.push_back({"fis1,", "c1,"});
     }
     EXPECT_EQ(refusalOf(melodyOf(chords), tuning),
-              QStringLiteral("Melodii nelze v ladění Test zahrát, ani když se posune o oktávu či dvě nahoru nebo dolů. "
-                             "Žádný knoflík nedává: p1: cis1,; p4: fis1,; p5: fis1,; p6: fis1,; p7: fis1,; p8: fis1,; "
+              QStringLiteral("Melodii nelze v ladění Test zahrát, ani když se posune o oktávu či "
+                             "dvě nahoru nebo dolů. "
+                             "Žádný knoflík nedává: p1: cis1,; p4: fis1,; p5: fis1,; p6: fis1,; "
+                             "p7: fis1,; p8: fis1,; "
                              "p9: fis1,; p10: fis1,; p11: fis1,; p12: fis1, a 2 dalších. "
                              "Žádný směr měchu nedává celé tyto akordy: p3: c1, d1,."));
 }
@@ -180,7 +196,8 @@ TEST(Fingering, HandPlacesAreCentroidsOfButtonCentres) {
     const melody::HandPlace chord = melody::handPlaceOf({1, 13, 25});
     EXPECT_DOUBLE_EQ(chord.left, 4800 + 300);
     EXPECT_DOUBLE_EQ(chord.top, (120 + 360 + 120) / 3.0 + 285);
-    EXPECT_EQ(melody::handMovement(one, melody::handPlaceOf({13})), 646);  // hypot(600, 240) = 646.2
+    EXPECT_EQ(melody::handMovement(one, melody::handPlaceOf({13})),
+              646);  // hypot(600, 240) = 646.2
 }
 
 namespace {
@@ -232,7 +249,8 @@ TEST(Fingering, RandomTunesGetTheFingeringFoundByTryingEverySequence) {
         const melody::TreblePitches pitches(tuning);
         std::vector<int> available;
         for (int pitch = 0; pitch < 128; ++pitch) {
-            if (pitches.lowestButton(pitch, Bellows::Push) || pitches.lowestButton(pitch, Bellows::Pull)) {
+            if (pitches.lowestButton(pitch, Bellows::Push) ||
+                pitches.lowestButton(pitch, Bellows::Pull)) {
                 available.push_back(pitch);
             }
         }
@@ -247,8 +265,9 @@ TEST(Fingering, RandomTunesGetTheFingeringFoundByTryingEverySequence) {
                 }
                 melody::MelodyChord grip{{chord.begin(), chord.end()}, QStringLiteral("p"), {}};
                 const auto playableIn = [&](Bellows bellows) {
-                    return std::all_of(grip.pitches.begin(), grip.pitches.end(),
-                                       [&](int pitch) { return pitches.lowestButton(pitch, bellows) != 0; });
+                    return std::all_of(grip.pitches.begin(), grip.pitches.end(), [&](int pitch) {
+                        return pitches.lowestButton(pitch, bellows) != 0;
+                    });
                 };
                 if (playableIn(Bellows::Push) || playableIn(Bellows::Pull)) {
                     melody.chords.push_back(grip);
@@ -275,7 +294,8 @@ TEST(Fingering, RandomTunesGetTheFingeringFoundByTryingEverySequence) {
                         EXPECT_NE(music::tonePitch(tuning.trebleTone(lower, grip.bellows)), pitch);
                     }
                 }
-                EXPECT_EQ(written, std::set<int>(melody.chords[i].pitches.begin(), melody.chords[i].pitches.end()));
+                EXPECT_EQ(written, std::set<int>(melody.chords[i].pitches.begin(),
+                                                 melody.chords[i].pitches.end()));
                 EXPECT_TRUE(std::is_sorted(grip.buttons.begin(), grip.buttons.end()));
             }
         }

@@ -19,12 +19,14 @@ using testing_support::zipArchive;
 namespace {
 
 const QByteArray Score = testing_support::musicXml(
-    "<measure number=\"1\"><note><pitch><step>A</step><octave>4</octave></pitch><duration>1</duration>"
+    "<measure "
+    "number=\"1\"><note><pitch><step>A</step><octave>4</octave></pitch><duration>1</duration>"
     "<lyric><text>Hej</text></lyric></note></measure>");
 
 const QByteArray Container =
     "<?xml version=\"1.0\" encoding=\"UTF-8\"?><container><rootfiles>"
-    "<rootfile full-path=\"noty/pisen.musicxml\" media-type=\"application/vnd.recordare.musicxml+xml\"/>"
+    "<rootfile full-path=\"noty/pisen.musicxml\" "
+    "media-type=\"application/vnd.recordare.musicxml+xml\"/>"
     "</rootfiles></container>";
 
 template <typename Read>
@@ -50,7 +52,8 @@ TEST(MelodyFile, TheKindOfFileIsToldByItsContents) {
     EXPECT_EQ(melody::readMelodyFile(midi).chords.size(), 2u);
     const QString utf16 = dir.filePath("score.musicxml");
     QByteArray text = "\xFF\xFE";
-    const QString score = QString::fromUtf8(Score).replace(QStringLiteral("UTF-8"), QStringLiteral("UTF-16"));
+    const QString score =
+        QString::fromUtf8(Score).replace(QStringLiteral("UTF-8"), QStringLiteral("UTF-16"));
     text.append(reinterpret_cast<const char*>(score.utf16()), score.size() * 2);
     testing_support::writeBytes(utf16, text);
     EXPECT_EQ(melody::readMelodyFile(utf16).chords[0].syllable, QStringLiteral("Hej"));
@@ -63,9 +66,12 @@ TEST(MelodyFile, FilesThatAreNoMelodyAreRefused) {
               QStringLiteral("Soubor %1 nelze otevřít.").arg(QDir::toNativeSeparators(missing)));
     EXPECT_EQ(refusalOf([&] { melody::readMelodyFile(dir.path()); }),
               QStringLiteral("Soubor %1 nelze otevřít.").arg(QDir::toNativeSeparators(dir.path())));
-    EXPECT_EQ(refusalOfBytes("%PDF-1.4"), QStringLiteral("Soubor x.mxl není MIDI ani MusicXML (.mid, .musicxml, .xml, .mxl)."));
-    EXPECT_EQ(refusalOfBytes(""), QStringLiteral("Soubor x.mxl není MIDI ani MusicXML (.mid, .musicxml, .xml, .mxl)."));
-    EXPECT_EQ(refusalOfBytes(testing_support::musicXml("<measure><note><rest/><duration>1</duration></note></measure>")),
+    EXPECT_EQ(refusalOfBytes("%PDF-1.4"),
+              QStringLiteral("Soubor x.mxl není MIDI ani MusicXML (.mid, .musicxml, .xml, .mxl)."));
+    EXPECT_EQ(refusalOfBytes(""),
+              QStringLiteral("Soubor x.mxl není MIDI ani MusicXML (.mid, .musicxml, .xml, .mxl)."));
+    EXPECT_EQ(refusalOfBytes(testing_support::musicXml(
+                  "<measure><note><rest/><duration>1</duration></note></measure>")),
               QStringLiteral("Soubor x.mxl neobsahuje žádné noty."));
 
     const QString big = dir.filePath("velký.mid");
@@ -75,7 +81,8 @@ TEST(MelodyFile, FilesThatAreNoMelodyAreRefused) {
         ASSERT_TRUE(file.resize(melody::MaxMelodyFileBytes + 1));
     }
     EXPECT_EQ(refusalOf([&] { melody::readMelodyFile(big); }),
-              QStringLiteral("Soubor %1 je na melodii příliš velký (nejvýše 32 MB).").arg(QDir::toNativeSeparators(big)));
+              QStringLiteral("Soubor %1 je na melodii příliš velký (nejvýše 32 MB).")
+                  .arg(QDir::toNativeSeparators(big)));
 }
 
 TEST(MelodyFile, ACompressedScoreIsTheRootFileItsContainerNames) {
@@ -88,35 +95,46 @@ TEST(MelodyFile, ACompressedScoreIsTheRootFileItsContainerNames) {
     EXPECT_EQ(melody.chords[0].pitches, std::vector<int>{69});
     EXPECT_EQ(melody.chords[0].syllable, QStringLiteral("Hej"));
     // Without a container, the first score outside META-INF.
-    EXPECT_EQ(melody::mxlScore(zipArchive({{"META-INF/x.xml", "<a/>"}, {"skladba.xml", Score}}), "x.mxl"), Score);
+    EXPECT_EQ(
+        melody::mxlScore(zipArchive({{"META-INF/x.xml", "<a/>"}, {"skladba.xml", Score}}), "x.mxl"),
+        Score);
 }
 
 TEST(MelodyFile, DamagedAndHostileArchivesAreRefused) {
     EXPECT_EQ(refusalOfBytes(QByteArray("PK\x03\x04", 4) + QByteArray(100, 'x')),
               QStringLiteral("Soubor x.mxl není platný komprimovaný MusicXML (.mxl)."));
-    const QByteArray good = zipArchive({{"META-INF/container.xml", Container}, {"noty/pisen.musicxml", Score}});
+    const QByteArray good =
+        zipArchive({{"META-INF/container.xml", Container}, {"noty/pisen.musicxml", Score}});
     for (qsizetype size = 4; size < good.size(); size += 9) {
-        EXPECT_TRUE(refusalOfBytes(good.left(size)).startsWith(QStringLiteral("Soubor x.mxl není platný")));
+        EXPECT_TRUE(
+            refusalOfBytes(good.left(size)).startsWith(QStringLiteral("Soubor x.mxl není platný")));
     }
     EXPECT_EQ(refusalOfBytes(zipArchive({{"META-INF/container.xml", Container}})),
               QStringLiteral("Archiv x.mxl neobsahuje partituru, kterou sám uvádí."));
-    EXPECT_EQ(refusalOfBytes(zipArchive({{"readme.txt", "nic"}})), QStringLiteral("Archiv x.mxl neobsahuje žádnou partituru."));
+    EXPECT_EQ(refusalOfBytes(zipArchive({{"readme.txt", "nic"}})),
+              QStringLiteral("Archiv x.mxl neobsahuje žádnou partituru."));
     EXPECT_EQ(refusalOfBytes(zipArchive({{"META-INF/container.xml",
-                                          "<!DOCTYPE c [<!ENTITY a \"b\">]><container><rootfile full-path=\"&a;\"/></container>"},
+                                          "<!DOCTYPE c [<!ENTITY a \"b\">]><container><rootfile "
+                                          "full-path=\"&a;\"/></container>"},
                                          {"b", Score}})),
-              QStringLiteral("Soubor x.mxl deklaruje vlastní entity XML; takový soubor program z bezpečnostních důvodů nečte."));
+              QStringLiteral("Soubor x.mxl deklaruje vlastní entity XML; takový soubor program z "
+                             "bezpečnostních důvodů nečte."));
 
     // A bomb: 8 MB of blanks pack into a few kilobytes.
     const QByteArray bomb = zipArchive({{"noty.xml", QByteArray(8 * 1024 * 1024, ' ')}});
     EXPECT_LT(bomb.size(), 64 * 1024);
-    EXPECT_EQ(refusalOfBytes(bomb), QStringLiteral("Partitura v archivu x.mxl je podezřele silně zkomprimovaná; "
-                                                   "program ji z bezpečnostních důvodů nerozbalí."));
+    EXPECT_EQ(refusalOfBytes(bomb),
+              QStringLiteral("Partitura v archivu x.mxl je podezřele silně zkomprimovaná; "
+                             "program ji z bezpečnostních důvodů nerozbalí."));
     // Past the size limit, whatever the ratio.
     QByteArray noise(300 * 1024, Qt::Uninitialized);
     for (qsizetype i = 0; i < noise.size(); ++i) {
         noise[i] = char((i * 7919 + (i >> 5) * 104729) % 251);
     }
     const melody::MxlLimits small{256 * 1024, 200, 1024 * 1024};
-    EXPECT_EQ(refusalOf([&] { melody::mxlScore(zipArchive({{"a.xml", noise}}), "x.mxl", small); }),
-              QStringLiteral("Partitura v archivu x.mxl je po rozbalení příliš velká (nejvýše 256 kB)."));
+    EXPECT_EQ(
+        refusalOf([&] {
+            melody::mxlScore(zipArchive({{"a.xml", noise}}), "x.mxl", small);
+        }),
+        QStringLiteral("Partitura v archivu x.mxl je po rozbalení příliš velká (nejvýše 256 kB)."));
 }

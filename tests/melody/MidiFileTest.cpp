@@ -37,7 +37,8 @@ const QString Damaged = QStringLiteral("Soubor MIDI /tmp/píseň.mid je poškoze
 
 TEST(MidiFile, NotesStartingOnOneTickFormAChordAndOnlyOnsetsCount) {
     MidiTrack track;
-    track.meta(0, 0x58, QByteArray("\x03\x02\x18\x08", 4))  // 3/4
+    track
+        .meta(0, 0x58, QByteArray("\x03\x02\x18\x08", 4))  // 3/4
         .noteOn(0, 0, 60)
         .event(0, {64, 90})  // running status: another note-on of the same chord
         .event(0, {67, 80})
@@ -50,7 +51,8 @@ TEST(MidiFile, NotesStartingOnOneTickFormAChordAndOnlyOnsetsCount) {
         .noteOn(0, 0, 64)
         .noteOff(240, 0, 64)
         .end();
-    const melody::Melody melody = readMidiMelody(midiFile(0, 480, {track}), QStringLiteral("a.mid"));
+    const melody::Melody melody =
+        readMidiMelody(midiFile(0, 480, {track}), QStringLiteral("a.mid"));
     EXPECT_EQ(pitchesOf(melody), (std::vector<std::vector<int>>{{60, 64, 67}, {62}, {64}}));
     EXPECT_EQ(melody.chords[0].place, QStringLiteral("takt 1, doba 1 (MIDI čas 0)"));
     EXPECT_EQ(melody.chords[1].place, QStringLiteral("takt 1, doba 2 (MIDI čas 480)"));
@@ -62,14 +64,20 @@ TEST(MidiFile, TheMelodyIsThePairWithTheHighestAveragePitchWithoutDrums) {
     MidiTrack conductor;
     conductor.meta(0, 0x51, QByteArray("\x07\xA1\x20", 3)).end();
     MidiTrack accompaniment;  // channel 1 low, channel 2 the tune
-    accompaniment.noteOn(0, 0, 48).noteOn(0, 1, 72).noteOff(480, 0, 48).noteOff(0, 1, 72)
-        .noteOn(0, 1, 74).noteOff(240, 1, 74).noteOn(0, 1, 76).end();
+    accompaniment.noteOn(0, 0, 48)
+        .noteOn(0, 1, 72)
+        .noteOff(480, 0, 48)
+        .noteOff(0, 1, 72)
+        .noteOn(0, 1, 74)
+        .noteOff(240, 1, 74)
+        .noteOn(0, 1, 76)
+        .end();
     MidiTrack drums;  // channel 10 plays high, but is no melody
     drums.noteOn(0, 9, 81).noteOn(480, 9, 81).end();
     MidiTrack other;  // average 73, below 74
     other.noteOn(0, 0, 73).noteOn(10, 0, 73).end();
-    const melody::Melody melody =
-        readMidiMelody(midiFile(1, 480, {conductor, accompaniment, drums, other}), QStringLiteral("b.mid"));
+    const melody::Melody melody = readMidiMelody(
+        midiFile(1, 480, {conductor, accompaniment, drums, other}), QStringLiteral("b.mid"));
     EXPECT_EQ(pitchesOf(melody), (std::vector<std::vector<int>>{{72}, {74}, {76}}));
     EXPECT_EQ(melody.chords[2].place, QStringLiteral("takt 1, doba 2,5 (MIDI čas 720)"));
 }
@@ -81,12 +89,14 @@ TEST(MidiFile, EqualAveragesTakeTheEarlierTrackAndChunksOfOtherKindsAreSkipped) 
     second.noteOn(0, 0, 69).noteOn(0, 0, 71).end();
     QByteArray file = midiFile(1, 96, {first, second});
     file.insert(14, QByteArray("XFIH\x00\x00\x00\x02zz", 10));
-    EXPECT_EQ(pitchesOf(readMidiMelody(file, QStringLiteral("c.mid"))), (std::vector<std::vector<int>>{{70}}));
+    EXPECT_EQ(pitchesOf(readMidiMelody(file, QStringLiteral("c.mid"))),
+              (std::vector<std::vector<int>>{{70}}));
 }
 
 TEST(MidiFile, TimeSignatureChangesAndFramesGivePlaces) {
     MidiTrack track;
-    track.meta(0, 0x58, QByteArray("\x06\x03\x18\x08", 4))  // 6/8: a bar is 3 quarters
+    track
+        .meta(0, 0x58, QByteArray("\x06\x03\x18\x08", 4))  // 6/8: a bar is 3 quarters
         .noteOn(0, 0, 60)
         .meta(1440, 0x58, QByteArray("\x02\x02\x18\x08", 4))  // 2/4 from bar 2
         .noteOn(0, 0, 62)
@@ -99,8 +109,9 @@ TEST(MidiFile, TimeSignatureChangesAndFramesGivePlaces) {
 
     MidiTrack frames;
     frames.noteOn(100, 0, 60).end();
-    EXPECT_EQ(readMidiMelody(midiFile(0, 0xE728, {frames}), QStringLiteral("e.mid")).chords[0].place,
-              QStringLiteral("MIDI čas 100"));
+    EXPECT_EQ(
+        readMidiMelody(midiFile(0, 0xE728, {frames}), QStringLiteral("e.mid")).chords[0].place,
+        QStringLiteral("MIDI čas 100"));
 }
 
 TEST(MidiFile, HugeDeltaTimesAddUpWithoutOverflow) {
@@ -110,13 +121,15 @@ TEST(MidiFile, HugeDeltaTimesAddUpWithoutOverflow) {
     }
     const auto melody = readMidiMelody(midiFile(0, 1, {track.end()}), QStringLiteral("f.mid"));
     ASSERT_EQ(melody.chords.size(), 200u);
-    EXPECT_EQ(melody.chords.back().place, QStringLiteral("takt 13421772751, doba 1 (MIDI čas 53687091000)"));
+    EXPECT_EQ(melody.chords.back().place,
+              QStringLiteral("takt 13421772751, doba 1 (MIDI čas 53687091000)"));
 }
 
 TEST(MidiFile, AFileWithoutNotesGivesAnEmptyMelody) {
     MidiTrack drumsOnly;
     drumsOnly.noteOn(0, 9, 40).event(0, {0xF0, 0x02, 0x01, 0xF7}).end();
-    EXPECT_TRUE(readMidiMelody(midiFile(1, 480, {drumsOnly}), QStringLiteral("g.mid")).chords.empty());
+    EXPECT_TRUE(
+        readMidiMelody(midiFile(1, 480, {drumsOnly}), QStringLiteral("g.mid")).chords.empty());
 }
 
 TEST(MidiFile, MalformedFilesAreRefusedWithTheReason) {
@@ -137,14 +150,18 @@ TEST(MidiFile, MalformedFilesAreRefusedWithTheReason) {
     const std::pair<QByteArray, QString> cases[] = {
         {"RIFF1234", QStringLiteral("Soubor /tmp/píseň.mid není soubor MIDI.")},
         {good.left(10), Damaged + QStringLiteral("hlavička je zkrácená.")},
-        {midiFile(2, 480, {track}), QStringLiteral("Soubor MIDI /tmp/píseň.mid má formát 2; program čte jen formáty 0 a 1.")},
+        {midiFile(2, 480, {track}),
+         QStringLiteral("Soubor MIDI /tmp/píseň.mid má formát 2; program čte jen formáty 0 a 1.")},
         {midiFile(0, 0, {track}), Damaged + QStringLiteral("délka doby je nulová.")},
         {midiFile(1, 480, {track}, 65535), Damaged + QStringLiteral("chybí stopa 2 z 65535.")},
         {oneTrack({60, 100}), Damaged + QStringLiteral("stopa 1 má data bez stavového bajtu.")},
         {fiveByteDelta, Damaged + QStringLiteral("stopa 1 má neplatně zapsaný čas nebo délku.")},
-        {oneTrack({0x90, 60, 0x90}), Damaged + QStringLiteral("stopa 1 má neúplnou zprávu (bajt 0x90 místo dat).")},
-        {oneTrack({0xF4}), Damaged + QStringLiteral("stopa 1 obsahuje neplatný stavový bajt 0xf4.")},
-        {oneTrack({0xFF, 0x01, 0x8F, 0xFF, 0xFF, 0x7F}, false), Damaged + QStringLiteral("stopa 1 je zkrácená.")},
+        {oneTrack({0x90, 60, 0x90}),
+         Damaged + QStringLiteral("stopa 1 má neúplnou zprávu (bajt 0x90 místo dat).")},
+        {oneTrack({0xF4}),
+         Damaged + QStringLiteral("stopa 1 obsahuje neplatný stavový bajt 0xf4.")},
+        {oneTrack({0xFF, 0x01, 0x8F, 0xFF, 0xFF, 0x7F}, false),
+         Damaged + QStringLiteral("stopa 1 je zkrácená.")},
         {hugeChunk, Damaged + QStringLiteral("stopa 1 je zkrácená.")}};
     for (const auto& [bytes, message] : cases) {
         EXPECT_EQ(refusalOf(bytes), message);
@@ -153,15 +170,21 @@ TEST(MidiFile, MalformedFilesAreRefusedWithTheReason) {
 
 TEST(MidiFile, EveryTruncationOfAFileIsRefused) {
     MidiTrack first;
-    first.meta(0, 0x03, "Melodie").noteOn(0, 0, 60).event(0, {64, 100}).noteOff(480, 0, 60)
-        .event(0, {0xF0, 0x03, 0x7E, 0x7F, 0xF7}).noteOn(0, 0, 62).end();
+    first.meta(0, 0x03, "Melodie")
+        .noteOn(0, 0, 60)
+        .event(0, {64, 100})
+        .noteOff(480, 0, 60)
+        .event(0, {0xF0, 0x03, 0x7E, 0x7F, 0xF7})
+        .noteOn(0, 0, 62)
+        .end();
     MidiTrack second;
     second.noteOn(0, 1, 50).noteOn(960, 1, 52).end(10);
     const QByteArray file = midiFile(1, 480, {first, second});
     EXPECT_EQ(readMidiMelody(file, QStringLiteral("x.mid")).chords.size(), 2u);
     for (qsizetype size = 0; size < file.size(); ++size) {
         const QString refusal = refusalOf(file.left(size));
-        EXPECT_TRUE(refusal.startsWith(Damaged) || refusal.contains(QStringLiteral("není soubor MIDI")))
+        EXPECT_TRUE(refusal.startsWith(Damaged) ||
+                    refusal.contains(QStringLiteral("není soubor MIDI")))
             << size << ": " << refusal.toStdString();
     }
 }

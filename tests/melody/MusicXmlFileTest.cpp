@@ -13,8 +13,11 @@ using testing_support::musicXml;
 
 namespace {
 
-QString pitchedNote(const QString& chord, const char* step, int octave, int duration, const QString& extra) {
-    return QStringLiteral("<note>%1<pitch><step>%2</step><octave>%3</octave></pitch><duration>%4</duration>%5</note>")
+QString pitchedNote(const QString& chord, const char* step, int octave, int duration,
+                    const QString& extra) {
+    return QStringLiteral(
+               "<note>%1<pitch><step>%2</step><octave>%3</octave></pitch><duration>%4</"
+               "duration>%5</note>")
         .arg(chord, QLatin1String(step))
         .arg(octave)
         .arg(duration)
@@ -30,18 +33,22 @@ QString chordNote(const char* step, int octave, int duration, const QString& ext
 }
 
 QString measure(const char* number, const QString& contents) {
-    return QStringLiteral("<measure number=\"%1\">%2</measure>").arg(QLatin1String(number), contents);
+    return QStringLiteral("<measure number=\"%1\">%2</measure>")
+        .arg(QLatin1String(number), contents);
 }
 
 QString attributes(int divisions, int beats, int beatType) {
-    return QStringLiteral("<attributes><divisions>%1</divisions><key><fifths>0</fifths></key>"
-                          "<time><beats>%2</beats><beat-type>%3</beat-type></time></attributes>")
+    return QStringLiteral(
+               "<attributes><divisions>%1</divisions><key><fifths>0</fifths></key>"
+               "<time><beats>%2</beats><beat-type>%3</beat-type></time></attributes>")
         .arg(divisions)
         .arg(beats)
         .arg(beatType);
 }
 
-melody::Melody read(const QByteArray& xml) { return melody::readMusicXmlMelody(xml, QStringLiteral("a.musicxml")); }
+melody::Melody read(const QByteArray& xml) {
+    return melody::readMusicXmlMelody(xml, QStringLiteral("a.musicxml"));
+}
 
 QString refusalOf(const QByteArray& xml) {
     try {
@@ -70,8 +77,9 @@ void expectChords(const melody::Melody& melody, const std::vector<Expected>& exp
 }  // namespace
 
 TEST(MusicXmlFile, NotesStartingTogetherInAnyVoiceFormOneChord) {
-    const QString voices = attributes(2, 3, 4) + note("C", 4, 2) + chordNote("E", 4, 2) + note("D", 4, 2) +
-                           note("E", 4, 2) + QStringLiteral("<backup><duration>6</duration></backup>") +
+    const QString voices = attributes(2, 3, 4) + note("C", 4, 2) + chordNote("E", 4, 2) +
+                           note("D", 4, 2) + note("E", 4, 2) +
+                           QStringLiteral("<backup><duration>6</duration></backup>") +
                            QStringLiteral("<forward><duration>2</duration></forward>") +
                            note("G", 3, 4, QStringLiteral("<voice>2</voice>"));
     expectChords(read(musicXml(measure("1", voices) + measure("2", note("F", 4, 6)))),
@@ -88,43 +96,60 @@ TEST(MusicXmlFile, TiedContinuationsRestsGraceAndCueNotesStartNothing) {
     const QString second =
         note("C", 4, 1, tieStop) + QStringLiteral("<note><rest/><duration>1</duration></note>") +
         QStringLiteral("<note><grace/><pitch><step>D</step><octave>4</octave></pitch></note>") +
-        QStringLiteral("<note><cue/><pitch><step>G</step><octave>4</octave></pitch><duration>1</duration></note>") +
-        QStringLiteral("<note><unpitched><display-step>E</display-step><display-octave>4</display-octave>"
-                       "</unpitched><duration>1</duration></note>");
+        QStringLiteral(
+            "<note><cue/><pitch><step>G</step><octave>4</octave></pitch><duration>1</duration></"
+            "note>") +
+        QStringLiteral(
+            "<note><unpitched><display-step>E</display-step><display-octave>4</display-octave>"
+            "</unpitched><duration>1</duration></note>");
     // Some programs mark a continuation only by the drawn tie.
-    const QString third = note("A", 4, 1, QStringLiteral("<notations><tied type=\"stop\"/></notations>")) +
-                          note("B", 4, 1) + note("C", 5, 1, tieStop + tieStart) + note("D", 5, 1);
+    const QString third =
+        note("A", 4, 1, QStringLiteral("<notations><tied type=\"stop\"/></notations>")) +
+        note("B", 4, 1) + note("C", 5, 1, tieStop + tieStart) + note("D", 5, 1);
     expectChords(read(musicXml(measure("1", first) + measure("2", second) + measure("3", third))),
                  {{{60}, "takt 1, doba 1"}, {{71}, "takt 3, doba 2"}, {{74}, "takt 3, doba 4"}});
 }
 
 TEST(MusicXmlFile, TransposingPartsSoundAtConcertPitch) {
-    const QString clarinet = QStringLiteral("<attributes><divisions>1</divisions><transpose><diatonic>-1</diatonic>"
-                                            "<chromatic>-2</chromatic></transpose></attributes>") +
-                             note("D", 5, 1) +
-                             QStringLiteral("<note><pitch><step>F</step><alter>1</alter><octave>4</octave></pitch>"
-                                            "<duration>1</duration></note>");
-    const QString guitar = QStringLiteral("<attributes><transpose><chromatic>0</chromatic>"
-                                          "<octave-change>-1</octave-change></transpose></attributes>") +
-                           note("E", 4, 1) +
-                           QStringLiteral("<note><pitch><step>B</step><alter>-1</alter><octave>3</octave></pitch>"
-                                          "<duration>1</duration></note>");
+    const QString clarinet =
+        QStringLiteral(
+            "<attributes><divisions>1</divisions><transpose><diatonic>-1</diatonic>"
+            "<chromatic>-2</chromatic></transpose></attributes>") +
+        note("D", 5, 1) +
+        QStringLiteral(
+            "<note><pitch><step>F</step><alter>1</alter><octave>4</octave></pitch>"
+            "<duration>1</duration></note>");
+    const QString guitar =
+        QStringLiteral(
+            "<attributes><transpose><chromatic>0</chromatic>"
+            "<octave-change>-1</octave-change></transpose></attributes>") +
+        note("E", 4, 1) +
+        QStringLiteral(
+            "<note><pitch><step>B</step><alter>-1</alter><octave>3</octave></pitch>"
+            "<duration>1</duration></note>");
     expectChords(read(musicXml(measure("1", clarinet) + measure("2", guitar))),
-                 {{{72}, "takt 1, doba 1"}, {{64}, "takt 1, doba 2"}, {{52}, "takt 2, doba 1"}, {{46}, "takt 2, doba 2"}});
+                 {{{72}, "takt 1, doba 1"},
+                  {{64}, "takt 1, doba 2"},
+                  {{52}, "takt 2, doba 1"},
+                  {{46}, "takt 2, doba 2"}});
 }
 
 TEST(MusicXmlFile, TheFirstLyricOfAChordsFirstNoteIsItsSyllable) {
     const auto lyric = [](const char* number, const QString& text) {
-        return QStringLiteral("<lyric number=\"%1\"><syllabic>single</syllabic>%2</lyric>").arg(QLatin1String(number), text);
+        return QStringLiteral("<lyric number=\"%1\"><syllabic>single</syllabic>%2</lyric>")
+            .arg(QLatin1String(number), text);
     };
     const QString contents =
-        attributes(1, 4, 4) + note("C", 4, 1, lyric("1", "<text>Ach</text>") + lyric("2", "<text>Oh</text>")) +
+        attributes(1, 4, 4) +
+        note("C", 4, 1, lyric("1", "<text>Ach</text>") + lyric("2", "<text>Oh</text>")) +
         chordNote("E", 4, 1, lyric("1", "<text>jiná</text>")) +
         note("D", 4, 1, lyric("1", "<text> ne </text><elision>‿</elision><text>a</text>")) +
-        note("E", 4, 2, QStringLiteral("<tie type=\"start\"/>")) + QStringLiteral("<backup><duration>1</duration></backup>") +
+        note("E", 4, 2, QStringLiteral("<tie type=\"start\"/>")) +
+        QStringLiteral("<backup><duration>1</duration></backup>") +
         note("G", 4, 1, lyric("1", "<text>druhý hlas</text>"));
-    const QString next = note("E", 4, 1, QStringLiteral("<tie type=\"stop\"/>") + lyric("1", "<text>nic</text>")) +
-                         note("F", 4, 1);
+    const QString next =
+        note("E", 4, 1, QStringLiteral("<tie type=\"stop\"/>") + lyric("1", "<text>nic</text>")) +
+        note("F", 4, 1);
     expectChords(read(musicXml(measure("1", contents) + measure("2", next))),
                  {{{60, 64}, "takt 1, doba 1", "Ach"},
                   {{62}, "takt 1, doba 2", "ne a"},
@@ -136,9 +161,11 @@ TEST(MusicXmlFile, TheFirstLyricOfAChordsFirstNoteIsItsSyllable) {
 TEST(MusicXmlFile, OnlyTheFirstPartOfTheScoreIsTheMelody) {
     const QByteArray score =
         "<score-partwise><part-list><score-part id=\"Zpev\"/><score-part id=\"Flet\"/></part-list>"
-        "<part id=\"Flet\"><measure number=\"1\"><note><pitch><step>C</step><octave>6</octave></pitch>"
+        "<part id=\"Flet\"><measure "
+        "number=\"1\"><note><pitch><step>C</step><octave>6</octave></pitch>"
         "<duration>1</duration></note></measure></part>"
-        "<part id=\"Zpev\"><measure number=\"1\"><note><pitch><step>G</step><octave>4</octave></pitch>"
+        "<part id=\"Zpev\"><measure "
+        "number=\"1\"><note><pitch><step>G</step><octave>4</octave></pitch>"
         "<duration>1</duration></note></measure></part></score-partwise>";
     expectChords(read(score), {{{67}, "takt 1, doba 1"}});
 }
@@ -148,16 +175,22 @@ TEST(MusicXmlFile, TimewiseScoresAreReadToo) {
         "<score-timewise><part-list><score-part id=\"P1\"/><score-part id=\"P2\"/></part-list>"
         "<measure number=\"1\"><part id=\"P1\"><attributes><divisions>2</divisions></attributes>"
         "<note><pitch><step>C</step><octave>4</octave></pitch><duration>4</duration></note></part>"
-        "<part id=\"P2\"><note><pitch><step>C</step><octave>6</octave></pitch><duration>1</duration></note></part>"
+        "<part "
+        "id=\"P2\"><note><pitch><step>C</step><octave>6</octave></pitch><duration>1</duration></"
+        "note></part>"
         "</measure><measure number=\"2\"><part id=\"P1\">"
-        "<note><pitch><step>D</step><octave>4</octave></pitch><duration>1</duration></note></part></measure>"
+        "<note><pitch><step>D</step><octave>4</octave></pitch><duration>1</duration></note></"
+        "part></measure>"
         "</score-timewise>";
     expectChords(read(score), {{{60}, "takt 1, doba 1"}, {{62}, "takt 2, doba 1"}});
     // Parts without ids and without a part list: the first part of each measure.
     const QByteArray anonymous =
-        "<score-timewise><measure><part><note><pitch><step>E</step><octave>4</octave></pitch><duration>2</duration>"
-        "</note></part><part><note><pitch><step>C</step><octave>6</octave></pitch><duration>1</duration></note>"
-        "</part></measure><measure><part><note><pitch><step>F</step><octave>4</octave></pitch><duration>1</duration>"
+        "<score-timewise><measure><part><note><pitch><step>E</step><octave>4</octave></"
+        "pitch><duration>2</duration>"
+        "</note></part><part><note><pitch><step>C</step><octave>6</octave></pitch><duration>1</"
+        "duration></note>"
+        "</part></measure><measure><part><note><pitch><step>F</step><octave>4</octave></"
+        "pitch><duration>1</duration>"
         "</note></part></measure></score-timewise>";
     expectChords(read(anonymous), {{{64}, "takt 1, doba 1"}, {{65}, "takt 2, doba 1"}});
 }
@@ -166,71 +199,94 @@ TEST(MusicXmlFile, PickupsDivisionChangesAndDecimalDurationsKeepTheTime) {
     // A pickup of one eighth in 6/8, divisions changed from 2 to 3 (triplets), and a duration
     // written as a decimal.
     const QString pickup = attributes(2, 6, 8) + note("G", 4, 1);
-    const QString full = QStringLiteral("<attributes><divisions>3</divisions></attributes>") + note("C", 5, 1) +
-                         note("D", 5, 1) + note("E", 5, 1) + QStringLiteral("<forward><duration>1.5</duration></forward>") +
+    const QString full = QStringLiteral("<attributes><divisions>3</divisions></attributes>") +
+                         note("C", 5, 1) + note("D", 5, 1) + note("E", 5, 1) +
+                         QStringLiteral("<forward><duration>1.5</duration></forward>") +
                          note("F", 5, 3);
-    expectChords(read(musicXml(measure("0", pickup) + measure("12a", full) + measure("", note("G", 5, 1)))),
-                 {{{67}, "takt 0, doba 1"},
-                  {{72}, "takt 12a, doba 1"},
-                  {{74}, "takt 12a, doba 1,67"},
-                  {{76}, "takt 12a, doba 2,33"},
-                  {{77}, "takt 12a, doba 4"},
-                  {{79}, "takt 3, doba 1"}});
+    expectChords(
+        read(musicXml(measure("0", pickup) + measure("12a", full) + measure("", note("G", 5, 1)))),
+        {{{67}, "takt 0, doba 1"},
+         {{72}, "takt 12a, doba 1"},
+         {{74}, "takt 12a, doba 1,67"},
+         {{76}, "takt 12a, doba 2,33"},
+         {{77}, "takt 12a, doba 4"},
+         {{79}, "takt 3, doba 1"}});
 }
 
 TEST(MusicXmlFile, EntityDeclarationsAreRefusedBeforeAnyExpansion) {
-    const QString refused =
-        QStringLiteral("Soubor a.musicxml deklaruje vlastní entity XML; takový soubor program z bezpečnostních důvodů nečte.");
+    const QString refused = QStringLiteral(
+        "Soubor a.musicxml deklaruje vlastní entity XML; takový soubor program z bezpečnostních "
+        "důvodů nečte.");
     QByteArray laughs = "<?xml version=\"1.0\"?><!DOCTYPE score-partwise [<!ENTITY lol \"lol\">";
     for (int level = 1; level <= 9; ++level) {
         laughs += QStringLiteral("<!ENTITY lol%1 \"%2\">")
                       .arg(level)
-                      .arg(QStringLiteral("&lol%1;").arg(level == 1 ? QString() : QString::number(level - 1)).repeated(10))
+                      .arg(QStringLiteral("&lol%1;")
+                               .arg(level == 1 ? QString() : QString::number(level - 1))
+                               .repeated(10))
                       .toUtf8();
     }
-    laughs += "]><score-partwise><part-list><score-part id=\"P1\"/></part-list><part id=\"P1\"><measure>"
-              "<note><pitch><step>C</step><octave>4</octave></pitch><duration>1</duration></note>"
-              "<direction><direction-type><words>&lol9;</words></direction-type></direction></measure></part>"
-              "</score-partwise>";
+    laughs +=
+        "]><score-partwise><part-list><score-part id=\"P1\"/></part-list><part id=\"P1\"><measure>"
+        "<note><pitch><step>C</step><octave>4</octave></pitch><duration>1</duration></note>"
+        "<direction><direction-type><words>&lol9;</words></direction-type></direction></measure></"
+        "part>"
+        "</score-partwise>";
     EXPECT_EQ(refusalOf(laughs), refused);
-    EXPECT_EQ(refusalOf("<!DOCTYPE score-partwise [<!ENTITY x SYSTEM \"file:///etc/passwd\">]>"
-                        "<score-partwise><part><measure><note><pitch><step>C</step><octave>4</octave></pitch>"
-                        "<duration>1</duration><lyric><text>&x;</text></lyric></note></measure></part></score-partwise>"),
-              refused);
-    EXPECT_EQ(refusalOf("<!DOCTYPE score-partwise [<!ENTITY % p \"<!ENTITY y 'z'>\"> %p;]><score-partwise/>"), refused);
+    EXPECT_EQ(
+        refusalOf(
+            "<!DOCTYPE score-partwise [<!ENTITY x SYSTEM \"file:///etc/passwd\">]>"
+            "<score-partwise><part><measure><note><pitch><step>C</step><octave>4</octave></pitch>"
+            "<duration>1</duration><lyric><text>&x;</text></lyric></note></measure></part></"
+            "score-partwise>"),
+        refused);
+    EXPECT_EQ(
+        refusalOf(
+            "<!DOCTYPE score-partwise [<!ENTITY % p \"<!ENTITY y 'z'>\"> %p;]><score-partwise/>"),
+        refused);
 }
 
 TEST(MusicXmlFile, MalformedDocumentsAreRefusedWithTheReason) {
     const QString damaged = QStringLiteral("Soubor MusicXML a.musicxml je poškozený: ");
-    const QByteArray good = musicXml(measure("1", attributes(1, 4, 4) + note("C", 4, 1) + note("D", 4, 1)));
+    const QByteArray good =
+        musicXml(measure("1", attributes(1, 4, 4) + note("C", 4, 1) + note("D", 4, 1)));
     EXPECT_EQ(read(good).chords.size(), 2u);
     for (qsizetype size = 0; size < good.size() - 2; size += 7) {
         const QString refusal = refusalOf(good.left(size));
-        EXPECT_TRUE(refusal.startsWith(damaged + QStringLiteral("chyba XML na řádku"))) << size << refusal.toStdString();
+        EXPECT_TRUE(refusal.startsWith(damaged + QStringLiteral("chyba XML na řádku")))
+            << size << refusal.toStdString();
     }
-    EXPECT_EQ(refusalOf("<html><body/></html>"), QStringLiteral("Soubor a.musicxml není partitura MusicXML."));
+    EXPECT_EQ(refusalOf("<html><body/></html>"),
+              QStringLiteral("Soubor a.musicxml není partitura MusicXML."));
     QString primes;
     for (const char* divisions : {"999999937", "999999929", "999999893", "999999883"}) {
-        primes += measure("1", QStringLiteral("<attributes><divisions>%1</divisions></attributes>").arg(QLatin1String(divisions)) +
+        primes += measure("1", QStringLiteral("<attributes><divisions>%1</divisions></attributes>")
+                                       .arg(QLatin1String(divisions)) +
                                    note("C", 4, 1));
     }
     const std::pair<QString, const char*> cases[] = {
-        {measure("7", note("C", 4, 1).replace(QStringLiteral(">1<"), QStringLiteral(">-1<"))), "takt 7: neplatná délka „-1“."},
+        {measure("7", note("C", 4, 1).replace(QStringLiteral(">1<"), QStringLiteral(">-1<"))),
+         "takt 7: neplatná délka „-1“."},
         {measure("7", QStringLiteral("<attributes><divisions>0</divisions></attributes>")),
          "takt 7: neplatný počet dílků doby „0“."},
         {measure("1", note("H", 4, 1)), "takt 1: neplatná výška noty."},  // a step outside A to G
         {measure("2", note("C", 12, 1)), "takt 2: neplatná výška noty."},
-        {measure("2", QStringLiteral("<attributes><transpose><chromatic>x</chromatic></transpose></attributes>")),
+        {measure("2",
+                 QStringLiteral(
+                     "<attributes><transpose><chromatic>x</chromatic></transpose></attributes>")),
          "takt 2: neplatná transpozice."},
         {primes, "délky not se nedají sečíst."}};
     for (const auto& [measures, reason] : cases) {
         EXPECT_EQ(refusalOf(musicXml(measures)), damaged + QString::fromUtf8(reason));
     }
-    EXPECT_TRUE(read(musicXml(measure("1", QStringLiteral("<note><rest/><duration>4</duration></note>")))).chords.empty());
+    EXPECT_TRUE(
+        read(musicXml(measure("1", QStringLiteral("<note><rest/><duration>4</duration></note>"))))
+            .chords.empty());
 }
 
 TEST(MusicXmlFile, DeeplyNestedElementsAreRefusedNotFollowed) {
     const QByteArray nested = QByteArray("<x>").repeated(100000);
     EXPECT_EQ(refusalOf(musicXml(measure("1", note("C", 4, 1) + QString::fromLatin1(nested)))),
-              QStringLiteral("Soubor MusicXML a.musicxml je poškozený: prvky jsou vnořené příliš hluboko."));
+              QStringLiteral(
+                  "Soubor MusicXML a.musicxml je poškozený: prvky jsou vnořené příliš hluboko."));
 }

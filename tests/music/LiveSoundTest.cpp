@@ -74,7 +74,8 @@ struct Player : Sounder {
 
     Player() {
         player.onBeat = [this](const music::Beat& beat) {
-            lit << (beat.rest ? QStringLiteral("rest %1") : QStringLiteral("grip %1")).arg(beat.row);
+            lit << (beat.rest ? QStringLiteral("rest %1") : QStringLiteral("grip %1"))
+                       .arg(beat.row);
         };
         player.onFinished = [this] { ++finished; };
     }
@@ -82,7 +83,8 @@ struct Player : Sounder {
 
 music::SongScore threeRows() {
     music::SongScore score;
-    score.beats = {{1, false, {{60}, {36}}}, {2, false, {{62}, {}}}, {3, true, {}}, {4, false, {{64}, {}}}};
+    score.beats = {
+        {1, false, {{60}, {36}}}, {2, false, {{62}, {}}}, {3, true, {}}, {4, false, {{64}, {}}}};
     return score;
 }
 

@@ -10,8 +10,8 @@ using music::BassSound;
 
 TEST(Pitch, TrebleNamesFollowTheStaffOctaves) {
     const std::pair<const char*, int> cases[] = {
-        {"c,", 48},  {"c1,", 60}, {"h,", 59},  {"ces1,", 59}, {"his,", 60}, {"b1,", 70},
-        {"cis1,", 61}, {"des1,", 61}, {"es,", 51}, {"as2,", 80}, {"g4,", 103}, {"e3,", 88}};
+        {"c,", 48},    {"c1,", 60},   {"h,", 59},  {"ces1,", 59}, {"his,", 60}, {"b1,", 70},
+        {"cis1,", 61}, {"des1,", 61}, {"es,", 51}, {"as2,", 80},  {"g4,", 103}, {"e3,", 88}};
     for (const auto& [name, pitch] : cases) {
         EXPECT_EQ(music::tonePitch(QString::fromUtf8(name)), pitch) << name;
     }
@@ -24,8 +24,9 @@ TEST(Pitch, TextsThatAreNoToneNameHaveNoPitch) {
 }
 
 TEST(Pitch, ToneNamesOfPitchesAreSpelledAsTheTablesSpellThem) {
-    const std::pair<int, const char*> cases[] = {{48, "c,"}, {61, "cis1,"}, {63, "es1,"}, {68, "as1,"},
-                                                 {70, "b1,"}, {103, "g4,"}, {47, ""},      {104, ""}};
+    const std::pair<int, const char*> cases[] = {{48, "c,"},   {61, "cis1,"}, {63, "es1,"},
+                                                 {68, "as1,"}, {70, "b1,"},   {103, "g4,"},
+                                                 {47, ""},     {104, ""}};
     for (const auto& [pitch, name] : cases) {
         EXPECT_EQ(music::toneNameOfPitch(pitch), QString::fromUtf8(name)) << pitch;
     }
@@ -37,9 +38,9 @@ TEST(Pitch, ToneNamesOfPitchesAreSpelledAsTheTablesSpellThem) {
 TEST(Pitch, BassesAreSingleNotesOrChords) {
     // Roots wrap into their range by pitch class (Ces, His).
     const std::pair<const char*, std::vector<int>> cases[] = {
-        {"C", {36}},   {"(C)", {48, 52, 55}},  {"(Cm)", {48, 51, 55}}, {"(Hm)", {59, 62, 66}},
-        {"B", {46}},   {"H", {47}},            {"Es", {39}},           {"(As)", {56, 60, 63}},
-        {"Des", {37}}, {"Cis", {37}},          {"Ces", {47}},          {"His", {36}}};
+        {"C", {36}},   {"(C)", {48, 52, 55}}, {"(Cm)", {48, 51, 55}}, {"(Hm)", {59, 62, 66}},
+        {"B", {46}},   {"H", {47}},           {"Es", {39}},           {"(As)", {56, 60, 63}},
+        {"Des", {37}}, {"Cis", {37}},         {"Ces", {47}},          {"His", {36}}};
     for (const auto& [text, pitches] : cases) {
         const auto bass = music::parseBass(QString::fromUtf8(text));
         ASSERT_TRUE(bass) << text;
@@ -52,7 +53,8 @@ TEST(Pitch, BassesAreSingleNotesOrChords) {
 
 TEST(Pitch, BassNamesRoundTrip) {
     for (int pitchClass = 0; pitchClass < 12; ++pitchClass) {
-        for (auto kind : {BassSound::Kind::Single, BassSound::Kind::Major, BassSound::Kind::Minor}) {
+        for (auto kind :
+             {BassSound::Kind::Single, BassSound::Kind::Major, BassSound::Kind::Minor}) {
             const auto parsed = music::parseBass(music::bassNameOf(pitchClass, kind));
             ASSERT_TRUE(parsed);
             EXPECT_EQ(parsed->root, pitchClass);

@@ -21,8 +21,9 @@ TEST(GripSound, TonesAndBassesSoundOncePerPitch) {
 
 TEST(GripSound, NamesThatDoNotParseAreSilentAndReported) {
     std::vector<std::pair<bool, int>> unknown;
-    const GripSound sound = music::gripSound({"c1,", "x1,"}, {"(D7)", "G", "Cm"},
-                                             [&](bool isBass, int index) { unknown.emplace_back(isBass, index); });
+    const GripSound sound =
+        music::gripSound({"c1,", "x1,"}, {"(D7)", "G", "Cm"},
+                         [&](bool isBass, int index) { unknown.emplace_back(isBass, index); });
     EXPECT_EQ(sound.treble, (std::vector<int>{60}));
     EXPECT_EQ(sound.basses, (std::vector<int>{43}));
     EXPECT_EQ(unknown, (std::vector<std::pair<bool, int>>{{false, 1}, {true, 0}, {true, 2}}));
@@ -30,10 +31,16 @@ TEST(GripSound, NamesThatDoNotParseAreSilentAndReported) {
 }
 
 TEST(SongScore, EveryRowIsABeatAndSkippedCellsNameTheirPlace) {
-    const auto sheet = sheetWith(QStringLiteral("G-C-F"),
-                                 {{"B1", "c1,"}, {"C1", "x1,"}, {"I1", "Tlak"}, {"M1", "C"},
-                                  {"B2", "g1,"}, {"M2", "(D7)"},  // a rest: not looked at
-                                  {"B3", "d1,"}, {"I3", "Tah"}, {"M3", "F"}, {"N3", "(D7)"}});
+    const auto sheet = sheetWith(QStringLiteral("G-C-F"), {{"B1", "c1,"},
+                                                           {"C1", "x1,"},
+                                                           {"I1", "Tlak"},
+                                                           {"M1", "C"},
+                                                           {"B2", "g1,"},
+                                                           {"M2", "(D7)"},  // a rest: not looked at
+                                                           {"B3", "d1,"},
+                                                           {"I3", "Tah"},
+                                                           {"M3", "F"},
+                                                           {"N3", "(D7)"}});
     const auto score = music::songScore(songs::readSongGrips(*sheet), QStringLiteral("Píseň"));
     EXPECT_EQ(score.name, QStringLiteral("Píseň"));
     ASSERT_EQ(score.beats.size(), 3u);
@@ -56,10 +63,11 @@ TEST(SongScore, NotesEndWithTheirBeatAndEndsComeBeforeStarts) {
                    {3, true, {}},
                    {4, false, {{}, {48}}}};
     const std::vector<NoteEvent> expected = {
-        {0, Part::Treble, 60, true},     {0, Part::Treble, 64, true},    {0, Part::Bass, 36, true},
-        {480, Part::Treble, 60, false},  {480, Part::Treble, 64, false}, {480, Part::Bass, 36, false},
-        {480, Part::Treble, 60, true},   {960, Part::Treble, 60, false},
-        {1440, Part::Bass, 48, true},    {1920, Part::Bass, 48, false}};
+        {0, Part::Treble, 60, true},    {0, Part::Treble, 64, true},
+        {0, Part::Bass, 36, true},      {480, Part::Treble, 60, false},
+        {480, Part::Treble, 64, false}, {480, Part::Bass, 36, false},
+        {480, Part::Treble, 60, true},  {960, Part::Treble, 60, false},
+        {1440, Part::Bass, 48, true},   {1920, Part::Bass, 48, false}};
     EXPECT_EQ(music::noteEvents(score), expected);
     EXPECT_TRUE(music::noteEvents(music::SongScore{}).empty());
 }

@@ -88,7 +88,8 @@ QString systemLibrary(const QString& name) {
     const QDir usrLib(QStringLiteral("/usr/lib"));
     const QStringList folders = usrLib.entryList(QDir::Dirs | QDir::NoDotAndDotDot) << QString();
     for (const QString& folder : folders) {
-        if (const QString path = QDir(usrLib.filePath(folder)).filePath(name); QFile::exists(path)) {
+        if (const QString path = QDir(usrLib.filePath(folder)).filePath(name);
+            QFile::exists(path)) {
             return path;
         }
     }
@@ -100,7 +101,8 @@ QString systemLibrary(const QString& name) {
 TEST(WavFile, ASongRendersAsLongAsItsBeatsAtTheWrittenPitch) {
     // Two beats of a1, (440 Hz) at 120 beats a minute, a silent beat, then the bass A.
     music::SongScore score;
-    score.beats = {{1, false, {{69}, {}}}, {2, false, {{69}, {}}}, {3, true, {}}, {4, false, {{}, {45}}}};
+    score.beats = {
+        {1, false, {{69}, {}}}, {2, false, {{69}, {}}}, {3, true, {}}, {4, false, {{}, {45}}}};
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("píseň.wav"));
     music::writeWavFile(path, score, 120, plugin());
@@ -122,9 +124,19 @@ TEST(WavFile, ASongRendersAsLongAsItsBeatsAtTheWrittenPitch) {
 }
 
 TEST(WavFile, TheHeaderAndTheFramesOfTheJob) {
-    EXPECT_EQ(music::wavHeader(10).toHex(),
-              QByteArray("52494646" "4c000000" "57415645" "666d7420" "10000000" "0100" "0200"
-                         "44ac0000" "10b10200" "0400" "1000" "64617461" "28000000"));
+    EXPECT_EQ(music::wavHeader(10).toHex(), QByteArray("52494646"
+                                                       "4c000000"
+                                                       "57415645"
+                                                       "666d7420"
+                                                       "10000000"
+                                                       "0100"
+                                                       "0200"
+                                                       "44ac0000"
+                                                       "10b10200"
+                                                       "0400"
+                                                       "1000"
+                                                       "64617461"
+                                                       "28000000"));
     music::SongScore score;
     score.beats = {{1, false, {{60}, {}}}, {2, false, {{62}, {}}}};
     const music::RenderJob job = music::renderJob(score, 100);  // 0.6 s a beat

@@ -112,10 +112,15 @@ TEST(Tablature, AModelPrintsOnlyTheColumnsAndButtonsItHas) {
 TEST(Tablature, TheFirstButtonTheDisplayLightsAmongThoseTheModelHas) {
     const tones::TuningTable gcf = deliveredTuning(QStringLiteral("G-C-F"));
     // c1 push: inner 10 lit first, middle 21 after it; g1 push: middle 19 first, outer 31 after it.
-    const std::tuple<const char*, bool, int> cases[] = {
-        {"c1,", false, 10}, {"g1,", false, 19}, {"as1,", true, 36}, {"d4,", false, 0}, {"x", false, 0}};
+    const std::tuple<const char*, bool, int> cases[] = {{"c1,", false, 10},
+                                                        {"g1,", false, 19},
+                                                        {"as1,", true, 36},
+                                                        {"d4,", false, 0},
+                                                        {"x", false, 0}};
     for (const auto& [tone, pull, button] : cases) {
-        EXPECT_EQ(music::printedButton(gcf, QString::fromLatin1(tone), pull, InstrumentModel::Full), button) << tone;
+        EXPECT_EQ(music::printedButton(gcf, QString::fromLatin1(tone), pull, InstrumentModel::Full),
+                  button)
+            << tone;
     }
 }
 

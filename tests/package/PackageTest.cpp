@@ -18,8 +18,8 @@ QString output(const QString& program, const QStringList& arguments) {
     QProcess process;
     process.start(program, arguments);
     EXPECT_TRUE(process.waitForFinished(120000)) << program.toStdString();
-    EXPECT_EQ(process.exitCode(), 0) << program.toStdString() << ": "
-                                     << process.readAllStandardError().toStdString();
+    EXPECT_EQ(process.exitCode(), 0)
+        << program.toStdString() << ": " << process.readAllStandardError().toStdString();
     return QString::fromUtf8(process.readAllStandardOutput());
 }
 
@@ -28,14 +28,19 @@ QString output(const QString& program, const QStringList& arguments) {
 // One test: each would build the package anew.
 TEST(Package, HoldsTheProgramsTheirFilesAndWhatTheyNeed) {
     QTemporaryDir out;
-    output(MECHIK_CPACK, {"-G", "DEB", "--config", MECHIK_BUILD_DIR "/CPackConfig.cmake", "-B", out.path()});
+    output(MECHIK_CPACK,
+           {"-G", "DEB", "--config", MECHIK_BUILD_DIR "/CPackConfig.cmake", "-B", out.path()});
     const QString architecture = output("dpkg", {"--print-architecture"}).trimmed();
-    const QString deb = out.filePath(QStringLiteral("mechik_%1_%2.deb").arg(MECHIK_VERSION, architecture));
+    const QString deb =
+        out.filePath(QStringLiteral("mechik_%1_%2.deb").arg(MECHIK_VERSION, architecture));
     const QString listing = output("dpkg-deb", {"-c", deb});
-    const auto holds = [&listing](const QString& path) { return listing.contains(" ./usr/" + path + "\n"); };
-    for (const char* path : {"bin/mechik", "bin/mechik-cli", "share/mechik/Vezar.xls", "share/mechik/Mechík.htm",
-                             "share/mechik/tah.png", "share/applications/mechik.desktop",
-                             "share/icons/hicolor/scalable/apps/mechik.svg"}) {
+    const auto holds = [&listing](const QString& path) {
+        return listing.contains(" ./usr/" + path + "\n");
+    };
+    for (const char* path :
+         {"bin/mechik", "bin/mechik-cli", "share/mechik/Vezar.xls", "share/mechik/Mechík.htm",
+          "share/mechik/tah.png", "share/applications/mechik.desktop",
+          "share/icons/hicolor/scalable/apps/mechik.svg"}) {
         EXPECT_TRUE(holds(QString::fromUtf8(path))) << path;
     }
     // Every plugin library built beside the programs is installed where they look for it.
@@ -46,25 +51,32 @@ TEST(Package, HoldsTheProgramsTheirFilesAndWhatTheyNeed) {
     output("dpkg-deb", {"-x", deb, root});
     const QDir usr(root + "/usr");
     // Songs open from the desktop; the database is the generated one, not one a run saved.
-    const QString entry = QString::fromUtf8(testing_support::readBytes(usr.filePath("share/applications/mechik.desktop")));
-    EXPECT_TRUE(entry.contains("\nExec=mechik %f\n") && entry.contains("\nMimeType=application/vnd.ms-excel;\n"));
+    const QString entry = QString::fromUtf8(
+        testing_support::readBytes(usr.filePath("share/applications/mechik.desktop")));
+    EXPECT_TRUE(entry.contains("\nExec=mechik %f\n") &&
+                entry.contains("\nMimeType=application/vnd.ms-excel;\n"));
     const auto database = spreadsheet::xls::readXlsFile(usr.filePath("share/mechik/Vezar.xls"));
-    const QString order = QString::fromUtf8(testing_support::readBytes(MECHIK_SOURCE_DIR "/resources/tunings/order.txt"));
+    const QString order = QString::fromUtf8(
+        testing_support::readBytes(MECHIK_SOURCE_DIR "/resources/tunings/order.txt"));
     ASSERT_EQ(database.sheets.size(), order.split(u'\n', Qt::SkipEmptyParts).size());
     EXPECT_EQ(database.sheets[0]->name(), order.section(u'\n', 0, 0));
     EXPECT_EQ(database.activeSheet, 0);
 
-    const QString control = output("dpkg-deb", {"-f", deb, "Package", "Version", "Section", "Maintainer"});
-    EXPECT_EQ(control, QStringLiteral("Package: mechik\nVersion: " MECHIK_VERSION "\nSection: sound\n"
-                                      "Maintainer: Mechík, podpora <podpora@mechik.invalid>\n"));
+    const QString control =
+        output("dpkg-deb", {"-f", deb, "Package", "Version", "Section", "Maintainer"});
+    EXPECT_EQ(control,
+              QStringLiteral("Package: mechik\nVersion: " MECHIK_VERSION "\nSection: sound\n"
+                             "Maintainer: Mechík, podpora <podpora@mechik.invalid>\n"));
     const QStringList depends = output("dpkg-deb", {"-f", deb, "Depends"}).trimmed().split(", ");
     for (const QString package :
          {"libqt6core6", "libqt6widgets6", "libgsf-1-114", "libfluidsynth3", "libc6",
-          "fluid-soundfont-gm | timgm6mb-soundfont", "gstreamer1.0-plugins-base", "gstreamer1.0-plugins-good",
-          "qt6-qpa-plugins", "qt6-translations-l10n", "fonts-dejavu-core"}) {
-        const bool named = std::any_of(depends.begin(), depends.end(), [&package](const QString& dependency) {
-            return dependency == package || dependency.startsWith(package + " (");
-        });
+          "fluid-soundfont-gm | timgm6mb-soundfont", "gstreamer1.0-plugins-base",
+          "gstreamer1.0-plugins-good", "qt6-qpa-plugins", "qt6-translations-l10n",
+          "fonts-dejavu-core"}) {
+        const bool named =
+            std::any_of(depends.begin(), depends.end(), [&package](const QString& dependency) {
+                return dependency == package || dependency.startsWith(package + " (");
+            });
         EXPECT_TRUE(named) << package.toStdString() << " in " << depends.join(", ").toStdString();
     }
 }

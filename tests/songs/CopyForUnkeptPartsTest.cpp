@@ -25,12 +25,15 @@ protected:
     void SetUp() override {
         ProgramFixture::SetUp();
         QDir().mkpath(environment.workingFolder);
-        ASSERT_TRUE(QFile::copy(QStringLiteral(MECHIK_TEST_DATA "/lo-drawing.xls"), songPath("Polka.xls")));
+        ASSERT_TRUE(
+            QFile::copy(QStringLiteral(MECHIK_TEST_DATA "/lo-drawing.xls"), songPath("Polka.xls")));
         original = testing_support::readBytes(songPath("Polka.xls"));
         ASSERT_TRUE(start());
         form->show();
     }
-    QString songPath(const QString& name) const { return QDir(environment.workingFolder).filePath(name); }
+    QString songPath(const QString& name) const {
+        return QDir(environment.workingFolder).filePath(name);
+    }
     bool songOpen() const { return c().cmdEndEdit->isEnabled(); }
     void openSong(MessageAnswer answer) {
         chooser.answers = {songPath("Polka.xls")};
@@ -91,7 +94,8 @@ TEST_F(SongWithDrawings, AnEarlierCopyIsNeverReplaced) {
     ASSERT_EQ(dialogs.messages.size(), 1u);
     EXPECT_EQ(dialogs.messages[0], question(QStringLiteral("Polka – kopie (2).xls")));
     EXPECT_EQ(form->windowTitle(), QStringLiteral("Polka – kopie (2).xls"));
-    EXPECT_EQ(testing_support::readBytes(songPath("Polka – kopie.xls")), QByteArray("an earlier copy"));
+    EXPECT_EQ(testing_support::readBytes(songPath("Polka – kopie.xls")),
+              QByteArray("an earlier copy"));
 }
 
 TEST_F(SongWithDrawings, TheConversionWindowConvertsTheCopy) {
@@ -118,11 +122,12 @@ TEST_F(SongWithDrawings, AnOriginalIsNeverWrittenOverEvenWhenAskedTo) {
         FAIL() << "the original was written over";
     } catch (const spreadsheet::SpreadsheetError& error) {
         EXPECT_EQ(error.number(), 1004);
-        EXPECT_EQ(error.description(),
-                  QStringLiteral("Soubor %1 nelze uložit: obsahuje obrázky nebo kresby a komentáře k "
-                                 "buňkám, které Mechík neumí uložit, a přepsáním by se ztratily. "
-                                 "Soubor zůstal beze změny; uložte sešit pod jiným názvem.")
-                      .arg(QDir::toNativeSeparators(songPath("Polka.xls"))));
+        EXPECT_EQ(
+            error.description(),
+            QStringLiteral("Soubor %1 nelze uložit: obsahuje obrázky nebo kresby a komentáře k "
+                           "buňkám, které Mechík neumí uložit, a přepsáním by se ztratily. "
+                           "Soubor zůstal beze změny; uložte sešit pod jiným názvem.")
+                .arg(QDir::toNativeSeparators(songPath("Polka.xls"))));
     }
     song.saveAs(songPath("Jinam.xls"));
     EXPECT_THROW(song.saveAs(songPath("Polka.xls")), spreadsheet::SpreadsheetError);
@@ -131,10 +136,12 @@ TEST_F(SongWithDrawings, AnOriginalIsNeverWrittenOverEvenWhenAskedTo) {
 
 TEST(CopyForUnkeptParts, TheCopyIsNamedAfterTheSongAndNeverReplacesAFile) {
     QTemporaryDir dir;
-    EXPECT_EQ(songs::copyPathFor(dir.filePath("Valčík.v2.xls")), dir.filePath("Valčík.v2 – kopie.xls"));
+    EXPECT_EQ(songs::copyPathFor(dir.filePath("Valčík.v2.xls")),
+              dir.filePath("Valčík.v2 – kopie.xls"));
     testing_support::writeBytes(dir.filePath("Valčík.v2 – kopie.xls"), "1");
     testing_support::writeBytes(dir.filePath("Valčík.v2 – kopie (2).xls"), "2");
-    EXPECT_EQ(songs::copyPathFor(dir.filePath("Valčík.v2.xls")), dir.filePath("Valčík.v2 – kopie (3).xls"));
+    EXPECT_EQ(songs::copyPathFor(dir.filePath("Valčík.v2.xls")),
+              dir.filePath("Valčík.v2 – kopie (3).xls"));
 }
 
 TEST(CopyForUnkeptParts, ThePartsAreNamedAsAPlayerWouldNameThem) {
@@ -144,6 +151,7 @@ TEST(CopyForUnkeptParts, ThePartsAreNamedAsAPlayerWouldNameThem) {
     parts.macros = true;
     EXPECT_EQ(spreadsheet::describeInCzech(parts), QStringLiteral("grafy a makra"));
     parts.drawings = parts.embeddedObjects = parts.comments = true;
-    EXPECT_EQ(spreadsheet::describeInCzech(parts),
-              QStringLiteral("obrázky nebo kresby, komentáře k buňkám, grafy, vložené objekty a makra"));
+    EXPECT_EQ(
+        spreadsheet::describeInCzech(parts),
+        QStringLiteral("obrázky nebo kresby, komentáře k buňkám, grafy, vložené objekty a makra"));
 }

@@ -38,8 +38,10 @@ TEST_F(RecentSongsTest, TheLastFiveMostRecentFirstEachOnce) {
                                dir.filePath("c.xls"), dir.filePath("b.xls")};
     EXPECT_EQ(recent.paths(), expected);
     // A list edited by hand is tidied on reading.
-    EXPECT_EQ(RecentSongs(QStringList{expected[0], ""} + expected + QStringList{dir.filePath("a.xls")}).paths(),
-              expected);
+    EXPECT_EQ(
+        RecentSongs(QStringList{expected[0], ""} + expected + QStringList{dir.filePath("a.xls")})
+            .paths(),
+        expected);
 }
 
 TEST_F(RecentSongsTest, ASongThatIsGoneIsDroppedWhenPicked) {
@@ -52,10 +54,11 @@ TEST_F(RecentSongsTest, ASongThatIsGoneIsDroppedWhenPicked) {
 
     const RecentSongs::Pick missing = recent.pick(gone);
     EXPECT_EQ(missing.path, QString());
-    EXPECT_EQ(missing.problem, QStringLiteral("Písnička %1 už neexistuje (byla přesunuta, přejmenována "
-                                              "nebo smazána); ze seznamu posledních písniček byla "
-                                              "odebrána.")
-                                   .arg(QDir::toNativeSeparators(gone)));
+    EXPECT_EQ(missing.problem,
+              QStringLiteral("Písnička %1 už neexistuje (byla přesunuta, přejmenována "
+                             "nebo smazána); ze seznamu posledních písniček byla "
+                             "odebrána.")
+                  .arg(QDir::toNativeSeparators(gone)));
     EXPECT_EQ(recent.paths(), QStringList{kept});
 
     const RecentSongs::Pick found = recent.pick(kept);
@@ -76,5 +79,6 @@ TEST_F(RecentSongsTest, KeptInTheSettingsAcrossRuns) {
     }
     app::ProgramSettings settings(ini);
     const RecentSongs recent(settings.list(app::ProgramSettings::PosledniPisne));
-    EXPECT_EQ(recent.paths(), (QStringList{folder.filePath("Valčík.xls"), folder.filePath("Polka, ta naše.xls")}));
+    EXPECT_EQ(recent.paths(),
+              (QStringList{folder.filePath("Valčík.xls"), folder.filePath("Polka, ta naše.xls")}));
 }

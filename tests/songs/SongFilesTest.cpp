@@ -13,7 +13,6 @@
 #include <QPushButton>
 #include <QSlider>
 
-
 using app::MessageAnswer;
 using app::MessageButtons;
 using app::MessageIcon;
@@ -45,7 +44,8 @@ protected:
         auto book = other.addWorkbook();
         other.activeSheet().setName(QStringLiteral("C-F-B"));
         for (int row = 1; row <= 10; ++row) {
-            other.range(QStringLiteral("A%1").arg(row)).setValue(CellValue(QStringLiteral("sla%1").arg(row)));
+            other.range(QStringLiteral("A%1").arg(row))
+                .setValue(CellValue(QStringLiteral("sla%1").arg(row)));
             other.range(QStringLiteral("B%1").arg(row)).setValue(CellValue(QStringLiteral("c1,")));
             other.range(QStringLiteral("I%1").arg(row)).setValue(CellValue(QStringLiteral("Tlak")));
         }
@@ -55,7 +55,8 @@ protected:
     }
 };
 
-const QString exists = QStringLiteral("Přejete si vymazat z disku původní písničku a nahradit ji novou ?");
+const QString exists =
+    QStringLiteral("Přejete si vymazat z disku původní písničku a nahradit ji novou ?");
 
 }  // namespace
 
@@ -102,8 +103,9 @@ TEST_F(SongFiles, AnExistingNameIsKeptWhenTheAnswerIsNo) {
     newSong(QStringLiteral("Polka"));
     const auto shown = dialogs.take();
     ASSERT_EQ(shown.size(), 3u);
-    EXPECT_EQ(shown[1], (ScriptedDialogs::Message{"Tato skladba již existuje!", exists,
-                                                  MessageIcon::Exclamation, MessageButtons::YesNo}));
+    EXPECT_EQ(shown[1],
+              (ScriptedDialogs::Message{"Tato skladba již existuje!", exists,
+                                        MessageIcon::Exclamation, MessageButtons::YesNo}));
     EXPECT_EQ(shown[2], (ScriptedDialogs::Message{"Založení nové skladby přerušeno.",
                                                   "Začněte znovu a zadejte jiný název písně.",
                                                   MessageIcon::Information, MessageButtons::Ok}));
@@ -129,10 +131,11 @@ TEST_F(SongFiles, AnEmptyNameOrCancelDoesNothing) {
 }
 
 TEST_F(SongFiles, ANameThatIsNoFileNameIsRefusedAndNothingIsCreated) {
-    for (const QString& bad : {QStringLiteral("../Polka"), QStringLiteral("a/b"), QStringLiteral("a\\b"),
-                               QStringLiteral("Co?"), QStringLiteral("NUL"), QStringLiteral("con.txt"),
-                               QStringLiteral("Polka."), QStringLiteral("Polka "), QStringLiteral(".."),
-                               QString(300, u'x'), QStringLiteral("tab\there")}) {
+    for (const QString& bad :
+         {QStringLiteral("../Polka"), QStringLiteral("a/b"), QStringLiteral("a\\b"),
+          QStringLiteral("Co?"), QStringLiteral("NUL"), QStringLiteral("con.txt"),
+          QStringLiteral("Polka."), QStringLiteral("Polka "), QStringLiteral(".."),
+          QString(300, u'x'), QStringLiteral("tab\there")}) {
         dialogs.messages.clear();
         newSong(bad);
         ASSERT_EQ(dialogs.messages.size(), 2u) << bad.toStdString();
@@ -255,7 +258,8 @@ TEST_F(SongFiles, AFileThatIsNoWorkbookIsNamedAndNoSongIsOpen) {
     files().cmdEdit_Click();
     ASSERT_EQ(dialogs.messages.size(), 1u);
     EXPECT_EQ(dialogs.messages[0].title, QStringLiteral("Písničku nelze otevřít."));
-    EXPECT_TRUE(dialogs.messages[0].text.contains(QDir::toNativeSeparators(songPath("Pokažená.xls"))));
+    EXPECT_TRUE(
+        dialogs.messages[0].text.contains(QDir::toNativeSeparators(songPath("Pokažená.xls"))));
     EXPECT_TRUE(dialogs.messages[0].text.contains(QStringLiteral(".xlsx")));
     EXPECT_FALSE(songOpen());
     EXPECT_TRUE(form->isVisible());
@@ -303,10 +307,11 @@ TEST_F(SongFiles, ASongClosedByHandIsAnUnexpectedErrorAndStaysOpenInTheProgram) 
     dialogs.messages.clear();
     files().cmdEndEdit_Click();
     ASSERT_EQ(dialogs.messages.size(), 1u);
-    EXPECT_EQ(dialogs.messages[0],
-              (ScriptedDialogs::Message{"Neočekávaná chyba !",
-                                        "Volejte firmu " + app::ContactLine + " a sdělte číslo chyby 9",
-                                        MessageIcon::Critical, MessageButtons::Ok}));
+    EXPECT_EQ(
+        dialogs.messages[0],
+        (ScriptedDialogs::Message{"Neočekávaná chyba !",
+                                  "Volejte firmu " + app::ContactLine + " a sdělte číslo chyby 9",
+                                  MessageIcon::Critical, MessageButtons::Ok}));
     EXPECT_TRUE(songOpen());
 }
 
@@ -342,7 +347,8 @@ TEST_F(SongFiles, ASongThatCannotBeSavedIsEndedOnlyAsThePlayerChooses) {
     ASSERT_EQ(dialogs.messages.size(), 1u);
     EXPECT_EQ(dialogs.messages[0].title, QStringLiteral("Píseň nelze uložit."));
     EXPECT_EQ(dialogs.messages[0].buttons, MessageButtons::YesNoCancel);
-    EXPECT_TRUE(dialogs.messages[0].text.contains(QStringLiteral("Ne: ukončit píseň bez uložení změn.")));
+    EXPECT_TRUE(
+        dialogs.messages[0].text.contains(QStringLiteral("Ne: ukončit píseň bez uložení změn.")));
     EXPECT_TRUE(songOpen());
 
     dialogs.answers = {MessageAnswer::Yes};
@@ -394,9 +400,9 @@ TEST_F(SongFiles, AnOldSongThatCannotBeDeletedIsToldOnce) {
     QDir(environment.workingFolder).mkpath(QStringLiteral("Polka.xls/obsah"));
     dialogs.answers = {MessageAnswer::Yes};
     newSong(QStringLiteral("Polka"));
-    EXPECT_EQ(dialogs.titles(), (QStringList{"Nová skladba.", "Tato skladba již existuje!",
-                                             "Původní písničku nelze vymazat.",
-                                             "Založení nové skladby přerušeno."}));
+    EXPECT_EQ(dialogs.titles(),
+              (QStringList{"Nová skladba.", "Tato skladba již existuje!",
+                           "Původní písničku nelze vymazat.", "Založení nové skladby přerušeno."}));
     EXPECT_TRUE(dialogs.messages[2].text.startsWith(
         "Soubor " + QDir::toNativeSeparators(songPath("Polka.xls")) + " se nepodařilo vymazat ("));
     EXPECT_TRUE(dialogs.messages[2].text.endsWith(

@@ -10,10 +10,10 @@
 #include "keyboard/Keyboard.h"
 #include "songs/SongFiles.h"
 #include "songs/SongImport.h"
-#include "tones/TuningTable.h"
-#include "tunings/TuningEditor.h"
-#include "tools/cli/WorkbookDump.h"
 #include "spreadsheet/xls/XlsFile.h"
+#include "tones/TuningTable.h"
+#include "tools/cli/WorkbookDump.h"
+#include "tunings/TuningEditor.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -64,14 +64,15 @@ protected:
 };
 
 ScriptedDialogs::Message nameQuestion() {
-    return {"Nová skladba.", "Zadejte název nové písničky.", MessageIcon::None, MessageButtons::OkCancel};
+    return {"Nová skladba.", "Zadejte název nové písničky.", MessageIcon::None,
+            MessageButtons::OkCancel};
 }
 
 }  // namespace
 
 TEST_F(SongImport, AMidiTuneBecomesAnOpenSongShownAtItsFirstGrip) {
     // In C-F-B fis1 is pushed only and cis2 pulled only: two reversals.
-    import(melody("tune.mid", testing_support::midiTune({{66}, {73}, {66}})), "Polka");
+    import(melody("tune.mid", testing_support::midiTune({{66}, {73}, { 66 }})), "Polka");
 
     ASSERT_EQ(chooser.asked.size(), 1u);
     EXPECT_EQ(chooser.asked[0].title, ChooserTitle);
@@ -99,54 +100,63 @@ TEST_F(SongImport, AMidiTuneBecomesAnOpenSongShownAtItsFirstGrip) {
     EXPECT_FALSE(c().Combo1->isEnabled());
     // The first grip lit as a push grip, on the button the tone is written for.
     const auto tuning = form->tuningEditor().tuning(QStringLiteral("C-F-B"));
-    const int button = tuning->trebleButtonsOf(QStringLiteral("fis1,"), tones::Bellows::Push).front();
-    EXPECT_NE(form->keyboard().pictureOf(keyboard::Side::Treble, button), keyboard::TrebleRestPicture);
+    const int button =
+        tuning->trebleButtonsOf(QStringLiteral("fis1,"), tones::Bellows::Push).front();
+    EXPECT_NE(form->keyboard().pictureOf(keyboard::Side::Treble, button),
+              keyboard::TrebleRestPicture);
     EXPECT_EQ(app::backColour(c().cmdJakDal), app::PushColour);
     // Locked as any open song, and the first of the last songs.
     EXPECT_TRUE(workingFiles().contains(QStringLiteral(".Polka.xls.lock")));
-    EXPECT_EQ(settings.list(app::ProgramSettings::PosledniPisne), QStringList{songPath("Polka.xls")});
+    EXPECT_EQ(settings.list(app::ProgramSettings::PosledniPisne),
+              QStringList{songPath("Polka.xls")});
 
     form->songFiles().cmdEndEdit_Click();
     EXPECT_TRUE(menu().mnuImportovat->isEnabled());
 }
 
 TEST_F(SongImport, AScoreKeepsItsChordsAndSyllablesAndSaysTheShift) {
-    import(melody("píseň.musicxml",
-                  testing_support::musicXml(
-                      "<measure number=\"1\"><note><pitch><step>C</step><octave>4</octave></pitch>"
-                      "<duration>1</duration><lyric><text>Já</text></lyric></note><note><chord/><pitch>"
-                      "<step>E</step><octave>4</octave></pitch><duration>1</duration></note></measure>")),
-           "Já");
-    EXPECT_EQ(tools::dumpWorkbook(spreadsheet::xls::readXlsFile(songPath("Já.xls"))),
-              QStringLiteral("sheet\tC-F-B\tactive\ncursor\t$B$1\nA1\tJá\nB1\tc1,\nC1\te1,\nI1\tTlak\n"));
+    import(
+        melody(
+            "píseň.musicxml",
+            testing_support::musicXml(
+                "<measure number=\"1\"><note><pitch><step>C</step><octave>4</octave></pitch>"
+                "<duration>1</duration><lyric><text>Já</text></lyric></note><note><chord/><pitch>"
+                "<step>E</step><octave>4</octave></pitch><duration>1</duration></note></measure>")),
+        "Já");
+    EXPECT_EQ(
+        tools::dumpWorkbook(spreadsheet::xls::readXlsFile(songPath("Já.xls"))),
+        QStringLiteral("sheet\tC-F-B\tactive\ncursor\t$B$1\nA1\tJá\nB1\tc1,\nC1\te1,\nI1\tTlak\n"));
     EXPECT_EQ(c().lblSlabika[2]->text(), QStringLiteral("Já"));
     form->songFiles().cmdEndEdit_Click();
     dialogs.take();
 
     // fis, lies below every button: the tune goes an octave up.
-    import(melody("nízko.mid", testing_support::midiTune({{54}})), "Nízko");
+    import(melody("nízko.mid", testing_support::midiTune({{ 54 }})), "Nízko");
     const auto shown = dialogs.take();
     ASSERT_EQ(shown.size(), 2u);
-    EXPECT_EQ(shown[1].text, QStringLiteral("Píseň Nízko.xls v ladění C-F-B má 1 hmat a 0 obratů měchu.\r\n"
-                                            "Melodie je posunutá o oktávu nahoru: v původní výšce ji "
-                                            "ladění celou nezahraje.\r\n"
-                                            "Basy import nepíše; doplňte je podle potřeby sami."));
+    EXPECT_EQ(shown[1].text,
+              QStringLiteral("Píseň Nízko.xls v ladění C-F-B má 1 hmat a 0 obratů měchu.\r\n"
+                             "Melodie je posunutá o oktávu nahoru: v původní výšce ji "
+                             "ladění celou nezahraje.\r\n"
+                             "Basy import nepíše; doplňte je podle potřeby sami."));
 }
 
 TEST_F(SongImport, ATuneThatCannotBeImportedAsksNoNameAndWritesNothing) {
-    const QString chord = melody("akord.mid", testing_support::midiTune({{60, 62, 64, 65, 67, 69}}));
+    const QString chord =
+        melody("akord.mid", testing_support::midiTune({{60, 62, 64, 65, 67, 69}}));
     const QString text = melody("text.mid", "do re mi");
     const std::pair<QString, QString> cases[] = {
-        {chord, "Akord na místě takt 1, doba 1 (MIDI čas 0) má 6 různých tónů; pravá ruka jich "
-                "zahraje nejvýše pět."},
+        {chord,
+         "Akord na místě takt 1, doba 1 (MIDI čas 0) má 6 různých tónů; pravá ruka jich "
+         "zahraje nejvýše pět."},
         {text, QStringLiteral("Soubor %1 není MIDI ani MusicXML (.mid, .musicxml, .xml, .mxl).")
                    .arg(QDir::toNativeSeparators(text))},
     };
     for (const auto& [file, message] : cases) {
         import(file);
         EXPECT_EQ(dialogs.take(), (std::vector<ScriptedDialogs::Message>{
-                                      {"Melodii nelze importovat.", message, MessageIcon::Exclamation,
-                                       MessageButtons::Ok}}));
+                                      {"Melodii nelze importovat.", message,
+                                       MessageIcon::Exclamation, MessageButtons::Ok}}));
     }
     EXPECT_TRUE(workingFiles().isEmpty());
     EXPECT_FALSE(songOpen());
@@ -159,7 +169,7 @@ TEST_F(SongImport, CancellingTheFileOrTheNameChangesNothing) {
     EXPECT_TRUE(dialogs.messages.empty());
     EXPECT_TRUE(form->isVisible());
 
-    import(melody("tune.mid", testing_support::midiTune({{66}})), QString());
+    import(melody("tune.mid", testing_support::midiTune({{ 66 }})), QString());
     EXPECT_EQ(dialogs.take(), std::vector<ScriptedDialogs::Message>{nameQuestion()});
     EXPECT_TRUE(workingFiles().isEmpty());
     EXPECT_FALSE(songOpen());
@@ -186,9 +196,12 @@ TEST_F(SongImport, AnExistingSongIsReplacedOnlyWhenThePlayerSaysSo) {
 
 TEST(ImportSummary, CountsAreSaidInCzech) {
     EXPECT_EQ(songs::importSummary("A.xls", "G-C-F", 1, 1, -24),
-              QStringLiteral("Píseň A.xls v ladění G-C-F má 1 hmat a 1 obrat měchu.\r\nMelodie je posunutá "
-                             "o dvě oktávy dolů: v původní výšce ji ladění celou nezahraje.\r\n"
-                             "Basy import nepíše; doplňte je podle potřeby sami."));
-    EXPECT_TRUE(songs::importSummary("A.xls", "G-C-F", 4, 5, 0).startsWith("Píseň A.xls v ladění G-C-F má 4 hmaty a 5 obratů měchu."));
-    EXPECT_TRUE(songs::importSummary("A.xls", "G-C-F", 22, 0, 2).contains("posunutá o 2 půltóny nahoru"));
+              QStringLiteral(
+                  "Píseň A.xls v ladění G-C-F má 1 hmat a 1 obrat měchu.\r\nMelodie je posunutá "
+                  "o dvě oktávy dolů: v původní výšce ji ladění celou nezahraje.\r\n"
+                  "Basy import nepíše; doplňte je podle potřeby sami."));
+    EXPECT_TRUE(songs::importSummary("A.xls", "G-C-F", 4, 5, 0)
+                    .startsWith("Píseň A.xls v ladění G-C-F má 4 hmaty a 5 obratů měchu."));
+    EXPECT_TRUE(
+        songs::importSummary("A.xls", "G-C-F", 22, 0, 2).contains("posunutá o 2 půltóny nahoru"));
 }

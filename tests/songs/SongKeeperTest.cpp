@@ -76,12 +76,14 @@ protected:
     }
     static QString fileCell(const QString& path, const char* address) {
         const auto data = spreadsheet::xls::readXlsFile(path);
-        return data.sheets[0]->value(*spreadsheet::CellAddress::parse(QString::fromLatin1(address))).text();
+        return data.sheets[0]
+            ->value(*spreadsheet::CellAddress::parse(QString::fromLatin1(address)))
+            .text();
     }
     static QString lockOf(const QString& path) { return songs::SongLock::lockPathOf(path); }
     static void writeLock(const QString& path, const QString& hostName, qint64 processId) {
-        testing_support::writeBytes(lockOf(path),
-                                    (hostName + u'\n' + QString::number(processId) + u'\n').toUtf8());
+        testing_support::writeBytes(
+            lockOf(path), (hostName + u'\n' + QString::number(processId) + u'\n').toUtf8());
     }
 };
 
@@ -117,8 +119,8 @@ TEST_F(KeptSong, StaffNotesAndEditsInTheSheetWindowAreOnDiskAtOnce) {
     EXPECT_EQ(fileCell(path, "I4"), QStringLiteral("Tah"));
 
     QCoreApplication::processEvents();  // the sheet window shows the song
-    QTableView* grid = form->sheetWindow()->sheetView(QStringLiteral("Polka.xls"),
-                                                      QStringLiteral("G-C-F"));
+    QTableView* grid =
+        form->sheetWindow()->sheetView(QStringLiteral("Polka.xls"), QStringLiteral("G-C-F"));
     ASSERT_TRUE(grid);
     ASSERT_TRUE(grid->model()->setData(grid->model()->index(0, 0), QStringLiteral("Šla")));
     EXPECT_EQ(fileCell(path, "A1"), QStringLiteral("Šla"));
@@ -264,8 +266,8 @@ TEST_F(KeptSong, ASongInAReadOnlyFolderIsToldOnceAndEndsAsThePlayerChooses) {
         dialogs.answers = {MessageAnswer::No};
         c().cmdEndEdit->click();
     }
-    QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner |
-                                      QFileDevice::ExeOwner);
+    QFile::setPermissions(folder,
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     ASSERT_EQ(dialogs.titles(), (QStringList{"Píseň nelze ukládat.", "Píseň nelze uložit."}));
     EXPECT_TRUE(dialogs.messages[0].text.contains(
         QStringLiteral(" nelze ukládat: do složky %1 nelze zapisovat.")
@@ -300,23 +302,25 @@ TEST_F(KeptSong, ASongOpenInAnotherRunningMechikIsNeitherOpenedNorReplaced) {
     EXPECT_FALSE(songOpen());
     ASSERT_EQ(dialogs.messages.size(), 1u);
     const QString openElsewhere =
-        "Píseň " + QDir::toNativeSeparators(path) + " má právě otevřenou jiný spuštěný Mechík "
-        "(počítač " + QSysInfo::machineHostName() + ", proces " + QString::number(getppid()) +
+        "Píseň " + QDir::toNativeSeparators(path) +
+        " má právě otevřenou jiný spuštěný Mechík "
+        "(počítač " +
+        QSysInfo::machineHostName() + ", proces " + QString::number(getppid()) +
         "). Aby si programy navzájem nepřepsaly zapsané hmaty, smí být píseň otevřena jen v "
         "jednom z nich. Ukončete ji nejprve tam.\r\nPokud tam otevřená není, smažte soubor " +
         QDir::toNativeSeparators(lockOf(path)) + ".";
-    EXPECT_EQ(dialogs.messages[0], (ScriptedDialogs::Message{"Píseň je otevřena jinde.",
-                                                             openElsewhere, MessageIcon::Exclamation,
-                                                             MessageButtons::Ok}));
+    EXPECT_EQ(dialogs.messages[0],
+              (ScriptedDialogs::Message{"Píseň je otevřena jinde.", openElsewhere,
+                                        MessageIcon::Exclamation, MessageButtons::Ok}));
 
     // A new song of that name would delete it: refused after the question.
     dialogs.messages.clear();
     dialogs.inputs = {QStringLiteral("Polka")};
     dialogs.answers = {MessageAnswer::Yes};
     c().cmdNovaSkladba->click();
-    EXPECT_EQ(dialogs.titles(), (QStringList{"Nová skladba.", "Tato skladba již existuje!",
-                                             "Píseň je otevřena jinde.",
-                                             "Založení nové skladby přerušeno."}));
+    EXPECT_EQ(dialogs.titles(),
+              (QStringList{"Nová skladba.", "Tato skladba již existuje!",
+                           "Píseň je otevřena jinde.", "Založení nové skladby přerušeno."}));
     EXPECT_FALSE(songOpen());
     EXPECT_EQ(readBytes(path), before);
     EXPECT_EQ(QString::fromUtf8(readBytes(lockOf(path))), theirs);
@@ -344,4 +348,3 @@ TEST_F(KeptSong, ALockLeftByAProgramThatNoLongerRunsIsTakenOver) {
     EXPECT_EQ(QString::fromUtf8(readBytes(lockOf(path))), ownLock);
 }
 #endif
-

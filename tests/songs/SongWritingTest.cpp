@@ -31,9 +31,10 @@ TEST(SongWriting, GripsBecomeRowsFromTheFirstWithTheCursorOnB1) {
     const QString path = dir.filePath("Píseň.xls");
     songs::writeSongFile(path, QStringLiteral("G-C-F"), someGrips());
     const auto data = spreadsheet::xls::readXlsFile(path);
-    EXPECT_EQ(tools::dumpWorkbook(data), QStringLiteral("sheet\tG-C-F\tactive\ncursor\t$B$1\n"
-                                                        "A1\tŠkoda\nB1\tc1,\nC1\te1,\nD1\tg1,\nI1\tTlak\n"
-                                                        "B2\td1,\nI2\tTah\nM2\tG\n"));
+    EXPECT_EQ(tools::dumpWorkbook(data),
+              QStringLiteral("sheet\tG-C-F\tactive\ncursor\t$B$1\n"
+                             "A1\tŠkoda\nB1\tc1,\nC1\te1,\nD1\tg1,\nI1\tTlak\n"
+                             "B2\td1,\nI2\tTah\nM2\tG\n"));
     const auto back = songs::readSongGrips(*data.sheets.front());
     ASSERT_EQ(back.size(), 2u);
     EXPECT_EQ(back[0].treble, someGrips()[0].treble);
@@ -48,7 +49,8 @@ TEST(SongWriting, AFileThatCannotBeWrittenLeavesTheOldOneAsItWas) {
     bool refused = false;
     testing_support::withFullDisk([&] {
         try {
-            songs::writeSongFile(path, QStringLiteral("G-C-F"), std::vector<songs::SongGrip>(3000, someGrips()[0]));
+            songs::writeSongFile(path, QStringLiteral("G-C-F"),
+                                 std::vector<songs::SongGrip>(3000, someGrips()[0]));
         } catch (const spreadsheet::SpreadsheetError&) {
             refused = true;
         }

@@ -7,7 +7,6 @@
 #include <QComboBox>
 #include <QLabel>
 
-
 using app::MessageIcon;
 using testing_support::ScriptedDialogs;
 

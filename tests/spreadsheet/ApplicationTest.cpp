@@ -171,7 +171,9 @@ TEST_F(Application, TheDefaultFolderIsRememberedAcrossRuns) {
 
 TEST_F(Application, GetOpenFilenameAsksTheChooserInTheDefaultFolder) {
     // Without a chooser there is no one to ask: an error, not a cancel.
-    EXPECT_EQ(errorNumberOf([&] { app.getOpenFilename(QStringLiteral("Excel Files,*.xls"), QStringLiteral("x")); }),
+    EXPECT_EQ(errorNumberOf([&] {
+                  app.getOpenFilename(QStringLiteral("Excel Files,*.xls"), QStringLiteral("x"));
+              }),
               1004);
     ScriptedFileChooser chooser;
     app.setFileChooser(&chooser);

@@ -16,8 +16,8 @@ TEST(CellAddress, ReadsRelativeAbsoluteAndLowerCaseForms) {
 }
 
 TEST(CellAddress, RefusesWhatNoSheetOfTheFormatHas) {
-    for (const char16_t* bad : {u"", u"B", u"7", u"B0", u"IW1", u"A65537", u"B7x", u"B 7", u"$$B7",
-                                u"ABCD1", u"A-1"}) {
+    for (const char16_t* bad :
+         {u"", u"B", u"7", u"B0", u"IW1", u"A65537", u"B7x", u"B 7", u"$$B7", u"ABCD1", u"A-1"}) {
         EXPECT_FALSE(CellAddress::parse(bad)) << QString::fromUtf16(bad).toStdString();
     }
 }

@@ -9,10 +9,17 @@
 using spreadsheet::CellValue;
 
 TEST(CellValue, NumbersReadAsGeneralFormatShowsThem) {
-    const std::pair<double, const char*> cases[] = {
-        {10, "10"},           {-5, "-5"},         {0, "0"},         {-0.0, "0"},
-        {0.5, "0.5"},         {3.14159265358979, "3.14159265358979"}, {0.1 + 0.2, "0.3"},
-        {1234.5678, "1234.5678"}, {1e20, "1E+20"}, {1e-7, "1E-07"}, {123456789012345.0, "123456789012345"}};
+    const std::pair<double, const char*> cases[] = {{10, "10"},
+                                                    {-5, "-5"},
+                                                    {0, "0"},
+                                                    {-0.0, "0"},
+                                                    {0.5, "0.5"},
+                                                    {3.14159265358979, "3.14159265358979"},
+                                                    {0.1 + 0.2, "0.3"},
+                                                    {1234.5678, "1234.5678"},
+                                                    {1e20, "1E+20"},
+                                                    {1e-7, "1E-07"},
+                                                    {123456789012345.0, "123456789012345"}};
     for (const auto& [number, text] : cases) {
         EXPECT_EQ(CellValue::number(number).text(), QString::fromLatin1(text)) << text;
     }

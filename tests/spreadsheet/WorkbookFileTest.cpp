@@ -95,8 +95,9 @@ TEST_F(WorkbookFile, TwoWorkbooksOfOneNameCannotBeOpenTogether) {
     app.addWorkbook().saveAs(host.path(QStringLiteral("jinde/Polka.xls")));
     app.activeWorkbook().close();
     app.addWorkbook().saveAs(QStringLiteral("Polka"));
-    EXPECT_EQ(errorNumberOf([&] { app.openWorkbook(host.path(QStringLiteral("jinde/Polka.xls"))); }),
-              1004);
+    EXPECT_EQ(
+        errorNumberOf([&] { app.openWorkbook(host.path(QStringLiteral("jinde/Polka.xls"))); }),
+        1004);
     EXPECT_EQ(app.workbookCount(), 1);
     app.addWorkbook();
     EXPECT_EQ(errorNumberOf([&] { app.activeWorkbook().saveAs(QStringLiteral("jinde/POLKA")); }),
@@ -198,9 +199,9 @@ TEST_F(WorkbookFile, SaveWritesOnlyWhenTheContentChanged) {
     ASSERT_TRUE(QFile::copy(QStringLiteral(MECHIK_TEST_DATA "/lo-basic.xls"), path));
     const QByteArray original = readBytes(path);
     const auto book = app.openWorkbook(path);
-    app.range(QStringLiteral("A1:C3")).select();                         // the cursor only
+    app.range(QStringLiteral("A1:C3")).select();  // the cursor only
     app.range(QStringLiteral("A1")).setValue(app.range(QStringLiteral("A1")).value());  // the same
-    app.range(QStringLiteral("Z99")).clearContents();                    // nothing to clear
+    app.range(QStringLiteral("Z99")).clearContents();  // nothing to clear
     EXPECT_FALSE(book.hasUnsavedChanges());
     book.save();
     EXPECT_EQ(readBytes(path), original);

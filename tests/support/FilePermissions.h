@@ -21,8 +21,8 @@ public:
         }
         __user_cap_data_struct lowered[2];
         std::memcpy(lowered, saved_, sizeof saved_);
-        lowered[0].effective &= ~((1u << CAP_DAC_OVERRIDE) | (1u << CAP_DAC_READ_SEARCH) |
-                                  (1u << CAP_FOWNER));
+        lowered[0].effective &=
+            ~((1u << CAP_DAC_OVERRIDE) | (1u << CAP_DAC_READ_SEARCH) | (1u << CAP_FOWNER));
         lowered_ = ::syscall(SYS_capset, &header_, lowered) == 0;
 #endif
     }

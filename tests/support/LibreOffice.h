@@ -14,13 +14,14 @@
 namespace testing_support {
 
 // Runs soffice --convert-to `filter`; the converted file lands in `outDir`.
-inline void convertWithLibreOffice(const QString& file, const QString& filter, const QString& outDir,
-                                   const QTemporaryDir& profile) {
+inline void convertWithLibreOffice(const QString& file, const QString& filter,
+                                   const QString& outDir, const QTemporaryDir& profile) {
     QProcess soffice;
-    soffice.start(QStringLiteral("soffice"),
-                  {QStringLiteral("-env:UserInstallation=") + QUrl::fromLocalFile(profile.path()).toString(),
-                   QStringLiteral("--headless"), QStringLiteral("--norestore"),
-                   QStringLiteral("--convert-to"), filter, QStringLiteral("--outdir"), outDir, file});
+    soffice.start(
+        QStringLiteral("soffice"),
+        {QStringLiteral("-env:UserInstallation=") + QUrl::fromLocalFile(profile.path()).toString(),
+         QStringLiteral("--headless"), QStringLiteral("--norestore"),
+         QStringLiteral("--convert-to"), filter, QStringLiteral("--outdir"), outDir, file});
     ASSERT_TRUE(soffice.waitForStarted(30000)) << "soffice is not installed";
     ASSERT_TRUE(soffice.waitForFinished(180000));
     ASSERT_EQ(soffice.exitCode(), 0) << soffice.readAllStandardError().toStdString();

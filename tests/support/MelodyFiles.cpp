@@ -23,7 +23,8 @@ MidiTrack& MidiTrack::event(std::uint32_t delta, std::initializer_list<std::uint
 }
 
 MidiTrack& MidiTrack::noteOn(std::uint32_t delta, int channel, int pitch, int velocity) {
-    return event(delta, {std::uint8_t(0x90 | channel), std::uint8_t(pitch), std::uint8_t(velocity)});
+    return event(delta,
+                 {std::uint8_t(0x90 | channel), std::uint8_t(pitch), std::uint8_t(velocity)});
 }
 
 MidiTrack& MidiTrack::noteOff(std::uint32_t delta, int channel, int pitch) {
@@ -36,7 +37,9 @@ MidiTrack& MidiTrack::meta(std::uint32_t delta, std::uint8_t type, const QByteAr
     return *this;
 }
 
-MidiTrack& MidiTrack::end(std::uint32_t delta) { return meta(delta, 0x2F, {}); }
+MidiTrack& MidiTrack::end(std::uint32_t delta) {
+    return meta(delta, 0x2F, {});
+}
 
 namespace {
 
@@ -50,10 +53,12 @@ QByteArray bigEndian(std::uint32_t value, int bytes) {
 
 }  // namespace
 
-QByteArray midiFile(int format, int division, const std::vector<MidiTrack>& tracks, int declaredTracks) {
-    QByteArray file = "MThd" + bigEndian(6, 4) + bigEndian(std::uint32_t(format), 2) +
-                      bigEndian(std::uint32_t(declaredTracks < 0 ? int(tracks.size()) : declaredTracks), 2) +
-                      bigEndian(std::uint32_t(division), 2);
+QByteArray midiFile(int format, int division, const std::vector<MidiTrack>& tracks,
+                    int declaredTracks) {
+    QByteArray file =
+        "MThd" + bigEndian(6, 4) + bigEndian(std::uint32_t(format), 2) +
+        bigEndian(std::uint32_t(declaredTracks < 0 ? int(tracks.size()) : declaredTracks), 2) +
+        bigEndian(std::uint32_t(division), 2);
     for (const MidiTrack& track : tracks) {
         file += "MTrk" + bigEndian(std::uint32_t(track.bytes().size()), 4) + track.bytes();
     }
@@ -74,12 +79,13 @@ QByteArray midiTune(const std::vector<std::vector<int>>& chords, int ticks) {
 }
 
 QByteArray musicXml(const QString& measures) {
-    return QStringLiteral("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
-                          "<!DOCTYPE score-partwise PUBLIC \"-//Recordare//DTD MusicXML 4.0 Partwise//EN\" "
-                          "\"http://www.musicxml.org/dtds/partwise.dtd\">\n"
-                          "<score-partwise version=\"4.0\"><part-list><score-part id=\"P1\">"
-                          "<part-name>Melodie</part-name></score-part></part-list>"
-                          "<part id=\"P1\">%1</part></score-partwise>\n")
+    return QStringLiteral(
+               "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+               "<!DOCTYPE score-partwise PUBLIC \"-//Recordare//DTD MusicXML 4.0 Partwise//EN\" "
+               "\"http://www.musicxml.org/dtds/partwise.dtd\">\n"
+               "<score-partwise version=\"4.0\"><part-list><score-part id=\"P1\">"
+               "<part-name>Melodie</part-name></score-part></part-list>"
+               "<part id=\"P1\">%1</part></score-partwise>\n")
         .arg(measures)
         .toUtf8();
 }
@@ -94,8 +100,10 @@ QByteArray zipArchive(const std::vector<std::pair<QString, QByteArray>>& files) 
     }
     zip_source_keep(target);
     for (const auto& [name, contents] : files) {
-        zip_source_t* source = zip_source_buffer(zip, contents.constData(), zip_uint64_t(contents.size()), 0);
-        const zip_int64_t index = zip_file_add(zip, name.toUtf8().constData(), source, ZIP_FL_ENC_UTF_8);
+        zip_source_t* source =
+            zip_source_buffer(zip, contents.constData(), zip_uint64_t(contents.size()), 0);
+        const zip_int64_t index =
+            zip_file_add(zip, name.toUtf8().constData(), source, ZIP_FL_ENC_UTF_8);
         if (index < 0) {
             throw std::runtime_error("zip_file_add");
         }

@@ -28,7 +28,8 @@ private:
 };
 
 // A whole Standard MIDI File; `declaredTracks` < 0 declares as many as are given.
-QByteArray midiFile(int format, int division, const std::vector<MidiTrack>& tracks, int declaredTracks = -1);
+QByteArray midiFile(int format, int division, const std::vector<MidiTrack>& tracks,
+                    int declaredTracks = -1);
 
 // A one-track tune: each chord's notes start together and last `ticks`.
 QByteArray midiTune(const std::vector<std::vector<int>>& chords, int ticks = 480);

@@ -22,8 +22,8 @@ public:
         app::MessageButtons buttons;
     };
     std::vector<Message> messages;
-    std::deque<app::MessageAnswer> answers;         // for OK/Cancel and Yes/No questions
-    std::deque<std::optional<QString>> inputs;      // for input boxes
+    std::deque<app::MessageAnswer> answers;     // for OK/Cancel and Yes/No questions
+    std::deque<std::optional<QString>> inputs;  // for input boxes
     // Runs while a message is on the screen, as the events a real message box lets through.
     std::function<void()> whileShown;
 

@@ -47,7 +47,10 @@ protected:
     }
 
     void put(const QString& address, const QString& text) {
-        host().workbook(form->connection().SongWorkbookName).activeSheet().range(address)
+        host()
+            .workbook(form->connection().SongWorkbookName)
+            .activeSheet()
+            .range(address)
             .setValue(spreadsheet::CellValue(text));
     }
     void putRow(int row, const QStringList& treble, const QString& direction,
@@ -61,7 +64,11 @@ protected:
         }
     }
     QString cell(const QString& address) {
-        return host().workbook(form->connection().SongWorkbookName).activeSheet().range(address).text();
+        return host()
+            .workbook(form->connection().SongWorkbookName)
+            .activeSheet()
+            .range(address)
+            .text();
     }
     QStringList rowCells(int row, int firstColumn, int count) {
         QStringList cells;

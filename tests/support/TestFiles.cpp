@@ -8,8 +8,8 @@
 #include <gtest/gtest.h>
 
 #ifndef _WIN32
-#include <csignal>
 #include <sys/resource.h>
+#include <csignal>
 #endif
 
 #include <cstring>
@@ -49,11 +49,14 @@ BiffStream& BiffStream::bof(std::uint16_t version, std::uint16_t type) {
     return record(0x0809, body);
 }
 
-BiffStream& BiffStream::eof() { return record(0x000A, {}); }
+BiffStream& BiffStream::eof() {
+    return record(0x000A, {});
+}
 
 void BiffStream::patchU32(std::size_t position, std::uint32_t value) {
     for (int i = 0; i < 4; ++i) {
-        bytes_[position + static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(value >> (8 * i));
+        bytes_[position + static_cast<std::size_t>(i)] =
+            static_cast<std::uint8_t>(value >> (8 * i));
     }
 }
 

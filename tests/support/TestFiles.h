@@ -68,6 +68,7 @@ QByteArray xlsFileWithStream(const std::vector<std::uint8_t>& stream,
 
 // A workbook in memory with the given sheets; cells are "A1" -> text pairs.
 std::shared_ptr<spreadsheet::Sheet> sheetWith(
-    const QString& name, std::initializer_list<std::pair<const char*, spreadsheet::CellValue>> cells);
+    const QString& name,
+    std::initializer_list<std::pair<const char*, spreadsheet::CellValue>> cells);
 
 }  // namespace testing_support

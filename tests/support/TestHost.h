@@ -17,7 +17,8 @@ namespace testing_support {
 // A spreadsheet host whose settings and default folder live in a temporary folder.
 struct TestHost {
     QTemporaryDir dir;
-    spreadsheet::Application app{spreadsheet::HostSettings(dir.filePath(QStringLiteral("host.ini")))};
+    spreadsheet::Application app{
+        spreadsheet::HostSettings(dir.filePath(QStringLiteral("host.ini")))};
 
     TestHost() { app.setDefaultFilePath(dir.path()); }
     QString path(const QString& name) const { return QDir(dir.path()).filePath(name); }

@@ -43,7 +43,9 @@ Sheet& sheetNamed(const WorkbookData& data, const QString& name) {
     throw std::runtime_error("no sheet " + name.toStdString());
 }
 
-void save(const WorkbookData& data, const QString& path) { spreadsheet::xls::writeXlsFile(path, data); }
+void save(const WorkbookData& data, const QString& path) {
+    spreadsheet::xls::writeXlsFile(path, data);
+}
 
 // The shipped database as an earlier version shipped it, with the player's "Club C-F" chosen
 // and a sheet of his own that happens to hold one of the old texts in the same cell.

@@ -16,11 +16,18 @@ using tones::TuningTable;
 
 TEST(TuningTable, ButtonsOfAToneInTheDisplaysOrder) {
     // Row 1 is searched last; a row without a number in A lights nothing; case counts.
-    const auto sheet = sheetWith(QStringLiteral("T"),
-                                 {{"A1", "Knoflík"}, {"B1", "c1,"}, {"A2", spreadsheet::CellValue::number(1)},
-                                  {"B2", "des1,"}, {"A3", spreadsheet::CellValue::number(2)}, {"B3", "es1,"},
-                                  {"A4", "3"}, {"B4", "c1,"}, {"B5", "c1,"}, {"A6", spreadsheet::CellValue::number(5)},
-                                  {"B6", "C1,"}, {"C6", "c1,"}});
+    const auto sheet = sheetWith(QStringLiteral("T"), {{"A1", "Knoflík"},
+                                                       {"B1", "c1,"},
+                                                       {"A2", spreadsheet::CellValue::number(1)},
+                                                       {"B2", "des1,"},
+                                                       {"A3", spreadsheet::CellValue::number(2)},
+                                                       {"B3", "es1,"},
+                                                       {"A4", "3"},
+                                                       {"B4", "c1,"},
+                                                       {"B5", "c1,"},
+                                                       {"A6", spreadsheet::CellValue::number(5)},
+                                                       {"B6", "C1,"},
+                                                       {"C6", "c1,"}});
     const TuningTable table = TuningTable::fromSheet(*sheet);
     EXPECT_EQ(table.trebleButtonsOf(QStringLiteral("c1,"), Bellows::Push), (std::vector<int>{3}));
     EXPECT_EQ(table.trebleButtonsOf(QStringLiteral("es1,"), Bellows::Push), (std::vector<int>{2}));
@@ -47,8 +54,9 @@ TEST(TuningTable, AgreesWithTheSheetSearchOnTheDeliveredDatabase) {
             bool treble;
             Bellows bellows;
         };
-        for (const Area area : {Area{"B1:B43", 1, true, Bellows::Push}, Area{"C1:C43", 2, true, Bellows::Pull},
-                                Area{"F1:F13", 5, false, Bellows::Push}, Area{"G1:G13", 6, false, Bellows::Pull}}) {
+        for (const Area area :
+             {Area{"B1:B43", 1, true, Bellows::Push}, Area{"C1:C43", 2, true, Bellows::Pull},
+              Area{"F1:F13", 5, false, Bellows::Push}, Area{"G1:G13", 6, false, Bellows::Pull}}) {
             const auto& rows = area.treble ? table.trebleRows() : table.bassRows();
             for (const auto& row : rows) {
                 const QString& tone = area.bellows == Bellows::Push ? row.push : row.pull;
@@ -58,7 +66,8 @@ TEST(TuningTable, AgreesWithTheSheetSearchOnTheDeliveredDatabase) {
                 SCOPED_TRACE(sheet->name().toStdString() + " " + tone.toStdString());
                 app.range(QString::fromLatin1(area.range)).select();
                 ASSERT_TRUE(tones::findWholeCell(app, tone));
-                const int found = static_cast<int>(app.activeCell().offset(0, -area.back).value().numberValue());
+                const int found =
+                    static_cast<int>(app.activeCell().offset(0, -area.back).value().numberValue());
                 const auto buttons = area.treble ? table.trebleButtonsOf(tone, area.bellows)
                                                  : table.bassButtonsOf(tone, area.bellows);
                 ASSERT_FALSE(buttons.empty());

@@ -133,16 +133,20 @@ TEST_F(Tones, ReadsPlainNotesOffTheStaff) {
 
 // A flat stands 140 twips above its note, a sharp 110; tones no tuning has are moved or refused.
 TEST_F(Tones, AppliesAnAccidentalStandingAboveTheNote) {
-    const QString notInTuning = QStringLiteral("Nota %1 se nevyskytuje v žádném ladění u knoflovek.");
-    const auto moved = [&](const char* title, const char* tone, const char* written, MessageIcon icon) {
-        return Messages{shown(QString::fromUtf8(title),
-                              notInTuning.arg(QLatin1String(tone)) +
-                                  QStringLiteral(" Bude zapsáno, jako %1.").arg(QLatin1String(written)),
-                              icon)};
+    const QString notInTuning =
+        QStringLiteral("Nota %1 se nevyskytuje v žádném ladění u knoflovek.");
+    const auto moved = [&](const char* title, const char* tone, const char* written,
+                           MessageIcon icon) {
+        return Messages{
+            shown(QString::fromUtf8(title),
+                  notInTuning.arg(QLatin1String(tone)) +
+                      QStringLiteral(" Bude zapsáno, jako %1.").arg(QLatin1String(written)),
+                  icon)};
     };
     const auto refused = [&](const char* title, const char* tone, const char* correction) {
         return Messages{shown(QString::fromUtf8(title),
-                              notInTuning.arg(QLatin1String(tone)) + QStringLiteral("\rNota nebude zapsána ! ") +
+                              notInTuning.arg(QLatin1String(tone)) +
+                                  QStringLiteral("\rNota nebude zapsána ! ") +
                                   QString::fromUtf8(correction),
                               MessageIcon::Critical)};
     };
@@ -161,7 +165,8 @@ TEST_F(Tones, AppliesAnAccidentalStandingAboveTheNote) {
         {true, 6560, "b1,", {}},
         {true, 6980, "b,", {}},
         {true, 6920, QString(),
-         refused("Béčko na nesprávném místě !", "ces", "Opravte na h. (poslední tón předcházející oktávy)")},
+         refused("Béčko na nesprávném místě !", "ces",
+                 "Opravte na h. (poslední tón předcházející oktávy)")},
         {true, 6740, "e1,", moved(flatMoved, "fes", "e", MessageIcon::Exclamation)},
         {true, 5840, "fis3,", moved(flatMoved, "ges", "fis", MessageIcon::Information)},
         {false, 6920, "cis1,", {}},
@@ -170,7 +175,8 @@ TEST_F(Tones, AppliesAnAccidentalStandingAboveTheNote) {
         {false, 5840, "gis3,", {}},
         {false, 7040, "ais,", {}},
         {false, 5540, "f4,", moved(sharpWrong, "eis", "f", MessageIcon::Exclamation)},
-        {false, 6560, QString(), refused(sharpWrong, "his", "Opravte na c. (začátek vyšší oktávy)")}};
+        {false, 6560, QString(),
+         refused(sharpWrong, "his", "Opravte na c. (začátek vyšší oktávy)")}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.top);
         staff = Staff{};

@@ -40,20 +40,21 @@ private:
 
 // The tones a G-C-F keyboard gives, some of both directions, and names a player may mistype or
 // spell the other way round.
-const std::vector<const char*> PushTones{"c1,", "e1,", "g1,", "c2,", "e2,", "g2,", "a1,", "f1,",
-                                          "h1,", "d2,", "cis1,", "b1,", "g,", "c3,"};
-const std::vector<const char*> PullTones{"d1,", "f1,", "a1,", "h1,", "d2,", "f2,", "e1,", "g1,",
-                                          "c2,", "fis1,", "es1,", "gis1,", "b,", "a2,"};
+const std::vector<const char*> PushTones{"c1,", "e1,", "g1,", "c2,",   "e2,", "g2,", "a1,",
+                                         "f1,", "h1,", "d2,", "cis1,", "b1,", "g,",  "c3,"};
+const std::vector<const char*> PullTones{"d1,", "f1,", "a1,",   "h1,",  "d2,",   "f2,", "e1,",
+                                         "g1,", "c2,", "fis1,", "es1,", "gis1,", "b,",  "a2,"};
 const std::vector<const char*> OddTones{"d4,", "fes1,", "ges1,", "eis1,", "ais2,", "x1,", "c1"};
-const std::vector<const char*> Basses{"C", "(C)", "G", "(G)", "F", "(F)", "D", "(Am)", "(Cm)",
-                                      "B", "Es"};
+const std::vector<const char*> Basses{"C", "(C)",  "G",    "(G)", "F", "(F)",
+                                      "D", "(Am)", "(Cm)", "B",   "Es"};
 
 const std::vector<const char*> PushBasses{"(G)", "G", "(C)", "C", "(F)", "F", "D", "(E)", "A"};
 const std::vector<const char*> PullBasses{"(D)", "D", "(G)", "G", "(C)", "H", "(Am)", "A", "B"};
 
 enum class Spelling { Careless, Exact };
 
-void writeGrip(spreadsheet::Sheet& song, int row, Dice& dice, Spelling spelling = Spelling::Careless) {
+void writeGrip(spreadsheet::Sheet& song, int row, Dice& dice,
+               Spelling spelling = Spelling::Careless) {
     const bool push = dice.below(2) == 0;
     const bool careless = spelling == Spelling::Careless;
     const int trebleCount = dice.below(5);
@@ -79,17 +80,17 @@ void writePolka(const QString& path) {
     Dice dice(20261206);
     for (int row = 1; row <= 500; ++row) {
         switch (dice.below(12)) {
-        case 0:
-            break;
-        case 1:
-            song.setValue({row, 1}, CellValue(QStringLiteral("Refrén")));
-            break;
-        case 2:
-            song.setValue({row, 11}, CellValue::number(static_cast<double>(row) / 4));
-            writeGrip(song, row, dice);
-            break;
-        default:
-            writeGrip(song, row, dice);
+            case 0:
+                break;
+            case 1:
+                song.setValue({row, 1}, CellValue(QStringLiteral("Refrén")));
+                break;
+            case 2:
+                song.setValue({row, 11}, CellValue::number(static_cast<double>(row) / 4));
+                writeGrip(song, row, dice);
+                break;
+            default:
+                writeGrip(song, row, dice);
         }
     }
     song.setSelection({{120, 2}, {120, 2}}, {120, 2});
@@ -182,7 +183,8 @@ TEST(CliGolden, DumpPrintsWhatItAlwaysPrinted) {
     recording.run({"dump", "Konec listu.xls"});
     for (const char* fixture : {"lo-basic.xls", "lo-drawing.xls", "lo-formatted.xls",
                                 "lo-frozen.xls", "lo-long-strings.xls", "lo-biff5.xls"}) {
-        recording.run({"dump", QStringLiteral(MECHIK_TEST_DATA "/") + QString::fromLatin1(fixture)});
+        recording.run(
+            {"dump", QStringLiteral(MECHIK_TEST_DATA "/") + QString::fromLatin1(fixture)});
     }
     QString text = recording.text();
     expectRecorded(QStringLiteral("dump.txt"),

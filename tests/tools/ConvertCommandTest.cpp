@@ -68,15 +68,18 @@ TEST(ConvertCommand, FailuresGiveTheWindowsMessagesAndLeaveTheUnfinishedCopy) {
     const QString broken = writeSong(dir.filePath("Chyba.xls"), "G-C-F", "x9,");
     const testing_support::CliRun run = convert(QStringList{broken, "A-D-G"} + common);
     EXPECT_EQ(run.exitCode, 1);
-    EXPECT_TRUE(run.err.startsWith(QStringLiteral("x9, nenalezeno. Sloupce B až H edituje Mechík.")))
+    EXPECT_TRUE(
+        run.err.startsWith(QStringLiteral("x9, nenalezeno. Sloupce B až H edituje Mechík.")))
         << run.err.toStdString();
-    EXPECT_TRUE(dumpOf(dir.filePath("Chyba A-D-G.xls"))
-                    .startsWith(QStringLiteral("sheet\tA-D-G Nedokončeno\tactive\ncursor\t$B$1\n")));
+    EXPECT_TRUE(
+        dumpOf(dir.filePath("Chyba A-D-G.xls"))
+            .startsWith(QStringLiteral("sheet\tA-D-G Nedokončeno\tactive\ncursor\t$B$1\n")));
 
     const QString foreign = writeSong(dir.filePath("Cizí.xls"), "Nákupy", "c1,");
     const testing_support::CliRun refused = convert(QStringList{foreign, "A-D-G"} + common);
     EXPECT_EQ(refused.exitCode, 1);
-    EXPECT_TRUE(refused.err.startsWith(QStringLiteral("Nákupy nenalezeno v seznamu podporovaných ladění.")))
+    EXPECT_TRUE(
+        refused.err.startsWith(QStringLiteral("Nákupy nenalezeno v seznamu podporovaných ladění.")))
         << refused.err.toStdString();
     EXPECT_FALSE(QFileInfo::exists(dir.filePath("Cizí A-D-G.xls")));
 
@@ -122,13 +125,15 @@ TEST(ConvertCommand, TheTuningDatabaseIsNoSongAndStaysAsItWas) {
 TEST(ConvertCommand, ASongOpenInARunningMechikIsRefused) {
     QTemporaryDir dir;
     const QString song = writeSong(dir.filePath("Polka.xls"), "G-C-F", "c1,");
-    testing_support::writeBytes(dir.filePath(".Polka.xls.lock"),
-                                (QSysInfo::machineHostName() + u'\n' +
-                                 QString::number(getpid()) + u'\n').toUtf8());
-    const auto run = convert({song, "C-F-B", "--db", MECHIK_BIN_DIR "/Vezar.xls", "--out", dir.path()});
+    testing_support::writeBytes(
+        dir.filePath(".Polka.xls.lock"),
+        (QSysInfo::machineHostName() + u'\n' + QString::number(getpid()) + u'\n').toUtf8());
+    const auto run =
+        convert({song, "C-F-B", "--db", MECHIK_BIN_DIR "/Vezar.xls", "--out", dir.path()});
     EXPECT_EQ(run.exitCode, 1);
-    EXPECT_TRUE(run.err.startsWith(QStringLiteral("Píseň %1 má právě otevřenou jiný spuštěný Mechík")
-                                       .arg(QDir::toNativeSeparators(song))))
+    EXPECT_TRUE(
+        run.err.startsWith(QStringLiteral("Píseň %1 má právě otevřenou jiný spuštěný Mechík")
+                               .arg(QDir::toNativeSeparators(song))))
         << run.err.toStdString();
     EXPECT_FALSE(QFileInfo::exists(dir.filePath("Polka C-F-B.xls")));
 }

@@ -31,36 +31,44 @@ QString writeSheet(const QTemporaryDir& dir, const char* file, const char* sheet
 TEST(ShowCommand, PrintsTheLitButtonsTheStaffAndTheMessages) {
     QTemporaryDir dir;
     const QString path = writeSheet(dir, "Píseň.xls", "G-C-F",
-                                    {{"B1", "c1,"}, {"C1", "cis1,"}, {"D1", "d4,"}, {"I1", "Tlak"},
-                                     {"M1", "C"}, {"B2", "cis1,"}, {"I2", "Tah"}});
+                                    {{"B1", "c1,"},
+                                     {"C1", "cis1,"},
+                                     {"D1", "d4,"},
+                                     {"I1", "Tlak"},
+                                     {"M1", "C"},
+                                     {"B2", "cis1,"},
+                                     {"I2", "Tah"}});
     const QByteArray before = testing_support::readBytes(path);
 
-    const testing_support::CliRun push = show({path, "1", "tlak", "--db", MECHIK_BIN_DIR "/Vezar.xls"});
+    const testing_support::CliRun push =
+        show({path, "1", "tlak", "--db", MECHIK_BIN_DIR "/Vezar.xls"});
     EXPECT_EQ(push.exitCode, 0) << push.err.toStdString();
-    EXPECT_EQ(push.out, QStringLiteral(
-                            "Obr\t10\t105\n"
-                            "Obr\t21\t106\n"
-                            "Obr\t37\t105\n"
-                            "ObrBas\t4\t111\n"
-                            "imgNota\t0\t6920\n"
-                            "imgNota\t1\t6920\n"
-                            "imgKrizek\t0\t6820\n"
-                            "msg\tNeexistující tón.\tTón d4, při tlačení měchu na této knoflovce "
-                            "neexistuje !\\rNeregistruji pro tento tón ani žádné alternativní "
-                            "pojmenování.\n"));
+    EXPECT_EQ(push.out,
+              QStringLiteral("Obr\t10\t105\n"
+                             "Obr\t21\t106\n"
+                             "Obr\t37\t105\n"
+                             "ObrBas\t4\t111\n"
+                             "imgNota\t0\t6920\n"
+                             "imgNota\t1\t6920\n"
+                             "imgKrizek\t0\t6820\n"
+                             "msg\tNeexistující tón.\tTón d4, při tlačení měchu na této knoflovce "
+                             "neexistuje !\\rNeregistruji pro tento tón ani žádné alternativní "
+                             "pojmenování.\n"));
     EXPECT_TRUE(push.err.isEmpty()) << push.err.toStdString();
 
     // The program's own Vezar.xls is the default database.
     const testing_support::CliRun pull = show({path, "2", "tah"});
     EXPECT_EQ(pull.exitCode, 0);
-    EXPECT_TRUE(pull.out.startsWith(QStringLiteral("msg\tNeexistující tón.\t"))) << pull.out.toStdString();
+    EXPECT_TRUE(pull.out.startsWith(QStringLiteral("msg\tNeexistující tón.\t")))
+        << pull.out.toStdString();
     // The song is only read.
     EXPECT_EQ(testing_support::readBytes(path), before);
 }
 
 TEST(ShowCommand, AnUnreadableSongIsExitStatus1) {
     QTemporaryDir dir;
-    const testing_support::CliRun missing = show({dir.filePath(QStringLiteral("nic.xls")), "1", "tlak"});
+    const testing_support::CliRun missing =
+        show({dir.filePath(QStringLiteral("nic.xls")), "1", "tlak"});
     EXPECT_EQ(missing.exitCode, 1);
     EXPECT_TRUE(missing.out.isEmpty());
     EXPECT_TRUE(missing.err.contains(QStringLiteral("nelze otevřít"))) << missing.err.toStdString();
@@ -100,12 +108,14 @@ TEST(ShowCommand, EveryRowOfTheSheetShowsRowsOutsideItAreAUsageError) {
 // printed like any other.
 TEST(ShowCommand, AToneOfNoButtonIsOneMoreMessage) {
     QTemporaryDir dir;
-    const QString database = writeSheet(dir, "Vezar.xls", "Moje", {{"A1", "Knoflík"}, {"B1", "h4,"}});
+    const QString database =
+        writeSheet(dir, "Vezar.xls", "Moje", {{"A1", "Knoflík"}, {"B1", "h4,"}});
     const QString path = writeSheet(dir, "song.xls", "Moje", {{"B1", "h4,"}, {"I1", "Tlak"}});
     const auto run = show({path, "1", "tlak", "--db", database});
     EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
-    EXPECT_EQ(run.out, QStringLiteral("msg\tNeočekávaná chyba !\tVolejte firmu Mechík, podpora "
-                                      "(e-mail podpora@mechik.invalid) a sdělte číslo chyby 340\n"));
+    EXPECT_EQ(run.out,
+              QStringLiteral("msg\tNeočekávaná chyba !\tVolejte firmu Mechík, podpora "
+                             "(e-mail podpora@mechik.invalid) a sdělte číslo chyby 340\n"));
 }
 
 TEST(MechikCli, HelpAndVersion) {

@@ -19,10 +19,17 @@ namespace {
 struct SongFolder {
     QTemporaryDir dir;
     QString song = dir.filePath(QStringLiteral("Holka modrooká.xls"));
-    std::shared_ptr<spreadsheet::Sheet> sheet = testing_support::sheetWith(
-        QStringLiteral("G-C-F"), {{"B1", "c1,"}, {"C1", "x1,"}, {"I1", "Tlak"}, {"M1", "C"},
-                                  {"B2", "d1,"}, {"I2", "Tah"}, {"M2", "(D7)"},
-                                  {"B4", "e1,"}, {"I4", "Tah"}, {"M4", "(G)"}});
+    std::shared_ptr<spreadsheet::Sheet> sheet =
+        testing_support::sheetWith(QStringLiteral("G-C-F"), {{"B1", "c1,"},
+                                                             {"C1", "x1,"},
+                                                             {"I1", "Tlak"},
+                                                             {"M1", "C"},
+                                                             {"B2", "d1,"},
+                                                             {"I2", "Tah"},
+                                                             {"M2", "(D7)"},
+                                                             {"B4", "e1,"},
+                                                             {"I4", "Tah"},
+                                                             {"M4", "(G)"}});
 
     SongFolder() {
         // A second sheet before the song's: the active sheet is the song.
@@ -39,7 +46,8 @@ const QString SkippedCells = QStringLiteral(
 
 // A command run on the folder's song into `file`: it succeeds, names the file and the cells
 // that cannot sound.
-void expectExported(const SongFolder& folder, const char* command, const char* file, const char* tempo) {
+void expectExported(const SongFolder& folder, const char* command, const char* file,
+                    const char* tempo) {
     const auto run = runMechikCli({command, folder.song, folder.path(file), "--tempo", tempo});
     EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
     EXPECT_EQ(run.out, folder.shown(file));
@@ -51,8 +59,10 @@ void expectExported(const SongFolder& folder, const char* command, const char* f
 TEST(MidiCommand, WritesTheSongsMidiFileAndNamesTheCellsThatCannotSound) {
     SongFolder folder;
     expectExported(folder, "midi", "píseň.mid", "92.5");
-    const auto score = music::songScore(songs::readSongGrips(*folder.sheet), QStringLiteral("Holka modrooká"));
-    EXPECT_EQ(testing_support::readBytes(folder.path("píseň.mid")), music::midiFileBytes(score, 92.5));
+    const auto score =
+        music::songScore(songs::readSongGrips(*folder.sheet), QStringLiteral("Holka modrooká"));
+    EXPECT_EQ(testing_support::readBytes(folder.path("píseň.mid")),
+              music::midiFileBytes(score, 92.5));
 
     // 100 beats a minute unless told otherwise.
     const auto plain = runMechikCli({"midi", folder.song, folder.path("a.mid")});
@@ -70,9 +80,10 @@ TEST(MidiCommand, RefusesWhatItCannotDoAndLeavesNoFile) {
 
     const auto noFolder = runMechikCli({"midi", folder.song, folder.path("nic/a.mid")});
     EXPECT_EQ(noFolder.exitCode, 1);
-    EXPECT_TRUE(noFolder.err.endsWith(QStringLiteral("Soubor %1 nelze uložit: složka %2 neexistuje.\n")
-                                          .arg(QDir::toNativeSeparators(folder.path("nic/a.mid")),
-                                               QDir::toNativeSeparators(folder.path("nic")))))
+    EXPECT_TRUE(
+        noFolder.err.endsWith(QStringLiteral("Soubor %1 nelze uložit: složka %2 neexistuje.\n")
+                                  .arg(QDir::toNativeSeparators(folder.path("nic/a.mid")),
+                                       QDir::toNativeSeparators(folder.path("nic")))))
         << noFolder.err.toStdString();
 
     const QString empty = folder.path("prázdná.xls");
@@ -85,10 +96,13 @@ TEST(MidiCommand, RefusesWhatItCannotDoAndLeavesNoFile) {
                                .arg(QDir::toNativeSeparators(empty)));
 
     for (const char* tempo : {"0", "abc", "601", "9.9"}) {
-        const auto bad = runMechikCli({"midi", folder.song, folder.path("a.mid"), "--tempo", tempo});
+        const auto bad =
+            runMechikCli({"midi", folder.song, folder.path("a.mid"), "--tempo", tempo});
         EXPECT_EQ(bad.exitCode, 2) << tempo;
-        EXPECT_EQ(bad.err, QStringLiteral("Tempo %1 nelze použít: zadejte počet dob za minutu od 10 "
-                                          "do 600.\n").arg(QString::fromLatin1(tempo)));
+        EXPECT_EQ(bad.err,
+                  QStringLiteral("Tempo %1 nelze použít: zadejte počet dob za minutu od 10 "
+                                 "do 600.\n")
+                      .arg(QString::fromLatin1(tempo)));
     }
     EXPECT_EQ(runMechikCli({"midi", folder.song}).exitCode, 2);
     EXPECT_EQ(runMechikCli({"wav", folder.song, folder.path("a.wav"), "--tempo"}).exitCode, 2);

@@ -84,8 +84,9 @@ TEST_F(TuningCommand, ARefusedChangeSaysWhyAndLeavesTheDatabase) {
     expectRefused({"add", "Vysoké", "--from", "G-C-F", "--transpose", "8"},
                   "Ladění nelze transponovat o 8 půltónů nahoru: tón c4, u knoflíku 1 (tlak) by "
                   "vyšel mimo rozsah osnovy (c, až g4,).");
-    expectRefused({"set", "G-C", "treble", "3", "tlak", "cis5"},
-                  "„cis5“ není tón: oktáva se píše číslicí 1 až 4 (nejnižší oktáva je bez číslice).");
+    expectRefused(
+        {"set", "G-C", "treble", "3", "tlak", "cis5"},
+        "„cis5“ není tón: oktáva se píše číslicí 1 až 4 (nejnižší oktáva je bez číslice).");
     expectRefused({"delete", "H-E-A"}, "Ladění „H-E-A“ v databázi ladění není.");
     expectRefused({"show", "H-E-A"}, "Ladění „H-E-A“ v databázi ladění není.");
     testing_support::writeBytes(database, "not a workbook");
@@ -96,11 +97,18 @@ TEST_F(TuningCommand, ARefusedChangeSaysWhyAndLeavesTheDatabase) {
 
 TEST_F(TuningCommand, WrongArgumentsGiveTheUsage) {
     const QByteArray before = testing_support::readBytes(database);
-    for (const QStringList& arguments :
-         {QStringList{}, {"play"}, {"list", "more"}, {"add", "X", "--from"}, {"add", "X", "--transpose", "2"},
-          {"add", "X", "--from", "G-C", "--transpose", "dva"}, {"set", "G-C", "treble", "3", "tlak"},
-          {"set", "G-C", "left", "3", "tlak", "c1"}, {"set", "G-C", "treble", "tři", "tlak", "c1"},
-          {"set", "G-C", "treble", "3", "push", "c1"}, {"rename", "G-C"}, {"list", "--db"}}) {
+    for (const QStringList& arguments : {QStringList{},
+                                         {"play"},
+                                         {"list", "more"},
+                                         {"add", "X", "--from"},
+                                         {"add", "X", "--transpose", "2"},
+                                         {"add", "X", "--from", "G-C", "--transpose", "dva"},
+                                         {"set", "G-C", "treble", "3", "tlak"},
+                                         {"set", "G-C", "left", "3", "tlak", "c1"},
+                                         {"set", "G-C", "treble", "tři", "tlak", "c1"},
+                                         {"set", "G-C", "treble", "3", "push", "c1"},
+                                         {"rename", "G-C"},
+                                         {"list", "--db"}}) {
         const testing_support::CliRun run = tuning(arguments);
         EXPECT_EQ(run.exitCode, 2) << arguments.join(' ').toStdString();
         EXPECT_TRUE(run.err.startsWith("Použití: mechik-cli")) << run.err.toStdString();
@@ -136,5 +144,6 @@ TEST(TuningCommandInstalled, WithoutDbThePlayersOwnCopyIsUsed) {
 
     run({"delete", "G-C"});
     EXPECT_EQ(run({"list"}), QString(all).remove("G-C\n"));
-    EXPECT_EQ(testing_support::readBytes(shipped), testing_support::readBytes(MECHIK_BIN_DIR "/Vezar.xls"));
+    EXPECT_EQ(testing_support::readBytes(shipped),
+              testing_support::readBytes(MECHIK_BIN_DIR "/Vezar.xls"));
 }

@@ -24,8 +24,8 @@ using spreadsheet::Sheet;
 namespace {
 
 const QString vezarPath = QStringLiteral(MECHIK_BIN_DIR "/Vezar.xls");
-const QStringList tuningOrder{"G-C-F", "A-D-G", "B-Es-As", "C-F-B",
-                              "F-B-Es", "C-F", "G-C", "Club C-F"};
+const QStringList tuningOrder{"G-C-F",  "A-D-G", "B-Es-As", "C-F-B",
+                              "F-B-Es", "C-F",   "G-C",     "Club C-F"};
 
 bool isToneName(const QString& text) {
     static const QRegularExpression grammar(QStringLiteral("^[cdefgahb](is|es|s)?[1-4]?,$"));
@@ -85,9 +85,9 @@ TEST(Vezar, EverySheetHasTheTuningLayout) {
         sheet->forEachCell([&sheet](spreadsheet::CellAddress cell, const CellValue& value) {
             const bool treble = cell.column <= 3 && cell.row <= 38;
             const bool bass = (cell.column == 6 || cell.column == 7) && cell.row <= 13;
-            EXPECT_TRUE(treble || bass) << "stray cell " << cell.toA1().toStdString() << " in "
-                                        << sheet->name().toStdString() << ": "
-                                        << value.text().toStdString();
+            EXPECT_TRUE(treble || bass)
+                << "stray cell " << cell.toA1().toStdString() << " in "
+                << sheet->name().toStdString() << ": " << value.text().toStdString();
         });
     }
 }
@@ -122,8 +122,7 @@ TEST(Vezar, PushAndPullOfEveryTrebleButtonLieAtMostAFifthApart) {
                 continue;
             }
             EXPECT_LE(std::abs(pitchOf(push) - pitchOf(pull)), 7)
-                << "button " << button << ": " << push.toStdString() << " / "
-                << pull.toStdString();
+                << "button " << button << ": " << push.toStdString() << " / " << pull.toStdString();
         }
     }
 }
@@ -179,11 +178,16 @@ TEST(TuningTable, FaultsNameTheLine) {
         return "none";
     };
     EXPECT_EQ(faultOf("side\tbutton\tpush\tpull\ntreble\t1\tc,\td,\n"), "none");
-    EXPECT_EQ(faultOf("side\tbutton\tpush\n"), "X, line 1: expected the header \"side button push pull\"");
-    EXPECT_EQ(faultOf("side\tbutton\tpush\tpull\nlevá\t1\tc,\td,\n"), "X, line 2: side must be treble or bass");
-    EXPECT_EQ(faultOf("side\tbutton\tpush\tpull\ntreble\t38\tc,\td,\n"), "X, line 2: button must be 1..37");
-    EXPECT_EQ(faultOf("side\tbutton\tpush\tpull\nbass\t13\tC\tG\n"), "X, line 2: button must be 1..12");
+    EXPECT_EQ(faultOf("side\tbutton\tpush\n"),
+              "X, line 1: expected the header \"side button push pull\"");
+    EXPECT_EQ(faultOf("side\tbutton\tpush\tpull\nlevá\t1\tc,\td,\n"),
+              "X, line 2: side must be treble or bass");
+    EXPECT_EQ(faultOf("side\tbutton\tpush\tpull\ntreble\t38\tc,\td,\n"),
+              "X, line 2: button must be 1..37");
+    EXPECT_EQ(faultOf("side\tbutton\tpush\tpull\nbass\t13\tC\tG\n"),
+              "X, line 2: button must be 1..12");
     EXPECT_EQ(faultOf("side\tbutton\tpush\tpull\nbass\t1\tC\tG\nbass\t1\tC\tG\n"),
               "X, line 3: button listed twice");
-    EXPECT_EQ(faultOf("side\tbutton\tpush\tpull\ntreble\t1\tc,\n"), "X, line 2: expected 4 tab-separated fields");
+    EXPECT_EQ(faultOf("side\tbutton\tpush\tpull\ntreble\t1\tc,\n"),
+              "X, line 2: expected 4 tab-separated fields");
 }

@@ -56,7 +56,8 @@ protected:
     QByteArray bytes() const { return testing_support::readBytes(path); }
     spreadsheet::WorkbookData saved() const { return spreadsheet::xls::readXlsFile(path); }
     // The change is refused with `message` and the file is as it was.
-    void expectRefused(const std::function<QString(TuningDatabase&)>& change, const QString& message) {
+    void expectRefused(const std::function<QString(TuningDatabase&)>& change,
+                       const QString& message) {
         TuningDatabase database(path);
         const QByteArray before = bytes();
         const QStringList names = database.names();
@@ -81,7 +82,8 @@ TEST_F(TuningDatabaseTest, TransposingUpAndBackRestoresEveryTuningThatStaysOnThe
         const bool fits = cellsOf(*sheet, 2).filter(QRegularExpression("^[BC]\\d+=$")).isEmpty();
         const QString problem = database.add(name + " +2", name, 2);
         if (!fits) {
-            EXPECT_TRUE(problem.startsWith("Ladění nelze transponovat o 2 půltóny nahoru: tón ")) << problem.toStdString();
+            EXPECT_TRUE(problem.startsWith("Ladění nelze transponovat o 2 půltóny nahoru: tón "))
+                << problem.toStdString();
             continue;
         }
         ASSERT_EQ(problem, QString());
@@ -108,11 +110,16 @@ TEST_F(TuningDatabaseTest, AShiftThatLeavesTheStaffOrACellThatIsNoToneRefusesThe
     expectRefused([](TuningDatabase& db) { return db.add("Vyšší", "G-C-F", 8); },
                   "Ladění nelze transponovat o 8 půltónů nahoru: tón c4, u knoflíku 1 (tlak) by "
                   "vyšel mimo rozsah osnovy (c, až g4,).");
-    auto odd = testing_support::sheetWith("Staré", {{"A1", "Knoflík"}, {"B1", "Tlak"}, {"A2", CellValue::number(1)},
-                                                    {"F2", "(D7)"}, {"A3", CellValue::number(2)}, {"C3", "c1"}});
+    auto odd = testing_support::sheetWith("Staré", {{"A1", "Knoflík"},
+                                                    {"B1", "Tlak"},
+                                                    {"A2", CellValue::number(1)},
+                                                    {"F2", "(D7)"},
+                                                    {"A3", CellValue::number(2)},
+                                                    {"C3", "c1"}});
     spreadsheet::xls::writeXlsFile(path, {odd.get()}, 0);
-    expectRefused([](TuningDatabase& db) { return db.add("Nové", "Staré", 2); },
-                  "Ladění nelze transponovat o 2 půltóny nahoru: „c1“ u knoflíku 2 (tah) není tón.");
+    expectRefused(
+        [](TuningDatabase& db) { return db.add("Nové", "Staré", 2); },
+        "Ladění nelze transponovat o 2 půltóny nahoru: „c1“ u knoflíku 2 (tah) není tón.");
     odd->setValue({3, 3}, CellValue());
     spreadsheet::xls::writeXlsFile(path, {odd.get()}, 0);
     expectRefused([](TuningDatabase& db) { return db.add("Nové", "Staré", -2); },
@@ -129,11 +136,13 @@ TEST_F(TuningDatabaseTest, ANewTuningNeedsAFreeValidNameAndAnExistingSource) {
         {"g-c-f", "Ladění „G-C-F“ už v seznamu je; zvolte jiný název."},
         {"  ", "Ladění musí mít název."},
         {"C/F", "Název „C/F“ nelze použít. Název listu nesmí obsahovat znaky [ ] : * ? / \\."},
-        {QString(32, u'x'), "Název „" + QString(32, u'x') + "“ nelze použít. Název listu smí mít nejvýše 31 znaků."}};
+        {QString(32, u'x'),
+         "Název „" + QString(32, u'x') + "“ nelze použít. Název listu smí mít nejvýše 31 znaků."}};
     for (const auto& [name, message] : refused) {
         expectRefused([&name](TuningDatabase& db) { return db.add(name, "G-C"); }, message);
     }
-    expectRefused([](TuningDatabase& db) { return db.add("Moje", "H-E-A"); }, "Ladění „H-E-A“ v databázi ladění není.");
+    expectRefused([](TuningDatabase& db) { return db.add("Moje", "H-E-A"); },
+                  "Ladění „H-E-A“ v databázi ladění není.");
     TuningDatabase database(path);
     ASSERT_EQ(database.add(" Moje C-F ", "c-f"), QString());
     EXPECT_EQ(database.names().last(), "Moje C-F");
@@ -142,27 +151,40 @@ TEST_F(TuningDatabaseTest, ANewTuningNeedsAFreeValidNameAndAnExistingSource) {
 
 // Only the new entry is checked: his own sheet keeps a cell the program cannot read.
 TEST_F(TuningDatabaseTest, AButtonsToneIsCheckedAndStoredAsTheDatabaseWritesIt) {
-    auto own = testing_support::sheetWith("Moje", {{"A2", CellValue::number(1)}, {"B2", "x9,"}, {"C2", "c1,"},
-                                                   {"F2", "(D7)"}, {"A4", CellValue::number(3)}});
+    auto own = testing_support::sheetWith("Moje", {{"A2", CellValue::number(1)},
+                                                   {"B2", "x9,"},
+                                                   {"C2", "c1,"},
+                                                   {"F2", "(D7)"},
+                                                   {"A4", CellValue::number(3)}});
     spreadsheet::xls::writeXlsFile(path, {own.get()}, 0);
     TuningDatabase database(path);
     ASSERT_EQ(database.setTone("moje", KeyboardSide::Treble, 3, Bellows::Push, "cis1"), QString());
     ASSERT_EQ(database.setTone("Moje", KeyboardSide::Bass, 1, Bellows::Pull, "(Am)"), QString());
     ASSERT_EQ(database.setTone("Moje", KeyboardSide::Treble, 1, Bellows::Pull, " "), QString());
-    EXPECT_EQ(cellsOf(sheetNamed(saved(), "Moje")), (QStringList{"A2=1", "B2=x9,", "F2=(D7)", "G2=(Am)", "A4=3", "B4=cis1,"}));
+    EXPECT_EQ(cellsOf(sheetNamed(saved(), "Moje")),
+              (QStringList{"A2=1", "B2=x9,", "F2=(D7)", "G2=(Am)", "A4=3", "B4=cis1,"}));
     EXPECT_EQ(database.tuning("MOJE")->trebleTone(3, Bellows::Push), "cis1,");
 
     const auto set = [](KeyboardSide side, int button, const char* typed) {
-        return [=](TuningDatabase& db) { return db.setTone("Moje", side, button, Bellows::Push, typed); };
+        return [=](TuningDatabase& db) {
+            return db.setTone("Moje", side, button, Bellows::Push, typed);
+        };
     };
     expectRefused(set(KeyboardSide::Treble, 3, "c5"),
                   "„c5“ není tón: oktáva se píše číslicí 1 až 4 (nejnižší oktáva je bez číslice).");
-    expectRefused(set(KeyboardSide::Bass, 1, "Dm"), "„Dm“ není bas: mollový akord se píše v závorkách, např. „(Am)“.");
-    expectRefused(set(KeyboardSide::Treble, 38, "c1,"), "Diskant má knoflíky 1 až 37; knoflík 38 není.");
-    expectRefused(set(KeyboardSide::Bass, 0, "C"), "Basy mají knoflíky 1 až 12; basový knoflík 0 není.");
-    expectRefused(set(KeyboardSide::Treble, 2, "c1"), "Ladění „Moje“ nemá ve sloupci A řádek knoflíku 2; tón nelze uložit.");
-    expectRefused([](TuningDatabase& db) { return db.setTone("H-E-A", KeyboardSide::Bass, 1, Bellows::Push, "C"); },
-                  "Ladění „H-E-A“ v databázi ladění není.");
+    expectRefused(set(KeyboardSide::Bass, 1, "Dm"),
+                  "„Dm“ není bas: mollový akord se píše v závorkách, např. „(Am)“.");
+    expectRefused(set(KeyboardSide::Treble, 38, "c1,"),
+                  "Diskant má knoflíky 1 až 37; knoflík 38 není.");
+    expectRefused(set(KeyboardSide::Bass, 0, "C"),
+                  "Basy mají knoflíky 1 až 12; basový knoflík 0 není.");
+    expectRefused(set(KeyboardSide::Treble, 2, "c1"),
+                  "Ladění „Moje“ nemá ve sloupci A řádek knoflíku 2; tón nelze uložit.");
+    expectRefused(
+        [](TuningDatabase& db) {
+            return db.setTone("H-E-A", KeyboardSide::Bass, 1, Bellows::Push, "C");
+        },
+        "Ladění „H-E-A“ v databázi ladění není.");
 }
 
 TEST_F(TuningDatabaseTest, RenamingSparesTheOpenSongsTuningAndNeedsAFreeName) {
@@ -194,7 +216,8 @@ TEST_F(TuningDatabaseTest, DeletingSparesTheLastAndTheOpenSongsTuningAndMovesThe
     for (const QString& name : QStringList{"G-C-F", "B-Es-As", "F-B-Es", "C-F", "G-C"}) {
         ASSERT_EQ(database.remove(name, QString()), QString());
     }
-    EXPECT_EQ(database.remove("Club C-F", QString()), "Ladění „Club C-F“ je v databázi jediné; smazat ho nelze.");
+    EXPECT_EQ(database.remove("Club C-F", QString()),
+              "Ladění „Club C-F“ je v databázi jediné; smazat ho nelze.");
     EXPECT_EQ(saved().sheets.size(), 1);
 }
 

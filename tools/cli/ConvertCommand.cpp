@@ -10,9 +10,9 @@
 #include "spreadsheet/WorkbookRef.h"
 
 #include <QComboBox>
-#include <QPushButton>
 #include <QDir>
 #include <QFileInfo>
+#include <QPushButton>
 #include <QTemporaryDir>
 
 namespace tools {
@@ -31,7 +31,9 @@ private:
     QString path_;
 };
 
-QString oneLine(QString text) { return text.replace(QStringLiteral("\r\n"), QStringLiteral(" ")); }
+QString oneLine(QString text) {
+    return text.replace(QStringLiteral("\r\n"), QStringLiteral(" "));
+}
 
 }  // namespace
 
@@ -43,10 +45,9 @@ int convertSong(const QString& songPath, const QString& target, const QString& t
     dialogs.okAnswer = force;
     GivenSong chooser(QFileInfo(songPath).absoluteFilePath());
     app::ProgramSettings settings(scratch.filePath(QStringLiteral("mechik.ini")));
-    const app::ProgramEnvironment environment{QFileInfo(tuningDatabase).absolutePath(),
-                                              QDir(outFolder).absolutePath(),
-                                              scratch.filePath(QStringLiteral("host.ini")),
-                                              tuningDatabase};
+    const app::ProgramEnvironment environment{
+        QFileInfo(tuningDatabase).absolutePath(), QDir(outFolder).absolutePath(),
+        scratch.filePath(QStringLiteral("host.ini")), tuningDatabase};
     app::Form1 form(environment, dialogs, settings, &chooser);
     if (!form.Form_Load()) {
         error = dialogs.shown.empty() ? QStringLiteral("Databázi ladění nelze otevřít.")
@@ -82,9 +83,9 @@ int convertSong(const QString& songPath, const QString& target, const QString& t
     }
     window->Combo1->setCurrentIndex(index);
     const QString song = form.connection().SongWorkbookName;
-    const QString copy = QDir(environment.workingFolder)
-                             .filePath(song.left(song.size() - 4) + u' ' + target +
-                                       QStringLiteral(".xls"));
+    const QString copy =
+        QDir(environment.workingFolder)
+            .filePath(song.left(song.size() - 4) + u' ' + target + QStringLiteral(".xls"));
     // The copy is a new workbook: what the source holds that Mechík cannot save is not in it.
     const spreadsheet::UnkeptParts unkept =
         form.connection().SpreadsheetApplication->workbook(song).unkeptParts();
@@ -113,7 +114,8 @@ int convertSong(const QString& songPath, const QString& target, const QString& t
                     .arg(QDir::toNativeSeparators(copy));
         return 1;
     }
-    error = said.size() > before ? oneLine(said.back().second) : QStringLiteral("Konverze se nezdařila.");
+    error = said.size() > before ? oneLine(said.back().second)
+                                 : QStringLiteral("Konverze se nezdařila.");
     return 1;
 }
 

@@ -31,7 +31,8 @@ std::optional<ImportArguments> parse(const QStringList& arguments, const QString
     if (arguments.size() < 3) {
         return std::nullopt;
     }
-    ImportArguments parsed{arguments[0], arguments[1], arguments[2], defaultDatabase, std::nullopt, false};
+    ImportArguments parsed{arguments[0],    arguments[1], arguments[2],
+                           defaultDatabase, std::nullopt, false};
     for (int i = 3; i < arguments.size(); ++i) {
         const QString& option = arguments[i];
         const bool hasValue = i + 1 < arguments.size();
@@ -53,7 +54,9 @@ std::optional<ImportArguments> parse(const QStringList& arguments, const QString
     return parsed;
 }
 
-QString native(const QString& path) { return QDir::toNativeSeparators(path); }
+QString native(const QString& path) {
+    return QDir::toNativeSeparators(path);
+}
 
 // The tuning sheet of that name (in any case, as the program looks tunings up), as data.
 tones::TuningTable tuningFrom(const QString& database, const QString& tuning) {
@@ -74,18 +77,22 @@ QString refusalToWrite(const ImportArguments& arguments) {
         return QStringLiteral("Píseň se ukládá jako sešit .xls; zadejte soubor s příponou .xls.");
     }
     const QFileInfo out(arguments.out);
-    if (out.exists() && out.canonicalFilePath() == QFileInfo(arguments.database).canonicalFilePath()) {
-        return QStringLiteral("Databázi ladění %1 nelze přepsat písní.").arg(native(arguments.database));
+    if (out.exists() &&
+        out.canonicalFilePath() == QFileInfo(arguments.database).canonicalFilePath()) {
+        return QStringLiteral("Databázi ladění %1 nelze přepsat písní.")
+            .arg(native(arguments.database));
     }
     if (out.exists() && !arguments.force) {
-        return QStringLiteral("Soubor %1 již existuje. Přepsat ho lze volbou --force.").arg(native(arguments.out));
+        return QStringLiteral("Soubor %1 již existuje. Přepsat ho lze volbou --force.")
+            .arg(native(arguments.out));
     }
     return {};
 }
 
 }  // namespace
 
-int importCommand(const QStringList& arguments, const QString& defaultDatabase, QString& output, QString& error) {
+int importCommand(const QStringList& arguments, const QString& defaultDatabase, QString& output,
+                  QString& error) {
     const auto parsed = parse(arguments, defaultDatabase);
     if (!parsed) {
         return 2;
@@ -96,9 +103,13 @@ int importCommand(const QStringList& arguments, const QString& defaultDatabase, 
     }
     try {
         const tones::TuningTable tuning = tuningFrom(parsed->database, parsed->tuning);
-        const melody::ImportedMelody song = melody::importMelody(parsed->melody, tuning, parsed->shift);
+        const melody::ImportedMelody song =
+            melody::importMelody(parsed->melody, tuning, parsed->shift);
         songs::writeSongFile(parsed->out, tuning.name(), song.grips);
-        output = QStringLiteral("imported\t%1\t%2\t%3").arg(song.grips.size()).arg(song.reversals).arg(song.shift);
+        output = QStringLiteral("imported\t%1\t%2\t%3")
+                     .arg(song.grips.size())
+                     .arg(song.reversals)
+                     .arg(song.shift);
         return 0;
     } catch (const melody::ImportError& refusal) {
         error = refusal.message();

@@ -18,11 +18,14 @@ public:
                                app::MessageButtons buttons) override {
         shown.emplace_back(title.isEmpty() ? app::ProgramTitle : title, text);
         switch (buttons) {
-            case app::MessageButtons::YesNo: return app::MessageAnswer::No;
-            case app::MessageButtons::YesNoCancel: return app::MessageAnswer::Cancel;
+            case app::MessageButtons::YesNo:
+                return app::MessageAnswer::No;
+            case app::MessageButtons::YesNoCancel:
+                return app::MessageAnswer::Cancel;
             case app::MessageButtons::OkCancel:
                 return okAnswer ? app::MessageAnswer::Ok : app::MessageAnswer::Cancel;
-            case app::MessageButtons::Ok: break;
+            case app::MessageButtons::Ok:
+                break;
         }
         return app::MessageAnswer::Ok;
     }

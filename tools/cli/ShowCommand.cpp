@@ -30,27 +30,37 @@ QString describe(app::Form1& form, const RecordedDialogs& dialogs) {
     auto& keys = form.keyboard();
     for (int n = 1; n <= 37; ++n) {
         if (keys.pictureOf(keyboard::Side::Treble, n) != 101) {
-            out += QStringLiteral("Obr\t%1\t%2\n").arg(n).arg(keys.pictureOf(keyboard::Side::Treble, n));
+            out += QStringLiteral("Obr\t%1\t%2\n")
+                       .arg(n)
+                       .arg(keys.pictureOf(keyboard::Side::Treble, n));
         }
     }
     for (int n = 1; n <= 12; ++n) {
         if (keys.pictureOf(keyboard::Side::Bass, n) != 107) {
-            out += QStringLiteral("ObrBas\t%1\t%2\n").arg(n).arg(keys.pictureOf(keyboard::Side::Bass, n));
+            out += QStringLiteral("ObrBas\t%1\t%2\n")
+                       .arg(n)
+                       .arg(keys.pictureOf(keyboard::Side::Bass, n));
         }
     }
     const auto& staff = form.staff();
     const std::pair<const char*, const std::array<app::TwipPicture*, 5>*> images[] = {
-        {"imgNota", &staff.imgNota}, {"imgBecko", &staff.imgBecko}, {"imgKrizek", &staff.imgKrizek}};
+        {"imgNota", &staff.imgNota},
+        {"imgBecko", &staff.imgBecko},
+        {"imgKrizek", &staff.imgKrizek}};
     for (const auto& [name, pictures] : images) {
         for (int i = 0; i < 5; ++i) {
             const app::TwipPicture* picture = (*pictures)[static_cast<size_t>(i)];
             if (!picture->isHidden()) {
-                out += QStringLiteral("%1\t%2\t%3\n").arg(QString::fromLatin1(name)).arg(i).arg(picture->twipTop());
+                out += QStringLiteral("%1\t%2\t%3\n")
+                           .arg(QString::fromLatin1(name))
+                           .arg(i)
+                           .arg(picture->twipTop());
             }
         }
     }
     for (const auto& [title, text] : dialogs.shown) {
-        out += QStringLiteral("msg\t") + escapeLineBreaks(title) + u'\t' + escapeLineBreaks(text) + u'\n';
+        out += QStringLiteral("msg\t") + escapeLineBreaks(title) + u'\t' + escapeLineBreaks(text) +
+               u'\n';
     }
     return out;
 }
@@ -63,14 +73,14 @@ int showGrip(const QString& songPath, int row, bool push, const QString& tuningD
     QTemporaryDir scratch;
     RecordedDialogs dialogs;
     app::ProgramSettings settings(scratch.filePath(QStringLiteral("mechik.ini")));
-    const app::ProgramEnvironment environment{QFileInfo(tuningDatabase).absolutePath(),
-                                              scratch.path(),
-                                              scratch.filePath(QStringLiteral("host.ini")),
-                                              tuningDatabase};
+    const app::ProgramEnvironment environment{
+        QFileInfo(tuningDatabase).absolutePath(), scratch.path(),
+        scratch.filePath(QStringLiteral("host.ini")), tuningDatabase};
     app::Form1 form(environment, dialogs, settings, nullptr);
     if (!form.Form_Load()) {
         error = dialogs.shown.empty() ? QStringLiteral("Databázi ladění nelze otevřít.")
-                                      : dialogs.shown.back().second.replace(QStringLiteral("\r\n"), QStringLiteral(" "));
+                                      : dialogs.shown.back().second.replace(QStringLiteral("\r\n"),
+                                                                            QStringLiteral(" "));
         return 1;
     }
     auto& connection = form.connection();

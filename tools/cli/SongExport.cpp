@@ -47,11 +47,13 @@ CommandResult exportSong(const QStringList& args, const SongSaver& save) {
     if (args.size() == 4 && args[2] == QStringLiteral("--tempo")) {
         const auto bpm = tempoArgument(args[3]);
         if (!bpm) {
-            return {2, {},
-                    QStringLiteral("Tempo %1 nelze použít: zadejte počet dob za minutu od %2 do %3.\n")
-                        .arg(args[3])
-                        .arg(music::MinTempo)
-                        .arg(music::MaxTempo)};
+            return {
+                2,
+                {},
+                QStringLiteral("Tempo %1 nelze použít: zadejte počet dob za minutu od %2 do %3.\n")
+                    .arg(args[3])
+                    .arg(music::MinTempo)
+                    .arg(music::MaxTempo)};
         }
         arguments.bpm = *bpm;
     } else if (args.size() != 2) {
@@ -63,7 +65,8 @@ CommandResult exportSong(const QStringList& args, const SongSaver& save) {
     try {
         const music::SongScore score = readSongScore(arguments.song);
         if (score.beats.empty()) {
-            return {1, {},
+            return {1,
+                    {},
                     music::songWithoutGripsText(QDir::toNativeSeparators(arguments.song)) +
                         QStringLiteral(", není co uložit.\n")};
         }

@@ -48,7 +48,8 @@ QString listOf(const TuningDatabase& database) {
 
 QString linesOf(const tones::TuningTable& table) {
     QString out;
-    const auto line = [&out](const char* side, int button, const QString& push, const QString& pull) {
+    const auto line = [&out](const char* side, int button, const QString& push,
+                             const QString& pull) {
         out += QStringLiteral("%1\t%2\t%3\t%4\n")
                    .arg(QLatin1String(side))
                    .arg(button)
@@ -59,7 +60,8 @@ QString linesOf(const tones::TuningTable& table) {
              table.trebleTone(button, Bellows::Pull));
     }
     for (int button = 1; button <= tones::BassButtons; ++button) {
-        line("bass", button, table.bassTone(button, Bellows::Push), table.bassTone(button, Bellows::Pull));
+        line("bass", button, table.bassTone(button, Bellows::Push),
+             table.bassTone(button, Bellows::Pull));
     }
     return out;
 }
@@ -74,7 +76,8 @@ int add(TuningDatabase& database, const QStringList& args, QString& error) {
         }
         if (args[i] == QStringLiteral("--from")) {
             source = args[i + 1];
-        } else if (const auto n = number(args[i + 1]); args[i] == QStringLiteral("--transpose") && n) {
+        } else if (const auto n = number(args[i + 1]);
+                   args[i] == QStringLiteral("--transpose") && n) {
             semitones = *n;
         } else {
             return WrongArguments;

@@ -7,11 +7,20 @@ QString escapeCellText(const QString& text) {
     escaped.reserve(text.size());
     for (const QChar c : text) {
         switch (c.unicode()) {
-            case u'\\': escaped += QStringLiteral("\\\\"); break;
-            case u'\t': escaped += QStringLiteral("\\t"); break;
-            case u'\n': escaped += QStringLiteral("\\n"); break;
-            case u'\r': escaped += QStringLiteral("\\r"); break;
-            default: escaped += c;
+            case u'\\':
+                escaped += QStringLiteral("\\\\");
+                break;
+            case u'\t':
+                escaped += QStringLiteral("\\t");
+                break;
+            case u'\n':
+                escaped += QStringLiteral("\\n");
+                break;
+            case u'\r':
+                escaped += QStringLiteral("\\r");
+                break;
+            default:
+                escaped += c;
         }
     }
     return escaped;

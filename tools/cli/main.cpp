@@ -61,7 +61,9 @@ int report(const tools::CommandResult& result) {
 }
 
 // Every path a player types is taken from the folder he types it in.
-QString fromHere(const QString& path) { return QFileInfo(path).absoluteFilePath(); }
+QString fromHere(const QString& path) {
+    return QFileInfo(path).absoluteFilePath();
+}
 
 int dump(const QString& path) {
     try {
@@ -74,7 +76,9 @@ int dump(const QString& path) {
 }
 
 // The database the window works with: a player's own tunings are found from scripts too.
-QString defaultDatabase() { return app::tuningDatabaseForUser(); }
+QString defaultDatabase() {
+    return app::tuningDatabaseForUser();
+}
 
 int show(const QStringList& args) {
     if (args.size() != 4 && !(args.size() == 6 && args[4] == QStringLiteral("--db"))) {
@@ -175,7 +179,8 @@ int importMelody(const QStringList& args) {
 
 int run(bool showing) {
     const QStringList args = QCoreApplication::arguments().mid(1);
-    if (args.size() == 1 && (args[0] == QStringLiteral("--help") || args[0] == QStringLiteral("-h"))) {
+    if (args.size() == 1 &&
+        (args[0] == QStringLiteral("--help") || args[0] == QStringLiteral("-h"))) {
         printTo(stdout, Usage);
         return 0;
     }

@@ -17,7 +17,6 @@ using tones::TrebleButtons;
 // Builds the sheet `name` from a tab-separated table with the header "side button push pull"
 // and rows "treble|bass <number> <push> <pull>". Throws std::runtime_error naming the line of
 // the first fault.
-std::shared_ptr<spreadsheet::Sheet> tuningSheetFromTable(const QString& name,
-                                                         const QString& table);
+std::shared_ptr<spreadsheet::Sheet> tuningSheetFromTable(const QString& name, const QString& table);
 
 }  // namespace tools

@@ -163,11 +163,13 @@ GreyPage renderFirstPage(const QString& pdf, int dpi) {
 TEST(TablaturePdf, TextLayerHoldsTheHeaderTheNumbersAndTheSyllablesInOrderInEmbeddedFonts) {
     QTemporaryDir dir;
     const QString pdf = writePdf(dir, tablatureOf(shortSong()));
-    const QStringList fonts = run(QStringLiteral("pdffonts"), {pdf}).split(u'\n', Qt::SkipEmptyParts).mid(2);
+    const QStringList fonts =
+        run(QStringLiteral("pdffonts"), {pdf}).split(u'\n', Qt::SkipEmptyParts).mid(2);
     ASSERT_FALSE(fonts.isEmpty());  // below the column titles
     for (const QString& font : fonts) {
         EXPECT_TRUE(font.startsWith(QStringLiteral("DejaVuSans"))) << font.toStdString();
-        EXPECT_EQ(font.simplified().split(u' ').value(4), QStringLiteral("yes")) << font.toStdString();
+        EXPECT_EQ(font.simplified().split(u' ').value(4), QStringLiteral("yes"))
+            << font.toStdString();
     }
     const QStringList rows = textRows(pdf);
     ASSERT_GE(rows.size(), 8);

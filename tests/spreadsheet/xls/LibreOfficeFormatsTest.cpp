@@ -60,8 +60,8 @@ void expectSameLines(const QString& expected, const QString& actual) {
         const QString w = i < want.size() ? want[i] : QStringLiteral("(nothing)");
         const QString g = i < got.size() ? got[i] : QStringLiteral("(nothing)");
         if (w != g) {
-            ADD_FAILURE() << "line " << i + 1 << ":\n expected " << w.toStdString() << "\n read     "
-                          << g.toStdString();
+            ADD_FAILURE() << "line " << i + 1 << ":\n expected " << w.toStdString()
+                          << "\n read     " << g.toStdString();
             return;
         }
     }
@@ -158,7 +158,8 @@ private:
             cell_ = &sheet_->cells[columnName(column_) + QString::number(row_)];
             cell_->value = attribute(attributes, "office:value");
             cell_->formula = attribute(attributes, "table:formula");
-            cell_->spannedColumns = std::max(1, attribute(attributes, "table:number-columns-spanned").toInt());
+            cell_->spannedColumns =
+                std::max(1, attribute(attributes, "table:number-columns-spanned").toInt());
             column_ += std::max(1, attribute(attributes, "table:number-columns-repeated").toInt());
         } else if (name == u"text:p") {
             QString* text = cell_ ? &cell_->text : header_ ? &master_->header : nullptr;
@@ -214,7 +215,8 @@ TEST(LibreOfficeFormats, AnExcel5SongIsSavedAsExcel97WithItsFormats) {
     QString original = describeWithXlrd(dataDir + QStringLiteral("/lo-formatted-biff5.xls"));
     ASSERT_TRUE(original.contains(QStringLiteral("  rich A3 ")));
     original.remove(QRegularExpression(QStringLiteral("name [^\\n]*\\n")));
-    const QString saved = describeWithXlrd(editedCopy(host, QStringLiteral("lo-formatted-biff5.xls")));
+    const QString saved =
+        describeWithXlrd(editedCopy(host, QStringLiteral("lo-formatted-biff5.xls")));
     expectSameLines(expectedAfterEdit(original), saved);
 }
 
@@ -236,7 +238,8 @@ TEST(LibreOfficeFormats, CalcReadsTheCellsFormulasMergeHiddenSheetAndPageSetting
     // The formula Mechík wrote over is a plain value; the other formulas remain.
     EXPECT_TRUE(song.at(QStringLiteral("K4")).formula.isEmpty());
     EXPECT_EQ(song.at(QStringLiteral("K4")).value, QStringLiteral("7"));
-    EXPECT_EQ(song.at(QStringLiteral("K5")).formula, QStringLiteral("of:=CONCATENATE(\"Lad\";\"ění\")"));
+    EXPECT_EQ(song.at(QStringLiteral("K5")).formula,
+              QStringLiteral("of:=CONCATENATE(\"Lad\";\"ění\")"));
     EXPECT_EQ(song.at(QStringLiteral("K5")).text, QStringLiteral("Ladění"));
 
     EXPECT_TRUE(doc.hidden(QStringLiteral("Poznámky")));
@@ -246,5 +249,6 @@ TEST(LibreOfficeFormats, CalcReadsTheCellsFormulasMergeHiddenSheetAndPageSetting
               QStringLiteral("Hrát pomalu, druhá sloka tišeji."));
     const OdsMasterPage& page = doc.page(QStringLiteral("G-C-F"));
     EXPECT_EQ(doc.printOrientations.at(page.pageLayout), QStringLiteral("landscape"));
-    EXPECT_TRUE(page.header.contains(QStringLiteral("Zpěvník heligonkáře"))) << page.header.toStdString();
+    EXPECT_TRUE(page.header.contains(QStringLiteral("Zpěvník heligonkáře")))
+        << page.header.toStdString();
 }

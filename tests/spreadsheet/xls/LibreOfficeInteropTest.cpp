@@ -59,7 +59,8 @@ std::vector<std::shared_ptr<Sheet>> interopWorkbook() {
     for (int row = 1; row <= 120; ++row) {
         song->setValue({row, 1}, CellValue(QStringLiteral("slabika-ěščřž %1").arg(row)));
         song->setValue({row, 2}, CellValue(tones[row % tones.size()]));
-        song->setValue({row, 9}, CellValue(row % 2 ? QStringLiteral("Tlak") : QStringLiteral("Tah")));
+        song->setValue({row, 9},
+                       CellValue(row % 2 ? QStringLiteral("Tlak") : QStringLiteral("Tah")));
         song->setValue({row, 13}, CellValue(QStringLiteral("(F)")));
     }
     song->setValue({1, 4}, CellValue::number(37));
@@ -92,7 +93,9 @@ TEST(LibreOfficeInterop, CalcReadsOurWorkbookAndWhatItWritesBackReadsTheSame) {
     const QString path = dir.filePath(QStringLiteral("Interop.xls"));
     spreadsheet::xls::writeXlsFile(path, {sheets[0].get(), sheets[1].get()}, 1);
     convertWithLibreOffice(
-        path, QStringLiteral("csv:Text - txt - csv (StarCalc):44,34,76,1,,0,false,true,false,false,false,-1"),
+        path,
+        QStringLiteral(
+            "csv:Text - txt - csv (StarCalc):44,34,76,1,,0,false,true,false,false,false,-1"),
         dir.path(), profile);
 
     for (const auto& sheet : sheets) {
@@ -119,10 +122,11 @@ TEST(LibreOfficeInterop, CalcReadsOurWorkbookAndWhatItWritesBackReadsTheSame) {
     }
 
     QDir(dir.path()).mkdir(QStringLiteral("calc"));
-    convertWithLibreOffice(path, QStringLiteral("xls:MS Excel 97"), dir.filePath(QStringLiteral("calc")),
-                           profile);
+    convertWithLibreOffice(path, QStringLiteral("xls:MS Excel 97"),
+                           dir.filePath(QStringLiteral("calc")), profile);
     const auto ours = spreadsheet::xls::readXlsFile(path);
-    const auto calcs = spreadsheet::xls::readXlsFile(dir.filePath(QStringLiteral("calc/Interop.xls")));
+    const auto calcs =
+        spreadsheet::xls::readXlsFile(dir.filePath(QStringLiteral("calc/Interop.xls")));
     EXPECT_EQ(tools::dumpWorkbook(calcs), tools::dumpWorkbook(ours));
     EXPECT_EQ(calcs.activeSheet, 1);
 }

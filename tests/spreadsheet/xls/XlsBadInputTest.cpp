@@ -48,7 +48,8 @@ TEST(XlsBadInput, FilesThatAreNoWorkbookAtAll) {
 }
 
 TEST(XlsBadInput, NewerFormatsUnderAnXlsNameAreNamedAsSuch) {
-    const QString reason = reasonFor(QByteArray("PK\x03\x04\x14\x00\x06\x00", 8) + QByteArray(200, 0));
+    const QString reason =
+        reasonFor(QByteArray("PK\x03\x04\x14\x00\x06\x00", 8) + QByteArray(200, 0));
     EXPECT_TRUE(reason.startsWith(QStringLiteral(
         "je to sešit v novějším formátu (.xlsx nebo .ods), ne Excel 97-2003 (.xls).")))
         << reason.toStdString();
@@ -56,16 +57,19 @@ TEST(XlsBadInput, NewerFormatsUnderAnXlsNameAreNamedAsSuch) {
 
 TEST(XlsBadInput, PasswordProtectedWorkbooksAreRefusedWithTheReason) {
     const QString password = QStringLiteral("sešit je chráněn heslem.");
-    EXPECT_TRUE(reasonFor(xlsFileWithStream({0, 1, 2, 3}, "EncryptedPackage")).startsWith(password));
+    EXPECT_TRUE(
+        reasonFor(xlsFileWithStream({0, 1, 2, 3}, "EncryptedPackage")).startsWith(password));
     const auto stream = workbookStream({{0x002F, Body().u16(1).raw({1, 2, 3, 4}).bytes}},
                                        {{QStringLiteral("List1"), {}}});
-    EXPECT_TRUE(reasonForStream(stream).startsWith(password)) << reasonForStream(stream).toStdString();
+    EXPECT_TRUE(reasonForStream(stream).startsWith(password))
+        << reasonForStream(stream).toStdString();
 }
 
 TEST(XlsBadInput, OlderAndUnknownVersions) {
     BiffStream biff4;
     biff4.record(0x0409, Body().u16(0).u16(0x0100).bytes).eof();
-    EXPECT_TRUE(reasonForStream(biff4.bytes()).startsWith(QStringLiteral("soubor je ve starém formátu")));
+    EXPECT_TRUE(
+        reasonForStream(biff4.bytes()).startsWith(QStringLiteral("soubor je ve starém formátu")));
     BiffStream future;
     future.record(0x0809, Body().u16(0x0700).u16(5).u32(0).bytes).eof();
     BiffStream lonelySheet;
@@ -97,9 +101,10 @@ TEST(XlsBadInput, DamagedRecordStructure) {
     };
     // Besides those: a shared-string index beyond the table, a cell record cut short, a string
     // longer than its record.
-    for (const auto& stream : {longBof, farSheet, endless, sheetOf({{0x00FD, cellHeader(0, 0).u32(5)}}),
-                               sheetOf({{0x0203, {0, 0, 0}}}),
-                               sheetOf({{0x0204, cellHeader(0, 0).u16(60000).u8(0).latin1("abc")}})}) {
+    for (const auto& stream :
+         {longBof, farSheet, endless, sheetOf({{0x00FD, cellHeader(0, 0).u32(5)}}),
+          sheetOf({{0x0203, {0, 0, 0}}}),
+          sheetOf({{0x0204, cellHeader(0, 0).u16(60000).u8(0).latin1("abc")}})}) {
         EXPECT_EQ(reasonForStream(stream), damaged);
     }
 }
@@ -113,7 +118,8 @@ TEST(XlsBadInput, AbsurdCountsCostNothing) {
     EXPECT_EQ(reasonForStream(strings), QStringLiteral("OK"));
 
     // Thousands of sheets that all point at one sheet with a cell in the last row.
-    std::vector<SheetSpec> sheets(3000, SheetSpec{QStringLiteral("x"), {{0x0203, cellHeader(65535, 0).f64(1)}}});
+    std::vector<SheetSpec> sheets(
+        3000, SheetSpec{QStringLiteral("x"), {{0x0203, cellHeader(65535, 0).f64(1)}}});
     const QString reason = reasonForStream(workbookStream({}, sheets));
     EXPECT_TRUE(reason == QStringLiteral("sešit má příliš mnoho listů.") ||
                 reason == QStringLiteral("sešit je příliš velký."))
@@ -132,10 +138,12 @@ TEST(XlsBadInput, EveryTruncationIsHandled) {
     const auto stream = workbookStream(
         {{0x00FC, Body().u32(2).u32(2).u16(3).u8(0).latin1("c1,").u16(2).u8(1).utf16("Šl").bytes}},
         {{QStringLiteral("A"),
-          {{0x00FD, cellHeader(0, 0).u32(0)}, {0x00FD, cellHeader(1, 0).u32(1)},
+          {{0x00FD, cellHeader(0, 0).u32(0)},
+           {0x00FD, cellHeader(1, 0).u32(1)},
            {0x0203, cellHeader(2, 0).f64(2)}}}});
     for (size_t size = 0; size < stream.size(); ++size) {
-        const std::vector<std::uint8_t> prefix(stream.begin(), stream.begin() + static_cast<long>(size));
+        const std::vector<std::uint8_t> prefix(stream.begin(),
+                                               stream.begin() + static_cast<long>(size));
         try {
             spreadsheet::xls::parseWorkbookStream(prefix);
         } catch (const spreadsheet::xls::XlsFormatError&) {

@@ -30,7 +30,8 @@ TEST(XlsFixtures, LibreOfficeFilesReadAsTheirSourcesSay) {
         SCOPED_TRACE(name.toStdString());
         const QString expected = QString::fromUtf8(
             testing_support::readBytes(data.filePath(name + QStringLiteral(".expected"))));
-        const auto workbook = spreadsheet::xls::readXlsFile(data.filePath(name + QStringLiteral(".xls")));
+        const auto workbook =
+            spreadsheet::xls::readXlsFile(data.filePath(name + QStringLiteral(".xls")));
         const QStringList want = expected.split(u'\n');
         const QStringList got = tools::dumpWorkbook(workbook).split(u'\n');
         for (qsizetype i = 0; i < std::max(want.size(), got.size()); ++i) {

@@ -53,8 +53,9 @@ std::vector<Substream> substreams(const std::vector<std::uint8_t>& stream) {
         if (id == 0x0809 && depth++ == 0) {
             result.emplace_back();
         }
-        result.back().push_back({id, {stream.begin() + static_cast<long>(at + 4),
-                                      stream.begin() + static_cast<long>(at + 4 + length)},
+        result.back().push_back({id,
+                                 {stream.begin() + static_cast<long>(at + 4),
+                                  stream.begin() + static_cast<long>(at + 4 + length)},
                                  at});
         depth -= id == 0x000A;
         at += 4 + length;
@@ -82,7 +83,8 @@ Substream without(const Substream& records, const std::set<std::uint16_t>& ids) 
     return result;
 }
 
-std::vector<std::pair<std::uint16_t, std::vector<std::uint8_t>>> idsAndBodies(const Substream& records) {
+std::vector<std::pair<std::uint16_t, std::vector<std::uint8_t>>> idsAndBodies(
+    const Substream& records) {
     std::vector<std::pair<std::uint16_t, std::vector<std::uint8_t>>> result;
     for (const auto& r : records) {
         result.push_back({r.id, r.body});
@@ -109,14 +111,16 @@ std::vector<std::uint8_t> resave(const std::vector<std::uint8_t>& stream,
 }
 
 void setCell(WorkbookData& data, const char* address, const CellValue& value, int sheet = 0) {
-    data.sheets[static_cast<std::size_t>(sheet)]->setValue(*CellAddress::parse(QString::fromLatin1(address)), value);
+    data.sheets[static_cast<std::size_t>(sheet)]->setValue(
+        *CellAddress::parse(QString::fromLatin1(address)), value);
 }
 
 std::vector<std::uint8_t> fixtureStream(const char* name) {
-    const QByteArray file = readBytes(QStringLiteral(MECHIK_TEST_DATA "/") + QString::fromLatin1(name));
+    const QByteArray file =
+        readBytes(QStringLiteral(MECHIK_TEST_DATA "/") + QString::fromLatin1(name));
     auto contents = spreadsheet::xls::extractWorkbookStream(
-        reinterpret_cast<const std::uint8_t*>(file.constData()), static_cast<std::size_t>(file.size()),
-        1u << 26);
+        reinterpret_cast<const std::uint8_t*>(file.constData()),
+        static_cast<std::size_t>(file.size()), 1u << 26);
     return contents.workbookStream;
 }
 
@@ -141,7 +145,8 @@ std::map<QString, std::uint16_t> cellFormats(const Substream& sheet) {
         if (r.id == 0x00BE || r.id == 0x00BD) {  // MULBLANK, MULRK
             const std::size_t step = r.id == 0x00BE ? 2 : 6;
             for (std::size_t i = 0; 4 + step * i + 2 < r.body.size(); ++i) {
-                formats[CellAddress{row + 1, first + 1 + static_cast<int>(i)}.toA1()] = u16(r.body, 4 + step * i);
+                formats[CellAddress{row + 1, first + 1 + static_cast<int>(i)}.toA1()] =
+                    u16(r.body, 4 + step * i);
             }
         } else {
             formats[CellAddress{row + 1, first + 1}.toA1()] = u16(r.body, 4);
@@ -154,11 +159,29 @@ std::map<QString, std::uint16_t> cellFormats(const Substream& sheet) {
 // their number format.
 std::vector<Rec> formatTable(int count) {
     std::vector<Rec> records;
-    records.push_back({Font, Body().u16(200).u16(0).u16(0x7FFF).u16(400).u16(0).u8(0).u8(0).u8(0).u8(0)
-                                 .u8(5).u8(0).latin1("Arial")});
+    records.push_back({Font, Body()
+                                 .u16(200)
+                                 .u16(0)
+                                 .u16(0x7FFF)
+                                 .u16(400)
+                                 .u16(0)
+                                 .u8(0)
+                                 .u8(0)
+                                 .u8(0)
+                                 .u8(0)
+                                 .u8(5)
+                                 .u8(0)
+                                 .latin1("Arial")});
     for (int i = 0; i < count; ++i) {
-        records.push_back({Xf, Body().u16(0).u16(static_cast<std::uint16_t>(i)).u16(i < 15 ? 0xFFF5 : 0x0001)
-                                   .u16(0x20).u32(0).u32(0).u32(0).u16(0x20C0)});
+        records.push_back({Xf, Body()
+                                   .u16(0)
+                                   .u16(static_cast<std::uint16_t>(i))
+                                   .u16(i < 15 ? 0xFFF5 : 0x0001)
+                                   .u16(0x20)
+                                   .u32(0)
+                                   .u32(0)
+                                   .u32(0)
+                                   .u16(0x20C0)});
     }
     records.push_back({Style, Body().u16(0x8000).u8(0).u8(0xFF)});
     return records;
@@ -177,9 +200,14 @@ Rec formula(std::uint16_t row, std::uint16_t column, std::uint16_t format, doubl
     b.f64(number).u16(0).u32(0).u16(static_cast<std::uint16_t>(tokens.size())).raw(tokens);
     return {Formula, b.bytes};
 }
-Rec textFormula(std::uint16_t row, std::uint16_t column, std::initializer_list<std::uint8_t> tokens) {
+Rec textFormula(std::uint16_t row, std::uint16_t column,
+                std::initializer_list<std::uint8_t> tokens) {
     Body b = cellAt(row, column, 16);
-    b.raw({0, 0, 0, 0, 0, 0, 0xFF, 0xFF}).u16(0).u32(0).u16(static_cast<std::uint16_t>(tokens.size())).raw(tokens);
+    b.raw({0, 0, 0, 0, 0, 0, 0xFF, 0xFF})
+        .u16(0)
+        .u32(0)
+        .u16(static_cast<std::uint16_t>(tokens.size()))
+        .raw(tokens);
     return {Formula, b.bytes};
 }
 // PtgExp: the formula is the one defined at `row`, `column` (SHRFMLA or ARRAY there).
@@ -187,8 +215,8 @@ std::vector<std::uint8_t> expTokens(std::uint16_t row, std::uint16_t column) {
     return {0x01, static_cast<std::uint8_t>(row), static_cast<std::uint8_t>(row >> 8),
             static_cast<std::uint8_t>(column), static_cast<std::uint8_t>(column >> 8)};
 }
-Rec sharedMember(std::uint16_t row, std::uint16_t column, double cached, std::uint16_t definitionRow,
-                 std::uint16_t definitionColumn) {
+Rec sharedMember(std::uint16_t row, std::uint16_t column, double cached,
+                 std::uint16_t definitionRow, std::uint16_t definitionColumn) {
     Body b = cellAt(row, column, 16);
     const auto tokens = expTokens(definitionRow, definitionColumn);
     b.f64(cached).u16(0).u32(0).u16(static_cast<std::uint16_t>(tokens.size()));
@@ -231,7 +259,8 @@ TEST(XlsKeptRecords, TheRecordsOfALibreOfficeSongAreWrittenBackAsTheyWere) {
 
     const Substream& song = after[1];
     EXPECT_EQ(cellFormats(song), cellFormats(before[1]));  // A2 too: the bold red syllable
-    EXPECT_EQ(idsAndBodies(withIds(song, {Formula, String})), idsAndBodies(withIds(before[1], {Formula, String})));
+    EXPECT_EQ(idsAndBodies(withIds(song, {Formula, String})),
+              idsAndBodies(withIds(before[1], {Formula, String})));
     const auto rowsBefore = withIds(before[1], {Row});
     const auto rowsAfter = withIds(song, {Row});
     ASSERT_EQ(rowsAfter.size(), rowsBefore.size());
@@ -277,12 +306,11 @@ TEST(XlsKeptRecords, AWrittenCellKeepsItsFormatAndANewOneTakesItsRowsOrColumns) 
 }
 
 TEST(XlsKeptRecords, AFormulaIsKeptUntilItsCellIsWrittenThenItIsAPlainValue) {
-    const auto stream = workbookStream(
-        formatTable(17),
-        {{QStringLiteral("List1"),
-          {formula(0, 1, 16, 3.0, {0x1E, 0x03, 0x00}),  // =3
-           textFormula(1, 1, {0x17, 0x01, 0x00, 'x'}),   // ="x"
-           {String, Body().u16(1).u8(0).latin1("x")}}}});
+    const auto stream =
+        workbookStream(formatTable(17), {{QStringLiteral("List1"),
+                                          {formula(0, 1, 16, 3.0, {0x1E, 0x03, 0x00}),  // =3
+                                           textFormula(1, 1, {0x17, 0x01, 0x00, 'x'}),  // ="x"
+                                           {String, Body().u16(1).u8(0).latin1("x")}}}});
     const auto unchanged = resave(stream);
     EXPECT_EQ(idsAndBodies(withIds(sheetRecords(unchanged), {Formula, String})),
               idsAndBodies(withIds(sheetRecords(stream), {Formula, String})));
@@ -307,12 +335,14 @@ TEST(XlsKeptRecords, SharedFormulasLeavePlainValuesWhenTheirDefiningCellIsWritte
     shared.u16(0).u16(2).u8(1).u8(1).u8(0).u8(3).u16(3).raw({0x1E, 0x07, 0x00});
     Body array;
     array.u16(0).u16(1).u8(2).u8(2).u16(0).u32(0).u16(3).raw({0x1E, 0x09, 0x00});
-    const auto stream = workbookStream(
-        formatTable(17),
-        {{QStringLiteral("List1"),
-          {sharedMember(0, 1, 7, 0, 1), {ShrFmla, shared.bytes}, sharedMember(1, 1, 7, 0, 1),
-           sharedMember(2, 1, 7, 0, 1), sharedMember(0, 2, 9, 0, 2), {ArrayRec, array.bytes},
-           sharedMember(1, 2, 9, 0, 2)}}});
+    const auto stream = workbookStream(formatTable(17), {{QStringLiteral("List1"),
+                                                          {sharedMember(0, 1, 7, 0, 1),
+                                                           {ShrFmla, shared.bytes},
+                                                           sharedMember(1, 1, 7, 0, 1),
+                                                           sharedMember(2, 1, 7, 0, 1),
+                                                           sharedMember(0, 2, 9, 0, 2),
+                                                           {ArrayRec, array.bytes},
+                                                           sharedMember(1, 2, 9, 0, 2)}}});
     auto formulaCells = [](const std::vector<std::uint8_t>& saved) {
         std::set<QString> cells;
         for (const auto& r : withIds(sheetRecords(saved), {Formula})) {
@@ -320,8 +350,7 @@ TEST(XlsKeptRecords, SharedFormulasLeavePlainValuesWhenTheirDefiningCellIsWritte
         }
         return cells;
     };
-    EXPECT_EQ(formulaCells(resave(stream)),
-              (std::set<QString>{"B1", "B2", "B3", "C1", "C2"}));
+    EXPECT_EQ(formulaCells(resave(stream)), (std::set<QString>{"B1", "B2", "B3", "C1", "C2"}));
     EXPECT_EQ(withIds(sheetRecords(resave(stream)), {ShrFmla, ArrayRec}).size(), 2u);
 
     // A member written: the rest of the shared formula stays; an array changes only whole.
@@ -334,9 +363,8 @@ TEST(XlsKeptRecords, SharedFormulasLeavePlainValuesWhenTheirDefiningCellIsWritte
     EXPECT_TRUE(withIds(sheetRecords(members), {ArrayRec}).empty());
 
     // The defining cell written: the other cells keep their results as plain values.
-    const auto definition = resave(stream, [](WorkbookData& data) {
-        setCell(data, "B1", CellValue(QStringLiteral("g1,")));
-    });
+    const auto definition = resave(
+        stream, [](WorkbookData& data) { setCell(data, "B1", CellValue(QStringLiteral("g1,"))); });
     EXPECT_EQ(formulaCells(definition), (std::set<QString>{"C1", "C2"}));
     EXPECT_TRUE(withIds(sheetRecords(definition), {ShrFmla}).empty());
     const auto data = parseWorkbookStream(definition);
@@ -350,20 +378,21 @@ TEST(XlsKeptRecords, RichTextKeepsItsRunsUntilItsTextChanges) {
     sst.u32(2).u32(1).u16(7).u8(0x08).u16(2).latin1("da las-").u16(3).u16(1).u16(6).u16(0);
     globals.push_back({0x00FC, sst.bytes});
     const auto streamWithFormats = workbookStream(
-        globals,
-        {{QStringLiteral("List1"), {{LabelSst, cellAt(0, 0, 15).u32(0)}, {LabelSst, cellAt(1, 0, 15).u32(0)}}}});
+        globals, {{QStringLiteral("List1"),
+                   {{LabelSst, cellAt(0, 0, 15).u32(0)}, {LabelSst, cellAt(1, 0, 15).u32(0)}}}});
     const auto saved = resave(streamWithFormats, [](WorkbookData& data) {
         setCell(data, "A2", CellValue(QStringLiteral("ky")));
     });
     const auto sstRecords = withIds(substreams(saved)[0], {0x00FC});
     ASSERT_EQ(sstRecords.size(), 1u);
     // Two strings: the rich one with its two runs, and the new plain one.
-    const std::vector<std::uint8_t> rich{7, 0, 0x08, 2, 0, 'd', 'a', ' ', 'l', 'a', 's', '-',
-                                         3, 0, 1, 0, 6, 0, 0, 0};
+    const std::vector<std::uint8_t> rich{7,   0,   0x08, 2, 0, 'd', 'a', ' ', 'l', 'a',
+                                         's', '-', 3,    0, 1, 0,   6,   0,   0,   0};
     const auto& body = sstRecords[0].body;
     EXPECT_EQ(u32(body, 4), 2u);
     EXPECT_TRUE(std::search(body.begin(), body.end(), rich.begin(), rich.end()) != body.end());
-    EXPECT_EQ(parseWorkbookStream(saved).sheets[0]->value({1, 1}).text(), QStringLiteral("da las-"));
+    EXPECT_EQ(parseWorkbookStream(saved).sheets[0]->value({1, 1}).text(),
+              QStringLiteral("da las-"));
 }
 
 // INDEX points at DEFCOLWIDTH and at each DBCELL; each DBCELL at its block's first ROW and
@@ -411,25 +440,30 @@ TEST(XlsKeptRecords, TheCellTableIsIndexedBlockByBlock) {
 // A chart sheet is left out; the references to sheets by their place follow the others.
 TEST(XlsKeptRecords, ChartSheetsAreLeftOutAndReferencesFollowTheSheets) {
     auto globals = formatTable(16);
-    globals.push_back({0x013D, Body().u16(1).u16(2).u16(3)});                    // TABID
-    globals.push_back({0x01AE, Body().u16(3).u16(0x0401)});                      // own SUPBOOK
-    globals.push_back({0x0017, Body().u16(3).u16(0).u16(0).u16(0).u16(0).u16(2).u16(2)
-                                   .u16(0).u16(1).u16(1)});                    // EXTERNSHEET
-    globals.push_back({0x0018, Body().u16(0).u8(0).u8(1).u16(0).u16(0).u16(3).u32(0).u8(0).latin1("x")});
+    globals.push_back({0x013D, Body().u16(1).u16(2).u16(3)});  // TABID
+    globals.push_back({0x01AE, Body().u16(3).u16(0x0401)});    // own SUPBOOK
+    globals.push_back(
+        {0x0017, Body().u16(3).u16(0).u16(0).u16(0).u16(0).u16(2).u16(2).u16(0).u16(1).u16(
+                     1)});  // EXTERNSHEET
+    globals.push_back(
+        {0x0018, Body().u16(0).u8(0).u8(1).u16(0).u16(0).u16(3).u32(0).u8(0).latin1("x")});
     const auto saved = resave(workbookStream(
-        globals, {{QStringLiteral("A"), {}}, {QStringLiteral("Graf"), {}, 2}, {QStringLiteral("B"), {}}}));
+        globals,
+        {{QStringLiteral("A"), {}}, {QStringLiteral("Graf"), {}, 2}, {QStringLiteral("B"), {}}}));
     const auto records = substreams(saved)[0];
     EXPECT_EQ(withIds(records, {BoundSheet}).size(), 2u);
     EXPECT_EQ(withIds(records, {0x013D})[0].body, (std::vector<std::uint8_t>{1, 0, 3, 0}));
     EXPECT_EQ(u16(withIds(records, {0x01AE})[0].body, 0), 2);
     EXPECT_EQ(withIds(records, {0x0017})[0].body,
-              (std::vector<std::uint8_t>{3, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1, 0, 1, 0, 0, 0, 0xFF, 0xFF, 0xFF, 0xFF}));
+              (std::vector<std::uint8_t>{3, 0, 0, 0, 0, 0, 0,    0,    0,    0,
+                                         1, 0, 1, 0, 0, 0, 0xFF, 0xFF, 0xFF, 0xFF}));
     EXPECT_EQ(u16(withIds(records, {0x0018})[0].body, 8), 2);  // the name local to B
     EXPECT_FALSE(parseWorkbookStream(saved).unkept.any());
 }
 
 TEST(XlsKeptRecords, HiddenSheetsStayHiddenButTheActiveSheetIsShown) {
-    const auto stream = workbookStream(formatTable(16), {{QStringLiteral("A"), {}}, {QStringLiteral("B"), {}}});
+    const auto stream =
+        workbookStream(formatTable(16), {{QStringLiteral("A"), {}}, {QStringLiteral("B"), {}}});
     auto hidden = stream;
     // BOUNDSHEET of B: hidden
     const auto globals = substreams(stream)[0];
@@ -456,20 +490,22 @@ TEST(XlsKeptRecords, PanesKeepTheirSelectionsAndTheActiveOneHoldsTheCursor) {
         EXPECT_EQ(selections[i].body, withIds(before, {Selection})[i].body);
     }
     EXPECT_EQ(selections[3].body[0], 0);  // the active pane
-    EXPECT_EQ(parseWorkbookStream(saved).sheets[0]->activeCell().toAbsolute(), QStringLiteral("$B$9"));
+    EXPECT_EQ(parseWorkbookStream(saved).sheets[0]->activeCell().toAbsolute(),
+              QStringLiteral("$B$9"));
 }
 
 TEST(XlsKeptRecords, TheDocumentPropertiesStreamsAreKept) {
     const std::vector<std::uint8_t> properties{0xFE, 0xFF, 0, 0, 1, 2, 3};
-    const QByteArray file = xlsFileWithStream(
-        workbookStream(formatTable(16), {{QStringLiteral("A"), {}}}), "Workbook",
-        {{"\005SummaryInformation", properties}, {"Ole10Native", {9, 9}}});
+    const QByteArray file =
+        xlsFileWithStream(workbookStream(formatTable(16), {{QStringLiteral("A"), {}}}), "Workbook",
+                          {{"\005SummaryInformation", properties}, {"Ole10Native", {9, 9}}});
     const auto data = spreadsheet::xls::readXlsBytes(file, QStringLiteral("a.xls"));
     ASSERT_TRUE(data.kept);
     std::vector<const Sheet*> sheets{data.sheets[0].get()};
     const QByteArray saved = spreadsheet::xls::encodeXls(sheets, 0, data.kept.get());
     const auto contents = spreadsheet::xls::extractWorkbookStream(
-        reinterpret_cast<const std::uint8_t*>(saved.constData()), static_cast<std::size_t>(saved.size()), 1u << 20);
+        reinterpret_cast<const std::uint8_t*>(saved.constData()),
+        static_cast<std::size_t>(saved.size()), 1u << 20);
     ASSERT_EQ(contents.propertyStreams.size(), 1u);
     EXPECT_EQ(contents.propertyStreams[0].name, "\005SummaryInformation");
     EXPECT_EQ(contents.propertyStreams[0].bytes, properties);
@@ -477,10 +513,13 @@ TEST(XlsKeptRecords, TheDocumentPropertiesStreamsAreKept) {
 
 TEST(XlsKeptRecords, WhatCannotBeSavedIsNamed) {
     auto unkept = [](std::vector<Rec> sheetRecords, std::vector<Rec> globals = {}) {
-        return parseWorkbookStream(workbookStream(globals, {{QStringLiteral("A"), sheetRecords}})).unkept;
+        return parseWorkbookStream(workbookStream(globals, {{QStringLiteral("A"), sheetRecords}}))
+            .unkept;
     };
     auto obj = [](std::uint16_t type) {
-        return Rec{0x005D, Body().u16(0x15).u16(0x12).u16(type).u16(1).u16(0).u32(0).u32(0).u32(0).u16(0).u32(0)};
+        return Rec{
+            0x005D,
+            Body().u16(0x15).u16(0x12).u16(type).u16(1).u16(0).u32(0).u32(0).u32(0).u16(0).u32(0)};
     };
     const Rec emptyDrawingLayer{0x00EC, Body().u16(0x000F).u16(0xF002).u32(0)};
     EXPECT_FALSE(unkept({emptyDrawingLayer}).any());  // what LibreOffice writes on every sheet
@@ -490,12 +529,15 @@ TEST(XlsKeptRecords, WhatCannotBeSavedIsNamed) {
     EXPECT_FALSE(unkept({obj(0x19)}).drawings);
     EXPECT_TRUE(unkept({{0x001C, Body().u16(0).u16(0).u16(0).u16(1).u16(0)}}).comments);
     EXPECT_TRUE(unkept({obj(0x05)}).charts);
-    EXPECT_TRUE(unkept({{0x0809, Body().u16(0x0600).u16(0x0020).u32(0).u32(0).u32(0)}, {0x000A, {}}}).charts);
+    EXPECT_TRUE(
+        unkept({{0x0809, Body().u16(0x0600).u16(0x0020).u32(0).u32(0).u32(0)}, {0x000A, {}}})
+            .charts);
     EXPECT_TRUE(unkept({}, {{0x00D3, {}}}).macros);
 
     auto inContainer = [](const char* name) {
-        const QByteArray file = xlsFileWithStream(workbookStream(formatTable(16), {{QStringLiteral("A"), {}}}),
-                                                  "Workbook", {{name, {1, 2, 3}}});
+        const QByteArray file =
+            xlsFileWithStream(workbookStream(formatTable(16), {{QStringLiteral("A"), {}}}),
+                              "Workbook", {{name, {1, 2, 3}}});
         return spreadsheet::xls::readXlsBytes(file, QStringLiteral("a.xls")).unkept;
     };
     EXPECT_TRUE(inContainer("_VBA_PROJECT_CUR/VBA/dir").macros);
@@ -505,8 +547,11 @@ TEST(XlsKeptRecords, WhatCannotBeSavedIsNamed) {
     // The chart and the drawing records are not written back.
     const auto saved = resave(workbookStream(
         formatTable(16), {{QStringLiteral("A"),
-                           {emptyDrawingLayer, obj(0x02), {0x01B6, Body().u16(0).u32(0).u16(0).u16(0).u16(0).u16(0)},
-                            {0x0809, Body().u16(0x0600).u16(0x0020).u32(0).u32(0).u32(0)}, {0x000A, {}}}}}));
+                           {emptyDrawingLayer,
+                            obj(0x02),
+                            {0x01B6, Body().u16(0).u32(0).u16(0).u16(0).u16(0).u16(0)},
+                            {0x0809, Body().u16(0x0600).u16(0x0020).u32(0).u32(0).u32(0)},
+                            {0x000A, {}}}}}));
     EXPECT_TRUE(withIds(sheetRecords(saved), {0x00EC, 0x005D, 0x01B6}).empty());
     EXPECT_EQ(withIds(sheetRecords(saved), {0x0809}).size(), 1u);
     EXPECT_FALSE(parseWorkbookStream(saved).unkept.any());
@@ -515,20 +560,24 @@ TEST(XlsKeptRecords, WhatCannotBeSavedIsNamed) {
 // Excel 5 keeps the border lines and the fill in other bits than Excel 97.
 TEST(XlsKeptRecords, Excel5FormatsAreWrittenInTheLayoutOfExcel97) {
     std::vector<Rec> globals;
-    globals.push_back({Font, Body().u16(240).u16(0).u16(10).u16(700).u16(0).u8(0).u8(0).u8(0).u8(0).u8(5)
-                                 .latin1("Arial")});
+    globals.push_back(
+        {Font, Body().u16(240).u16(0).u16(10).u16(700).u16(0).u8(0).u8(0).u8(0).u8(0).u8(5).latin1(
+                   "Arial")});
     for (int i = 0; i < 16; ++i) {
-        globals.push_back({Xf, Body().u16(0).u16(0).u16(i < 15 ? 0xFFF5 : 0x0001).u8(0x20).u8(0).u32(0).u32(0)});
+        globals.push_back(
+            {Xf, Body().u16(0).u16(0).u16(i < 15 ? 0xFFF5 : 0x0001).u8(0x20).u8(0).u32(0).u32(0)});
     }
     // XF 16: centred, wrapped, orientation "90° counter-clockwise"; pattern colour 13 and
     // background 9 with fill 1, bottom line style 2 colour 8; top 1 colour 10, left 3
     // colour 11, right 5 colour 12.
     const std::uint32_t fill = 13u | (9u << 7) | (1u << 16) | (2u << 22) | (8u << 25);
     const std::uint32_t lines = 1u | (3u << 3) | (5u << 6) | (10u << 9) | (11u << 16) | (12u << 23);
-    globals.push_back({Xf, Body().u16(0).u16(2).u16(0x0001).u8(0x2A).u8(0x02 | 0xF8).u32(fill).u32(lines)});
+    globals.push_back(
+        {Xf, Body().u16(0).u16(2).u16(0x0001).u8(0x2A).u8(0x02 | 0xF8).u32(fill).u32(lines)});
     globals.push_back({0x041E, Body().u16(164).u8(4).latin1("0.00")});
     const auto saved = resave(workbookStream(
-        globals, {{QStringLiteral("Pisen"), {{0x0204, cellAt(0, 0, 16).u16(3).latin1("abc")}}}}, 0x0500));
+        globals, {{QStringLiteral("Pisen"), {{0x0204, cellAt(0, 0, 16).u16(3).latin1("abc")}}}},
+        0x0500));
     const auto records = substreams(saved)[0];
     const auto xfs = withIds(records, {Xf});
     ASSERT_EQ(xfs.size(), 17u);

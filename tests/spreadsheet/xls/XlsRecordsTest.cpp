@@ -35,7 +35,8 @@ std::uint32_t rkFloat(double v, bool hundredths = false) {
 
 Rec sst(const std::vector<std::vector<std::uint8_t>>& strings) {
     Body b;
-    b.u32(static_cast<std::uint32_t>(strings.size())).u32(static_cast<std::uint32_t>(strings.size()));
+    b.u32(static_cast<std::uint32_t>(strings.size()))
+        .u32(static_cast<std::uint32_t>(strings.size()));
     for (const auto& s : strings) {
         b.bytes.insert(b.bytes.end(), s.begin(), s.end());
     }
@@ -81,10 +82,22 @@ TEST(XlsReader, EveryKindOfCellRecordGivesItsText) {
           {0x027E, cellHeader(4, 0).u32(rkFloat(1234.0, true))},
           {0x0203, cellHeader(5, 0).f64(3.14159265358979)},
           // MULRK: first column 1, three (format, RK) pairs, last column 3
-          {0x00BD, Body(cellHeader(6, 1)).u32(rkInteger(7)).u16(15).u32(rkFloat(2.5)).u16(15)
-                       .u32(rkInteger(9)).u16(3)}},
-         {{"A1", "37"}, {"A2", "-5"}, {"A3", "3.14"}, {"A4", "0.5"}, {"A5", "12.34"},
-          {"A6", "3.14159265358979"}, {"B7", "7"}, {"C7", "2.5"}, {"D7", "9"}}},
+          {0x00BD, Body(cellHeader(6, 1))
+                       .u32(rkInteger(7))
+                       .u16(15)
+                       .u32(rkFloat(2.5))
+                       .u16(15)
+                       .u32(rkInteger(9))
+                       .u16(3)}},
+         {{"A1", "37"},
+          {"A2", "-5"},
+          {"A3", "3.14"},
+          {"A4", "0.5"},
+          {"A5", "12.34"},
+          {"A6", "3.14159265358979"},
+          {"B7", "7"},
+          {"C7", "2.5"},
+          {"D7", "9"}}},
         {"formulas give their cached results",
          {},
          {{0x0006, number.bytes},
@@ -95,7 +108,12 @@ TEST(XlsReader, EveryKindOfCellRecordGivesItsText) {
           formula(4, {0x03, 0, 0, 0, 0, 0, 0xFF, 0xFF}),
           formula(5, {0x00, 0, 0, 0, 0, 0, 0xFF, 0xFF}),
           {0x0207, Body().u16(3).u8(1).utf16(QStringLiteral("Čáp"))}},
-         {{"B1", "42.5"}, {"B2", "cis1,"}, {"B3", "TRUE"}, {"B4", "#DIV/0!"}, {"B5", nullptr}, {"B6", "Čáp"}}},
+         {{"B1", "42.5"},
+          {"B2", "cis1,"},
+          {"B3", "TRUE"},
+          {"B4", "#DIV/0!"},
+          {"B5", nullptr},
+          {"B6", "Čáp"}}},
         {"texts",
          {sst({Body().u16(4).u8(0).latin1("Tlak"), Body().u16(3).u8(1).utf16(QStringLiteral("Šla")),
                // rich text: 2 formatting runs after the characters
@@ -114,11 +132,20 @@ TEST(XlsReader, EveryKindOfCellRecordGivesItsText) {
           {0x0205, cellHeader(2, 1).u8(0x2A).u8(1)},
           {0x0201, cellHeader(3, 0)},
           {0x00BE, cellHeader(3, 1).u16(15).u16(3)}},
-         {{"A1", "Tlak"}, {"B1", "Šla"}, {"C1", "Tah"}, {"D1", "ěš"}, {"E1", nullptr}, {"A2", "c1,d,"},
-          {"B2", "fis"}, {"A3", "TRUE"}, {"B3", "#N/A"}}},
+         {{"A1", "Tlak"},
+          {"B1", "Šla"},
+          {"C1", "Tah"},
+          {"D1", "ěš"},
+          {"E1", nullptr},
+          {"A2", "c1,d,"},
+          {"B2", "fis"},
+          {"A3", "TRUE"},
+          {"B3", "#N/A"}}},
         {"shared strings split over CONTINUE records",
          {{0x00FC, first.bytes}, {0x003C, second.bytes}, {0x003C, Body().u16(0).bytes}},
-         {{0x00FD, cellHeader(0, 0).u32(0)}, {0x00FD, cellHeader(0, 1).u32(1)}, {0x00FD, cellHeader(0, 2).u32(2)}},
+         {{0x00FD, cellHeader(0, 0).u32(0)},
+          {0x00FD, cellHeader(0, 1).u32(1)},
+          {0x00FD, cellHeader(0, 2).u32(2)}},
          {{"A1", "Tlak"}, {"B1", "abčřžý"}, {"C1", "xy"}}},
         {"an embedded chart's records are no cells",
          {},
@@ -138,27 +165,34 @@ TEST(XlsReader, EveryKindOfCellRecordGivesItsText) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
-        const auto data = parseWorkbookStream(workbookStream(c.globals, {{QStringLiteral("Pisen"), c.records}}, c.version));
+        const auto data = parseWorkbookStream(
+            workbookStream(c.globals, {{QStringLiteral("Pisen"), c.records}}, c.version));
         EXPECT_EQ(data.sheets[0]->name(), QStringLiteral("Pisen"));
         for (const auto& [address, text] : c.cells) {
             if (text) {
                 EXPECT_EQ(cell(data, address), QString::fromUtf8(text)) << address;
             } else {
-                EXPECT_TRUE(data.sheets[0]->value(*CellAddress::parse(QString::fromLatin1(address))).isEmpty()) << address;
+                EXPECT_TRUE(data.sheets[0]
+                                ->value(*CellAddress::parse(QString::fromLatin1(address)))
+                                .isEmpty())
+                    << address;
             }
         }
     }
     // Blank cells, alone or several in one record, hold a format only: they widen no sheet.
-    const auto blanks = parseWorkbookStream(workbookStream(
-        {}, {{QStringLiteral("List1"), {{0x0203, cellHeader(0, 1).f64(1)}, {0x0203, cellHeader(2, 0).f64(2)},
-                                        {0x0201, cellHeader(3, 0)}, {0x00BE, cellHeader(3, 1).u16(15).u16(3)}}}}));
+    const auto blanks =
+        parseWorkbookStream(workbookStream({}, {{QStringLiteral("List1"),
+                                                 {{0x0203, cellHeader(0, 1).f64(1)},
+                                                  {0x0203, cellHeader(2, 0).f64(2)},
+                                                  {0x0201, cellHeader(3, 0)},
+                                                  {0x00BE, cellHeader(3, 1).u16(15).u16(3)}}}}));
     EXPECT_EQ(blanks.sheets[0]->usedRect(), (spreadsheet::CellRect{{1, 1}, {3, 2}}));
 }
 
 TEST(XlsReader, TheActiveSheetCountsChartSheetsButLeavesThemOut) {
     const auto data = parseWorkbookStream(workbookStream(
-        {{0x003D, Body().u16(0).u16(0).u16(0x4000).u16(0x2000).u16(0x38).u16(2).u16(0).u16(1)
-                      .u16(0x258)}},
+        {{0x003D,
+          Body().u16(0).u16(0).u16(0x4000).u16(0x2000).u16(0x38).u16(2).u16(0).u16(1).u16(0x258)}},
         {{QStringLiteral("G-C-F"), {}},
          {QStringLiteral("Graf"), {}, 2},
          {QStringLiteral("C-F-B"), {{0x0203, cellHeader(0, 0).f64(1)}}}}));
@@ -170,21 +204,30 @@ TEST(XlsReader, TheActiveSheetCountsChartSheetsButLeavesThemOut) {
 
 TEST(XlsReader, TheCursorIsTheActiveCellOfTheActivePane) {
     auto selection = [](std::uint8_t pane, std::uint16_t row, std::uint16_t column) {
-        return Rec{0x001D, Body().u8(pane).u16(row).u16(column).u16(0).u16(1).u16(row).u16(row)
+        return Rec{0x001D, Body()
+                               .u8(pane)
+                               .u16(row)
+                               .u16(column)
+                               .u16(0)
+                               .u16(1)
+                               .u16(row)
+                               .u16(row)
                                .u8(static_cast<std::uint8_t>(column))
-                               .u8(static_cast<std::uint8_t>(column)).bytes};
+                               .u8(static_cast<std::uint8_t>(column))
+                               .bytes};
     };
     auto pane = [](std::uint8_t active) {
         return Rec{0x0041, Body().u16(1).u16(1).u16(1).u16(1).u8(active).u8(0).bytes};
     };
     const auto data = parseWorkbookStream(workbookStream(
-        {}, {{QStringLiteral("Zmrazené"), {pane(0), selection(3, 0, 0), selection(1, 0, 3),
-                                           selection(2, 5, 0), selection(0, 11, 3)}},
+        {}, {{QStringLiteral("Zmrazené"),
+              {pane(0), selection(3, 0, 0), selection(1, 0, 3), selection(2, 5, 0),
+               selection(0, 11, 3)}},
              {QStringLiteral("Bez příčky"), {selection(3, 6, 2)}},
              {QStringLiteral("Bez výběru"), {}},
              {QStringLiteral("Rozsah"),
-              {{0x001D, Body().u8(3).u16(4).u16(1).u16(0).u16(1).u16(0).u16(499).u8(1).u8(1)
-                            .bytes}}}}));
+              {{0x001D,
+                Body().u8(3).u16(4).u16(1).u16(0).u16(1).u16(0).u16(499).u8(1).u8(1).bytes}}}}));
     EXPECT_EQ(data.sheets[0]->activeCell().toAbsolute(), QStringLiteral("$D$12"));
     EXPECT_EQ(data.sheets[1]->activeCell().toAbsolute(), QStringLiteral("$C$7"));
     EXPECT_EQ(data.sheets[2]->activeCell().toAbsolute(), QStringLiteral("$A$1"));
@@ -193,17 +236,18 @@ TEST(XlsReader, TheCursorIsTheActiveCellOfTheActivePane) {
 }
 
 TEST(XlsReader, ZeroPaddingAfterTheLastRecordIsTolerated) {
-    auto stream = workbookStream({}, {{QStringLiteral("List1"), {{0x0203, cellHeader(0, 0).f64(1)}}}});
+    auto stream =
+        workbookStream({}, {{QStringLiteral("List1"), {{0x0203, cellHeader(0, 0).f64(1)}}}});
     stream.resize(stream.size() + 3000, 0);
     EXPECT_EQ(cell(parseWorkbookStream(stream), "A1"), QStringLiteral("1"));
 }
 
 // The writer's records, byte for byte, for the cells a song holds.
 TEST(XlsWriter, CellRecordsByteForByte) {
-    auto sheet = sheetWith(QStringLiteral("G-C-F"),
-                           {{"B1", spreadsheet::CellValue(QStringLiteral("c1,"))},
-                            {"A2", spreadsheet::CellValue::number(1)},
-                            {"C2", spreadsheet::CellValue::boolean(true)}});
+    auto sheet =
+        sheetWith(QStringLiteral("G-C-F"), {{"B1", spreadsheet::CellValue(QStringLiteral("c1,"))},
+                                            {"A2", spreadsheet::CellValue::number(1)},
+                                            {"C2", spreadsheet::CellValue::boolean(true)}});
     sheet->setSelection(spreadsheet::CellRect::single({2, 3}), {2, 3});
     const auto stream = spreadsheet::xls::buildWorkbookStream({sheet.get()}, 0);
     auto contains = [&stream](const std::vector<std::uint8_t>& bytes) {
@@ -213,8 +257,8 @@ TEST(XlsWriter, CellRecordsByteForByte) {
     // LABELSST B1 -> string 0
     EXPECT_TRUE(contains({0xFD, 0x00, 0x0A, 0x00, 0x00, 0x00, 0x01, 0x00, 0x0F, 0x00, 0, 0, 0, 0}));
     // NUMBER A2 = 1.0
-    EXPECT_TRUE(contains({0x03, 0x02, 0x0E, 0x00, 0x01, 0x00, 0x00, 0x00, 0x0F, 0x00,
-                          0, 0, 0, 0, 0, 0, 0xF0, 0x3F}));
+    EXPECT_TRUE(contains({0x03, 0x02, 0x0E, 0x00, 0x01, 0x00, 0x00, 0x00, 0x0F, 0x00, 0, 0, 0, 0, 0,
+                          0, 0xF0, 0x3F}));
     // BOOLERR C2 = TRUE
     EXPECT_TRUE(contains({0x05, 0x02, 0x08, 0x00, 0x01, 0x00, 0x02, 0x00, 0x0F, 0x00, 0x01, 0x00}));
     // SST: 1 reference, 1 string "c1," compressed

@@ -31,8 +31,12 @@ void expectSameCells(const Sheet& expected, const Sheet& actual) {
     EXPECT_EQ(actual.name(), expected.name());
     std::vector<std::pair<QString, QString>> a;
     std::vector<std::pair<QString, QString>> b;
-    expected.forEachCell([&a](CellAddress c, const CellValue& v) { a.push_back({c.toA1(), v.text()}); });
-    actual.forEachCell([&b](CellAddress c, const CellValue& v) { b.push_back({c.toA1(), v.text()}); });
+    expected.forEachCell([&a](CellAddress c, const CellValue& v) {
+        a.push_back({c.toA1(), v.text()});
+    });
+    actual.forEachCell([&b](CellAddress c, const CellValue& v) {
+        b.push_back({c.toA1(), v.text()});
+    });
     EXPECT_EQ(a, b);
     expected.forEachCell([&actual](CellAddress c, const CellValue& v) {
         EXPECT_EQ(actual.value(c), v) << c.toA1().toStdString();
@@ -42,10 +46,17 @@ void expectSameCells(const Sheet& expected, const Sheet& actual) {
 }  // namespace
 
 TEST(XlsRoundTrip, ASongWithItsTuningSyllablesTonesAndCursor) {
-    auto song = sheetWith(QStringLiteral("Club C-F"),
-                          {{"A1", "Ško-"}, {"B1", "cis1,"}, {"C1", "es2,"}, {"I1", "Tlak"}, {"M1", "(F)"},
-                           {"A2", "da\tže\nmi\r\\"}, {"B2", "b1,"}, {"I2", "Tah"}, {"J2", CellValue::number(3.25)},
-                           {"K2", CellValue::boolean(false)}, {"L2", CellValue::error(0x07)}});
+    auto song = sheetWith(QStringLiteral("Club C-F"), {{"A1", "Ško-"},
+                                                       {"B1", "cis1,"},
+                                                       {"C1", "es2,"},
+                                                       {"I1", "Tlak"},
+                                                       {"M1", "(F)"},
+                                                       {"A2", "da\tže\nmi\r\\"},
+                                                       {"B2", "b1,"},
+                                                       {"I2", "Tah"},
+                                                       {"J2", CellValue::number(3.25)},
+                                                       {"K2", CellValue::boolean(false)},
+                                                       {"L2", CellValue::error(0x07)}});
     song->setSelection(CellRect::single({2, 2}), {2, 2});
     const auto data = roundTrip({song}, 0);
     ASSERT_EQ(data.sheets.size(), 1u);
@@ -94,7 +105,8 @@ TEST(XlsRoundTrip, LongAndManyStringsCrossContinueRecords) {
 }
 
 TEST(XlsRoundTrip, TheFarCornerOfTheSheet) {
-    auto sheet = sheetWith(QStringLiteral("Roh"), {{"IV65536", "konec"}, {"A1", CellValue::number(-1e-300)}});
+    auto sheet = sheetWith(QStringLiteral("Roh"),
+                           {{"IV65536", "konec"}, {"A1", CellValue::number(-1e-300)}});
     sheet->setSelection(CellRect::single({65536, 256}), {65536, 256});
     const auto data = roundTrip({sheet}, 0);
     expectSameCells(*sheet, *data.sheets[0]);
