@@ -192,6 +192,10 @@ TEST(CliGolden, DumpPrintsWhatItAlwaysPrinted) {
 }
 
 TEST(CliGolden, ShowPrintsWhatItAlwaysPrinted) {
+#if defined(__SANITIZE_ADDRESS__)
+    GTEST_SKIP() << "dozens of whole-window starts take minutes under the sanitizers; the "
+                    "ShowCommand and ConvertCommand tests run these paths there";
+#endif
     GoldenFolder folder;
     Recording recording(folder.dir.path());
     for (int row = 1; row <= 40; ++row) {
@@ -208,6 +212,10 @@ TEST(CliGolden, ShowPrintsWhatItAlwaysPrinted) {
 }
 
 TEST(CliGolden, ConvertPrintsAndWritesWhatItAlwaysDid) {
+#if defined(__SANITIZE_ADDRESS__)
+    GTEST_SKIP() << "dozens of whole-window starts take minutes under the sanitizers; the "
+                    "ShowCommand and ConvertCommand tests run these paths there";
+#endif
     GoldenFolder folder;
     Recording recording(folder.dir.path());
     for (const char* target : {"C-F-B", "G-C", "Club C-F"}) {
