@@ -9,6 +9,7 @@
 #include "spreadsheet/Sheet.h"
 #include "spreadsheet/SpreadsheetError.h"
 #include "tones/ToneLookup.h"
+#include "tones/TuningSheetLayout.h"
 
 #include <QDir>
 #include <QFile>
@@ -265,13 +266,10 @@ std::optional<QString> ConversionRun::targetTone(const QString& tone, const QStr
                                                  const QString& target, bool bass, int row) {
     auto& host = *connection_.SpreadsheetApplication;
     host.activateWindow(connection_.TuningWorkbookName);
-    QString area;
-    if (direction == songs::Push) {
-        area = bass ? QStringLiteral("F1:F17") : QStringLiteral("B1:B43");
-    } else {
-        area = bass ? QStringLiteral("G1:G17") : QStringLiteral("C1:C43");
-    }
-    host.range(area).select();
+    const tones::KeyboardSide side = bass ? tones::KeyboardSide::Bass : tones::KeyboardSide::Treble;
+    const tones::Bellows bellows =
+        direction == songs::Push ? tones::Bellows::Push : tones::Bellows::Pull;
+    host.range(tones::toneRange(side, bellows, tones::TuningReach::Converted)).select();
     const spreadsheet::Range found = tones::findWholeCell(host, tone);
     if (!found) {
         host.activateWindow(connection_.SongWorkbookName);
@@ -282,8 +280,7 @@ std::optional<QString> ConversionRun::targetTone(const QString& tone, const QStr
                                    "nastat tato chyba !!!"));
     }
     const QString converted = host.activeWorkbook().sheet(target).range(found.address()).text();
-    const int button =
-        host.activeSheet().range(QStringLiteral("A%1").arg(found.row())).text().toInt();
+    const int button = found.offset(0, -tones::columnsBackToButton(side, bellows)).text().toInt();
     host.activateWindow(connection_.SongWorkbookName);
     if (converted.isEmpty()) {
         lost_.push_back({row, buttonName(button, bass, numbering_)});

@@ -4,6 +4,7 @@
 #include "spreadsheet/Sheet.h"
 #include "tones/Bellows.h"
 #include "tones/KeyboardSide.h"
+#include "tones/TuningSheetLayout.h"
 #include "tones/TuningTable.h"
 
 #include <cstdlib>
@@ -18,18 +19,16 @@ using tones::Bellows;
 using tones::KeyboardSide;
 
 struct Column {
-    int column;
-    int lastRow;
     KeyboardSide side;
     Bellows bellows;
 };
 
 // Every cell a lookup or a conversion reads.
 const Column ToneColumns[] = {
-    {2, tones::TuningTrebleRows, KeyboardSide::Treble, Bellows::Push},
-    {3, tones::TuningTrebleRows, KeyboardSide::Treble, Bellows::Pull},
-    {6, tones::TuningConvertedBassRows, KeyboardSide::Bass, Bellows::Push},
-    {7, tones::TuningConvertedBassRows, KeyboardSide::Bass, Bellows::Pull},
+    {KeyboardSide::Treble, Bellows::Push},
+    {KeyboardSide::Treble, Bellows::Pull},
+    {KeyboardSide::Bass, Bellows::Push},
+    {KeyboardSide::Bass, Bellows::Pull},
 };
 
 struct Change {
@@ -84,8 +83,9 @@ QString transposeTuning(spreadsheet::Sheet& sheet, int semitones) {
         QStringLiteral("Ladění nelze transponovat %1: ").arg(semitonesText(semitones));
     std::vector<Change> changes;
     for (const Column& column : ToneColumns) {
-        for (int row = 1; row <= column.lastRow; ++row) {
-            const CellAddress cell{row, column.column};
+        const int lastRow = tones::tuningRows(column.side, tones::TuningReach::Converted);
+        for (int row = 1; row <= lastRow; ++row) {
+            const CellAddress cell{row, tones::toneColumn(column.side, column.bellows)};
             const QString text = sheet.value(cell).text();
             if (text.isEmpty()) {
                 continue;
