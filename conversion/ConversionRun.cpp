@@ -40,14 +40,19 @@ QString buttonName(int number, bool bass, keyboard::Numbering numbering) {
 
 }  // namespace
 
+QString convertedCopyPath(const QString& workingFolder, const QString& songWorkbook,
+                          const QString& target) {
+    const QString base =
+        songWorkbook.size() > 4 ? songWorkbook.left(songWorkbook.size() - 4) : songWorkbook;
+    return QDir(workingFolder).filePath(base + u' ' + target + QStringLiteral(".xls"));
+}
+
 ConversionRun::ConversionRun(app::SpreadsheetConnection& connection, app::Dialogs& dialogs,
                              keyboard::Numbering numbering)
     : connection_(connection), dialogs_(dialogs), numbering_(numbering) {}
 
 QString ConversionRun::copyPath(const QString& target) const {
-    const QString& song = connection_.SongWorkbookName;
-    const QString base = song.size() > 4 ? song.left(song.size() - 4) : song;
-    return QDir(connection_.WorkingFolder).filePath(base + u' ' + target + QStringLiteral(".xls"));
+    return convertedCopyPath(connection_.WorkingFolder, connection_.SongWorkbookName, target);
 }
 
 void ConversionRun::stop(const QString& title, const QString& text) {
@@ -76,6 +81,9 @@ ConversionRun::Outcome ConversionRun::cmdGo_Click(const QString& target, const Q
                                         "dovoluje. Zkraťte název ladění v souboru Vezar.xls.")
                              .arg(target + Unfinished),
                          app::MessageIcon::Critical);
+        return Outcome::Failed;
+    }
+    if (songs::isOpenElsewhere(dialogs_, copyPath(target))) {
         return Outcome::Failed;
     }
     auto& host = *connection_.SpreadsheetApplication;
@@ -134,9 +142,6 @@ bool ConversionRun::makeCopy(const QString& target) {
     auto& host = *connection_.SpreadsheetApplication;
     const QString& song = connection_.SongWorkbookName;
     const QString path = copyPath(target);
-    if (songs::isOpenElsewhere(dialogs_, path)) {
-        return false;
-    }
     if (song.size() <= 4) {
         host.activeWorkbook().saveAs(path);
         return true;

@@ -149,11 +149,11 @@ void frmKonverze::cmdVyberPisen_Click() {
     }
 }
 
-void frmKonverze::cmdGo_Click() {
+ConversionRun::Outcome frmKonverze::cmdGo_Click() {
     ConversionRun run(connection_, dialogs_, numbering);
     const auto outcome = run.cmdGo_Click(Combo1->currentText(), lblLadeni->text(), SongWasOpen);
     if (outcome == ConversionRun::Outcome::NoTarget) {
-        return;
+        return outcome;
     }
     if (outcome == ConversionRun::Outcome::Converted && onConverted) {
         onConverted(
@@ -161,6 +161,7 @@ void frmKonverze::cmdGo_Click() {
     }
     cmdGo->setEnabled(false);
     close();
+    return outcome;
 }
 
 void frmKonverze::closeEvent(QCloseEvent* event) {
