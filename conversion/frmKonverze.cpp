@@ -184,11 +184,7 @@ void frmKonverze::Form_Unload() {
         }
     } catch (const spreadsheet::SpreadsheetError& error) {
         if (error.number() == spreadsheet::ObjectGone) {
-            dialogs_.message(QStringLiteral("Nenalezena externí aplikace."),
-                             QStringLiteral("Soubor nelze uložit !\r\nUživatel, nebo jiný program "
-                                            "zavřel Excel.\r\nTato chyba může způsobit "
-                                            "nestabilitu systému !"),
-                             app::MessageIcon::Exclamation);
+            app::showSaveFailedHostGone(dialogs_);
         } else {
             app::showUnexpectedError(dialogs_, error.number());
         }

@@ -271,11 +271,7 @@ void SongFiles::cmdEndEdit_Click() {
             unexpectedError(error.number());
             return;
         }
-        dialogs_.message(QStringLiteral("Nenalezena externí aplikace."),
-                         QStringLiteral("Soubor nelze uložit !\r\nUživatel, nebo jiný program "
-                                        "zavřel Excel.\r\nTato chyba může způsobit nestabilitu "
-                                        "systému !"),
-                         app::MessageIcon::Exclamation);
+        app::showSaveFailedHostGone(dialogs_);
     }
     backToNoSong();
 }

@@ -98,11 +98,7 @@ void GripReader::readTreble(Bellows bellows) {
     try {
         host.activateWindow(connection_.SongWorkbookName);
     } catch (const spreadsheet::SpreadsheetError&) {
-        dialogs_.message(QStringLiteral("Nenalezena externí aplikace."),
-                         QStringLiteral("Soubor nelze aktivovat !\r\nUživatel, nebo jiný program "
-                                        "zavřel Excel.\r\nTato chyba může způsobit nestabilitu "
-                                        "systému !"),
-                         app::MessageIcon::Exclamation);
+        app::showHostGone(dialogs_, QStringLiteral("Soubor nelze aktivovat !"));
         return;
     }
     try {

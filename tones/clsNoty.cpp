@@ -1,5 +1,7 @@
 #include "tones/clsNoty.h"
 
+#include "app/CommonMessages.h"
+
 #include "tones/StaffPositionTable.h"
 
 #include <QtGlobal>
@@ -23,7 +25,6 @@ constexpr int SharpStaffLeft = 3150;
 
 const QString SharpMarker = QStringLiteral("k");
 const QString FlatMarker = QStringLiteral("b");
-const QString UnexpectedValue = QStringLiteral("Neočekávaná hodnota !");
 const QString UnknownTone = QStringLiteral("Neznámý tón !");
 
 // A position past the end reads as a character no rule accepts.
@@ -136,7 +137,8 @@ QString clsNoty::ZobrazNotu(const QString& name) const {
     } else if (isOctaveDigit(second)) {
         return withOctave(marker, second, step);
     } else {
-        dialogs_.message(QStringLiteral("druhý znak tónu"), UnexpectedValue, MessageIcon::Critical);
+        dialogs_.message(QStringLiteral("druhý znak tónu"), app::UnexpectedValue,
+                         MessageIcon::Critical);
     }
 
     const QChar third = charAt(name, 2);
@@ -147,7 +149,8 @@ QString clsNoty::ZobrazNotu(const QString& name) const {
         return withOctave(marker, third, step);
     }
     if (third != u's') {
-        dialogs_.message(QStringLiteral("třetí znak tónu"), UnexpectedValue, MessageIcon::Critical);
+        dialogs_.message(QStringLiteral("třetí znak tónu"), app::UnexpectedValue,
+                         MessageIcon::Critical);
     }
 
     const QChar fourth = charAt(name, 3);
@@ -157,7 +160,8 @@ QString clsNoty::ZobrazNotu(const QString& name) const {
     if (isOctaveDigit(fourth)) {
         return withOctave(marker, fourth, step);
     }
-    dialogs_.message(QStringLiteral("čtvrtý znak tónu"), UnexpectedValue, MessageIcon::Critical);
+    dialogs_.message(QStringLiteral("čtvrtý znak tónu"), app::UnexpectedValue,
+                     MessageIcon::Critical);
     return {};
 }
 

@@ -1,5 +1,6 @@
 #include "ConvertCommand.h"
 
+#include "CliMessages.h"
 #include "RecordedDialogs.h"
 #include "app/CommandGuard.h"
 #include "app/Form1.h"
@@ -53,8 +54,7 @@ int convertSong(const QString& songPath, const QString& target, const QString& t
         scratch.filePath(QStringLiteral("host.ini")), tuningDatabase};
     app::Form1 form(environment, dialogs, settings, &chooser);
     if (!form.Form_Load()) {
-        error = dialogs.shown.empty() ? QStringLiteral("Databázi ladění nelze otevřít.")
-                                      : oneLine(dialogs.shown.back().second);
+        error = dialogs.shown.empty() ? DatabaseNotOpened : oneLine(dialogs.shown.back().second);
         return 1;
     }
     auto* window = conversion::mnuKonverze_Click(form.connection(), dialogs, form, form.guard());
@@ -113,8 +113,7 @@ int convertSong(const QString& songPath, const QString& target, const QString& t
         return 0;
     }
     if (outcome == conversion::ConversionRun::Outcome::Cancelled) {
-        error = QStringLiteral("Soubor %1 již existuje. Přepsat ho lze volbou --force.")
-                    .arg(QDir::toNativeSeparators(copy));
+        error = existingFileRefusal(copy);
         return 1;
     }
     error = said.size() > before ? oneLine(said.back().second)
