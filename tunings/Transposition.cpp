@@ -1,13 +1,13 @@
 #include "Transposition.h"
 
 #include "music/Pitch.h"
+#include "music/SemitoneShift.h"
 #include "spreadsheet/Sheet.h"
 #include "tones/Bellows.h"
 #include "tones/KeyboardSide.h"
 #include "tones/TuningSheetLayout.h"
 #include "tones/TuningTable.h"
 
-#include <cstdlib>
 #include <vector>
 
 namespace tunings {
@@ -35,16 +35,6 @@ struct Change {
     CellAddress cell;
     QString text;
 };
-
-QString semitonesText(int semitones) {
-    const int count = std::abs(semitones);
-    const QString unit = count == 1   ? QStringLiteral("půltón")
-                         : count <= 4 ? QStringLiteral("půltóny")
-                                      : QStringLiteral("půltónů");
-    return QStringLiteral("o %1 %2 %3")
-        .arg(count)
-        .arg(unit, semitones > 0 ? QStringLiteral("nahoru") : QStringLiteral("dolů"));
-}
 
 // "knoflíku 12 (tlak)", "basového knoflíku 3 (tah)"; a row without a button number by its cell.
 QString buttonText(const Column& column, const CellAddress& cell,
@@ -80,7 +70,7 @@ std::optional<QString> movedBass(const QString& bass, int semitones) {
 QString transposeTuning(spreadsheet::Sheet& sheet, int semitones) {
     const auto buttonRows = tones::TuningTable::fromSheet(sheet).trebleRows();
     const QString refusal =
-        QStringLiteral("Ladění nelze transponovat %1: ").arg(semitonesText(semitones));
+        QStringLiteral("Ladění nelze transponovat %1: ").arg(music::semitoneShiftText(semitones));
     std::vector<Change> changes;
     for (const Column& column : ToneColumns) {
         const int lastRow = tones::tuningRows(column.side, tones::TuningReach::Converted);
