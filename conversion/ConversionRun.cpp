@@ -64,10 +64,9 @@ ConversionRun::Outcome ConversionRun::cmdGo_Click(const QString& target, const Q
                                                   bool songWasOpen) {
     if (target.isEmpty()) {
         dialogs_.message(QStringLiteral("Do čeho budete převádět ?"),
-                         songWasOpen ? QStringLiteral("Než začnete konverzi, musíte nejprve vybrat "
-                                                      "cílové ladění.")
-                                     : QStringLiteral("Než začnete konverzi, musíte nejprve vybrat "
-                                                      "zdrojovou písničku a cílové ladění."),
+                         QStringLiteral("Než začnete konverzi, musíte nejprve vybrat ") +
+                             (songWasOpen ? QStringLiteral("cílové ladění.")
+                                          : QStringLiteral("zdrojovou písničku a cílové ladění.")),
                          app::MessageIcon::Exclamation);
         return Outcome::NoTarget;
     }

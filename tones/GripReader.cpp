@@ -22,6 +22,8 @@ namespace tones {
 
 namespace {
 
+const QString NoSuchTone = QStringLiteral("Neexistující tón.");
+
 struct Lookup {
     int first;  // picture of the first button; further buttons take first + 1
     int bassFirst;
@@ -148,17 +150,16 @@ bool GripReader::showTone(Bellows bellows, const QString& tone, int& notes, int&
     if (!findWholeCell(host, tone)) {
         const QString alternative = noty.AlternativeToneName(tone);
         if (alternative == QStringLiteral("nejde")) {
-            missing(QStringLiteral("Neexistující tón."),
+            missing(NoSuchTone,
                     QStringLiteral("Tón ") + tone + QString::fromUtf8(lookup.directionText) +
                         QStringLiteral("\rNeregistruji pro tento tón ani žádné alternativní "
                                        "pojmenování."));
             return false;
         }
         if (!findWholeCell(host, alternative)) {
-            missing(QStringLiteral("Neexistující tón."),
-                    QStringLiteral("Tón ") + tone +
-                        QStringLiteral(" ani jeho alternativní název ") + alternative +
-                        QString::fromUtf8(lookup.directionText));
+            missing(NoSuchTone, QStringLiteral("Tón ") + tone +
+                                    QStringLiteral(" ani jeho alternativní název ") + alternative +
+                                    QString::fromUtf8(lookup.directionText));
             return false;
         }
         shown = alternative;

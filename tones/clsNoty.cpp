@@ -14,6 +14,9 @@ namespace tones {
 
 namespace {
 
+const QString MisplacedSharp = QStringLiteral("Křížek na nesprávném místě !");
+const QString FlatAdjustment = QStringLiteral("Béčko úprava.");
+
 using app::MessageIcon;
 
 // An accidental picture stands this far above the Top of the note it belongs to.
@@ -223,13 +226,13 @@ QString clsNoty::applyFlat(QChar letter, const QString& rest) const {
         case u'e':
             return QStringLiteral("es") + rest;
         case u'f':
-            dialogs_.message(QStringLiteral("Béčko úprava."),
+            dialogs_.message(FlatAdjustment,
                              QStringLiteral("Nota fes se nevyskytuje v žádném ladění u knoflovek. "
                                             "Bude zapsáno, jako e."),
                              MessageIcon::Exclamation);
             return QStringLiteral("e") + rest;
         case u'g':
-            dialogs_.message(QStringLiteral("Béčko úprava."),
+            dialogs_.message(FlatAdjustment,
                              QStringLiteral("Nota ges se nevyskytuje v žádném ladění u knoflovek. "
                                             "Bude zapsáno, jako fis."),
                              MessageIcon::Information);
@@ -253,13 +256,13 @@ QString clsNoty::applySharp(QChar letter, const QString& rest) const {
         case u'a':
             return letter + QStringLiteral("is") + rest;
         case u'e':
-            dialogs_.message(QStringLiteral("Křížek na nesprávném místě !"),
+            dialogs_.message(MisplacedSharp,
                              QStringLiteral("Nota eis se nevyskytuje v žádném ladění u knoflovek. "
                                             "Bude zapsáno, jako f."),
                              MessageIcon::Exclamation);
             return QStringLiteral("f") + rest;
         case u'h':
-            dialogs_.message(QStringLiteral("Křížek na nesprávném místě !"),
+            dialogs_.message(MisplacedSharp,
                              QStringLiteral("Nota his se nevyskytuje v žádném ladění u knoflovek."
                                             "\rNota nebude zapsána ! Opravte na c. (začátek vyšší "
                                             "oktávy)"),
