@@ -39,16 +39,28 @@ TEST(TuningTable, ButtonsOfAToneInTheDisplaysOrder) {
     EXPECT_EQ(table.trebleTone(4, Bellows::Push), QString());
 }
 
-// Every tone and bass of every delivered tuning: the first button equals the cell the host's
-// search for the display stops on.
-TEST(TuningTable, AgreesWithTheSheetSearchOnTheDeliveredDatabase) {
+namespace {
+
+// Each tuning of the delivered database as plain data, its sheet the host's active one.
+template <typename Check>
+void forEachDeliveredTuning(Check check) {
     testing_support::TestHost host;
     auto& app = host.app;
     app.openWorkbook(QStringLiteral(MECHIK_BIN_DIR "/Vezar.xls"));
     const auto data = spreadsheet::xls::readXlsFile(QStringLiteral(MECHIK_BIN_DIR "/Vezar.xls"));
     for (const auto& sheet : data.sheets) {
-        const TuningTable table = TuningTable::fromSheet(*sheet);
+        SCOPED_TRACE(sheet->name().toStdString());
         app.sheet(sheet->name()).select();
+        check(app, TuningTable::fromSheet(*sheet));
+    }
+}
+
+}  // namespace
+
+// Every tone and bass of every delivered tuning: the first button equals the cell the host's
+// search for the display stops on.
+TEST(TuningTable, AgreesWithTheSheetSearchOnTheDeliveredDatabase) {
+    forEachDeliveredTuning([](spreadsheet::Application& app, const TuningTable& table) {
         struct Area {
             tones::KeyboardSide side;
             Bellows bellows;
@@ -65,7 +77,7 @@ TEST(TuningTable, AgreesWithTheSheetSearchOnTheDeliveredDatabase) {
                 if (tone.isEmpty() || !row.button) {
                     continue;
                 }
-                SCOPED_TRACE(sheet->name().toStdString() + " " + tone.toStdString());
+                SCOPED_TRACE(tone.toStdString());
                 app.range(tones::toneRange(area.side, area.bellows, tones::TuningReach::Shown))
                     .select();
                 ASSERT_TRUE(tones::findWholeCell(app, tone));
@@ -80,23 +92,17 @@ TEST(TuningTable, AgreesWithTheSheetSearchOnTheDeliveredDatabase) {
                 EXPECT_EQ(toneBack, tone);
             }
         }
-    }
+    });
 }
 
 // Recording finds a button by its number where the display's table says it is, on both sides.
 TEST(TuningTable, ButtonRowsAgreeWithTheSearchForTheirNumber) {
-    testing_support::TestHost host;
-    auto& app = host.app;
-    app.openWorkbook(QStringLiteral(MECHIK_BIN_DIR "/Vezar.xls"));
-    const auto data = spreadsheet::xls::readXlsFile(QStringLiteral(MECHIK_BIN_DIR "/Vezar.xls"));
-    for (const auto& sheet : data.sheets) {
-        const TuningTable table = TuningTable::fromSheet(*sheet);
-        app.sheet(sheet->name()).select();
+    forEachDeliveredTuning([](spreadsheet::Application& app, const TuningTable& table) {
         for (const auto side : {tones::KeyboardSide::Treble, tones::KeyboardSide::Bass}) {
             const bool treble = side == tones::KeyboardSide::Treble;
             const int buttons = treble ? tones::TrebleButtons : tones::BassButtons;
             for (int button = 1; button <= buttons; ++button) {
-                SCOPED_TRACE(sheet->name().toStdString() + " " + std::to_string(button));
+                SCOPED_TRACE(button);
                 app.range(tones::buttonNumberRange(side)).select();
                 const auto found = tones::findWholeCell(app, QString::number(button));
                 const auto row = treble ? table.trebleRowOf(button) : table.bassRowOf(button);
@@ -106,5 +112,5 @@ TEST(TuningTable, ButtonRowsAgreeWithTheSearchForTheirNumber) {
                 }
             }
         }
-    }
+    });
 }
