@@ -16,6 +16,7 @@
 #include "auxwin/frmZmenaCesty.h"
 #include "conversion/frmKonverze.h"
 #include "keyboard/AutoPlayer.h"
+#include "keyboard/ButtonNumbering.h"
 #include "keyboard/ButtonPictures.h"
 #include "keyboard/Keyboard.h"
 #include "keyboard/KeyboardGeometry.h"
@@ -177,10 +178,10 @@ void Form1::buildForm() {
     }
     for (int k = 0; k < keyboard::NumberLabelCount; ++k) {
         // As designed: the standard numbering, except that inner label 18 reads "6s".
-        const bool outer = k <= 12;
         const QString caption =
-            k == 18 ? QStringLiteral("6s") : QString::number(outer ? k + 1 : k - 12);
-        const int top = outer ? 7560 - 600 * k : 6720 - 600 * (k - 13);
+            k == 18 ? QStringLiteral("6s")
+                    : keyboard::numberLabelCaption(k, keyboard::Numbering::Standard);
+        const int top = keyboard::numberLabelTop(k, keyboard::Numbering::Standard);
         auto* label = new QLabel(caption, form);
         label->setObjectName(QStringLiteral("lblCisKnofl(%1)").arg(k));
         label->setAlignment(Qt::AlignCenter);

@@ -1,5 +1,7 @@
 #include "MainMenu.h"
 
+#include "keyboard/ButtonNumbering.h"
+
 #include <QAction>
 #include <QMenu>
 #include <QMenuBar>
@@ -8,15 +10,20 @@ namespace app {
 
 namespace {
 
-QAction* item(QMenu* menu, const char* name, const char* caption, const char* shortcut = nullptr,
+QAction* item(QMenu* menu, const char* name, const QString& caption, const char* shortcut = nullptr,
               bool checkable = false) {
-    QAction* action = menu->addAction(QString::fromUtf8(caption));
+    QAction* action = menu->addAction(caption);
     action->setObjectName(QString::fromLatin1(name));
     if (shortcut) {
         action->setShortcut(QKeySequence(QString::fromLatin1(shortcut)));
     }
     action->setCheckable(checkable);
     return action;
+}
+
+QAction* item(QMenu* menu, const char* name, const char* caption, const char* shortcut = nullptr,
+              bool checkable = false) {
+    return item(menu, name, QString::fromUtf8(caption), shortcut, checkable);
 }
 
 QMenu* menu(QMenuBar* bar, QWidget* parent, const char* name, const char* caption) {
@@ -66,8 +73,10 @@ MenuActions buildMainMenu(QMenuBar* bar) {
     a.mnu2Rady = item(a.mnuTypHel, "mnu2Rady", "Dvouřadovka", nullptr, true);
     a.mnuModelClub = item(a.mnuTypHel, "mnuModelClub", "Model Club", nullptr, true);
     a.mnuUpravy->addSeparator();
-    a.mnuZnaceni[0] = item(a.mnuUpravy, "mnuZnaceni(0)", "Základní značení", nullptr, true);
-    a.mnuZnaceni[1] = item(a.mnuUpravy, "mnuZnaceni(1)", "Značení Trizonia 56", nullptr, true);
+    a.mnuZnaceni[0] = item(a.mnuUpravy, "mnuZnaceni(0)",
+                           keyboard::numberingName(keyboard::Numbering::Standard), nullptr, true);
+    a.mnuZnaceni[1] = item(a.mnuUpravy, "mnuZnaceni(1)",
+                           keyboard::numberingName(keyboard::Numbering::Trizonia), nullptr, true);
     // The design checks the standard numbering; start-up sets the stored one.
     a.mnuZnaceni[0]->setChecked(true);
 

@@ -100,8 +100,7 @@ void StartupShutdown::applyStoredModel(int value) {
             models_.ApplyClubModel();
             break;
         default:
-            dialogs_.message(QStringLiteral("Chyba"), QStringLiteral("Neočekávaná hodnota !"),
-                             MessageIcon::Critical);
+            dialogs_.message(QStringLiteral("Chyba"), UnexpectedValue, MessageIcon::Critical);
     }
 }
 

@@ -9,6 +9,7 @@
 #include "spreadsheet/Sheet.h"
 #include "spreadsheet/SpreadsheetError.h"
 #include "tones/ToneLookup.h"
+#include "tones/TuningSheetLayout.h"
 
 #include <QDir>
 #include <QFile>
@@ -39,14 +40,19 @@ QString buttonName(int number, bool bass, keyboard::Numbering numbering) {
 
 }  // namespace
 
+QString convertedCopyPath(const QString& workingFolder, const QString& songWorkbook,
+                          const QString& target) {
+    const QString base =
+        songWorkbook.size() > 4 ? songWorkbook.left(songWorkbook.size() - 4) : songWorkbook;
+    return QDir(workingFolder).filePath(base + u' ' + target + QStringLiteral(".xls"));
+}
+
 ConversionRun::ConversionRun(app::SpreadsheetConnection& connection, app::Dialogs& dialogs,
                              keyboard::Numbering numbering)
     : connection_(connection), dialogs_(dialogs), numbering_(numbering) {}
 
 QString ConversionRun::copyPath(const QString& target) const {
-    const QString& song = connection_.SongWorkbookName;
-    const QString base = song.size() > 4 ? song.left(song.size() - 4) : song;
-    return QDir(connection_.WorkingFolder).filePath(base + u' ' + target + QStringLiteral(".xls"));
+    return convertedCopyPath(connection_.WorkingFolder, connection_.SongWorkbookName, target);
 }
 
 void ConversionRun::stop(const QString& title, const QString& text) {
@@ -58,10 +64,9 @@ ConversionRun::Outcome ConversionRun::cmdGo_Click(const QString& target, const Q
                                                   bool songWasOpen) {
     if (target.isEmpty()) {
         dialogs_.message(QStringLiteral("Do čeho budete převádět ?"),
-                         songWasOpen ? QStringLiteral("Než začnete konverzi, musíte nejprve vybrat "
-                                                      "cílové ladění.")
-                                     : QStringLiteral("Než začnete konverzi, musíte nejprve vybrat "
-                                                      "zdrojovou písničku a cílové ladění."),
+                         QStringLiteral("Než začnete konverzi, musíte nejprve vybrat ") +
+                             (songWasOpen ? QStringLiteral("cílové ladění.")
+                                          : QStringLiteral("zdrojovou písničku a cílové ladění.")),
                          app::MessageIcon::Exclamation);
         return Outcome::NoTarget;
     }
@@ -75,6 +80,9 @@ ConversionRun::Outcome ConversionRun::cmdGo_Click(const QString& target, const Q
                                         "dovoluje. Zkraťte název ladění v souboru Vezar.xls.")
                              .arg(target + Unfinished),
                          app::MessageIcon::Critical);
+        return Outcome::Failed;
+    }
+    if (songs::isOpenElsewhere(dialogs_, copyPath(target))) {
         return Outcome::Failed;
     }
     auto& host = *connection_.SpreadsheetApplication;
@@ -133,9 +141,6 @@ bool ConversionRun::makeCopy(const QString& target) {
     auto& host = *connection_.SpreadsheetApplication;
     const QString& song = connection_.SongWorkbookName;
     const QString path = copyPath(target);
-    if (songs::isOpenElsewhere(dialogs_, path)) {
-        return false;
-    }
     if (song.size() <= 4) {
         host.activeWorkbook().saveAs(path);
         return true;
@@ -265,13 +270,10 @@ std::optional<QString> ConversionRun::targetTone(const QString& tone, const QStr
                                                  const QString& target, bool bass, int row) {
     auto& host = *connection_.SpreadsheetApplication;
     host.activateWindow(connection_.TuningWorkbookName);
-    QString area;
-    if (direction == songs::Push) {
-        area = bass ? QStringLiteral("F1:F17") : QStringLiteral("B1:B43");
-    } else {
-        area = bass ? QStringLiteral("G1:G17") : QStringLiteral("C1:C43");
-    }
-    host.range(area).select();
+    const tones::KeyboardSide side = bass ? tones::KeyboardSide::Bass : tones::KeyboardSide::Treble;
+    const tones::Bellows bellows =
+        direction == songs::Push ? tones::Bellows::Push : tones::Bellows::Pull;
+    host.range(tones::toneRange(side, bellows, tones::TuningReach::Converted)).select();
     const spreadsheet::Range found = tones::findWholeCell(host, tone);
     if (!found) {
         host.activateWindow(connection_.SongWorkbookName);
@@ -282,8 +284,7 @@ std::optional<QString> ConversionRun::targetTone(const QString& tone, const QStr
                                    "nastat tato chyba !!!"));
     }
     const QString converted = host.activeWorkbook().sheet(target).range(found.address()).text();
-    const int button =
-        host.activeSheet().range(QStringLiteral("A%1").arg(found.row())).text().toInt();
+    const int button = found.offset(0, -tones::columnsBackToButton(side, bellows)).text().toInt();
     host.activateWindow(connection_.SongWorkbookName);
     if (converted.isEmpty()) {
         lost_.push_back({row, buttonName(button, bass, numbering_)});

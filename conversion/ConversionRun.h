@@ -19,6 +19,10 @@ struct SpreadsheetConnection;
 // target tuning is written into a copy of the song.
 namespace conversion {
 
+// Where a conversion writes its copy: the working folder, "<song without .xls> <target>.xls".
+QString convertedCopyPath(const QString& workingFolder, const QString& songWorkbook,
+                          const QString& target);
+
 class ConversionRun {
 public:
     // `numbering` is the one the player reads the keyboard by: buttons that lose their tone
@@ -26,6 +30,7 @@ public:
     ConversionRun(app::SpreadsheetConnection& connection, app::Dialogs& dialogs,
                   keyboard::Numbering numbering = keyboard::Numbering::Standard);
 
+    // Cancelled: the player kept the existing copy. Failed: a message has said why.
     enum class Outcome { NoTarget, Closed, Cancelled, Failed, Converted };
 
     // The run of "Provést" from the check of the target to the success message: the song is
@@ -34,7 +39,6 @@ public:
     // closes the conversion window.
     Outcome cmdGo_Click(const QString& target, const QString& source, bool songWasOpen);
 
-    // The copy's path: working folder, "<base> <target>.xls".
     QString copyPath(const QString& target) const;
 
 private:

@@ -149,11 +149,11 @@ void frmKonverze::cmdVyberPisen_Click() {
     }
 }
 
-void frmKonverze::cmdGo_Click() {
+ConversionRun::Outcome frmKonverze::cmdGo_Click() {
     ConversionRun run(connection_, dialogs_, numbering);
     const auto outcome = run.cmdGo_Click(Combo1->currentText(), lblLadeni->text(), SongWasOpen);
     if (outcome == ConversionRun::Outcome::NoTarget) {
-        return;
+        return outcome;
     }
     if (outcome == ConversionRun::Outcome::Converted && onConverted) {
         onConverted(
@@ -161,6 +161,7 @@ void frmKonverze::cmdGo_Click() {
     }
     cmdGo->setEnabled(false);
     close();
+    return outcome;
 }
 
 void frmKonverze::closeEvent(QCloseEvent* event) {
@@ -183,11 +184,7 @@ void frmKonverze::Form_Unload() {
         }
     } catch (const spreadsheet::SpreadsheetError& error) {
         if (error.number() == spreadsheet::ObjectGone) {
-            dialogs_.message(QStringLiteral("Nenalezena externí aplikace."),
-                             QStringLiteral("Soubor nelze uložit !\r\nUživatel, nebo jiný program "
-                                            "zavřel Excel.\r\nTato chyba může způsobit "
-                                            "nestabilitu systému !"),
-                             app::MessageIcon::Exclamation);
+            app::showSaveFailedHostGone(dialogs_);
         } else {
             app::showUnexpectedError(dialogs_, error.number());
         }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ConversionRun.h"
 #include "keyboard/ButtonNumbering.h"
 
 #include <QWidget>
@@ -28,7 +29,8 @@ public:
     void Form_Load();
     bool FillTargetTunings();
     void cmdVyberPisen_Click();
-    void cmdGo_Click();
+    // The run's outcome, for callers that report it themselves.
+    ConversionRun::Outcome cmdGo_Click();
     void cmdKonec_Click() { close(); }
 
     QPushButton* cmdVyberPisen;

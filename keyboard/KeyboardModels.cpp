@@ -1,7 +1,6 @@
 #include "KeyboardModels.h"
 
 #include "KeyboardGeometry.h"
-#include "StringResources.h"
 #include "app/Dialogs.h"
 #include "app/ProgramSettings.h"
 #include "app/Twips.h"
@@ -100,22 +99,18 @@ void KeyboardModels::setNumberLabel(int index, const QString& caption, int top) 
         app::twipRect(numberLabelLeft(index), top, numberLabelWidth(index), NumberLabelHeight));
 }
 
-void KeyboardModels::ApplyStandardNumbering() {
-    for (int k = 0; k <= 12; ++k) {
-        setNumberLabel(k, QString::number(k + 1), 7560 - 600 * k);
-    }
-    for (int k = 13; k <= 24; ++k) {
-        setNumberLabel(k, QString::number(k - 12), 6720 - 600 * (k - 13));
+void KeyboardModels::applyNumbering(Numbering numbering) {
+    for (int k = 0; k < NumberLabelCount; ++k) {
+        setNumberLabel(k, numberLabelCaption(k, numbering), numberLabelTop(k, numbering));
     }
 }
 
+void KeyboardModels::ApplyStandardNumbering() {
+    applyNumbering(Numbering::Standard);
+}
+
 void KeyboardModels::ApplyTrizoniaNumbering() {
-    for (int k = 0; k <= 12; ++k) {
-        setNumberLabel(k, resourceString(101 + k), 7440 - 600 * k);
-    }
-    for (int k = 13; k <= 24; ++k) {
-        setNumberLabel(k, resourceString(101 + k), 6840 - 600 * (k - 13));
-    }
+    applyNumbering(Numbering::Trizonia);
 }
 
 }  // namespace keyboard

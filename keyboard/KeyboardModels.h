@@ -52,6 +52,7 @@ private:
     void setBarHeight(int bar, int heightTwips);
     void showBars(int first, int last, bool shown);
     void setNumberLabel(int index, const QString& caption, int top);
+    void applyNumbering(Numbering numbering);
 
     ModelControls c_;
     app::ProgramSettings& settings_;

@@ -9,6 +9,7 @@
 #include "spreadsheet/SpreadsheetError.h"
 #include "tones/ToneLookup.h"
 #include "tones/TuningSelection.h"
+#include "tones/TuningSheetLayout.h"
 
 namespace keyboard {
 
@@ -163,13 +164,15 @@ QString Recording::toneOfButton(bool treble, int button) {
     auto& host = *connection_.SpreadsheetApplication;
     host.activateWindow(connection_.TuningWorkbookName);
     const QString tuning = host.activeSheet().name();
-    host.range(treble ? QStringLiteral("A1:A43") : QStringLiteral("A1:A13")).select();
+    const tones::KeyboardSide side =
+        treble ? tones::KeyboardSide::Treble : tones::KeyboardSide::Bass;
+    host.range(tones::buttonNumberRange(side)).select();
     if (!tones::findWholeCell(host, QString::number(button))) {
         throw MissingButton{QStringLiteral("%1 v ladění %2 chybí, hmat proto nebyl zapsán.")
                                 .arg(buttonName(treble, button), tuning)};
     }
-    const int column = (treble ? 1 : 5) + (RecordPush ? 0 : 1);
-    return host.activeCell().offset(0, column).text();
+    const tones::Bellows bellows = RecordPush ? tones::Bellows::Push : tones::Bellows::Pull;
+    return host.activeCell().offset(0, tones::columnsBackToButton(side, bellows)).text();
 }
 
 }  // namespace keyboard

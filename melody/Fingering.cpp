@@ -4,11 +4,11 @@
 #include "ImportError.h"
 #include "TreblePitches.h"
 #include "music/Pitch.h"
+#include "music/SemitoneShift.h"
 #include "tones/TuningTable.h"
 
 #include <algorithm>
 #include <array>
-#include <cstdlib>
 #include <limits>
 
 namespace melody {
@@ -210,13 +210,8 @@ QString forcedShiftFailure(const QString& tuning, int shift) {
     if (shift == 0) {
         return QStringLiteral("Melodii nelze v ladění %1 zahrát bez posunu.").arg(tuning);
     }
-    const int semitones = std::abs(shift);
-    const QString unit = semitones == 1   ? QStringLiteral("půltón")
-                         : semitones <= 4 ? QStringLiteral("půltóny")
-                                          : QStringLiteral("půltónů");
-    return QStringLiteral("Melodii posunutou o %1 %2 %3 nelze v ladění %4 zahrát.")
-        .arg(semitones)
-        .arg(unit, shift > 0 ? QStringLiteral("nahoru") : QStringLiteral("dolů"), tuning);
+    return QStringLiteral("Melodii posunutou %1 nelze v ladění %2 zahrát.")
+        .arg(music::semitoneShiftText(shift), tuning);
 }
 
 }  // namespace

@@ -15,6 +15,8 @@ namespace melody {
 
 namespace {
 
+const QString TruncatedHeader = QStringLiteral("hlavička je zkrácená");
+
 constexpr int DrumChannel = 9;  // channel 10 as players count
 constexpr int MaxVlqBytes = 4;
 // More time signatures than any real file has only tell places in messages; they are not kept.
@@ -68,11 +70,11 @@ Header readHeader(const QByteArray& bytes, const QString& fileName) {
     }
     cursor.skip(4);
     if (!cursor.has(4 + 6)) {
-        damaged(fileName, QStringLiteral("hlavička je zkrácená"));
+        damaged(fileName, TruncatedHeader);
     }
     const std::uint32_t length = cursor.bigEndian(4);
     if (length < 6 || length > cursor.remaining()) {
-        damaged(fileName, QStringLiteral("hlavička je zkrácená"));
+        damaged(fileName, TruncatedHeader);
     }
     Header header;
     header.format = static_cast<int>(cursor.bigEndian(2));

@@ -15,6 +15,8 @@ namespace melody {
 
 namespace {
 
+const QString InvalidPitch = QStringLiteral("neplatná výška noty");
+
 constexpr int MaxLabelLength = 20;
 // Scores nest a few levels deep; deeper nesting only makes the XML reader keep a longer stack.
 constexpr int MaxSkippedDepth = 256;
@@ -372,7 +374,7 @@ private:
             } else if (xml_.name() == u"alter") {
                 const auto value = Fraction::fromDecimal(xml_.readElementText());
                 if (!value || std::abs(value->toDouble()) > 12) {
-                    damagedInMeasure(QStringLiteral("neplatná výška noty"));
+                    damagedInMeasure(InvalidPitch);
                 }
                 alter = static_cast<int>(std::lround(value->toDouble()));
             } else {
@@ -380,7 +382,7 @@ private:
             }
         }
         if (!step || !octave || *octave < 0) {
-            damagedInMeasure(QStringLiteral("neplatná výška noty"));
+            damagedInMeasure(InvalidPitch);
         }
         return 12 * (*octave + 1) + *step + alter;
     }

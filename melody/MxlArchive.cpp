@@ -14,6 +14,8 @@ namespace melody {
 
 namespace {
 
+const QString DamagedArchive = QStringLiteral("Archiv %1 je poškozený.");
+
 constexpr qint64 MaxContainerBytes = 64 * 1024;
 constexpr qint64 ChunkBytes = 64 * 1024;
 
@@ -108,7 +110,7 @@ private:
         std::unique_ptr<zip_file_t, ZipFileClose> file(
             zip_fopen_index(zip_.get(), static_cast<zip_uint64_t>(index), 0));
         if (!file) {
-            refuse(QStringLiteral("Archiv %1 je poškozený."));
+            refuse(DamagedArchive);
         }
         QByteArray bytes;
         for (;;) {
@@ -116,7 +118,7 @@ private:
             bytes.resize(had + ChunkBytes);
             const zip_int64_t read = zip_fread(file.get(), bytes.data() + had, ChunkBytes);
             if (read < 0) {
-                refuse(QStringLiteral("Archiv %1 je poškozený."));
+                refuse(DamagedArchive);
             }
             bytes.resize(had + read);
             checkSize(bytes.size(), compressed, maxBytes);

@@ -1,5 +1,6 @@
 #include "CopyForUnkeptParts.h"
 
+#include "app/CommonMessages.h"
 #include "app/Dialogs.h"
 #include "spreadsheet/Application.h"
 #include "spreadsheet/SpreadsheetError.h"
@@ -43,8 +44,7 @@ bool continueInCopyIfNeeded(spreadsheet::Application& host, app::Dialogs& dialog
     try {
         workbook.saveAs(copy);
     } catch (const spreadsheet::SpreadsheetError& error) {
-        dialogs.message(QStringLiteral("Písničku nelze otevřít."), error.description(),
-                        app::MessageIcon::Exclamation);
+        dialogs.message(app::CannotOpenSong, error.description(), app::MessageIcon::Exclamation);
         workbook.close();
         return false;
     }

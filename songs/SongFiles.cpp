@@ -32,6 +32,9 @@ namespace songs {
 
 namespace {
 
+const QString NoWorkingFolder = QStringLiteral("Pracovní adresář neexistuje.");
+const QString InvalidSongName = QStringLiteral("Neplatný název písně.");
+
 const char* const SoundExtensions[] = {"mp3", "mid", "wav"};
 
 QString native(const QString& path) {
@@ -88,7 +91,7 @@ bool SongFiles::isNameOfOpenWorkbook(const QString& name) {
     } catch (const spreadsheet::SpreadsheetError&) {
         return false;
     }
-    dialogs_.message(QStringLiteral("Neplatný název písně."),
+    dialogs_.message(InvalidSongName,
                      QStringLiteral("Název „%1“ nelze použít: sešit %2 je v programu otevřen "
                                     "(databáze ladění nebo jiná píseň). Zvolte jiný název.")
                          .arg(name, windowName),
@@ -101,7 +104,7 @@ bool SongFiles::ensureWorkingFolder() {
     if (FldExist(folder)) {
         return true;
     }
-    dialogs_.message(QStringLiteral("Pracovní adresář neexistuje."),
+    dialogs_.message(NoWorkingFolder,
                      QStringLiteral("Cesta do ") + native(folder) +
                          QStringLiteral("  nebyla nalezena.\r\nAby mohl program správně "
                                         "pracovat, bude nyní vytvořena tato složka.\r\nDo ní se "
@@ -124,8 +127,7 @@ std::optional<QString> SongFiles::askNewSongPath() {
     }
     const QString problem = songNameProblem(*name);
     if (!problem.isEmpty()) {
-        dialogs_.message(QStringLiteral("Neplatný název písně."), problem,
-                         app::MessageIcon::Exclamation);
+        dialogs_.message(InvalidSongName, problem, app::MessageIcon::Exclamation);
         return std::nullopt;
     }
     if (isNameOfOpenWorkbook(*name)) {
@@ -164,7 +166,7 @@ bool SongFiles::createSong(const QString& path) {
         return true;
     } catch (const spreadsheet::SpreadsheetError& error) {
         if (error.number() == spreadsheet::FileOrCellOperation) {
-            dialogs_.message(QStringLiteral("Pracovní adresář neexistuje."),
+            dialogs_.message(NoWorkingFolder,
                              QStringLiteral("Cesta ") + native(connection_.WorkingFolder) +
                                  QStringLiteral(" nenalezena. Aby mohl program správně pracovat, "
                                                 "vytvořte nejprve ručně tento adresář !!!"),
@@ -271,11 +273,7 @@ void SongFiles::cmdEndEdit_Click() {
             unexpectedError(error.number());
             return;
         }
-        dialogs_.message(QStringLiteral("Nenalezena externí aplikace."),
-                         QStringLiteral("Soubor nelze uložit !\r\nUživatel, nebo jiný program "
-                                        "zavřel Excel.\r\nTato chyba může způsobit nestabilitu "
-                                        "systému !"),
-                         app::MessageIcon::Exclamation);
+        app::showSaveFailedHostGone(dialogs_);
     }
     backToNoSong();
 }

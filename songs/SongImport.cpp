@@ -5,6 +5,7 @@
 #include "app/Dialogs.h"
 #include "melody/ImportError.h"
 #include "melody/MelodyImport.h"
+#include "music/SemitoneShift.h"
 #include "spreadsheet/SpreadsheetError.h"
 #include "tones/GripReader.h"
 #include "tones/TuningTable.h"
@@ -30,17 +31,11 @@ QString counted(int count, const QString& one, const QString& few, const QString
 
 QString shiftText(int shift) {
     const int size = std::abs(shift);
-    QString amount;
-    if (size == 12) {
-        amount = QStringLiteral("o oktávu");
-    } else if (size == 24) {
-        amount = QStringLiteral("o dvě oktávy");
-    } else {
-        amount =
-            QStringLiteral("o ") + counted(size, QStringLiteral("půltón"),
-                                           QStringLiteral("půltóny"), QStringLiteral("půltónů"));
+    if (size != 12 && size != 24) {
+        return music::semitoneShiftText(shift);
     }
-    return amount + (shift > 0 ? QStringLiteral(" nahoru") : QStringLiteral(" dolů"));
+    const QString direction = shift > 0 ? QStringLiteral(" nahoru") : QStringLiteral(" dolů");
+    return (size == 12 ? QStringLiteral("o oktávu") : QStringLiteral("o dvě oktávy")) + direction;
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include "SongOpening.h"
 
 #include "SongLock.h"
+#include "app/CommonMessages.h"
 #include "app/Dialogs.h"
 #include "app/SpreadsheetConnection.h"
 #include "spreadsheet/SpreadsheetError.h"
@@ -11,8 +12,6 @@
 namespace songs {
 
 namespace {
-
-const QString CannotOpen = QStringLiteral("Písničku nelze otevřít.");
 
 QString native(const QString& path) {
     return QDir::toNativeSeparators(path);
@@ -42,7 +41,7 @@ bool openAsSong(app::SpreadsheetConnection& connection, app::Dialogs& dialogs,
     if (QFileInfo(path).fileName().compare(connection.TuningWorkbookName, Qt::CaseInsensitive) ==
         0) {
         dialogs.message(
-            CannotOpen,
+            app::CannotOpenSong,
             QStringLiteral("Soubor %1 je databáze ladění, ne písnička.").arg(native(path)),
             app::MessageIcon::Exclamation);
         return false;
@@ -54,7 +53,7 @@ bool openAsSong(app::SpreadsheetConnection& connection, app::Dialogs& dialogs,
     try {
         host.openWorkbook(path);
     } catch (const spreadsheet::SpreadsheetError& error) {
-        dialogs.message(CannotOpen, error.description(), app::MessageIcon::Exclamation);
+        dialogs.message(app::CannotOpenSong, error.description(), app::MessageIcon::Exclamation);
         return false;
     }
     return true;

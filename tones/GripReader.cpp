@@ -2,6 +2,7 @@
 
 #include "ToneLookup.h"
 #include "TuningSelection.h"
+#include "TuningSheetLayout.h"
 #include "app/CommonMessages.h"
 #include "app/SpreadsheetConnection.h"
 #include "app/StaffPictures.h"
@@ -21,11 +22,9 @@ namespace tones {
 
 namespace {
 
+const QString NoSuchTone = QStringLiteral("Neexistující tón.");
+
 struct Lookup {
-    const char* trebleRange;
-    int trebleBack;  // columns from the found cell back to the button number
-    const char* bassRange;
-    int bassBack;
     int first;  // picture of the first button; further buttons take first + 1
     int bassFirst;
     const char* directionText;
@@ -33,11 +32,9 @@ struct Lookup {
 
 Lookup lookupFor(Bellows bellows) {
     if (bellows == Bellows::Pull) {
-        return {
-            "C1:C43", 2, "G1:G13", 6, 103, 109, " při tažení měchu na této knoflovce neexistuje !"};
+        return {103, 109, " při tažení měchu na této knoflovce neexistuje !"};
     }
-    return {
-        "B1:B43", 1, "F1:F13", 5, 105, 111, " při tlačení měchu na této knoflovce neexistuje !"};
+    return {105, 111, " při tlačení měchu na této knoflovce neexistuje !"};
 }
 
 constexpr int StaffPictureCount = 5;
@@ -103,11 +100,7 @@ void GripReader::readTreble(Bellows bellows) {
     try {
         host.activateWindow(connection_.SongWorkbookName);
     } catch (const spreadsheet::SpreadsheetError&) {
-        dialogs_.message(QStringLiteral("Nenalezena externí aplikace."),
-                         QStringLiteral("Soubor nelze aktivovat !\r\nUživatel, nebo jiný program "
-                                        "zavřel Excel.\r\nTato chyba může způsobit nestabilitu "
-                                        "systému !"),
-                         app::MessageIcon::Exclamation);
+        app::showHostGone(dialogs_, QStringLiteral("Soubor nelze aktivovat !"));
         return;
     }
     try {
@@ -153,26 +146,25 @@ bool GripReader::showTone(Bellows bellows, const QString& tone, int& notes, int&
     clsNoty noty(dialogs_);
     QString shown = tone;
     connection_.ActivateTuningWindow(dialogs_);
-    host.range(QString::fromLatin1(lookup.trebleRange)).select();
+    host.range(toneRange(KeyboardSide::Treble, bellows, TuningReach::Shown)).select();
     if (!findWholeCell(host, tone)) {
         const QString alternative = noty.AlternativeToneName(tone);
         if (alternative == QStringLiteral("nejde")) {
-            missing(QStringLiteral("Neexistující tón."),
+            missing(NoSuchTone,
                     QStringLiteral("Tón ") + tone + QString::fromUtf8(lookup.directionText) +
                         QStringLiteral("\rNeregistruji pro tento tón ani žádné alternativní "
                                        "pojmenování."));
             return false;
         }
         if (!findWholeCell(host, alternative)) {
-            missing(QStringLiteral("Neexistující tón."),
-                    QStringLiteral("Tón ") + tone +
-                        QStringLiteral(" ani jeho alternativní název ") + alternative +
-                        QString::fromUtf8(lookup.directionText));
+            missing(NoSuchTone, QStringLiteral("Tón ") + tone +
+                                    QStringLiteral(" ani jeho alternativní název ") + alternative +
+                                    QString::fromUtf8(lookup.directionText));
             return false;
         }
         shown = alternative;
     }
-    markButtons(true, bellows, lookup.trebleBack);
+    markButtons(true, bellows);
 
     const QString place = noty.ZobrazNotu(shown);
     QString offset = place;
@@ -209,9 +201,11 @@ bool GripReader::showTone(Bellows bellows, const QString& tone, int& notes, int&
 
 // The active cell is the first exact hit: its button gets the first picture; three more
 // searches give other buttons of the same tone the further picture.
-void GripReader::markButtons(bool treble, Bellows bellows, int back) {
+void GripReader::markButtons(bool treble, Bellows bellows) {
     auto& host = *connection_.SpreadsheetApplication;
     const Lookup lookup = lookupFor(bellows);
+    const int back =
+        columnsBackToButton(treble ? KeyboardSide::Treble : KeyboardSide::Bass, bellows);
     const keyboard::Side side = treble ? keyboard::Side::Treble : keyboard::Side::Bass;
     const int firstPicture = treble ? lookup.first : lookup.bassFirst;
     const QString value = host.activeCell().text();
@@ -254,9 +248,9 @@ void GripReader::walkBass(Bellows bellows) {
     while (!host.activeCell().value().isEmpty()) {
         const QString bass = host.activeCell().text();
         connection_.ActivateTuningWindow(dialogs_);
-        host.range(QString::fromLatin1(lookup.bassRange)).select();
+        host.range(toneRange(KeyboardSide::Bass, bellows, TuningReach::Shown)).select();
         if (findWholeCell(host, bass)) {
-            markButtons(false, bellows, lookup.bassBack);
+            markButtons(false, bellows);
         } else {
             missing(QStringLiteral("Neexistující bas."),
                     QStringLiteral("Basový tón ") + bass + QString::fromUtf8(lookup.directionText));

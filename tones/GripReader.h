@@ -55,7 +55,7 @@ private:
     void walkTreble(Bellows bellows);
     void walkBass(Bellows bellows);
     bool showTone(Bellows bellows, const QString& tone, int& notes, int& accidentals);
-    void markButtons(bool treble, Bellows bellows, int firstButtonColumn);
+    void markButtons(bool treble, Bellows bellows);
     void missing(const QString& title, const QString& text);
 
     app::SpreadsheetConnection& connection_;

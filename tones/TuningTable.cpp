@@ -21,12 +21,14 @@ std::optional<int> wholeNumber(const spreadsheet::CellValue& value) {
     return ok ? std::optional<int>(number) : std::nullopt;
 }
 
-std::vector<TuningTable::Row> readRows(const spreadsheet::Sheet& sheet, int rows, int pushColumn) {
+std::vector<TuningTable::Row> readRows(const spreadsheet::Sheet& sheet, KeyboardSide side) {
+    const int rows = tuningRows(side, TuningReach::Shown);
     std::vector<TuningTable::Row> result;
     result.reserve(static_cast<size_t>(rows));
     for (int row = 1; row <= rows; ++row) {
-        result.push_back({wholeNumber(sheet.value({row, 1})), sheet.value({row, pushColumn}).text(),
-                          sheet.value({row, pushColumn + 1}).text()});
+        result.push_back({wholeNumber(sheet.value({row, ButtonNumberColumn})),
+                          sheet.value({row, toneColumn(side, Bellows::Push)}).text(),
+                          sheet.value({row, toneColumn(side, Bellows::Pull)}).text()});
     }
     return result;
 }
@@ -71,8 +73,8 @@ TuningTable::TuningTable(QString name, std::vector<Row> treble, std::vector<Row>
     : name_(std::move(name)), treble_(std::move(treble)), bass_(std::move(bass)) {}
 
 TuningTable TuningTable::fromSheet(const spreadsheet::Sheet& sheet) {
-    return TuningTable(sheet.name(), readRows(sheet, TuningTrebleRows, 2),
-                       readRows(sheet, TuningBassRows, 6));
+    return TuningTable(sheet.name(), readRows(sheet, KeyboardSide::Treble),
+                       readRows(sheet, KeyboardSide::Bass));
 }
 
 QString TuningTable::trebleTone(int button, Bellows bellows) const {

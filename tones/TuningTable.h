@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Bellows.h"
+#include "TuningSheetLayout.h"
 
 #include <QString>
 
@@ -15,10 +16,6 @@ class Sheet;
 // push and pull. Lookups answer as the display's and recording's searches in the sheet do, so
 // features that work without the spreadsheet's cursor (sound, print, import) agree with them.
 namespace tones {
-
-inline constexpr int TuningTrebleRows = 43;         // A1:C43
-inline constexpr int TuningBassRows = 13;           // F1:G13 as shown and recorded
-inline constexpr int TuningConvertedBassRows = 17;  // F1:G17 as a conversion reads them
 
 class TuningTable {
 public:

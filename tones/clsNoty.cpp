@@ -1,5 +1,7 @@
 #include "tones/clsNoty.h"
 
+#include "app/CommonMessages.h"
+
 #include "tones/StaffPositionTable.h"
 
 #include <QtGlobal>
@@ -12,6 +14,9 @@ namespace tones {
 
 namespace {
 
+const QString MisplacedSharp = QStringLiteral("Křížek na nesprávném místě !");
+const QString FlatAdjustment = QStringLiteral("Béčko úprava.");
+
 using app::MessageIcon;
 
 // An accidental picture stands this far above the Top of the note it belongs to.
@@ -23,7 +28,6 @@ constexpr int SharpStaffLeft = 3150;
 
 const QString SharpMarker = QStringLiteral("k");
 const QString FlatMarker = QStringLiteral("b");
-const QString UnexpectedValue = QStringLiteral("Neočekávaná hodnota !");
 const QString UnknownTone = QStringLiteral("Neznámý tón !");
 
 // A position past the end reads as a character no rule accepts.
@@ -136,7 +140,8 @@ QString clsNoty::ZobrazNotu(const QString& name) const {
     } else if (isOctaveDigit(second)) {
         return withOctave(marker, second, step);
     } else {
-        dialogs_.message(QStringLiteral("druhý znak tónu"), UnexpectedValue, MessageIcon::Critical);
+        dialogs_.message(QStringLiteral("druhý znak tónu"), app::UnexpectedValue,
+                         MessageIcon::Critical);
     }
 
     const QChar third = charAt(name, 2);
@@ -147,7 +152,8 @@ QString clsNoty::ZobrazNotu(const QString& name) const {
         return withOctave(marker, third, step);
     }
     if (third != u's') {
-        dialogs_.message(QStringLiteral("třetí znak tónu"), UnexpectedValue, MessageIcon::Critical);
+        dialogs_.message(QStringLiteral("třetí znak tónu"), app::UnexpectedValue,
+                         MessageIcon::Critical);
     }
 
     const QChar fourth = charAt(name, 3);
@@ -157,7 +163,8 @@ QString clsNoty::ZobrazNotu(const QString& name) const {
     if (isOctaveDigit(fourth)) {
         return withOctave(marker, fourth, step);
     }
-    dialogs_.message(QStringLiteral("čtvrtý znak tónu"), UnexpectedValue, MessageIcon::Critical);
+    dialogs_.message(QStringLiteral("čtvrtý znak tónu"), app::UnexpectedValue,
+                     MessageIcon::Critical);
     return {};
 }
 
@@ -219,13 +226,13 @@ QString clsNoty::applyFlat(QChar letter, const QString& rest) const {
         case u'e':
             return QStringLiteral("es") + rest;
         case u'f':
-            dialogs_.message(QStringLiteral("Béčko úprava."),
+            dialogs_.message(FlatAdjustment,
                              QStringLiteral("Nota fes se nevyskytuje v žádném ladění u knoflovek. "
                                             "Bude zapsáno, jako e."),
                              MessageIcon::Exclamation);
             return QStringLiteral("e") + rest;
         case u'g':
-            dialogs_.message(QStringLiteral("Béčko úprava."),
+            dialogs_.message(FlatAdjustment,
                              QStringLiteral("Nota ges se nevyskytuje v žádném ladění u knoflovek. "
                                             "Bude zapsáno, jako fis."),
                              MessageIcon::Information);
@@ -249,13 +256,13 @@ QString clsNoty::applySharp(QChar letter, const QString& rest) const {
         case u'a':
             return letter + QStringLiteral("is") + rest;
         case u'e':
-            dialogs_.message(QStringLiteral("Křížek na nesprávném místě !"),
+            dialogs_.message(MisplacedSharp,
                              QStringLiteral("Nota eis se nevyskytuje v žádném ladění u knoflovek. "
                                             "Bude zapsáno, jako f."),
                              MessageIcon::Exclamation);
             return QStringLiteral("f") + rest;
         case u'h':
-            dialogs_.message(QStringLiteral("Křížek na nesprávném místě !"),
+            dialogs_.message(MisplacedSharp,
                              QStringLiteral("Nota his se nevyskytuje v žádném ladění u knoflovek."
                                             "\rNota nebude zapsána ! Opravte na c. (začátek vyšší "
                                             "oktávy)"),

@@ -1,12 +1,13 @@
 #include "Transposition.h"
 
 #include "music/Pitch.h"
+#include "music/SemitoneShift.h"
 #include "spreadsheet/Sheet.h"
 #include "tones/Bellows.h"
 #include "tones/KeyboardSide.h"
+#include "tones/TuningSheetLayout.h"
 #include "tones/TuningTable.h"
 
-#include <cstdlib>
 #include <vector>
 
 namespace tunings {
@@ -18,34 +19,22 @@ using tones::Bellows;
 using tones::KeyboardSide;
 
 struct Column {
-    int column;
-    int lastRow;
     KeyboardSide side;
     Bellows bellows;
 };
 
 // Every cell a lookup or a conversion reads.
 const Column ToneColumns[] = {
-    {2, tones::TuningTrebleRows, KeyboardSide::Treble, Bellows::Push},
-    {3, tones::TuningTrebleRows, KeyboardSide::Treble, Bellows::Pull},
-    {6, tones::TuningConvertedBassRows, KeyboardSide::Bass, Bellows::Push},
-    {7, tones::TuningConvertedBassRows, KeyboardSide::Bass, Bellows::Pull},
+    {KeyboardSide::Treble, Bellows::Push},
+    {KeyboardSide::Treble, Bellows::Pull},
+    {KeyboardSide::Bass, Bellows::Push},
+    {KeyboardSide::Bass, Bellows::Pull},
 };
 
 struct Change {
     CellAddress cell;
     QString text;
 };
-
-QString semitonesText(int semitones) {
-    const int count = std::abs(semitones);
-    const QString unit = count == 1   ? QStringLiteral("půltón")
-                         : count <= 4 ? QStringLiteral("půltóny")
-                                      : QStringLiteral("půltónů");
-    return QStringLiteral("o %1 %2 %3")
-        .arg(count)
-        .arg(unit, semitones > 0 ? QStringLiteral("nahoru") : QStringLiteral("dolů"));
-}
 
 // "knoflíku 12 (tlak)", "basového knoflíku 3 (tah)"; a row without a button number by its cell.
 QString buttonText(const Column& column, const CellAddress& cell,
@@ -81,11 +70,12 @@ std::optional<QString> movedBass(const QString& bass, int semitones) {
 QString transposeTuning(spreadsheet::Sheet& sheet, int semitones) {
     const auto buttonRows = tones::TuningTable::fromSheet(sheet).trebleRows();
     const QString refusal =
-        QStringLiteral("Ladění nelze transponovat %1: ").arg(semitonesText(semitones));
+        QStringLiteral("Ladění nelze transponovat %1: ").arg(music::semitoneShiftText(semitones));
     std::vector<Change> changes;
     for (const Column& column : ToneColumns) {
-        for (int row = 1; row <= column.lastRow; ++row) {
-            const CellAddress cell{row, column.column};
+        const int lastRow = tones::tuningRows(column.side, tones::TuningReach::Converted);
+        for (int row = 1; row <= lastRow; ++row) {
+            const CellAddress cell{row, tones::toneColumn(column.side, column.bellows)};
             const QString text = sheet.value(cell).text();
             if (text.isEmpty()) {
                 continue;

@@ -16,11 +16,6 @@ bool sameName(const QString& a, const QString& b) {
     return a.compare(b, Qt::CaseInsensitive) == 0;
 }
 
-int toneColumn(KeyboardSide side, Bellows bellows) {
-    const int push = side == KeyboardSide::Treble ? 2 : 6;
-    return bellows == Bellows::Push ? push : push + 1;
-}
-
 QString buttonRangeProblem(KeyboardSide side, int button) {
     if (side == KeyboardSide::Treble && (button < 1 || button > tones::TrebleButtons)) {
         return QStringLiteral("Diskant má knoflíky 1 až %1; knoflík %2 není.")
@@ -115,7 +110,7 @@ QString TuningDatabase::setTone(const QString& name, KeyboardSide side, int butt
     }
     auto edited = std::make_shared<Sheet>(sheet);
     edited->setWorkbook(nullptr);
-    edited->setValue({*row, toneColumn(side, bellows)}, spreadsheet::CellValue(entry.text));
+    edited->setValue({*row, tones::toneColumn(side, bellows)}, spreadsheet::CellValue(entry.text));
     spreadsheet::WorkbookData changed = data_;
     changed.sheets[static_cast<size_t>(index)] = std::move(edited);
     save(std::move(changed));

@@ -13,6 +13,10 @@ namespace tunings {
 
 namespace {
 
+const QString CannotRename = QStringLiteral("Ladění nelze přejmenovat.");
+const QString CannotRemove = QStringLiteral("Ladění nelze smazat.");
+const QString RenameTitle = QStringLiteral("Přejmenovat ladění");
+
 using tones::Bellows;
 using tones::KeyboardSide;
 
@@ -145,8 +149,7 @@ bool TuningEditor::setTones(const QString& name, KeyboardSide side, int button, 
 
 bool TuningEditor::rename(const QString& name) {
     const auto typed =
-        dialogs_.inputText(QStringLiteral("Přejmenovat ladění"),
-                           QStringLiteral("Nový název ladění „%1“:").arg(name), name);
+        dialogs_.inputText(RenameTitle, QStringLiteral("Nový název ladění „%1“:").arg(name), name);
     if (!typed || typed->trimmed() == name) {
         return false;
     }
@@ -155,10 +158,10 @@ bool TuningEditor::rename(const QString& name) {
         const QString openSong = database_.openSongTuning();
         if (const QString problem = database.renameProblem(name, newName, openSong);
             !problem.isEmpty()) {
-            refused(QStringLiteral("Ladění nelze přejmenovat."), problem);
+            refused(CannotRename, problem);
             return std::nullopt;
         }
-        if (!confirmed(QStringLiteral("Přejmenovat ladění"),
+        if (!confirmed(RenameTitle,
                        QStringLiteral("Písničky zapsané v ladění „%1“ ho hledají podle názvu. Po "
                                       "přejmenování na „%2“ je Mechík nezobrazí ani nepřevede, "
                                       "dokud jejich list nepřejmenujete také.\r\nPřejmenovat "
@@ -167,7 +170,7 @@ bool TuningEditor::rename(const QString& name) {
             return std::nullopt;
         }
         if (const QString problem = database.rename(name, newName, openSong); !problem.isEmpty()) {
-            refused(QStringLiteral("Ladění nelze přejmenovat."), problem);
+            refused(CannotRename, problem);
             return std::nullopt;
         }
         return TuningChange{TuningChange::Kind::Renamed, name, newName, {}};
@@ -178,7 +181,7 @@ bool TuningEditor::remove(const QString& name) {
     return apply([&](TuningDatabase& database) -> std::optional<TuningChange> {
         const QString openSong = database_.openSongTuning();
         if (const QString problem = database.removeProblem(name, openSong); !problem.isEmpty()) {
-            refused(QStringLiteral("Ladění nelze smazat."), problem);
+            refused(CannotRemove, problem);
             return std::nullopt;
         }
         if (!confirmed(QStringLiteral("Smazat ladění"),
@@ -189,7 +192,7 @@ bool TuningEditor::remove(const QString& name) {
             return std::nullopt;
         }
         if (const QString problem = database.remove(name, openSong); !problem.isEmpty()) {
-            refused(QStringLiteral("Ladění nelze smazat."), problem);
+            refused(CannotRemove, problem);
             return std::nullopt;
         }
         return TuningChange{TuningChange::Kind::Removed, name, {}, {}};

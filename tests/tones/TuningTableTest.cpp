@@ -6,6 +6,7 @@
 #include "spreadsheet/Application.h"
 #include "spreadsheet/xls/XlsFile.h"
 #include "tones/ToneLookup.h"
+#include "tones/TuningSheetLayout.h"
 #include "tones/TuningTable.h"
 
 #include <gtest/gtest.h>
@@ -38,44 +39,78 @@ TEST(TuningTable, ButtonsOfAToneInTheDisplaysOrder) {
     EXPECT_EQ(table.trebleTone(4, Bellows::Push), QString());
 }
 
-// Every tone and bass of every delivered tuning: the first button equals the cell the host's
-// search for the display stops on.
-TEST(TuningTable, AgreesWithTheSheetSearchOnTheDeliveredDatabase) {
+namespace {
+
+// Each tuning of the delivered database as plain data, its sheet the host's active one.
+template <typename Check>
+void forEachDeliveredTuning(Check check) {
     testing_support::TestHost host;
     auto& app = host.app;
     app.openWorkbook(QStringLiteral(MECHIK_BIN_DIR "/Vezar.xls"));
     const auto data = spreadsheet::xls::readXlsFile(QStringLiteral(MECHIK_BIN_DIR "/Vezar.xls"));
     for (const auto& sheet : data.sheets) {
-        const TuningTable table = TuningTable::fromSheet(*sheet);
+        SCOPED_TRACE(sheet->name().toStdString());
         app.sheet(sheet->name()).select();
+        check(app, TuningTable::fromSheet(*sheet));
+    }
+}
+
+}  // namespace
+
+// Every tone and bass of every delivered tuning: the first button equals the cell the host's
+// search for the display stops on.
+TEST(TuningTable, AgreesWithTheSheetSearchOnTheDeliveredDatabase) {
+    forEachDeliveredTuning([](spreadsheet::Application& app, const TuningTable& table) {
         struct Area {
-            const char* range;
-            int back;
-            bool treble;
+            tones::KeyboardSide side;
             Bellows bellows;
         };
-        for (const Area area :
-             {Area{"B1:B43", 1, true, Bellows::Push}, Area{"C1:C43", 2, true, Bellows::Pull},
-              Area{"F1:F13", 5, false, Bellows::Push}, Area{"G1:G13", 6, false, Bellows::Pull}}) {
-            const auto& rows = area.treble ? table.trebleRows() : table.bassRows();
+        for (const Area area : {Area{tones::KeyboardSide::Treble, Bellows::Push},
+                                Area{tones::KeyboardSide::Treble, Bellows::Pull},
+                                Area{tones::KeyboardSide::Bass, Bellows::Push},
+                                Area{tones::KeyboardSide::Bass, Bellows::Pull}}) {
+            const bool treble = area.side == tones::KeyboardSide::Treble;
+            const int back = tones::columnsBackToButton(area.side, area.bellows);
+            const auto& rows = treble ? table.trebleRows() : table.bassRows();
             for (const auto& row : rows) {
                 const QString& tone = area.bellows == Bellows::Push ? row.push : row.pull;
                 if (tone.isEmpty() || !row.button) {
                     continue;
                 }
-                SCOPED_TRACE(sheet->name().toStdString() + " " + tone.toStdString());
-                app.range(QString::fromLatin1(area.range)).select();
+                SCOPED_TRACE(tone.toStdString());
+                app.range(tones::toneRange(area.side, area.bellows, tones::TuningReach::Shown))
+                    .select();
                 ASSERT_TRUE(tones::findWholeCell(app, tone));
                 const int found =
-                    static_cast<int>(app.activeCell().offset(0, -area.back).value().numberValue());
-                const auto buttons = area.treble ? table.trebleButtonsOf(tone, area.bellows)
-                                                 : table.bassButtonsOf(tone, area.bellows);
+                    static_cast<int>(app.activeCell().offset(0, -back).value().numberValue());
+                const auto buttons = treble ? table.trebleButtonsOf(tone, area.bellows)
+                                            : table.bassButtonsOf(tone, area.bellows);
                 ASSERT_FALSE(buttons.empty());
                 EXPECT_EQ(buttons.front(), found);
-                const QString back = area.treble ? table.trebleTone(buttons.front(), area.bellows)
-                                                 : table.bassTone(buttons.front(), area.bellows);
-                EXPECT_EQ(back, tone);
+                const QString toneBack = treble ? table.trebleTone(buttons.front(), area.bellows)
+                                                : table.bassTone(buttons.front(), area.bellows);
+                EXPECT_EQ(toneBack, tone);
             }
         }
-    }
+    });
+}
+
+// Recording finds a button by its number where the display's table says it is, on both sides.
+TEST(TuningTable, ButtonRowsAgreeWithTheSearchForTheirNumber) {
+    forEachDeliveredTuning([](spreadsheet::Application& app, const TuningTable& table) {
+        for (const auto side : {tones::KeyboardSide::Treble, tones::KeyboardSide::Bass}) {
+            const bool treble = side == tones::KeyboardSide::Treble;
+            const int buttons = treble ? tones::TrebleButtons : tones::BassButtons;
+            for (int button = 1; button <= buttons; ++button) {
+                SCOPED_TRACE(button);
+                app.range(tones::buttonNumberRange(side)).select();
+                const auto found = tones::findWholeCell(app, QString::number(button));
+                const auto row = treble ? table.trebleRowOf(button) : table.bassRowOf(button);
+                ASSERT_EQ(static_cast<bool>(found), row.has_value());
+                if (row) {
+                    EXPECT_EQ(app.activeCell().row(), *row);
+                }
+            }
+        }
+    });
 }

@@ -122,20 +122,49 @@ TEST(ConvertCommand, TheTuningDatabaseIsNoSongAndStaysAsItWas) {
 }
 
 #ifndef _WIN32
+namespace {
+
+void lockAsARunningMechik(const QString& path) {
+    const QFileInfo file(path);
+    testing_support::writeBytes(
+        file.dir().filePath(u'.' + file.fileName() + QStringLiteral(".lock")),
+        (QSysInfo::machineHostName() + u'\n' + QString::number(getpid()) + u'\n').toUtf8());
+}
+
+QString openElsewhereMessage(const QString& path) {
+    return QStringLiteral("Píseň %1 má právě otevřenou jiný spuštěný Mechík")
+        .arg(QDir::toNativeSeparators(path));
+}
+
+}  // namespace
+
 TEST(ConvertCommand, ASongOpenInARunningMechikIsRefused) {
     QTemporaryDir dir;
     const QString song = writeSong(dir.filePath("Polka.xls"), "G-C-F", "c1,");
-    testing_support::writeBytes(
-        dir.filePath(".Polka.xls.lock"),
-        (QSysInfo::machineHostName() + u'\n' + QString::number(getpid()) + u'\n').toUtf8());
+    lockAsARunningMechik(song);
     const auto run =
         convert({song, "C-F-B", "--db", MECHIK_BIN_DIR "/Vezar.xls", "--out", dir.path()});
     EXPECT_EQ(run.exitCode, 1);
-    EXPECT_TRUE(
-        run.err.startsWith(QStringLiteral("Píseň %1 má právě otevřenou jiný spuštěný Mechík")
-                               .arg(QDir::toNativeSeparators(song))))
-        << run.err.toStdString();
+    EXPECT_TRUE(run.err.startsWith(openElsewhereMessage(song))) << run.err.toStdString();
     EXPECT_FALSE(QFileInfo::exists(dir.filePath("Polka C-F-B.xls")));
+}
+
+// A copy another Mechík has open is neither replaced, even when forced, nor reported as merely
+// existing: the player learns where it is open.
+TEST(ConvertCommand, ACopyOpenInARunningMechikIsNeitherReplacedNorCalledExisting) {
+    QTemporaryDir dir;
+    const QString song = writeSong(dir.filePath("Polka.xls"), "G-C-F", "c1,");
+    const QString copy = writeSong(dir.filePath("Polka C-F-B.xls"), "C-F-B", "f1,");
+    const QByteArray before = testing_support::readBytes(copy);
+    lockAsARunningMechik(copy);
+    const QStringList common{"--db", MECHIK_BIN_DIR "/Vezar.xls", "--out", dir.path()};
+    for (const QStringList& force : {QStringList{}, QStringList{"--force"}}) {
+        const auto run = convert(QStringList{song, "C-F-B"} + force + common);
+        EXPECT_EQ(run.exitCode, 1);
+        EXPECT_TRUE(run.out.isEmpty());
+        EXPECT_TRUE(run.err.startsWith(openElsewhereMessage(copy))) << run.err.toStdString();
+        EXPECT_EQ(testing_support::readBytes(copy), before);
+    }
 }
 #endif
 

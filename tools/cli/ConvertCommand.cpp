@@ -1,9 +1,11 @@
 #include "ConvertCommand.h"
 
+#include "CliMessages.h"
 #include "RecordedDialogs.h"
 #include "app/CommandGuard.h"
 #include "app/Form1.h"
 #include "app/ProgramSettings.h"
+#include "conversion/ConversionRun.h"
 #include "conversion/frmKonverze.h"
 #include "spreadsheet/FileChooser.h"
 #include "spreadsheet/UnkeptParts.h"
@@ -14,6 +16,8 @@
 #include <QFileInfo>
 #include <QPushButton>
 #include <QTemporaryDir>
+
+#include <optional>
 
 namespace tools {
 
@@ -50,8 +54,7 @@ int convertSong(const QString& songPath, const QString& target, const QString& t
         scratch.filePath(QStringLiteral("host.ini")), tuningDatabase};
     app::Form1 form(environment, dialogs, settings, &chooser);
     if (!form.Form_Load()) {
-        error = dialogs.shown.empty() ? QStringLiteral("Databázi ladění nelze otevřít.")
-                                      : oneLine(dialogs.shown.back().second);
+        error = dialogs.shown.empty() ? DatabaseNotOpened : oneLine(dialogs.shown.back().second);
         return 1;
     }
     auto* window = conversion::mnuKonverze_Click(form.connection(), dialogs, form, form.guard());
@@ -83,17 +86,17 @@ int convertSong(const QString& songPath, const QString& target, const QString& t
     }
     window->Combo1->setCurrentIndex(index);
     const QString song = form.connection().SongWorkbookName;
-    const QString copy =
-        QDir(environment.workingFolder)
-            .filePath(song.left(song.size() - 4) + u' ' + target + QStringLiteral(".xls"));
+    const QString copy = conversion::convertedCopyPath(environment.workingFolder, song, target);
     // The copy is a new workbook: what the source holds that Mechík cannot save is not in it.
     const spreadsheet::UnkeptParts unkept =
         form.connection().SpreadsheetApplication->workbook(song).unkeptParts();
     const std::size_t before = dialogs.shown.size();
-    guard.run([window] { window->cmdGo_Click(); });
+    // A failure nobody foresaw leaves no outcome: the guard has said what it was.
+    std::optional<conversion::ConversionRun::Outcome> outcome;
+    guard.run([window, &outcome] { outcome = window->cmdGo_Click(); });
     form.close();
     const auto& said = dialogs.shown;
-    if (said.size() > before && said.back().first == QStringLiteral("Hotovo.")) {
+    if (outcome == conversion::ConversionRun::Outcome::Converted) {
         output = QDir::toNativeSeparators(copy);
         // Said beside the result: tones the target lacks, parts the copy lacks.
         QStringList notes;
@@ -109,9 +112,8 @@ int convertSong(const QString& songPath, const QString& target, const QString& t
         error = notes.join(u'\n');
         return 0;
     }
-    if (said.size() > before && said.back().first == QStringLiteral("Storno převodu.")) {
-        error = QStringLiteral("Soubor %1 již existuje. Přepsat ho lze volbou --force.")
-                    .arg(QDir::toNativeSeparators(copy));
+    if (outcome == conversion::ConversionRun::Outcome::Cancelled) {
+        error = existingFileRefusal(copy);
         return 1;
     }
     error = said.size() > before ? oneLine(said.back().second)

@@ -1,5 +1,6 @@
 #include "ImportCommand.h"
 
+#include "CliMessages.h"
 #include "melody/ImportError.h"
 #include "melody/MelodyImport.h"
 #include "songs/SongWriting.h"
@@ -83,8 +84,7 @@ QString refusalToWrite(const ImportArguments& arguments) {
             .arg(native(arguments.database));
     }
     if (out.exists() && !arguments.force) {
-        return QStringLiteral("Soubor %1 již existuje. Přepsat ho lze volbou --force.")
-            .arg(native(arguments.out));
+        return existingFileRefusal(arguments.out);
     }
     return {};
 }

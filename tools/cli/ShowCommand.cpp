@@ -1,5 +1,6 @@
 #include "ShowCommand.h"
 
+#include "CliMessages.h"
 #include "RecordedDialogs.h"
 
 #include "app/CommandGuard.h"
@@ -78,7 +79,7 @@ int showGrip(const QString& songPath, int row, bool push, const QString& tuningD
         scratch.filePath(QStringLiteral("host.ini")), tuningDatabase};
     app::Form1 form(environment, dialogs, settings, nullptr);
     if (!form.Form_Load()) {
-        error = dialogs.shown.empty() ? QStringLiteral("Databázi ladění nelze otevřít.")
+        error = dialogs.shown.empty() ? DatabaseNotOpened
                                       : dialogs.shown.back().second.replace(QStringLiteral("\r\n"),
                                                                             QStringLiteral(" "));
         return 1;

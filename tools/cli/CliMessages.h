@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QDir>
+#include <QString>
+
+// Texts more than one command of mechik-cli says.
+namespace tools {
+
+inline const QString DatabaseNotOpened = QStringLiteral("Databázi ladění nelze otevřít.");
+
+// An output file the command would overwrite without being told to.
+inline QString existingFileRefusal(const QString& path) {
+    return QStringLiteral("Soubor %1 již existuje. Přepsat ho lze volbou --force.")
+        .arg(QDir::toNativeSeparators(path));
+}
+
+}  // namespace tools
