@@ -1,6 +1,6 @@
 #include "CopyForUnkeptParts.h"
 
-#include "app/Dialogs.h"
+#include "services/Dialogs.h"
 #include "spreadsheet/Application.h"
 #include "spreadsheet/SpreadsheetError.h"
 
@@ -20,7 +20,7 @@ QString copyPathFor(const QString& original) {
     return path;
 }
 
-bool continueInCopyIfNeeded(spreadsheet::Application& host, app::Dialogs& dialogs) {
+bool continueInCopyIfNeeded(spreadsheet::Application& host, services::Dialogs& dialogs) {
     const auto workbook = host.activeWorkbook();
     const spreadsheet::UnkeptParts unkept = workbook.unkeptParts();
     if (!unkept.any()) {
@@ -35,8 +35,8 @@ bool continueInCopyIfNeeded(spreadsheet::Application& host, app::Dialogs& dialog
                        "stejné složce. Kopie tyto části mít nebude.\r\n\r\nOtevřít píseň a "
                        "pracovat v kopii?")
             .arg(name, spreadsheet::describeInCzech(unkept), QFileInfo(copy).fileName()),
-        app::MessageIcon::Exclamation, app::MessageButtons::YesNo);
-    if (answer != app::MessageAnswer::Yes) {
+        services::MessageIcon::Exclamation, services::MessageButtons::YesNo);
+    if (answer != services::MessageAnswer::Yes) {
         workbook.close();
         return false;
     }
@@ -44,7 +44,7 @@ bool continueInCopyIfNeeded(spreadsheet::Application& host, app::Dialogs& dialog
         workbook.saveAs(copy);
     } catch (const spreadsheet::SpreadsheetError& error) {
         dialogs.message(QStringLiteral("Písničku nelze otevřít."), error.description(),
-                        app::MessageIcon::Exclamation);
+                        services::MessageIcon::Exclamation);
         workbook.close();
         return false;
     }

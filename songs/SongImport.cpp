@@ -2,9 +2,9 @@
 
 #include "SongFiles.h"
 #include "SongWriting.h"
-#include "app/Dialogs.h"
 #include "melody/ImportError.h"
 #include "melody/MelodyImport.h"
+#include "services/Dialogs.h"
 #include "spreadsheet/SpreadsheetError.h"
 #include "tones/GripReader.h"
 #include "tones/TuningTable.h"
@@ -63,7 +63,7 @@ QString importSummary(const QString& song, const QString& tuning, int grips, int
 }
 
 SongImport::SongImport(SongFiles& files, tunings::OpenTuningDatabase& database,
-                       tones::GripReader& reader, app::Dialogs& dialogs)
+                       tones::GripReader& reader, services::Dialogs& dialogs)
     : files_(files), database_(database), reader_(reader), dialogs_(dialogs) {}
 
 void SongImport::mnuImportovat_Click(const QString& tuning) {
@@ -75,14 +75,14 @@ void SongImport::mnuImportovat_Click(const QString& tuning) {
     const auto table = database_.tuning(tuning);
     if (!table) {
         dialogs_.message(tones::unknownTuningTitle(), tones::unknownTuningText(tuning),
-                         app::MessageIcon::Critical);
+                         services::MessageIcon::Critical);
         return;
     }
     melody::ImportedMelody imported;
     try {
         imported = melody::importMelody(*melodyFile, *table);
     } catch (const melody::ImportError& refusal) {
-        dialogs_.message(CannotImport, refusal.message(), app::MessageIcon::Exclamation);
+        dialogs_.message(CannotImport, refusal.message(), services::MessageIcon::Exclamation);
         return;
     }
     const auto song = files_.askNewSongPath();
@@ -92,7 +92,7 @@ void SongImport::mnuImportovat_Click(const QString& tuning) {
     try {
         writeSongFile(*song, table->name(), imported.grips);
     } catch (const spreadsheet::SpreadsheetError& error) {
-        dialogs_.message(CannotImport, error.description(), app::MessageIcon::Critical);
+        dialogs_.message(CannotImport, error.description(), services::MessageIcon::Critical);
         return;
     }
     if (!files_.openSongFile(*song)) {
@@ -103,7 +103,7 @@ void SongImport::mnuImportovat_Click(const QString& tuning) {
         QStringLiteral("Melodie importována."),
         importSummary(QFileInfo(*song).fileName(), table->name(),
                       static_cast<int>(imported.grips.size()), imported.reversals, imported.shift),
-        app::MessageIcon::Information);
+        services::MessageIcon::Information);
 }
 
 }  // namespace songs

@@ -1,8 +1,8 @@
 #include "SongOpening.h"
 
 #include "SongLock.h"
-#include "app/Dialogs.h"
-#include "app/SpreadsheetConnection.h"
+#include "services/Dialogs.h"
+#include "services/SpreadsheetConnection.h"
 #include "spreadsheet/SpreadsheetError.h"
 
 #include <QDir>
@@ -20,7 +20,7 @@ QString native(const QString& path) {
 
 }  // namespace
 
-bool isOpenElsewhere(app::Dialogs& dialogs, const QString& path) {
+bool isOpenElsewhere(services::Dialogs& dialogs, const QString& path) {
     const auto holder = SongLock::holderElsewhere(path);
     if (!holder) {
         return false;
@@ -33,18 +33,18 @@ bool isOpenElsewhere(app::Dialogs& dialogs, const QString& path) {
                         .arg(native(QFileInfo(path).absoluteFilePath()), holder->hostName)
                         .arg(holder->processId)
                         .arg(native(SongLock::lockPathOf(path))),
-                    app::MessageIcon::Exclamation);
+                    services::MessageIcon::Exclamation);
     return true;
 }
 
-bool openAsSong(app::SpreadsheetConnection& connection, app::Dialogs& dialogs,
+bool openAsSong(services::SpreadsheetConnection& connection, services::Dialogs& dialogs,
                 const QString& path) {
     if (QFileInfo(path).fileName().compare(connection.TuningWorkbookName, Qt::CaseInsensitive) ==
         0) {
         dialogs.message(
             CannotOpen,
             QStringLiteral("Soubor %1 je databáze ladění, ne písnička.").arg(native(path)),
-            app::MessageIcon::Exclamation);
+            services::MessageIcon::Exclamation);
         return false;
     }
     auto& host = *connection.SpreadsheetApplication;
@@ -54,7 +54,7 @@ bool openAsSong(app::SpreadsheetConnection& connection, app::Dialogs& dialogs,
     try {
         host.openWorkbook(path);
     } catch (const spreadsheet::SpreadsheetError& error) {
-        dialogs.message(CannotOpen, error.description(), app::MessageIcon::Exclamation);
+        dialogs.message(CannotOpen, error.description(), services::MessageIcon::Exclamation);
         return false;
     }
     return true;

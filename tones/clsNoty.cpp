@@ -12,7 +12,7 @@ namespace tones {
 
 namespace {
 
-using app::MessageIcon;
+using services::MessageIcon;
 
 // An accidental picture stands this far above the Top of the note it belongs to.
 constexpr int FlatAbove = 140;
@@ -122,7 +122,7 @@ QString clsNoty::ZobrazNotu(const QString& name) const {
             marker = FlatMarker;
         }
     } else {
-        dialogs_.message(app::ProgramTitle, UnknownTone, MessageIcon::Critical);
+        dialogs_.message(services::ProgramTitle, UnknownTone, MessageIcon::Critical);
     }
 
     const QChar second = charAt(name, 1);
@@ -235,7 +235,7 @@ QString clsNoty::applyFlat(QChar letter, const QString& rest) const {
         case u'h':
             return QStringLiteral("b") + rest;
         default:
-            dialogs_.message(app::ProgramTitle, UnknownTone, MessageIcon::Critical);
+            dialogs_.message(services::ProgramTitle, UnknownTone, MessageIcon::Critical);
             return {};
     }
 }
@@ -262,7 +262,7 @@ QString clsNoty::applySharp(QChar letter, const QString& rest) const {
                              MessageIcon::Critical);
             return {};
         default:
-            dialogs_.message(app::ProgramTitle, UnknownTone, MessageIcon::Critical);
+            dialogs_.message(services::ProgramTitle, UnknownTone, MessageIcon::Critical);
             return {};
     }
 }

@@ -3,7 +3,7 @@
 #include "Contact.h"
 #include "Dialogs.h"
 
-namespace app {
+namespace services {
 
 // Any failure a command does not tell apart: the player is asked to call with its number.
 inline void showUnexpectedError(Dialogs& dialogs, int number) {
@@ -13,4 +13,4 @@ inline void showUnexpectedError(Dialogs& dialogs, int number) {
                     MessageIcon::Critical);
 }
 
-}  // namespace app
+}  // namespace services
