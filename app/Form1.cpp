@@ -1,15 +1,13 @@
 #include "Form1.h"
 
-#include "CommandGuard.h"
-#include "Dialogs.h"
 #include "PrintPreview.h"
 #include "RecentSongsMenu.h"
 #include "SheetWindow.h"
 #include "SongControls.h"
 #include "StaffPictures.h"
 #include "TwipPicture.h"
-#include "Twips.h"
 #include "VbColour.h"
+#include "app/WidgetPlacement.h"
 #include "auxwin/AboutAndMail.h"
 #include "auxwin/frmBrowser.h"
 #include "auxwin/frmLadeni.h"
@@ -29,6 +27,9 @@
 #include "music/SoundControl.h"
 #include "music/SoundSupply.h"
 #include "music/Tempo.h"
+#include "services/CommandGuard.h"
+#include "services/Dialogs.h"
+#include "services/Twips.h"
 #include "songs/GripDisplay.h"
 #include "songs/Navigation.h"
 #include "songs/SongFiles.h"
@@ -73,15 +74,15 @@ void onCheckItem(QAction* action, std::function<void()> handler) {
 
 }  // namespace
 
-Form1::Form1(const ProgramEnvironment& environment, Dialogs& dialogs, ProgramSettings& settings,
-             spreadsheet::FileChooser* fileChooser)
+Form1::Form1(const ProgramEnvironment& environment, services::Dialogs& dialogs,
+             services::ProgramSettings& settings, spreadsheet::FileChooser* fileChooser)
     : dialogs_(dialogs),
       pictures_(std::make_unique<keyboard::ButtonPictures>()),
       fileChooser_(fileChooser),
       programFolder_(environment.programFolder) {
     openUrl = [](const QUrl& url) { return QDesktopServices::openUrl(url); };
     connection_.WorkingFolder = environment.workingFolder;
-    setWindowTitle(ProgramTitle);
+    setWindowTitle(services::ProgramTitle);
     // The main window stays in front of every other window for the whole run.
     setWindowFlag(Qt::WindowStaysOnTopHint);
     buildForm();
@@ -99,7 +100,7 @@ Form1::Form1(const ProgramEnvironment& environment, Dialogs& dialogs, ProgramSet
     modelControls.mnuModelClub = menu_.mnuModelClub;
     modelControls.mnuZnaceni = menu_.mnuZnaceni;
     models_ = std::make_unique<keyboard::KeyboardModels>(modelControls, settings, dialogs);
-    guard_ = std::make_unique<CommandGuard>(dialogs);
+    guard_ = std::make_unique<services::CommandGuard>(dialogs);
     keeper_ = std::make_unique<songs::SongKeeper>(connection_, dialogs);
     guard_->afterCommand = [this] { keeper_->afterCommand(); };
     startup_ = std::make_unique<StartupShutdown>(connection_, environment, c_, menu_, *models_,
@@ -157,7 +158,7 @@ void Form1::buildForm() {
     auto* form = new QWidget(this);
     form->setObjectName(QStringLiteral("Form1"));
     useDesignFont(form);
-    form->setFixedSize(twipsToPixels(FormWidth), twipsToPixels(FormHeight));
+    form->setFixedSize(services::twipsToPixels(FormWidth), services::twipsToPixels(FormHeight));
     setCentralWidget(form);
 
     c_ = buildForm1Controls(form);
@@ -173,8 +174,8 @@ void Form1::buildForm() {
         auto* label = new QLabel(keyboard::bassLabel(i).caption, form);
         label->setObjectName(QStringLiteral("lblCisBas(%1)").arg(i));
         label->setAlignment(Qt::AlignCenter);
-        label->setGeometry(
-            twipRect(place.left, place.top, keyboard::BassLabelWidth, keyboard::BassLabelHeight));
+        label->setGeometry(services::twipRect(place.left, place.top, keyboard::BassLabelWidth,
+                                              keyboard::BassLabelHeight));
     }
     for (int k = 0; k < keyboard::NumberLabelCount; ++k) {
         // As designed: the standard numbering, except that inner label 18 reads "6s".
@@ -185,14 +186,16 @@ void Form1::buildForm() {
         auto* label = new QLabel(caption, form);
         label->setObjectName(QStringLiteral("lblCisKnofl(%1)").arg(k));
         label->setAlignment(Qt::AlignCenter);
-        label->setGeometry(twipRect(keyboard::numberLabelLeft(k), top,
-                                    keyboard::numberLabelWidth(k), keyboard::NumberLabelHeight));
+        label->setGeometry(services::twipRect(keyboard::numberLabelLeft(k), top,
+                                              keyboard::numberLabelWidth(k),
+                                              keyboard::NumberLabelHeight));
     }
     for (int i = 0; i < keyboard::BarCount; ++i) {
         const keyboard::Bar bar = keyboard::bar(i);
         auto* button = new QPushButton(form);
         button->setObjectName(QStringLiteral("cmdZabrana(%1)").arg(i));
-        button->setGeometry(twipRect(bar.left, bar.top, keyboard::BarWidth, bar.designedHeight));
+        button->setGeometry(
+            services::twipRect(bar.left, bar.top, keyboard::BarWidth, bar.designedHeight));
         button->setFocusPolicy(Qt::NoFocus);
         setBackColour(button, SystemTooltipBack);
         button->hide();
@@ -320,7 +323,7 @@ void Form1::wirePlayer() {
     }
 }
 
-void Form1::buildSound(ProgramSettings& settings) {
+void Form1::buildSound(services::ProgramSettings& settings) {
     soundSupply_ = std::make_unique<music::SoundSupply>(
         [folders = music::pluginFolders()] { return music::loadLiveSound(folders); });
     gripHoldTimer_ = std::make_unique<music::QtBeatTimer>(false);
@@ -387,7 +390,7 @@ void Form1::mnuTisk_Click() {
                              QStringLiteral("Stránky tabulatury se nepodařilo vytisknout. "
                                             "Zkontrolujte tiskárnu, nebo při tisku do souboru "
                                             "složku, do které se má uložit."),
-                             MessageIcon::Critical);
+                             services::MessageIcon::Critical);
         }
     }
 }
@@ -432,7 +435,7 @@ void Form1::followTuningChange(const tunings::TuningChange& change) {
     showInTuningList(c_.Combo1, shown);
 }
 
-void Form1::wireRecentSongs(ProgramSettings& settings) {
+void Form1::wireRecentSongs(services::ProgramSettings& settings) {
     recentSongs_ = std::make_unique<RecentSongsMenu>(menu_, settings, dialogs_);
     recentSongs_->runCommand = [this](const std::function<void()>& command) {
         guard_->run(command);
@@ -482,8 +485,9 @@ bool Form1::Form_Load() {
 
 void Form1::mnuKonec_Click() {
     if (dialogs_.message(QStringLiteral("Konec programu !"),
-                         QStringLiteral("Opravdu chcete ukončit program ?"), MessageIcon::None,
-                         MessageButtons::YesNo) == MessageAnswer::Yes) {
+                         QStringLiteral("Opravdu chcete ukončit program ?"),
+                         services::MessageIcon::None,
+                         services::MessageButtons::YesNo) == services::MessageAnswer::Yes) {
         close();
     }
 }

@@ -2,8 +2,8 @@
 
 #include "MainMenu.h"
 #include "MainWindowLayout.h"
-#include "SpreadsheetConnection.h"
 #include "StartupShutdown.h"
+#include "services/SpreadsheetConnection.h"
 
 #include <QMainWindow>
 #include <QUrl>
@@ -53,11 +53,14 @@ class TuningEditor;
 struct TuningChange;
 }  // namespace tunings
 
-namespace app {
-
+namespace services {
 class CommandGuard;
 class Dialogs;
 class ProgramSettings;
+}  // namespace services
+
+namespace app {
+
 class RecentSongsMenu;
 class SheetWindow;
 class StaffPictures;
@@ -66,8 +69,8 @@ class StaffPictures;
 // wires them to the handlers of each subject; it holds no behaviour of its own.
 class Form1 : public QMainWindow {
 public:
-    Form1(const ProgramEnvironment& environment, Dialogs& dialogs, ProgramSettings& settings,
-          spreadsheet::FileChooser* fileChooser);
+    Form1(const ProgramEnvironment& environment, services::Dialogs& dialogs,
+          services::ProgramSettings& settings, spreadsheet::FileChooser* fileChooser);
     ~Form1() override;
 
     bool Form_Load();
@@ -80,7 +83,7 @@ public:
     keyboard::Keyboard& keyboard() { return *keyboard_; }
     keyboard::KeyboardModels& models() { return *models_; }
     StaffPictures& staff() { return *staff_; }
-    SpreadsheetConnection& connection() { return connection_; }
+    services::SpreadsheetConnection& connection() { return connection_; }
     songs::GripDisplay& display() { return *display_; }
     songs::SongFiles& songFiles() { return *songFiles_; }
     tones::TuningSelection& tuning() { return *tuning_; }
@@ -90,7 +93,7 @@ public:
     tones::StaffEntry& staffEntry() { return *staffEntry_; }
     SheetWindow* sheetWindow() { return sheetWindow_.get(); }
     keyboard::AutoPlayer& player() { return *player_; }
-    CommandGuard& guard() { return *guard_; }
+    services::CommandGuard& guard() { return *guard_; }
     songs::SongKeeper& keeper() { return *keeper_; }
     music::SoundSupply& soundSupply() { return *soundSupply_; }
     music::SoundControl& soundControl() { return *soundControl_; }
@@ -121,12 +124,12 @@ private:
     void wireGrips();
     void wirePlayer();
     void wireAuxiliaryWindows();
-    void buildSound(ProgramSettings& settings);
+    void buildSound(services::ProgramSettings& settings);
     void wireSound();
     void wireSongOutput();
     void mnuTisk_Click();
     void wireOwnTunings();
-    void wireRecentSongs(ProgramSettings& settings);
+    void wireRecentSongs(services::ProgramSettings& settings);
     void followTuningChange(const tunings::TuningChange& change);
     void guardPictures();
     // The song's grip under the cursor; 1 without a song.
@@ -137,9 +140,9 @@ private:
     template <typename Sender, typename Signal>
     void onSignal(Sender* sender, Signal signal, std::function<void()> command);
 
-    Dialogs& dialogs_;
-    SpreadsheetConnection connection_;
-    std::unique_ptr<CommandGuard> guard_;
+    services::Dialogs& dialogs_;
+    services::SpreadsheetConnection connection_;
+    std::unique_ptr<services::CommandGuard> guard_;
     std::unique_ptr<songs::SongKeeper> keeper_;
     std::unique_ptr<keyboard::ButtonPictures> pictures_;
     Form1Controls c_{};

@@ -1,8 +1,8 @@
 #include "MainWindowLayout.h"
 
 #include "CaptionButton.h"
-#include "Twips.h"
 #include "VbColour.h"
+#include "services/Twips.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -110,7 +110,7 @@ QWidget* create(const ControlSpec& design, QWidget* form) {
         }
     }
     widget->setObjectName(QString::fromLatin1(design.name));
-    widget->setGeometry(twipRect(design.left, design.top, design.width, design.height));
+    widget->setGeometry(services::twipRect(design.left, design.top, design.width, design.height));
     if (design.backColour) {
         setBackColour(widget, design.backColour);
     }

@@ -9,15 +9,15 @@ namespace app {
 
 namespace {
 
-QMessageBox::Icon toQt(MessageIcon icon) {
+QMessageBox::Icon toQt(services::MessageIcon icon) {
     switch (icon) {
-        case MessageIcon::Critical:
+        case services::MessageIcon::Critical:
             return QMessageBox::Critical;
-        case MessageIcon::Exclamation:
+        case services::MessageIcon::Exclamation:
             return QMessageBox::Warning;
-        case MessageIcon::Information:
+        case services::MessageIcon::Information:
             return QMessageBox::Information;
-        case MessageIcon::None:
+        case services::MessageIcon::None:
             break;
     }
     return QMessageBox::NoIcon;
@@ -25,47 +25,51 @@ QMessageBox::Icon toQt(MessageIcon icon) {
 
 }  // namespace
 
-MessageAnswer QtDialogs::message(const QString& title, const QString& text, MessageIcon icon,
-                                 MessageButtons buttons) {
-    QMessageBox box(toQt(icon), title.isEmpty() ? ProgramTitle : title, text, QMessageBox::NoButton,
-                    parent_);
+services::MessageAnswer QtDialogs::message(const QString& title, const QString& text,
+                                           services::MessageIcon icon,
+                                           services::MessageButtons buttons) {
+    QMessageBox box(toQt(icon), title.isEmpty() ? services::ProgramTitle : title, text,
+                    QMessageBox::NoButton, parent_);
     // A path or an address in a message can be copied from it.
     box.setTextInteractionFlags(Qt::TextSelectableByMouse);
     switch (buttons) {
-        case MessageButtons::Ok:
+        case services::MessageButtons::Ok:
             box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
             box.exec();
-            return MessageAnswer::Ok;
-        case MessageButtons::OkCancel: {
+            return services::MessageAnswer::Ok;
+        case services::MessageButtons::OkCancel: {
             QAbstractButton* ok = box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
             box.addButton(QStringLiteral("Storno"), QMessageBox::RejectRole);
             box.exec();
-            return box.clickedButton() == ok ? MessageAnswer::Ok : MessageAnswer::Cancel;
+            return box.clickedButton() == ok ? services::MessageAnswer::Ok
+                                             : services::MessageAnswer::Cancel;
         }
-        case MessageButtons::YesNo: {
+        case services::MessageButtons::YesNo: {
             QAbstractButton* yes = box.addButton(QStringLiteral("Ano"), QMessageBox::YesRole);
             box.addButton(QStringLiteral("Ne"), QMessageBox::NoRole);
             box.exec();
-            return box.clickedButton() == yes ? MessageAnswer::Yes : MessageAnswer::No;
+            return box.clickedButton() == yes ? services::MessageAnswer::Yes
+                                              : services::MessageAnswer::No;
         }
-        case MessageButtons::YesNoCancel: {
+        case services::MessageButtons::YesNoCancel: {
             QAbstractButton* yes = box.addButton(QStringLiteral("Ano"), QMessageBox::YesRole);
             QAbstractButton* no = box.addButton(QStringLiteral("Ne"), QMessageBox::NoRole);
             box.addButton(QStringLiteral("Storno"), QMessageBox::RejectRole);
             box.exec();
             if (box.clickedButton() == yes) {
-                return MessageAnswer::Yes;
+                return services::MessageAnswer::Yes;
             }
-            return box.clickedButton() == no ? MessageAnswer::No : MessageAnswer::Cancel;
+            return box.clickedButton() == no ? services::MessageAnswer::No
+                                             : services::MessageAnswer::Cancel;
         }
     }
-    return MessageAnswer::Ok;
+    return services::MessageAnswer::Ok;
 }
 
 std::optional<QString> QtDialogs::inputText(const QString& title, const QString& prompt,
                                             const QString& defaultText) {
     QInputDialog dialog(parent_);
-    dialog.setWindowTitle(title.isEmpty() ? ProgramTitle : title);
+    dialog.setWindowTitle(title.isEmpty() ? services::ProgramTitle : title);
     dialog.setLabelText(prompt);
     dialog.setTextValue(defaultText);
     dialog.setOkButtonText(QStringLiteral("OK"));

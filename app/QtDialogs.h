@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Dialogs.h"
+#include "services/Dialogs.h"
 #include "spreadsheet/FileChooser.h"
 
 class QWidget;
@@ -8,12 +8,13 @@ class QWidget;
 namespace app {
 
 // The program's messages and questions as Qt dialogs over the main window.
-class QtDialogs : public Dialogs, public spreadsheet::FileChooser {
+class QtDialogs : public services::Dialogs, public spreadsheet::FileChooser {
 public:
     void setParent(QWidget* parent) { parent_ = parent; }
 
-    MessageAnswer message(const QString& title, const QString& text, MessageIcon icon,
-                          MessageButtons buttons) override;
+    services::MessageAnswer message(const QString& title, const QString& text,
+                                    services::MessageIcon icon,
+                                    services::MessageButtons buttons) override;
     std::optional<QString> inputText(const QString& title, const QString& prompt,
                                      const QString& defaultText) override;
     std::optional<QString> chooseFileToOpen(const QString& title, const QString& startFolder,

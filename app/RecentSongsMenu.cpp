@@ -1,8 +1,8 @@
 #include "RecentSongsMenu.h"
 
-#include "Dialogs.h"
 #include "MainMenu.h"
-#include "ProgramSettings.h"
+#include "services/Dialogs.h"
+#include "services/ProgramSettings.h"
 #include "songs/RecentSongs.h"
 
 #include <QAction>
@@ -11,8 +11,8 @@
 
 namespace app {
 
-RecentSongsMenu::RecentSongsMenu(const MenuActions& menu, ProgramSettings& settings,
-                                 Dialogs& dialogs)
+RecentSongsMenu::RecentSongsMenu(const MenuActions& menu, services::ProgramSettings& settings,
+                                 services::Dialogs& dialogs)
     : soubor_(menu.mnuSoubor),
       before_(menu.sepKonec),
       otevrit_(menu.mnuOtevrit),
@@ -46,7 +46,7 @@ void RecentSongsMenu::clear() {
 
 void RecentSongsMenu::refresh() {
     clear();
-    const songs::RecentSongs recent(settings_.list(ProgramSettings::PosledniPisne));
+    const songs::RecentSongs recent(settings_.list(services::ProgramSettings::PosledniPisne));
     if (recent.paths().isEmpty()) {
         return;
     }
@@ -69,14 +69,14 @@ void RecentSongsMenu::refresh() {
 }
 
 void RecentSongsMenu::remember(const QString& path) {
-    songs::RecentSongs recent(settings_.list(ProgramSettings::PosledniPisne));
+    songs::RecentSongs recent(settings_.list(services::ProgramSettings::PosledniPisne));
     recent.remember(path);
-    settings_.setList(ProgramSettings::PosledniPisne, recent.paths());
+    settings_.setList(services::ProgramSettings::PosledniPisne, recent.paths());
     refresh();
 }
 
 void RecentSongsMenu::pick(const QString& path) {
-    songs::RecentSongs recent(settings_.list(ProgramSettings::PosledniPisne));
+    songs::RecentSongs recent(settings_.list(services::ProgramSettings::PosledniPisne));
     const songs::RecentSongs::Pick picked = recent.pick(path);
     if (picked.problem.isEmpty()) {
         if (open) {
@@ -84,10 +84,10 @@ void RecentSongsMenu::pick(const QString& path) {
         }
         return;
     }
-    settings_.setList(ProgramSettings::PosledniPisne, recent.paths());
+    settings_.setList(services::ProgramSettings::PosledniPisne, recent.paths());
     refresh();
     dialogs_.message(QStringLiteral("Písnička nenalezena."), picked.problem,
-                     MessageIcon::Exclamation);
+                     services::MessageIcon::Exclamation);
 }
 
 }  // namespace app

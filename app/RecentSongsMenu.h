@@ -8,10 +8,13 @@
 class QAction;
 class QMenu;
 
-namespace app {
-
+namespace services {
 class Dialogs;
 class ProgramSettings;
+}  // namespace services
+
+namespace app {
+
 struct MenuActions;
 
 // The last songs in "Soubor": above its final separator and "Konec", under a separator of
@@ -20,7 +23,8 @@ struct MenuActions;
 // with a message. The list is kept in the settings.
 class RecentSongsMenu {
 public:
-    RecentSongsMenu(const MenuActions& menu, ProgramSettings& settings, Dialogs& dialogs);
+    RecentSongsMenu(const MenuActions& menu, services::ProgramSettings& settings,
+                    services::Dialogs& dialogs);
     ~RecentSongsMenu();
     RecentSongsMenu(const RecentSongsMenu&) = delete;
     RecentSongsMenu& operator=(const RecentSongsMenu&) = delete;
@@ -43,8 +47,8 @@ private:
     QMenu* soubor_;
     QAction* before_;
     QAction* otevrit_;
-    ProgramSettings& settings_;
-    Dialogs& dialogs_;
+    services::ProgramSettings& settings_;
+    services::Dialogs& dialogs_;
     QAction* separator_ = nullptr;
     std::vector<QAction*> entries_;
 };

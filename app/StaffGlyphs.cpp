@@ -1,6 +1,6 @@
 #include "StaffGlyphs.h"
 
-#include "Twips.h"
+#include "services/Twips.h"
 
 #include <QPainter>
 #include <QPainterPath>
@@ -10,7 +10,7 @@ namespace app {
 namespace {
 
 QPixmap blank(int widthTwips, int heightTwips) {
-    QPixmap pixmap(twipsToPixels(widthTwips), twipsToPixels(heightTwips));
+    QPixmap pixmap(services::twipsToPixels(widthTwips), services::twipsToPixels(heightTwips));
     pixmap.fill(Qt::transparent);
     return pixmap;
 }
@@ -23,7 +23,7 @@ QPixmap notePicture(const QColor& colour) {
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(Qt::NoPen);
     p.setBrush(colour);
-    const double centreY = 40.0 / TwipsPerPixel;
+    const double centreY = 40.0 / services::TwipsPerPixel;
     p.translate(6.0, centreY);
     p.rotate(-20);
     p.drawEllipse(QPointF(0, 0), 4.6, 2.9);
@@ -35,7 +35,7 @@ QPixmap sharpPicture(const QColor& colour) {
     QPainter p(&pixmap);
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(QPen(colour, 1.2));
-    const double centreY = 150.0 / TwipsPerPixel;  // level with the note head
+    const double centreY = 150.0 / services::TwipsPerPixel;  // level with the note head
     p.drawLine(QPointF(3.5, centreY - 8), QPointF(3.5, centreY + 8));
     p.drawLine(QPointF(6.5, centreY - 9), QPointF(6.5, centreY + 7));
     p.setPen(QPen(colour, 2.0));
@@ -48,7 +48,7 @@ QPixmap flatPicture(const QColor& colour) {
     QPixmap pixmap = blank(FlatWidth, FlatHeight);
     QPainter p(&pixmap);
     p.setRenderHint(QPainter::Antialiasing);
-    const double centreY = 180.0 / TwipsPerPixel;  // the bowl, level with the note head
+    const double centreY = 180.0 / services::TwipsPerPixel;  // the bowl, level with the note head
     p.setPen(QPen(colour, 1.3));
     p.drawLine(QPointF(2.5, 0.5), QPointF(2.5, centreY + 3));
     QPainterPath bowl;

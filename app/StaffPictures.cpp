@@ -2,7 +2,7 @@
 
 #include "StaffGlyphs.h"
 #include "TwipPicture.h"
-#include "Twips.h"
+#include "services/Twips.h"
 #include "tones/StaffSnapping.h"
 
 #include <QFrame>
@@ -44,8 +44,8 @@ void StaffPictures::buildLines(QWidget* form) {
         QPalette palette = line->palette();
         palette.setColor(QPalette::Window, Qt::black);
         line->setPalette(palette);
-        line->setGeometry(twipsToPixels(design.from), twipsToPixels(design.y),
-                          twipsToPixels(design.to - design.from), 1);
+        line->setGeometry(services::twipsToPixels(design.from), services::twipsToPixels(design.y),
+                          services::twipsToPixels(design.to - design.from), 1);
         LinOsnova[static_cast<size_t>(i)] = line;
     }
 }

@@ -1,11 +1,11 @@
 #include "StartupShutdown.h"
 
-#include "CommonMessages.h"
-#include "Contact.h"
-#include "Dialogs.h"
-#include "ProgramSettings.h"
-#include "VbError.h"
 #include "keyboard/KeyboardModels.h"
+#include "services/CommonMessages.h"
+#include "services/Contact.h"
+#include "services/Dialogs.h"
+#include "services/ProgramSettings.h"
+#include "services/VbError.h"
 #include "songs/SongKeeper.h"
 #include "spreadsheet/SpreadsheetError.h"
 
@@ -16,12 +16,12 @@
 
 namespace app {
 
-StartupShutdown::StartupShutdown(SpreadsheetConnection& connection,
+StartupShutdown::StartupShutdown(services::SpreadsheetConnection& connection,
                                  const ProgramEnvironment& environment,
                                  const Form1Controls& controls, const MenuActions& menu,
-                                 keyboard::KeyboardModels& models, ProgramSettings& settings,
-                                 Dialogs& dialogs, spreadsheet::FileChooser* fileChooser,
-                                 songs::SongKeeper& keeper)
+                                 keyboard::KeyboardModels& models,
+                                 services::ProgramSettings& settings, services::Dialogs& dialogs,
+                                 spreadsheet::FileChooser* fileChooser, songs::SongKeeper& keeper)
     : connection_(connection),
       environment_(environment),
       c_(controls),
@@ -40,20 +40,20 @@ bool StartupShutdown::Form_Load() {
                          QStringLiteral("Databázi ladění Vezar.xls se nepodařilo otevřít.") +
                              QStringLiteral("\r\n") + error.description() +
                              QStringLiteral("\r\nProgram bude ukončen."),
-                         MessageIcon::Critical);
+                         services::MessageIcon::Critical);
         return false;
     }
     menu_.mnuZnaceni[0]->setChecked(false);
     menu_.mnuZnaceni[1]->setChecked(false);
     try {
         readStoredChoices();
-    } catch (const VbError& error) {
+    } catch (const services::VbError& error) {
         dialogs_.message(QStringLiteral("Chyba při čtení z registru."),
                          QStringLiteral("V programu došlo k chybě číslo %1. Možná budete moci "
                                         "dále pokračovat. V případě problémů volejte ")
                                  .arg(error.number) +
-                             ContactLine,
-                         MessageIcon::Exclamation);
+                             services::ContactLine,
+                         services::MessageIcon::Exclamation);
     }
     return true;
 }
@@ -64,22 +64,22 @@ void StartupShutdown::readStoredChoices() {
     int value = 0;
     auto assign = [&value](const QString& text) {
         try {
-            value = toSmallNumber(text);
-        } catch (const VbError& error) {
-            if (error.number != TypeMismatch) {
+            value = services::toSmallNumber(text);
+        } catch (const services::VbError& error) {
+            if (error.number != services::TypeMismatch) {
                 throw;
             }
         }
     };
-    assign(settings_.index(ProgramSettings::Znaceni));
+    assign(settings_.index(services::ProgramSettings::Znaceni));
     if (value >= static_cast<int>(menu_.mnuZnaceni.size())) {
-        throw VbError{NoSuchControlArrayElement};
+        throw services::VbError{services::NoSuchControlArrayElement};
     }
     menu_.mnuZnaceni[static_cast<size_t>(value)]->setChecked(true);
     if (value == 1) {
         models_.ApplyTrizoniaNumbering();
     }
-    assign(settings_.index(ProgramSettings::TypHarm));
+    assign(settings_.index(services::ProgramSettings::TypHarm));
     applyStoredModel(value);
 }
 
@@ -100,7 +100,8 @@ void StartupShutdown::applyStoredModel(int value) {
             models_.ApplyClubModel();
             break;
         default:
-            dialogs_.message(QStringLiteral("Chyba"), UnexpectedValue, MessageIcon::Critical);
+            dialogs_.message(QStringLiteral("Chyba"), services::UnexpectedValue,
+                             services::MessageIcon::Critical);
     }
 }
 
@@ -154,13 +155,13 @@ bool StartupShutdown::ShutDownSpreadsheet() {
         host->quit();
     } catch (const spreadsheet::SpreadsheetError& error) {
         if (error.number() != spreadsheet::ObjectGone) {
-            showUnexpectedError(dialogs_, error.number());
+            services::showUnexpectedError(dialogs_, error.number());
             return true;
         }
         dialogs_.message(QStringLiteral("Nestandardní ukončení."),
                          QStringLiteral("Nezavírejte příště prosím Excel ručně !\r\nAplikace si "
                                         "ho ovládá sama."),
-                         MessageIcon::Exclamation);
+                         services::MessageIcon::Exclamation);
     }
     host->setDefaultFilePath(connection_.SavedDefaultFilePath);
     connection_.SpreadsheetApplication.reset();

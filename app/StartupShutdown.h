@@ -2,7 +2,7 @@
 
 #include "MainMenu.h"
 #include "MainWindowLayout.h"
-#include "SpreadsheetConnection.h"
+#include "services/SpreadsheetConnection.h"
 
 #include <QString>
 
@@ -16,10 +16,12 @@ namespace songs {
 class SongKeeper;
 }
 
-namespace app {
-
+namespace services {
 class Dialogs;
 class ProgramSettings;
+}  // namespace services
+
+namespace app {
 
 // What the program runs on: its folder, the working folder and where the host keeps its
 // settings. Tests point them at temporary folders.
@@ -35,9 +37,10 @@ struct ProgramEnvironment {
 // folder restored.
 class StartupShutdown {
 public:
-    StartupShutdown(SpreadsheetConnection& connection, const ProgramEnvironment& environment,
-                    const Form1Controls& controls, const MenuActions& menu,
-                    keyboard::KeyboardModels& models, ProgramSettings& settings, Dialogs& dialogs,
+    StartupShutdown(services::SpreadsheetConnection& connection,
+                    const ProgramEnvironment& environment, const Form1Controls& controls,
+                    const MenuActions& menu, keyboard::KeyboardModels& models,
+                    services::ProgramSettings& settings, services::Dialogs& dialogs,
                     spreadsheet::FileChooser* fileChooser, songs::SongKeeper& keeper);
 
     // False when the tuning database cannot be opened: the user has been told, the program
@@ -53,13 +56,13 @@ private:
     void readStoredChoices();
     void applyStoredModel(int value);
 
-    SpreadsheetConnection& connection_;
+    services::SpreadsheetConnection& connection_;
     ProgramEnvironment environment_;
     const Form1Controls& c_;
     const MenuActions& menu_;
     keyboard::KeyboardModels& models_;
-    ProgramSettings& settings_;
-    Dialogs& dialogs_;
+    services::ProgramSettings& settings_;
+    services::Dialogs& dialogs_;
     spreadsheet::FileChooser* fileChooser_;
     songs::SongKeeper& keeper_;
 };

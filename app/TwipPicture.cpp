@@ -1,6 +1,6 @@
 #include "TwipPicture.h"
 
-#include "Twips.h"
+#include "services/Twips.h"
 
 #include <QMouseEvent>
 
@@ -16,7 +16,7 @@ TwipPicture::TwipPicture(QWidget* parent, const QPixmap& pixmap, int widthTwips,
 void TwipPicture::moveTo(int leftTwips, int topTwips) {
     left_ = leftTwips;
     top_ = topTwips;
-    setGeometry(twipRect(leftTwips, topTwips, widthTwips_, heightTwips_));
+    setGeometry(services::twipRect(leftTwips, topTwips, widthTwips_, heightTwips_));
 }
 
 void TwipPicture::drop(int leftTwips, int topTwips) {
@@ -47,7 +47,7 @@ void TwipPicture::mouseReleaseEvent(QMouseEvent* event) {
         return;
     }
     dragging_ = false;
-    drop(x() * TwipsPerPixel, y() * TwipsPerPixel);
+    drop(x() * services::TwipsPerPixel, y() * services::TwipsPerPixel);
 }
 
 }  // namespace app

@@ -1,11 +1,12 @@
 // Mechík: the window of Knoflovka.
-#include "CommandGuard.h"
 #include "CommandLine.h"
-#include "CommonMessages.h"
 #include "Form1.h"
-#include "ProgramPaths.h"
-#include "ProgramSettings.h"
 #include "QtDialogs.h"
+#include "services/CommandGuard.h"
+#include "services/CommonMessages.h"
+#include "services/ProgramPaths.h"
+#include "services/ProgramSettings.h"
+#include "tunings/UserTuningDatabase.h"
 
 #include <QApplication>
 #include <QLibraryInfo>
@@ -21,14 +22,15 @@ namespace {
 class GuardedApplication : public QApplication {
 public:
     using QApplication::QApplication;
-    app::Dialogs* dialogs = nullptr;
+    services::Dialogs* dialogs = nullptr;
 
     bool notify(QObject* receiver, QEvent* event) override {
         try {
             return QApplication::notify(receiver, event);
         } catch (...) {
             if (dialogs) {
-                app::showUnexpectedError(*dialogs, app::errorNumberOf(std::current_exception()));
+                services::showUnexpectedError(*dialogs,
+                                              services::errorNumberOf(std::current_exception()));
             }
             return false;
         }
@@ -51,9 +53,10 @@ int main(int argc, char* argv[]) {
     app::QtDialogs dialogs;
     application.dialogs = &dialogs;
     const auto forgetDialogs = qScopeGuard([&application] { application.dialogs = nullptr; });
-    app::ProgramSettings settings;
-    const app::ProgramEnvironment environment{app::programFolder(), app::defaultWorkingFolder(),
-                                              QString(), app::tuningDatabaseForUser()};
+    services::ProgramSettings settings;
+    const app::ProgramEnvironment environment{services::programFolder(),
+                                              services::defaultWorkingFolder(), QString(),
+                                              tunings::tuningDatabaseForUser()};
     app::Form1 form(environment, dialogs, settings, &dialogs);
     dialogs.setParent(&form);
     if (!form.Form_Load()) {

@@ -1,11 +1,11 @@
 #include "AboutAndMail.h"
 
-#include "app/Contact.h"
-#include "app/Dialogs.h"
+#include "services/Contact.h"
+#include "services/Dialogs.h"
 
 namespace auxwin {
 
-void cmdOPrg_Click(app::Dialogs& dialogs) {
+void cmdOPrg_Click(services::Dialogs& dialogs) {
     const QStringList lines{
         QStringLiteral("Mechík verze 1.7 je program pro začínající i zkušené hráče na knoflovku."),
         QStringLiteral("Umožňuje zaznamenat libovolnou skladbu i harmonikářům bez znalosti not"),
@@ -17,11 +17,11 @@ void cmdOPrg_Click(app::Dialogs& dialogs) {
         QStringLiteral("Podrobnosti a nápovědu naleznete v souborech Mechík další informace.doc."),
     };
     dialogs.message(QStringLiteral("Program Mechík verze 1.7"), lines.join(QStringLiteral("\r\n")),
-                    app::MessageIcon::Information);
+                    services::MessageIcon::Information);
 }
 
 QString authorMailAddress() {
-    return QStringLiteral("mailto:") + app::AuthorMail +
+    return QStringLiteral("mailto:") + services::AuthorMail +
            QStringLiteral(
                "?subject=Z Mechíku verze 1.7&body=Z menu Vložit/Soubor jako příloha "
                "připojuji vybrané písničky a žádám (nežádám) o jejich korekturu v "
@@ -29,7 +29,7 @@ QString authorMailAddress() {
                "písniček dalším hráčům. & attach = \"");
 }
 
-void mnuMailAutorovi_Click(app::Dialogs& dialogs, const QString& workingFolder,
+void mnuMailAutorovi_Click(services::Dialogs& dialogs, const QString& workingFolder,
                            const std::function<bool(const QUrl&)>& openUrl) {
 #ifdef Q_OS_WIN
     const QString where = QStringLiteral("na disku C v adresáři Dokumenty/Knoflovka.");
@@ -45,7 +45,7 @@ void mnuMailAutorovi_Click(app::Dialogs& dialogs, const QString& workingFolder,
                        "okamžité připojení k internetu. Zpráva se odešle automaticky "
                        "až se připojíte kdykoliv později. Vaše písničky jsou ") +
             where,
-        app::MessageIcon::Information);
+        services::MessageIcon::Information);
     // Tolerant parsing keeps the address as written; the desktop encodes it for the mail
     // program.
     if (!openUrl(QUrl(authorMailAddress(), QUrl::TolerantMode))) {
@@ -54,8 +54,8 @@ void mnuMailAutorovi_Click(app::Dialogs& dialogs, const QString& workingFolder,
                                        "zprávu otevřel. Napište prosím autorovi ze své pošty na "
                                        "adresu:\r\n\r\n%1\r\n\r\nAdresu můžete v této zprávě "
                                        "označit myší a zkopírovat (Ctrl+C).")
-                            .arg(app::AuthorMail),
-                        app::MessageIcon::Information);
+                            .arg(services::AuthorMail),
+                        services::MessageIcon::Information);
     }
 }
 

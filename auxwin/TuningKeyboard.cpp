@@ -1,8 +1,8 @@
 #include "TuningKeyboard.h"
 
-#include "app/Twips.h"
 #include "app/VbColour.h"
 #include "keyboard/KeyboardGeometry.h"
+#include "services/Twips.h"
 #include "tones/TuningTable.h"
 
 #include <QLabel>
@@ -71,7 +71,7 @@ private:
 
 TuningKeyboard::TuningKeyboard(QWidget* parent, const KeyboardLook& look) : QWidget(parent) {
     setObjectName(QStringLiteral("Klavesnice"));
-    setFixedSize(app::twipsToPixels(WidthTwips), app::twipsToPixels(HeightTwips));
+    setFixedSize(services::twipsToPixels(WidthTwips), services::twipsToPixels(HeightTwips));
     for (int n = 1; n <= keyboard::TrebleButtonCount; ++n) {
         const keyboard::TwipPoint at = keyboard::trebleButtonPlace(n);
         addButton({KeyboardSide::Treble, n}, at.left, at.top);
@@ -85,7 +85,7 @@ TuningKeyboard::TuningKeyboard(QWidget* parent, const KeyboardLook& look) : QWid
 }
 
 QRect TuningKeyboard::place(int left, int top, int width, int height) const {
-    return app::twipRect(left - OriginTwips, top, width, height);
+    return services::twipRect(left - OriginTwips, top, width, height);
 }
 
 void TuningKeyboard::addButton(KeyboardButton button, int left, int top) {

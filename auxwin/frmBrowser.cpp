@@ -1,6 +1,6 @@
 #include "frmBrowser.h"
 
-#include "app/Twips.h"
+#include "services/Twips.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -16,10 +16,10 @@ namespace auxwin {
 
 frmBrowser::frmBrowser(QWidget& mainWindow) : mainWindow_(mainWindow) {
     setAttribute(Qt::WA_DeleteOnClose);
-    resize(app::twipsToPixels(6540), app::twipsToPixels(5130));
+    resize(services::twipsToPixels(6540), services::twipsToPixels(5130));
     tbToolBar = new QToolBar(this);
     tbToolBar->setObjectName(QStringLiteral("tbToolBar"));
-    tbToolBar->setGeometry(0, 0, app::twipsToPixels(6540), app::twipsToPixels(540));
+    tbToolBar->setGeometry(0, 0, services::twipsToPixels(6540), services::twipsToPixels(540));
     // The keys of the buttons, captioned in Czech.
     const std::pair<const char*, QString> buttons[] = {
         {"Back", QStringLiteral("Zpět")},     {"Forward", QStringLiteral("Vpřed")},
@@ -33,18 +33,18 @@ frmBrowser::frmBrowser(QWidget& mainWindow) : mainWindow_(mainWindow) {
     }
     picAddress = new QWidget(this);
     picAddress->setObjectName(QStringLiteral("picAddress"));
-    picAddress->setGeometry(app::twipRect(0, 540, 6540, 675));
+    picAddress->setGeometry(services::twipRect(0, 540, 6540, 675));
     lblAddress = new QLabel(QStringLiteral("&Adresa:"), picAddress);
     lblAddress->setObjectName(QStringLiteral("lblAddress"));
-    lblAddress->setGeometry(app::twipRect(45, 60, 3075, 255));
+    lblAddress->setGeometry(services::twipRect(45, 60, 3075, 255));
     cboAddress = new QComboBox(picAddress);
     cboAddress->setObjectName(QStringLiteral("cboAddress"));
     cboAddress->setEditable(true);
-    cboAddress->setGeometry(app::twipRect(45, 300, 3795, 315));
+    cboAddress->setGeometry(services::twipRect(45, 300, 3795, 315));
     lblAddress->setBuddy(cboAddress);
     brwWebBrowser = new QTextBrowser(this);
     brwWebBrowser->setObjectName(QStringLiteral("brwWebBrowser"));
-    brwWebBrowser->setGeometry(app::twipRect(50, 1215, 5393, 3734));
+    brwWebBrowser->setGeometry(services::twipRect(50, 1215, 5393, 3734));
     brwWebBrowser->setOpenExternalLinks(true);
     timTimer.setInterval(5);
 
@@ -64,22 +64,23 @@ void frmBrowser::Form_Load() {
     show();
     Form_Resize();
     const QRect label = lblAddress->geometry();
-    cboAddress->move(app::twipsToPixels(50), label.y() + label.height() + app::twipsToPixels(15));
+    cboAddress->move(services::twipsToPixels(50),
+                     label.y() + label.height() + services::twipsToPixels(15));
 }
 
 void frmBrowser::Form_Resize() {
-    const int width = this->width() * app::TwipsPerPixel;
-    const int height = this->height() * app::TwipsPerPixel;
+    const int width = this->width() * services::TwipsPerPixel;
+    const int height = this->height() * services::TwipsPerPixel;
     if (width <= 101) {
         return;
     }
     // The address bar spans the window, as a bar aligned to its top does.
     picAddress->resize(this->width(), picAddress->height());
     const QRect address = picAddress->geometry();
-    cboAddress->resize(app::twipsToPixels(width - 100), cboAddress->height());
+    cboAddress->resize(services::twipsToPixels(width - 100), cboAddress->height());
     brwWebBrowser->resize(
-        app::twipsToPixels(width - 100),
-        app::twipsToPixels(height - (address.bottom() + 1) * app::TwipsPerPixel - 100));
+        services::twipsToPixels(width - 100),
+        services::twipsToPixels(height - (address.bottom() + 1) * services::TwipsPerPixel - 100));
 }
 
 void frmBrowser::resizeEvent(QResizeEvent* event) {

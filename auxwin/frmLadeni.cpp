@@ -1,8 +1,9 @@
 #include "frmLadeni.h"
 
 #include "app/CaptionButton.h"
-#include "app/Twips.h"
+#include "app/WidgetPlacement.h"
 #include "keyboard/KeyboardGeometry.h"
+#include "services/Twips.h"
 #include "tones/TuningTable.h"
 #include "tunings/TuningEditor.h"
 
@@ -87,7 +88,7 @@ QWidget* makeControl(const ControlSpec& design, QWidget* form) {
         }
     }
     widget->setObjectName(QString::fromLatin1(design.name));
-    widget->setGeometry(app::twipRect(design.left, design.top, design.width, design.height));
+    widget->setGeometry(services::twipRect(design.left, design.top, design.width, design.height));
     return widget;
 }
 
@@ -108,7 +109,7 @@ frmLadeni::frmLadeni(tunings::TuningEditor& editor, const KeyboardLook& look,
     : editor_(editor), look_(look), mainWindow_(mainWindow) {
     setWindowTitle(QStringLiteral("Ladění"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setFixedSize(app::twipsToPixels(FormWidth), app::twipsToPixels(FormHeight));
+    setFixedSize(services::twipsToPixels(FormWidth), services::twipsToPixels(FormHeight));
     app::useDesignFont(this);
     build(look);
     wire();
@@ -137,7 +138,7 @@ void frmLadeni::build(const KeyboardLook& look) {
     control("cmdUlozit", cmdUlozit);
     control("cmdZavrit", cmdZavrit);
     keyboard = new TuningKeyboard(this, look);
-    keyboard->move(app::twipsToPixels(KeyboardLeft), 0);
+    keyboard->move(services::twipsToPixels(KeyboardLeft), 0);
 }
 
 void frmLadeni::onCommand(QPushButton* button, void (frmLadeni::*handler)()) {

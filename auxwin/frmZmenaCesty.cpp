@@ -1,8 +1,9 @@
 #include "frmZmenaCesty.h"
 
-#include "app/Dialogs.h"
-#include "app/SpreadsheetConnection.h"
-#include "app/Twips.h"
+#include "app/WidgetPlacement.h"
+#include "services/Dialogs.h"
+#include "services/SpreadsheetConnection.h"
+#include "services/Twips.h"
 
 #include <QCloseEvent>
 #include <QDir>
@@ -32,13 +33,13 @@ QString frmZmenaCesty::presetPath(int index) {
 #endif
 }
 
-frmZmenaCesty::frmZmenaCesty(app::SpreadsheetConnection& connection, app::Dialogs& dialogs,
-                             QWidget& mainWindow)
+frmZmenaCesty::frmZmenaCesty(services::SpreadsheetConnection& connection,
+                             services::Dialogs& dialogs, QWidget& mainWindow)
     : connection_(connection), dialogs_(dialogs), mainWindow_(mainWindow) {
     setWindowTitle(
         QStringLiteral("Změna implicitní cesty při otvírání souborů v Microsoft Excelu."));
     setAttribute(Qt::WA_DeleteOnClose);
-    setFixedSize(app::twipsToPixels(6030), app::twipsToPixels(3480));
+    setFixedSize(services::twipsToPixels(6030), services::twipsToPixels(3480));
     app::useDesignFont(this);
     Label1 = app::placeControl(
         new QLabel(QStringLiteral("Aktuální nastavení netýkající se Mechíka ale přímo "
@@ -102,13 +103,13 @@ void frmZmenaCesty::OKButton_Click() {
             QStringLiteral("Reset nastavení"),
             QStringLiteral("Po ukončení Mechíka můžete zkontrolovat, zda volba splnila "
                            "Vaše očekávání."),
-            app::MessageIcon::Information);
+            services::MessageIcon::Information);
         close();
         return;
     } else {
         dialogs_.message(QStringLiteral("Chyba, nic nezadáno."),
                          QStringLiteral("Cesta nenastavena, nesprávné zadání."),
-                         app::MessageIcon::Critical);
+                         services::MessageIcon::Critical);
         return;
     }
     if (path.isEmpty()) {
@@ -118,14 +119,14 @@ void frmZmenaCesty::OKButton_Click() {
     if (!FolderExists(path)) {
         dialogs_.message(QStringLiteral("Neexistující složka"),
                          QStringLiteral("Požadovanou změnu nebylo možno provést."),
-                         app::MessageIcon::Critical);
+                         services::MessageIcon::Critical);
         return;
     }
     connection_.SavedDefaultFilePath = path;
     dialogs_.message(QStringLiteral("Změna konfigurace Excelu z Mechíka."),
                      QStringLiteral("Jako výchozí pro aplikaci Excel byla nastavena cesta do ") +
                          QDir::toNativeSeparators(path),
-                     app::MessageIcon::Information);
+                     services::MessageIcon::Information);
     close();
 }
 
@@ -134,8 +135,8 @@ void frmZmenaCesty::closeEvent(QCloseEvent* event) {
     event->accept();
 }
 
-frmZmenaCesty* mnuNastavCestu_Click(app::SpreadsheetConnection& connection, app::Dialogs& dialogs,
-                                    QWidget& mainWindow) {
+frmZmenaCesty* mnuNastavCestu_Click(services::SpreadsheetConnection& connection,
+                                    services::Dialogs& dialogs, QWidget& mainWindow) {
     mainWindow.hide();
     auto* window = new frmZmenaCesty(connection, dialogs, mainWindow);
     window->Form_Load();

@@ -9,10 +9,10 @@ class QLineEdit;
 class QPushButton;
 class QRadioButton;
 
-namespace app {
+namespace services {
 class Dialogs;
 struct SpreadsheetConnection;
-}  // namespace app
+}  // namespace services
 
 // Which default folder the spreadsheet host gets back when the program ends; the folder in
 // force during the run stays the working folder.
@@ -20,7 +20,7 @@ namespace auxwin {
 
 class frmZmenaCesty : public QWidget {
 public:
-    frmZmenaCesty(app::SpreadsheetConnection& connection, app::Dialogs& dialogs,
+    frmZmenaCesty(services::SpreadsheetConnection& connection, services::Dialogs& dialogs,
                   QWidget& mainWindow);
 
     void Form_Load();
@@ -43,13 +43,13 @@ protected:
     void closeEvent(QCloseEvent* event) override;  // Form_Unload
 
 private:
-    app::SpreadsheetConnection& connection_;
-    app::Dialogs& dialogs_;
+    services::SpreadsheetConnection& connection_;
+    services::Dialogs& dialogs_;
     QWidget& mainWindow_;
 };
 
 // The menu command: hides the main window and shows the window.
-frmZmenaCesty* mnuNastavCestu_Click(app::SpreadsheetConnection& connection, app::Dialogs& dialogs,
-                                    QWidget& mainWindow);
+frmZmenaCesty* mnuNastavCestu_Click(services::SpreadsheetConnection& connection,
+                                    services::Dialogs& dialogs, QWidget& mainWindow);
 
 }  // namespace auxwin

@@ -2,9 +2,9 @@
 
 // The whole program off screen on a temporary folder, for benchmarks of what a player does.
 
-#include "app/Dialogs.h"
 #include "app/Form1.h"
-#include "app/ProgramSettings.h"
+#include "services/Dialogs.h"
+#include "services/ProgramSettings.h"
 #include "spreadsheet/FileChooser.h"
 
 #include <QApplication>
@@ -16,11 +16,11 @@
 
 namespace bench {
 
-class SilentDialogs : public app::Dialogs {
+class SilentDialogs : public services::Dialogs {
 public:
-    app::MessageAnswer message(const QString&, const QString&, app::MessageIcon,
-                               app::MessageButtons) override {
-        return app::MessageAnswer::Yes;
+    services::MessageAnswer message(const QString&, const QString&, services::MessageIcon,
+                                    services::MessageButtons) override {
+        return services::MessageAnswer::Yes;
     }
     std::optional<QString> inputText(const QString&, const QString&, const QString&) override {
         return std::nullopt;
@@ -40,7 +40,7 @@ struct Program {
     QTemporaryDir dir;
     SilentDialogs dialogs;
     FixedChoice chooser;
-    app::ProgramSettings settings{dir.filePath(QStringLiteral("mechik.ini"))};
+    services::ProgramSettings settings{dir.filePath(QStringLiteral("mechik.ini"))};
     app::ProgramEnvironment environment{dir.path(), dir.filePath(QStringLiteral("K")),
                                         dir.filePath(QStringLiteral("host.ini"))};
     std::unique_ptr<app::Form1> form;

@@ -6,8 +6,8 @@ namespace {
 
 void BM_StartupToFirstShownWindow(benchmark::State& state) {
     bench::Program program;
-    program.settings.setIndex(app::ProgramSettings::Znaceni, 1);
-    program.settings.setIndex(app::ProgramSettings::TypHarm, 2);
+    program.settings.setIndex(services::ProgramSettings::Znaceni, 1);
+    program.settings.setIndex(services::ProgramSettings::TypHarm, 2);
     for (auto _ : state) {
         program.start();
         QApplication::processEvents();

@@ -1,8 +1,8 @@
 #include "ConversionRun.h"
 
-#include "app/CommonMessages.h"
-#include "app/SpreadsheetConnection.h"
 #include "keyboard/KeyboardGeometry.h"
+#include "services/CommonMessages.h"
+#include "services/SpreadsheetConnection.h"
 #include "songs/SongGrips.h"
 #include "songs/SongLayout.h"
 #include "songs/SongOpening.h"
@@ -47,8 +47,8 @@ QString convertedCopyPath(const QString& workingFolder, const QString& songWorkb
     return QDir(workingFolder).filePath(base + u' ' + target + QStringLiteral(".xls"));
 }
 
-ConversionRun::ConversionRun(app::SpreadsheetConnection& connection, app::Dialogs& dialogs,
-                             keyboard::Numbering numbering)
+ConversionRun::ConversionRun(services::SpreadsheetConnection& connection,
+                             services::Dialogs& dialogs, keyboard::Numbering numbering)
     : connection_(connection), dialogs_(dialogs), numbering_(numbering) {}
 
 QString ConversionRun::copyPath(const QString& target) const {
@@ -56,7 +56,7 @@ QString ConversionRun::copyPath(const QString& target) const {
 }
 
 void ConversionRun::stop(const QString& title, const QString& text) {
-    dialogs_.message(title, text, app::MessageIcon::Critical);
+    dialogs_.message(title, text, services::MessageIcon::Critical);
     throw Stop{};
 }
 
@@ -67,7 +67,7 @@ ConversionRun::Outcome ConversionRun::cmdGo_Click(const QString& target, const Q
                          QStringLiteral("Než začnete konverzi, musíte nejprve vybrat ") +
                              (songWasOpen ? QStringLiteral("cílové ladění.")
                                           : QStringLiteral("zdrojovou písničku a cílové ladění.")),
-                         app::MessageIcon::Exclamation);
+                         services::MessageIcon::Exclamation);
         return Outcome::NoTarget;
     }
     if (!connection_.ActivateSongWindow()) {
@@ -79,7 +79,7 @@ ConversionRun::Outcome ConversionRun::cmdGo_Click(const QString& target, const Q
                          QStringLiteral("Název listu „%1“ by byl delší než 31 znaků, které sešit "
                                         "dovoluje. Zkraťte název ladění v souboru Vezar.xls.")
                              .arg(target + Unfinished),
-                         app::MessageIcon::Critical);
+                         services::MessageIcon::Critical);
         return Outcome::Failed;
     }
     if (songs::isOpenElsewhere(dialogs_, copyPath(target))) {
@@ -96,7 +96,7 @@ ConversionRun::Outcome ConversionRun::cmdGo_Click(const QString& target, const Q
     } catch (const spreadsheet::SpreadsheetError& error) {
         // Saving, deleting or renaming failed: the source song on disk is as it was.
         dialogs_.message(QStringLiteral("Konverze přerušena."), error.description(),
-                         app::MessageIcon::Critical);
+                         services::MessageIcon::Critical);
         return Outcome::Failed;
     }
     try {
@@ -113,14 +113,14 @@ ConversionRun::Outcome ConversionRun::cmdGo_Click(const QString& target, const Q
         }
         convertRows(target);
         host.activeSheet().setName(target);
-        dialogs_.message(
-            QStringLiteral("Hotovo."), successText(target),
-            lost_.empty() ? app::MessageIcon::Information : app::MessageIcon::Exclamation);
+        dialogs_.message(QStringLiteral("Hotovo."), successText(target),
+                         lost_.empty() ? services::MessageIcon::Information
+                                       : services::MessageIcon::Exclamation);
         return Outcome::Converted;
     } catch (const Stop&) {
         return Outcome::Failed;
     } catch (const spreadsheet::SpreadsheetError& error) {
-        app::showUnexpectedError(dialogs_, error.number());
+        services::showUnexpectedError(dialogs_, error.number());
         return Outcome::Failed;
     }
 }
@@ -149,11 +149,11 @@ bool ConversionRun::makeCopy(const QString& target) {
         if (dialogs_.message(QStringLiteral("Dotaz"),
                              QStringLiteral("Soubor již existuje. Přejete si ho vymazat a "
                                             "nahradit novým ?"),
-                             app::MessageIcon::None,
-                             app::MessageButtons::OkCancel) != app::MessageAnswer::Ok) {
+                             services::MessageIcon::None,
+                             services::MessageButtons::OkCancel) != services::MessageAnswer::Ok) {
             dialogs_.message(QStringLiteral("Storno převodu."),
                              QStringLiteral("Zpracování zrušeno uživatelem."),
-                             app::MessageIcon::Information);
+                             services::MessageIcon::Information);
             return false;
         }
         if (!QFile::remove(path)) {

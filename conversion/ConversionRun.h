@@ -9,10 +9,10 @@
 #include <optional>
 #include <vector>
 
-namespace app {
+namespace services {
 class Dialogs;
 struct SpreadsheetConnection;
-}  // namespace app
+}  // namespace services
 
 // Rewriting a song for another tuning while keeping the fingering: each tone is looked up in the
 // source tuning under its row's bellows direction, and the tone the same button gives in the
@@ -27,7 +27,7 @@ class ConversionRun {
 public:
     // `numbering` is the one the player reads the keyboard by: buttons that lose their tone
     // are named by it.
-    ConversionRun(app::SpreadsheetConnection& connection, app::Dialogs& dialogs,
+    ConversionRun(services::SpreadsheetConnection& connection, services::Dialogs& dialogs,
                   keyboard::Numbering numbering = keyboard::Numbering::Standard);
 
     // Cancelled: the player kept the existing copy. Failed: a message has said why.
@@ -58,8 +58,8 @@ private:
     QString successText(const QString& target) const;
     void stop(const QString& title, const QString& text);
 
-    app::SpreadsheetConnection& connection_;
-    app::Dialogs& dialogs_;
+    services::SpreadsheetConnection& connection_;
+    services::Dialogs& dialogs_;
     keyboard::Numbering numbering_;
     std::vector<LostTone> lost_;
 };

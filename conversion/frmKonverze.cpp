@@ -2,11 +2,12 @@
 
 #include "ConversionRun.h"
 #include "app/CaptionButton.h"
-#include "app/CommandGuard.h"
-#include "app/CommonMessages.h"
-#include "app/Contact.h"
-#include "app/SpreadsheetConnection.h"
-#include "app/Twips.h"
+#include "app/WidgetPlacement.h"
+#include "services/CommandGuard.h"
+#include "services/CommonMessages.h"
+#include "services/Contact.h"
+#include "services/SpreadsheetConnection.h"
+#include "services/Twips.h"
 #include "songs/CopyForUnkeptParts.h"
 #include "songs/SongOpening.h"
 #include "spreadsheet/SpreadsheetError.h"
@@ -19,13 +20,13 @@
 
 namespace conversion {
 
-frmKonverze::frmKonverze(app::SpreadsheetConnection& connection, app::Dialogs& dialogs,
-                         QWidget& mainWindow, app::CommandGuard& guard)
+frmKonverze::frmKonverze(services::SpreadsheetConnection& connection, services::Dialogs& dialogs,
+                         QWidget& mainWindow, services::CommandGuard& guard)
     : connection_(connection), dialogs_(dialogs), mainWindow_(mainWindow), guard_(guard) {
     setWindowTitle(QStringLiteral("Konverze ladění."));
     setWindowFlag(Qt::WindowStaysOnTopHint);
     setAttribute(Qt::WA_DeleteOnClose);
-    setFixedSize(app::twipsToPixels(7470), app::twipsToPixels(1680));
+    setFixedSize(services::twipsToPixels(7470), services::twipsToPixels(1680));
     app::useDesignFont(this);
     // lblKonec and cmdKonec lie under the controls they replace: created first.
     lblKonec = app::placeControl(
@@ -101,7 +102,7 @@ bool frmKonverze::FillTargetTunings() {
         return true;
     } catch (const spreadsheet::SpreadsheetError& error) {
         if (error.number() != spreadsheet::SubscriptOutOfRange) {
-            app::showUnexpectedError(dialogs_, error.number());
+            services::showUnexpectedError(dialogs_, error.number());
             return false;
         }
         dialogs_.message(
@@ -111,7 +112,7 @@ bool frmKonverze::FillTargetTunings() {
                                "následující příčiny a řešení: Soubor ze kterého se snažíte "
                                "konvertovat byl vytvořen ve starší verzi Mechíka, která již není "
                                "touto verzí podporována. Obraťte se s žádostí o pomoc na ") +
-                app::ContactLine +
+                services::ContactLine +
                 QStringLiteral("\r\nOtevřeli jste soubor nekompatibilní s datovými soubory "
                                "Mechíka. Zkuste to znovu se správným zdrojovým souborem !\r\nU "
                                "zdrojové písně byl v minulosti změněn název listu. Takové "
@@ -119,7 +120,7 @@ bool frmKonverze::FillTargetTunings() {
                                "pokuste se přejmenovat list na původní název tj. přesné zadání "
                                "původního ladění shodné s názvem jednoho z listů v souboru "
                                "Vezar.xls !"),
-            app::MessageIcon::Critical);
+            services::MessageIcon::Critical);
         return false;
     }
 }
@@ -184,17 +185,18 @@ void frmKonverze::Form_Unload() {
         }
     } catch (const spreadsheet::SpreadsheetError& error) {
         if (error.number() == spreadsheet::ObjectGone) {
-            app::showSaveFailedHostGone(dialogs_);
+            services::showSaveFailedHostGone(dialogs_);
         } else {
-            app::showUnexpectedError(dialogs_, error.number());
+            services::showUnexpectedError(dialogs_, error.number());
         }
     }
     mainWindow_.show();
     SongWasOpen = false;
 }
 
-frmKonverze* mnuKonverze_Click(app::SpreadsheetConnection& connection, app::Dialogs& dialogs,
-                               QWidget& mainWindow, app::CommandGuard& guard) {
+frmKonverze* mnuKonverze_Click(services::SpreadsheetConnection& connection,
+                               services::Dialogs& dialogs, QWidget& mainWindow,
+                               services::CommandGuard& guard) {
     mainWindow.hide();
     if (!connection.ActivateTuningWindow(dialogs)) {
         mainWindow.show();

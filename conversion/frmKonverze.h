@@ -11,11 +11,11 @@ class QComboBox;
 class QLabel;
 class QPushButton;
 
-namespace app {
+namespace services {
 class CommandGuard;
 class Dialogs;
 struct SpreadsheetConnection;
-}  // namespace app
+}  // namespace services
 
 // The conversion window: the source song (the open one, or one picked here), its tuning, the
 // other tunings as targets, and "Provést". While it is open the main window is hidden.
@@ -23,8 +23,8 @@ namespace conversion {
 
 class frmKonverze : public QWidget {
 public:
-    frmKonverze(app::SpreadsheetConnection& connection, app::Dialogs& dialogs, QWidget& mainWindow,
-                app::CommandGuard& guard);
+    frmKonverze(services::SpreadsheetConnection& connection, services::Dialogs& dialogs,
+                QWidget& mainWindow, services::CommandGuard& guard);
 
     void Form_Load();
     bool FillTargetTunings();
@@ -57,16 +57,17 @@ private:
     void Form_Unload();
     void hideConversionControls();
 
-    app::SpreadsheetConnection& connection_;
-    app::Dialogs& dialogs_;
+    services::SpreadsheetConnection& connection_;
+    services::Dialogs& dialogs_;
     QWidget& mainWindow_;
-    app::CommandGuard& guard_;
+    services::CommandGuard& guard_;
     bool unloaded_ = false;
 };
 
 // The menu command "Konverze": opens the window, or shows the main window again when the
 // tuning database is not open.
-frmKonverze* mnuKonverze_Click(app::SpreadsheetConnection& connection, app::Dialogs& dialogs,
-                               QWidget& mainWindow, app::CommandGuard& guard);
+frmKonverze* mnuKonverze_Click(services::SpreadsheetConnection& connection,
+                               services::Dialogs& dialogs, QWidget& mainWindow,
+                               services::CommandGuard& guard);
 
 }  // namespace conversion

@@ -1,8 +1,8 @@
 #include "AutoPlayer.h"
 
 #include "SoundOutput.h"
-#include "app/Dialogs.h"
 #include "app/VbColour.h"
+#include "services/Dialogs.h"
 #include "songs/Navigation.h"
 #include "tones/GripReader.h"
 
@@ -19,7 +19,7 @@ const QString StopCaption = QStringLiteral("Stop");
 
 }  // namespace
 
-AutoPlayer::AutoPlayer(app::Dialogs& dialogs, songs::Navigation& navigation,
+AutoPlayer::AutoPlayer(services::Dialogs& dialogs, songs::Navigation& navigation,
                        tones::GripReader& reader, const PlayerControls& controls,
                        SoundOutput& sound, std::function<QString(int)> soundFilePath)
     : dialogs_(dialogs),
@@ -39,7 +39,7 @@ void AutoPlayer::cmdJakDal_Click() {
     if (!navigation_.cmdDalsi_Click() || !reader_.showByItsDirection()) {
         timer_.stop();
         dialogs_.message(QStringLiteral("Neprovedeno."), QStringLiteral("Záznam neuveden."),
-                         app::MessageIcon::Critical);
+                         services::MessageIcon::Critical);
         app::setBackColour(c_.cmdJakDal, app::SystemInactiveBorder);
     }
 }

@@ -9,7 +9,7 @@
 class QPushButton;
 class QSlider;
 
-namespace app {
+namespace services {
 class Dialogs;
 }
 namespace songs {
@@ -34,7 +34,7 @@ struct PlayerControls {
 
 class AutoPlayer {
 public:
-    AutoPlayer(app::Dialogs& dialogs, songs::Navigation& navigation, tones::GripReader& reader,
+    AutoPlayer(services::Dialogs& dialogs, songs::Navigation& navigation, tones::GripReader& reader,
                const PlayerControls& controls, SoundOutput& sound,
                std::function<QString(int)> soundFilePath);
 
@@ -53,7 +53,7 @@ public:
     static int intervalForTempo(int position);
 
 private:
-    app::Dialogs& dialogs_;
+    services::Dialogs& dialogs_;
     songs::Navigation& navigation_;
     tones::GripReader& reader_;
     PlayerControls c_;

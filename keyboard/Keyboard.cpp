@@ -1,8 +1,8 @@
 #include "Keyboard.h"
 
 #include "KeyboardGeometry.h"
-#include "app/Twips.h"
-#include "app/VbError.h"
+#include "services/Twips.h"
+#include "services/VbError.h"
 
 namespace keyboard {
 
@@ -22,12 +22,12 @@ void Keyboard::create(QWidget* parent, Side side, int n) {
     p.button = new ClickablePicture(parent);
     p.button->setObjectName(treble ? QStringLiteral("Image%1").arg(n)
                                    : QStringLiteral("ImgBas(%1)").arg(n));
-    p.button->setGeometry(app::twipRect(place.left, place.top, ButtonWidth, ButtonHeight));
+    p.button->setGeometry(services::twipRect(place.left, place.top, ButtonWidth, ButtonHeight));
     p.button->setPixmap(pictures_.bareButton());
     p.overlay = new ClickablePicture(parent);
     p.overlay->setObjectName(treble ? QStringLiteral("Obr(%1)").arg(n)
                                     : QStringLiteral("ObrBas(%1)").arg(n));
-    p.overlay->setGeometry(app::twipRect(place.left, place.top, OverlaySize, OverlaySize));
+    p.overlay->setGeometry(services::twipRect(place.left, place.top, OverlaySize, OverlaySize));
     p.overlay->setPicture(treble ? TrebleRestPicture : BassRestPicture,
                           pictures_.picture(treble ? TrebleRestPicture : BassRestPicture));
     if (treble) {
@@ -46,7 +46,7 @@ Keyboard::Pair& Keyboard::pair(Side side, int button) {
 const Keyboard::Pair& Keyboard::pair(Side side, int button) const {
     const int count = side == Side::Treble ? TrebleButtonCount : BassButtonCount;
     if (button < 1 || button > count) {
-        throw app::VbError{app::NoSuchControlArrayElement};
+        throw services::VbError{services::NoSuchControlArrayElement};
     }
     return side == Side::Treble ? treble_[static_cast<size_t>(button - 1)]
                                 : bass_[static_cast<size_t>(button - 1)];

@@ -1,9 +1,10 @@
 #include "KeyboardModels.h"
 
 #include "KeyboardGeometry.h"
-#include "app/Dialogs.h"
-#include "app/ProgramSettings.h"
-#include "app/Twips.h"
+#include "StringResources.h"
+#include "services/Dialogs.h"
+#include "services/ProgramSettings.h"
+#include "services/Twips.h"
 
 #include <QAction>
 #include <QLabel>
@@ -11,14 +12,14 @@
 
 namespace keyboard {
 
-KeyboardModels::KeyboardModels(const ModelControls& controls, app::ProgramSettings& settings,
-                               app::Dialogs& dialogs)
+KeyboardModels::KeyboardModels(const ModelControls& controls, services::ProgramSettings& settings,
+                               services::Dialogs& dialogs)
     : c_(controls), settings_(settings), dialogs_(dialogs) {}
 
 void KeyboardModels::setBarHeight(int index, int heightTwips) {
     const Bar b = bar(index);
     c_.cmdZabrana[static_cast<size_t>(index)]->setGeometry(
-        app::twipRect(b.left, b.top, BarWidth, heightTwips));
+        services::twipRect(b.left, b.top, BarWidth, heightTwips));
 }
 
 void KeyboardModels::showBars(int first, int last, bool shown) {
@@ -40,7 +41,7 @@ void KeyboardModels::mnu2Rady_Click() {
     } else {
         showBars(0, 5, false);
     }
-    settings_.setIndex(app::ProgramSettings::TypHarm, value);
+    settings_.setIndex(services::ProgramSettings::TypHarm, value);
 }
 
 void KeyboardModels::ApplyClubModel() {
@@ -55,7 +56,7 @@ void KeyboardModels::ApplyClubModel() {
     } else {
         showBars(0, 5, false);
     }
-    settings_.setIndex(app::ProgramSettings::TypHarm, value);
+    settings_.setIndex(services::ProgramSettings::TypHarm, value);
 }
 
 InstrumentModel KeyboardModels::model() const {
@@ -79,7 +80,7 @@ void KeyboardModels::mnuZnaceni_Click(int index) {
     if (index == 0 || index == 1) {
         c_.mnuZnaceni[static_cast<size_t>(index)]->setChecked(true);
     }
-    settings_.setIndex(app::ProgramSettings::Znaceni, index);
+    settings_.setIndex(services::ProgramSettings::Znaceni, index);
     if (index == 0) {
         ApplyStandardNumbering();
     } else if (index == 1) {
@@ -88,15 +89,15 @@ void KeyboardModels::mnuZnaceni_Click(int index) {
         dialogs_.message(QStringLiteral("Ošetření chyby."),
                          QStringLiteral("Neočekávaná hodnota programové proměnné. Prosíme o "
                                         "upozornění na tuto chybu autora programu."),
-                         app::MessageIcon::Information);
+                         services::MessageIcon::Information);
     }
 }
 
 void KeyboardModels::setNumberLabel(int index, const QString& caption, int top) {
     QLabel* label = c_.lblCisKnofl[static_cast<size_t>(index)];
     label->setText(caption);
-    label->setGeometry(
-        app::twipRect(numberLabelLeft(index), top, numberLabelWidth(index), NumberLabelHeight));
+    label->setGeometry(services::twipRect(numberLabelLeft(index), top, numberLabelWidth(index),
+                                          NumberLabelHeight));
 }
 
 void KeyboardModels::applyNumbering(Numbering numbering) {

@@ -11,10 +11,10 @@ class QAction;
 class QLabel;
 class QPushButton;
 
-namespace app {
+namespace services {
 class Dialogs;
 class ProgramSettings;
-}  // namespace app
+}  // namespace services
 
 // The keyboard models (bars laid across the buttons a model lacks) and the two button
 // numberings, with the menu items that choose them; every choice is stored at once.
@@ -30,8 +30,8 @@ struct ModelControls {
 
 class KeyboardModels {
 public:
-    KeyboardModels(const ModelControls& controls, app::ProgramSettings& settings,
-                   app::Dialogs& dialogs);
+    KeyboardModels(const ModelControls& controls, services::ProgramSettings& settings,
+                   services::Dialogs& dialogs);
 
     void mnu2Rady_Click();
     void mnuModelClub_Click() { ApplyClubModel(); }
@@ -55,8 +55,8 @@ private:
     void applyNumbering(Numbering numbering);
 
     ModelControls c_;
-    app::ProgramSettings& settings_;
-    app::Dialogs& dialogs_;
+    services::ProgramSettings& settings_;
+    services::Dialogs& dialogs_;
 };
 
 }  // namespace keyboard

@@ -2,8 +2,8 @@
 
 #include "Keyboard.h"
 #include "KeyboardGeometry.h"
-#include "app/CommonMessages.h"
-#include "app/SpreadsheetConnection.h"
+#include "services/CommonMessages.h"
+#include "services/SpreadsheetConnection.h"
 #include "songs/Navigation.h"
 #include "songs/SongLayout.h"
 #include "spreadsheet/SpreadsheetError.h"
@@ -19,7 +19,7 @@ constexpr int MaxButtonsPerHand = 7;
 
 }  // namespace
 
-Recording::Recording(app::SpreadsheetConnection& connection, app::Dialogs& dialogs,
+Recording::Recording(services::SpreadsheetConnection& connection, services::Dialogs& dialogs,
                      Keyboard& keyboard, tones::TuningSelection& tuning,
                      songs::Navigation& navigation, std::function<Numbering()> numbering)
     : connection_(connection),
@@ -97,9 +97,9 @@ void Recording::RecordGrip() {
     } catch (const MissingButton& missing) {
         restoreRow(before);
         dialogs_.message(QStringLiteral("Hmat nebyl zapsán."), missing.text,
-                         app::MessageIcon::Critical);
+                         services::MessageIcon::Critical);
     } catch (const spreadsheet::SpreadsheetError& error) {
-        app::showUnexpectedError(dialogs_, error.number());
+        services::showUnexpectedError(dialogs_, error.number());
     }
 }
 
@@ -128,15 +128,15 @@ int Recording::writeButtons(bool treble) {
                                                 "ruce, program se Vám na zápis dalších knoflíků "
                                                 "se vší úctou u tohoto hmatu vykašle. Sťěžovat si "
                                                 "můžete u ") +
-                                     app::ContactLine,
-                                 app::MessageIcon::Critical);
+                                     services::ContactLine,
+                                 services::MessageIcon::Critical);
             } else {
                 dialogs_.message(QStringLiteral("Sdělení pro mutanty."),
                                  QStringLiteral("Spočítejte si prosím prsty na levé ruce a pokud "
                                                 "jich máte více než sedm, volejte odbornou "
                                                 "pomoc: ") +
-                                     app::ContactLine,
-                                 app::MessageIcon::Critical);
+                                     services::ContactLine,
+                                 services::MessageIcon::Critical);
             }
             break;
         }
@@ -148,7 +148,7 @@ int Recording::writeButtons(bool treble) {
                 QStringLiteral("%1 nedává v ladění %2 při %3 měchu žádný tón, proto nebyl zapsán.")
                     .arg(buttonName(treble, button), host.activeSheet().name(),
                          RecordPush ? QStringLiteral("tlačení") : QStringLiteral("tažení")),
-                app::MessageIcon::Exclamation);
+                services::MessageIcon::Exclamation);
             continue;
         }
         host.activeCell().setValue(spreadsheet::CellValue(tone));

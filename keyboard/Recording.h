@@ -8,10 +8,10 @@
 #include <functional>
 #include <vector>
 
-namespace app {
+namespace services {
 class Dialogs;
 struct SpreadsheetConnection;
-}  // namespace app
+}  // namespace services
 namespace songs {
 class Navigation;
 }
@@ -29,8 +29,8 @@ class Keyboard;
 class Recording {
 public:
     // `numbering` gives the numbering in use, by which messages name the buttons.
-    Recording(app::SpreadsheetConnection& connection, app::Dialogs& dialogs, Keyboard& keyboard,
-              tones::TuningSelection& tuning, songs::Navigation& navigation,
+    Recording(services::SpreadsheetConnection& connection, services::Dialogs& dialogs,
+              Keyboard& keyboard, tones::TuningSelection& tuning, songs::Navigation& navigation,
               std::function<Numbering()> numbering);
 
     void cmdTlak_Click();
@@ -49,8 +49,8 @@ private:
     std::vector<spreadsheet::CellValue> rowBefore();
     void restoreRow(const std::vector<spreadsheet::CellValue>& cells);
 
-    app::SpreadsheetConnection& connection_;
-    app::Dialogs& dialogs_;
+    services::SpreadsheetConnection& connection_;
+    services::Dialogs& dialogs_;
     Keyboard& keyboard_;
     tones::TuningSelection& tuning_;
     songs::Navigation& navigation_;

@@ -4,7 +4,7 @@
 #include "ImportError.h"
 #include "TreblePitches.h"
 #include "music/Pitch.h"
-#include "music/SemitoneShift.h"
+#include "tones/SemitoneShift.h"
 #include "tones/TuningTable.h"
 
 #include <algorithm>
@@ -211,7 +211,7 @@ QString forcedShiftFailure(const QString& tuning, int shift) {
         return QStringLiteral("Melodii nelze v ladění %1 zahrát bez posunu.").arg(tuning);
     }
     return QStringLiteral("Melodii posunutou %1 nelze v ladění %2 zahrát.")
-        .arg(music::semitoneShiftText(shift), tuning);
+        .arg(tones::semitoneShiftText(shift), tuning);
 }
 
 }  // namespace

@@ -1,8 +1,8 @@
 #include "OpenSong.h"
 
 #include "Tablature.h"
-#include "app/Dialogs.h"
-#include "app/SpreadsheetConnection.h"
+#include "services/Dialogs.h"
+#include "services/SpreadsheetConnection.h"
 #include "songs/SongGrips.h"
 #include "spreadsheet/Sheet.h"
 #include "spreadsheet/SpreadsheetError.h"
@@ -11,7 +11,7 @@
 namespace music {
 
 std::shared_ptr<const spreadsheet::Sheet> openSongSheet(
-    const app::SpreadsheetConnection& connection) {
+    const services::SpreadsheetConnection& connection) {
     auto sheet = connection.songSheet();
     if (!sheet) {
         spreadsheet::throwObjectGone();
@@ -19,21 +19,21 @@ std::shared_ptr<const spreadsheet::Sheet> openSongSheet(
     return sheet;
 }
 
-QString openSongName(const app::SpreadsheetConnection& connection) {
+QString openSongName(const services::SpreadsheetConnection& connection) {
     return songNameOfFile(connection.SongWorkbookName);
 }
 
-SongScore openSongScore(const app::SpreadsheetConnection& connection) {
+SongScore openSongScore(const services::SpreadsheetConnection& connection) {
     return songScore(songs::readSongGrips(*openSongSheet(connection)), openSongName(connection));
 }
 
 std::shared_ptr<const spreadsheet::Sheet> openSongTuning(
-    const app::SpreadsheetConnection& connection, app::Dialogs& dialogs) {
+    const services::SpreadsheetConnection& connection, services::Dialogs& dialogs) {
     const QString name = openSongSheet(connection)->name();
     auto tuning = connection.tuningSheet(name);
     if (!tuning) {
         dialogs.message(tones::unknownTuningTitle(), tones::unknownTuningText(name),
-                        app::MessageIcon::Critical);
+                        services::MessageIcon::Critical);
     }
     return tuning;
 }

@@ -6,10 +6,10 @@
 
 #include <memory>
 
-namespace app {
+namespace services {
 class Dialogs;
 struct SpreadsheetConnection;
-}  // namespace app
+}  // namespace services
 namespace spreadsheet {
 class Sheet;
 }
@@ -20,14 +20,14 @@ namespace music {
 
 // Throws error 91 when no song is open any more.
 std::shared_ptr<const spreadsheet::Sheet> openSongSheet(
-    const app::SpreadsheetConnection& connection);
+    const services::SpreadsheetConnection& connection);
 // The file name without ".xls".
-QString openSongName(const app::SpreadsheetConnection& connection);
-SongScore openSongScore(const app::SpreadsheetConnection& connection);
+QString openSongName(const services::SpreadsheetConnection& connection);
+SongScore openSongScore(const services::SpreadsheetConnection& connection);
 
 // The tuning database's sheet the song names; none, after the display's own message, when the
 // database has no such tuning.
 std::shared_ptr<const spreadsheet::Sheet> openSongTuning(
-    const app::SpreadsheetConnection& connection, app::Dialogs& dialogs);
+    const services::SpreadsheetConnection& connection, services::Dialogs& dialogs);
 
 }  // namespace music

@@ -1,6 +1,6 @@
 #include "PluginLibrary.h"
 
-#include "app/ExecutableFolder.h"
+#include "services/ExecutableFolder.h"
 
 #include <QDir>
 #include <QLibrary>
@@ -32,7 +32,7 @@ QString nativeList(const QStringList& folders) {
 }  // namespace
 
 QStringList pluginFolders() {
-    const QDir program(app::executableFolder());
+    const QDir program(services::executableFolder());
     return {program.path(), program.absoluteFilePath(QStringLiteral(MECHIK_PLUGIN_DIR_FROM_BIN))};
 }
 

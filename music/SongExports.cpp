@@ -5,8 +5,8 @@
 #include "PrintPluginLoader.h"
 #include "SoundSupply.h"
 #include "WavFile.h"
-#include "app/Dialogs.h"
-#include "app/SpreadsheetConnection.h"
+#include "services/Dialogs.h"
+#include "services/SpreadsheetConnection.h"
 #include "songs/SongGrips.h"
 #include "spreadsheet/AtomicFile.h"
 #include "spreadsheet/FileChooser.h"
@@ -26,7 +26,7 @@ constexpr int ListedSkippedCells = 10;
 
 }  // namespace
 
-SongExports::SongExports(app::SpreadsheetConnection& connection, app::Dialogs& dialogs,
+SongExports::SongExports(services::SpreadsheetConnection& connection, services::Dialogs& dialogs,
                          spreadsheet::FileChooser* chooser, SoundSupply& supply)
     : whileBusy([](const std::function<void()>& work) { work(); }),
       connection_(connection),
@@ -101,7 +101,7 @@ PrintPlugin* SongExports::printPlugin() {
             dialogs_.message(QStringLiteral("Tisk není k dispozici."),
                              QStringLiteral("Tabulaturu nelze vytisknout ani uložit jako PDF: ") +
                                  loading.failure,
-                             app::MessageIcon::Critical);
+                             services::MessageIcon::Critical);
             return nullptr;
         }
         printPlugin_ = std::move(loading.plugin);
@@ -135,7 +135,7 @@ bool SongExports::hasGrips(const SongScore& score) {
     }
     dialogs_.message(QStringLiteral("Není co uložit."),
                      songWithoutGripsText(score.name) + QStringLiteral(", není co uložit."),
-                     app::MessageIcon::Information);
+                     services::MessageIcon::Information);
     return false;
 }
 
@@ -145,7 +145,7 @@ bool SongExports::written(const std::function<void()>& write) {
         return true;
     } catch (const spreadsheet::SpreadsheetError& error) {
         dialogs_.message(QStringLiteral("Soubor nelze uložit."), error.description(),
-                         app::MessageIcon::Critical);
+                         services::MessageIcon::Critical);
         return false;
     }
 }
@@ -168,7 +168,7 @@ void SongExports::tellSkipped(const SongScore& score, const QString& path) {
                                     "basů, a proto v něm nezní:\r\n")
                              .arg(QDir::toNativeSeparators(path)) +
                          lines.join(QStringLiteral("\r\n")),
-                     app::MessageIcon::Information);
+                     services::MessageIcon::Information);
 }
 
 }  // namespace music

@@ -11,10 +11,10 @@
 #include <memory>
 #include <optional>
 
-namespace app {
+namespace services {
 class Dialogs;
 struct SpreadsheetConnection;
-}  // namespace app
+}  // namespace services
 namespace spreadsheet {
 class FileChooser;
 }
@@ -28,7 +28,7 @@ class SoundSupply;
 
 class SongExports {
 public:
-    SongExports(app::SpreadsheetConnection& connection, app::Dialogs& dialogs,
+    SongExports(services::SpreadsheetConnection& connection, services::Dialogs& dialogs,
                 spreadsheet::FileChooser* chooser, SoundSupply& supply);
     ~SongExports();
 
@@ -57,8 +57,8 @@ private:
     bool written(const std::function<void()>& write);
     void tellSkipped(const SongScore& score, const QString& path);
 
-    app::SpreadsheetConnection& connection_;
-    app::Dialogs& dialogs_;
+    services::SpreadsheetConnection& connection_;
+    services::Dialogs& dialogs_;
     spreadsheet::FileChooser* chooser_;
     SoundSupply& supply_;
     std::unique_ptr<PrintPlugin> printPlugin_;

@@ -2,8 +2,8 @@
 
 #include "OpenSong.h"
 #include "SoundControl.h"
-#include "app/Dialogs.h"
-#include "app/SpreadsheetConnection.h"
+#include "services/Dialogs.h"
+#include "services/SpreadsheetConnection.h"
 #include "songs/SongGrips.h"
 #include "spreadsheet/Sheet.h"
 
@@ -17,7 +17,7 @@ const QString NothingToPlay = QStringLiteral("Není co přehrát.");
 
 }  // namespace
 
-SongPlayback::SongPlayback(app::SpreadsheetConnection& connection, app::Dialogs& dialogs,
+SongPlayback::SongPlayback(services::SpreadsheetConnection& connection, services::Dialogs& dialogs,
                            SoundControl& sound, QTimer& automaticPlayer)
     : connection_(connection),
       dialogs_(dialogs),
@@ -37,7 +37,7 @@ void SongPlayback::play() {
     if (score.beats.empty()) {
         dialogs_.message(NothingToPlay,
                          songWithoutGripsText(score.name) + QStringLiteral(", není co přehrát."),
-                         app::MessageIcon::Information);
+                         services::MessageIcon::Information);
         return;
     }
     // Every beat is lit as the display lights a grip: a song in an unknown tuning would say so
@@ -54,7 +54,7 @@ void SongPlayback::play() {
                                         "Chcete-li píseň přehrát od začátku, klepněte nejprve "
                                         "na První.")
                              .arg(row),
-                         app::MessageIcon::Information);
+                         services::MessageIcon::Information);
     }
 }
 

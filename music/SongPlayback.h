@@ -2,10 +2,10 @@
 
 class QTimer;
 
-namespace app {
+namespace services {
 class Dialogs;
 struct SpreadsheetConnection;
-}  // namespace app
+}  // namespace services
 
 // The window's sound: each grip the keyboard lights, and "Přehrát píseň", which plays the song
 // from the current grip to its end at the tempo of the automatic player.
@@ -15,8 +15,8 @@ class SoundControl;
 
 class SongPlayback {
 public:
-    SongPlayback(app::SpreadsheetConnection& connection, app::Dialogs& dialogs, SoundControl& sound,
-                 QTimer& automaticPlayer);
+    SongPlayback(services::SpreadsheetConnection& connection, services::Dialogs& dialogs,
+                 SoundControl& sound, QTimer& automaticPlayer);
 
     // Starts the song, or stops it when it plays.
     void mnuPrehratPisen_Click();
@@ -29,8 +29,8 @@ public:
 private:
     void play();
 
-    app::SpreadsheetConnection& connection_;
-    app::Dialogs& dialogs_;
+    services::SpreadsheetConnection& connection_;
+    services::Dialogs& dialogs_;
     SoundControl& sound_;
     QTimer& automaticPlayer_;
 };

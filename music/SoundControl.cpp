@@ -2,20 +2,20 @@
 
 #include "SoundPluginLoader.h"
 #include "SoundSupply.h"
-#include "app/Dialogs.h"
-#include "app/ProgramSettings.h"
+#include "services/Dialogs.h"
+#include "services/ProgramSettings.h"
 
 namespace music {
 
-SoundControl::SoundControl(SoundSupply& supply, app::Dialogs& dialogs,
-                           app::ProgramSettings& settings, BeatTimer& holdTimer,
+SoundControl::SoundControl(SoundSupply& supply, services::Dialogs& dialogs,
+                           services::ProgramSettings& settings, BeatTimer& holdTimer,
                            BeatTimer& beatTimer)
     : supply_(supply),
       dialogs_(dialogs),
       settings_(settings),
       sounder_(nullptr, holdTimer),
       player_(sounder_, beatTimer) {
-    hearsGrips_ = settings_.index(app::ProgramSettings::ZvukHmatu) == QStringLiteral("1");
+    hearsGrips_ = settings_.index(services::ProgramSettings::ZvukHmatu) == QStringLiteral("1");
     player_.onBeat = [this](const Beat& beat) {
         inBeat_ = true;
         if (onBeat) {
@@ -34,7 +34,7 @@ SoundControl::~SoundControl() = default;
 
 void SoundControl::setHearsGrips(bool on) {
     hearsGrips_ = on;
-    settings_.setIndex(app::ProgramSettings::ZvukHmatu, on ? 1 : 0);
+    settings_.setIndex(services::ProgramSettings::ZvukHmatu, on ? 1 : 0);
     if (on) {
         wantSound();
     } else if (!isPlaying()) {
@@ -92,7 +92,7 @@ void SoundControl::tellUnavailableOnce() {
     told_ = true;
     dialogs_.message(QStringLiteral("Zvuk není k dispozici."),
                      soundUnavailableMessage(supply_.sound().failure),
-                     app::MessageIcon::Exclamation);
+                     services::MessageIcon::Exclamation);
 }
 
 }  // namespace music

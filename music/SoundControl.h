@@ -5,10 +5,10 @@
 
 #include <functional>
 
-namespace app {
+namespace services {
 class Dialogs;
 class ProgramSettings;
-}  // namespace app
+}  // namespace services
 
 namespace music {
 
@@ -20,8 +20,8 @@ class SoundSupply;
 class SoundControl {
 public:
     // `holdTimer` must be single-shot, `beatTimer` repeating.
-    SoundControl(SoundSupply& supply, app::Dialogs& dialogs, app::ProgramSettings& settings,
-                 BeatTimer& holdTimer, BeatTimer& beatTimer);
+    SoundControl(SoundSupply& supply, services::Dialogs& dialogs,
+                 services::ProgramSettings& settings, BeatTimer& holdTimer, BeatTimer& beatTimer);
     ~SoundControl();
 
     // "Zvuk hmatů": stored; off until the player turns it on.
@@ -52,8 +52,8 @@ private:
     void tellUnavailableOnce();
 
     SoundSupply& supply_;
-    app::Dialogs& dialogs_;
-    app::ProgramSettings& settings_;
+    services::Dialogs& dialogs_;
+    services::ProgramSettings& settings_;
     GripSounder sounder_;
     SongPlayer player_;  // after the sounder, which it sounds through
     bool hearsGrips_ = false;

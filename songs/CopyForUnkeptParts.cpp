@@ -1,7 +1,7 @@
 #include "CopyForUnkeptParts.h"
 
-#include "app/CommonMessages.h"
-#include "app/Dialogs.h"
+#include "services/CommonMessages.h"
+#include "services/Dialogs.h"
 #include "spreadsheet/Application.h"
 #include "spreadsheet/SpreadsheetError.h"
 
@@ -21,7 +21,7 @@ QString copyPathFor(const QString& original) {
     return path;
 }
 
-bool continueInCopyIfNeeded(spreadsheet::Application& host, app::Dialogs& dialogs) {
+bool continueInCopyIfNeeded(spreadsheet::Application& host, services::Dialogs& dialogs) {
     const auto workbook = host.activeWorkbook();
     const spreadsheet::UnkeptParts unkept = workbook.unkeptParts();
     if (!unkept.any()) {
@@ -36,15 +36,16 @@ bool continueInCopyIfNeeded(spreadsheet::Application& host, app::Dialogs& dialog
                        "stejné složce. Kopie tyto části mít nebude.\r\n\r\nOtevřít píseň a "
                        "pracovat v kopii?")
             .arg(name, spreadsheet::describeInCzech(unkept), QFileInfo(copy).fileName()),
-        app::MessageIcon::Exclamation, app::MessageButtons::YesNo);
-    if (answer != app::MessageAnswer::Yes) {
+        services::MessageIcon::Exclamation, services::MessageButtons::YesNo);
+    if (answer != services::MessageAnswer::Yes) {
         workbook.close();
         return false;
     }
     try {
         workbook.saveAs(copy);
     } catch (const spreadsheet::SpreadsheetError& error) {
-        dialogs.message(app::CannotOpenSong, error.description(), app::MessageIcon::Exclamation);
+        dialogs.message(services::CannotOpenSong, error.description(),
+                        services::MessageIcon::Exclamation);
         workbook.close();
         return false;
     }

@@ -2,7 +2,7 @@
 
 #include <QString>
 
-namespace app {
+namespace services {
 class Dialogs;
 }
 namespace spreadsheet {
@@ -16,7 +16,7 @@ namespace songs {
 // else. True when the active workbook can be worked on (it held nothing of the kind, or it is
 // the copy now); false when the player declined or the copy could not be made, and the
 // workbook is closed.
-bool continueInCopyIfNeeded(spreadsheet::Application& host, app::Dialogs& dialogs);
+bool continueInCopyIfNeeded(spreadsheet::Application& host, services::Dialogs& dialogs);
 
 // "Polka – kopie.xls" beside "Polka.xls", or "Polka – kopie (2).xls" and so on when taken.
 QString copyPathFor(const QString& original);

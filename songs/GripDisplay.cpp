@@ -1,16 +1,17 @@
 #include "GripDisplay.h"
 
 #include "SongLayout.h"
-#include "app/SpreadsheetConnection.h"
 #include "app/StaffPictures.h"
 #include "keyboard/Keyboard.h"
+#include "services/SpreadsheetConnection.h"
 
 #include <QLabel>
 
 namespace songs {
 
-GripDisplay::GripDisplay(const GripTextControls& controls, app::SpreadsheetConnection& connection,
-                         keyboard::Keyboard& keyboard, app::StaffPictures& staff)
+GripDisplay::GripDisplay(const GripTextControls& controls,
+                         services::SpreadsheetConnection& connection, keyboard::Keyboard& keyboard,
+                         app::StaffPictures& staff)
     : c_(controls), connection_(connection), keyboard_(keyboard), staff_(staff) {}
 
 void GripDisplay::ShowGripText() {

@@ -5,9 +5,12 @@
 class QLabel;
 
 namespace app {
-struct SpreadsheetConnection;
 class StaffPictures;
-}  // namespace app
+}
+
+namespace services {
+struct SpreadsheetConnection;
+}
 namespace keyboard {
 class Keyboard;
 }
@@ -26,7 +29,7 @@ struct GripTextControls {
 
 class GripDisplay {
 public:
-    GripDisplay(const GripTextControls& controls, app::SpreadsheetConnection& connection,
+    GripDisplay(const GripTextControls& controls, services::SpreadsheetConnection& connection,
                 keyboard::Keyboard& keyboard, app::StaffPictures& staff);
 
     // The texts of the grip row of the active cell, which the caller has put in column B.
@@ -53,7 +56,7 @@ public:
 
 private:
     GripTextControls c_;
-    app::SpreadsheetConnection& connection_;
+    services::SpreadsheetConnection& connection_;
     keyboard::Keyboard& keyboard_;
     app::StaffPictures& staff_;
 };

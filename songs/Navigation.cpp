@@ -3,7 +3,7 @@
 #include "GripDisplay.h"
 #include "SongGrips.h"
 #include "SongLayout.h"
-#include "app/SpreadsheetConnection.h"
+#include "services/SpreadsheetConnection.h"
 #include "tones/GripReader.h"
 
 #include <QLabel>
@@ -11,8 +11,9 @@
 
 namespace songs {
 
-Navigation::Navigation(app::SpreadsheetConnection& connection, const NavigationControls& controls,
-                       GripDisplay& display, tones::GripReader& reader)
+Navigation::Navigation(services::SpreadsheetConnection& connection,
+                       const NavigationControls& controls, GripDisplay& display,
+                       tones::GripReader& reader)
     : connection_(connection), c_(controls), display_(display), reader_(reader) {}
 
 void Navigation::setBackward(bool enabled) {

@@ -5,7 +5,7 @@
 class QLabel;
 class QPushButton;
 
-namespace app {
+namespace services {
 struct SpreadsheetConnection;
 }
 namespace spreadsheet {
@@ -30,7 +30,7 @@ struct NavigationControls {
 
 class Navigation {
 public:
-    Navigation(app::SpreadsheetConnection& connection, const NavigationControls& controls,
+    Navigation(services::SpreadsheetConnection& connection, const NavigationControls& controls,
                GripDisplay& display, tones::GripReader& reader);
 
     void cmdPrvni_Click();
@@ -58,7 +58,7 @@ private:
     void setBackward(bool enabled);
     void showCurrentRow();
 
-    app::SpreadsheetConnection& connection_;
+    services::SpreadsheetConnection& connection_;
     NavigationControls c_;
     GripDisplay& display_;
     tones::GripReader& reader_;

@@ -7,13 +7,13 @@
 #include "SongName.h"
 #include "SongOpening.h"
 #include "SoundFiles.h"
-#include "app/CommonMessages.h"
-#include "app/Dialogs.h"
 #include "app/MainMenu.h"
 #include "app/MainWindowLayout.h"
 #include "app/SongControls.h"
-#include "app/SpreadsheetConnection.h"
 #include "app/VbColour.h"
+#include "services/CommonMessages.h"
+#include "services/Dialogs.h"
+#include "services/SpreadsheetConnection.h"
 #include "spreadsheet/SpreadsheetError.h"
 #include "tones/TuningSelection.h"
 #include "tones/UnknownTuning.h"
@@ -43,7 +43,7 @@ QString native(const QString& path) {
 
 }  // namespace
 
-SongFiles::SongFiles(app::SpreadsheetConnection& connection, app::Dialogs& dialogs,
+SongFiles::SongFiles(services::SpreadsheetConnection& connection, services::Dialogs& dialogs,
                      const app::Form1Controls& controls, const app::MenuActions& menu,
                      GripDisplay& display, QWidget& mainWindow, SongKeeper& keeper)
     : connection_(connection),
@@ -63,8 +63,8 @@ bool SongFiles::FileExists(const QString& fileName) {
         if (dialogs_.message(QStringLiteral("Tato skladba již existuje!"),
                              QStringLiteral("Přejete si vymazat z disku původní písničku a "
                                             "nahradit ji novou ?"),
-                             app::MessageIcon::Exclamation,
-                             app::MessageButtons::YesNo) == app::MessageAnswer::No ||
+                             services::MessageIcon::Exclamation,
+                             services::MessageButtons::YesNo) == services::MessageAnswer::No ||
             isOpenElsewhere(dialogs_, fileName)) {
             return true;
         }
@@ -75,7 +75,7 @@ bool SongFiles::FileExists(const QString& fileName) {
                              QStringLiteral("Soubor %1 se nepodařilo vymazat (%2). Vymažte ho "
                                             "nebo přesuňte ručně, anebo zvolte jiný název.")
                                  .arg(native(fileName), file.errorString()),
-                             app::MessageIcon::Exclamation);
+                             services::MessageIcon::Exclamation);
             return true;
         }
     }
@@ -95,7 +95,7 @@ bool SongFiles::isNameOfOpenWorkbook(const QString& name) {
                      QStringLiteral("Název „%1“ nelze použít: sešit %2 je v programu otevřen "
                                     "(databáze ladění nebo jiná píseň). Zvolte jiný název.")
                          .arg(name, windowName),
-                     app::MessageIcon::Exclamation);
+                     services::MessageIcon::Exclamation);
     return true;
 }
 
@@ -109,7 +109,7 @@ bool SongFiles::ensureWorkingFolder() {
                          QStringLiteral("  nebyla nalezena.\r\nAby mohl program správně "
                                         "pracovat, bude nyní vytvořena tato složka.\r\nDo ní se "
                                         "budou ukládat Vaše skladby."),
-                     app::MessageIcon::Exclamation);
+                     services::MessageIcon::Exclamation);
     const QString parent = QFileInfo(folder).path();
     if (!FldExist(parent)) {
         QDir().mkdir(parent);
@@ -127,7 +127,7 @@ std::optional<QString> SongFiles::askNewSongPath() {
     }
     const QString problem = songNameProblem(*name);
     if (!problem.isEmpty()) {
-        dialogs_.message(InvalidSongName, problem, app::MessageIcon::Exclamation);
+        dialogs_.message(InvalidSongName, problem, services::MessageIcon::Exclamation);
         return std::nullopt;
     }
     if (isNameOfOpenWorkbook(*name)) {
@@ -137,7 +137,7 @@ std::optional<QString> SongFiles::askNewSongPath() {
     if (FileExists(path)) {
         dialogs_.message(QStringLiteral("Založení nové skladby přerušeno."),
                          QStringLiteral("Začněte znovu a zadejte jiný název písně."),
-                         app::MessageIcon::Information);
+                         services::MessageIcon::Information);
         return std::nullopt;
     }
     return path;
@@ -170,7 +170,7 @@ bool SongFiles::createSong(const QString& path) {
                              QStringLiteral("Cesta ") + native(connection_.WorkingFolder) +
                                  QStringLiteral(" nenalezena. Aby mohl program správně pracovat, "
                                                 "vytvořte nejprve ručně tento adresář !!!"),
-                             app::MessageIcon::Critical);
+                             services::MessageIcon::Critical);
         } else {
             unexpectedError(error.number());
         }
@@ -235,7 +235,7 @@ bool SongFiles::openSong(const QString& path) {
     const QString tuning = host.activeSheet().name();
     if (tones::databaseLacksTuning(connection_, tuning)) {
         dialogs_.message(tones::unknownTuningTitle(), tones::unknownTuningText(tuning),
-                         app::MessageIcon::Critical);
+                         services::MessageIcon::Critical);
     }
     return true;
 }
@@ -273,7 +273,7 @@ void SongFiles::cmdEndEdit_Click() {
             unexpectedError(error.number());
             return;
         }
-        app::showSaveFailedHostGone(dialogs_);
+        services::showSaveFailedHostGone(dialogs_);
     }
     backToNoSong();
 }
@@ -315,7 +315,7 @@ void SongFiles::backToNoSong() {
 }
 
 void SongFiles::unexpectedError(int number) {
-    app::showUnexpectedError(dialogs_, number);
+    services::showUnexpectedError(dialogs_, number);
 }
 
 }  // namespace songs

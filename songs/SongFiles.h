@@ -8,11 +8,14 @@
 class QWidget;
 
 namespace app {
-class Dialogs;
 struct Form1Controls;
 struct MenuActions;
-struct SpreadsheetConnection;
 }  // namespace app
+
+namespace services {
+class Dialogs;
+struct SpreadsheetConnection;
+}  // namespace services
 
 // Creating a new song in the working folder, opening one chosen in the file dialog, and ending
 // the work on a song; the song commands switch with it.
@@ -23,7 +26,7 @@ class SongKeeper;
 
 class SongFiles {
 public:
-    SongFiles(app::SpreadsheetConnection& connection, app::Dialogs& dialogs,
+    SongFiles(services::SpreadsheetConnection& connection, services::Dialogs& dialogs,
               const app::Form1Controls& controls, const app::MenuActions& menu,
               GripDisplay& display, QWidget& mainWindow, SongKeeper& keeper);
 
@@ -67,8 +70,8 @@ private:
     void backToNoSong();
     void songFileUsed();
 
-    app::SpreadsheetConnection& connection_;
-    app::Dialogs& dialogs_;
+    services::SpreadsheetConnection& connection_;
+    services::Dialogs& dialogs_;
     const app::Form1Controls& c_;
     const app::MenuActions& menu_;
     GripDisplay& display_;

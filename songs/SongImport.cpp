@@ -2,12 +2,12 @@
 
 #include "SongFiles.h"
 #include "SongWriting.h"
-#include "app/Dialogs.h"
 #include "melody/ImportError.h"
 #include "melody/MelodyImport.h"
-#include "music/SemitoneShift.h"
+#include "services/Dialogs.h"
 #include "spreadsheet/SpreadsheetError.h"
 #include "tones/GripReader.h"
+#include "tones/SemitoneShift.h"
 #include "tones/TuningTable.h"
 #include "tones/UnknownTuning.h"
 #include "tunings/OpenTuningDatabase.h"
@@ -32,7 +32,7 @@ QString counted(int count, const QString& one, const QString& few, const QString
 QString shiftText(int shift) {
     const int size = std::abs(shift);
     if (size != 12 && size != 24) {
-        return music::semitoneShiftText(shift);
+        return tones::semitoneShiftText(shift);
     }
     const QString direction = shift > 0 ? QStringLiteral(" nahoru") : QStringLiteral(" dolů");
     return (size == 12 ? QStringLiteral("o oktávu") : QStringLiteral("o dvě oktávy")) + direction;
@@ -58,7 +58,7 @@ QString importSummary(const QString& song, const QString& tuning, int grips, int
 }
 
 SongImport::SongImport(SongFiles& files, tunings::OpenTuningDatabase& database,
-                       tones::GripReader& reader, app::Dialogs& dialogs)
+                       tones::GripReader& reader, services::Dialogs& dialogs)
     : files_(files), database_(database), reader_(reader), dialogs_(dialogs) {}
 
 void SongImport::mnuImportovat_Click(const QString& tuning) {
@@ -70,14 +70,14 @@ void SongImport::mnuImportovat_Click(const QString& tuning) {
     const auto table = database_.tuning(tuning);
     if (!table) {
         dialogs_.message(tones::unknownTuningTitle(), tones::unknownTuningText(tuning),
-                         app::MessageIcon::Critical);
+                         services::MessageIcon::Critical);
         return;
     }
     melody::ImportedMelody imported;
     try {
         imported = melody::importMelody(*melodyFile, *table);
     } catch (const melody::ImportError& refusal) {
-        dialogs_.message(CannotImport, refusal.message(), app::MessageIcon::Exclamation);
+        dialogs_.message(CannotImport, refusal.message(), services::MessageIcon::Exclamation);
         return;
     }
     const auto song = files_.askNewSongPath();
@@ -87,7 +87,7 @@ void SongImport::mnuImportovat_Click(const QString& tuning) {
     try {
         writeSongFile(*song, table->name(), imported.grips);
     } catch (const spreadsheet::SpreadsheetError& error) {
-        dialogs_.message(CannotImport, error.description(), app::MessageIcon::Critical);
+        dialogs_.message(CannotImport, error.description(), services::MessageIcon::Critical);
         return;
     }
     if (!files_.openSongFile(*song)) {
@@ -98,7 +98,7 @@ void SongImport::mnuImportovat_Click(const QString& tuning) {
         QStringLiteral("Melodie importována."),
         importSummary(QFileInfo(*song).fileName(), table->name(),
                       static_cast<int>(imported.grips.size()), imported.reversals, imported.shift),
-        app::MessageIcon::Information);
+        services::MessageIcon::Information);
 }
 
 }  // namespace songs

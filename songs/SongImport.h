@@ -2,7 +2,7 @@
 
 #include <QString>
 
-namespace app {
+namespace services {
 class Dialogs;
 }
 namespace tones {
@@ -23,7 +23,7 @@ class SongFiles;
 class SongImport {
 public:
     SongImport(SongFiles& files, tunings::OpenTuningDatabase& database, tones::GripReader& reader,
-               app::Dialogs& dialogs);
+               services::Dialogs& dialogs);
 
     // `tuning`: the tuning the main window shows, the new song's.
     void mnuImportovat_Click(const QString& tuning);
@@ -32,7 +32,7 @@ private:
     SongFiles& files_;
     tunings::OpenTuningDatabase& database_;
     tones::GripReader& reader_;
-    app::Dialogs& dialogs_;
+    services::Dialogs& dialogs_;
 };
 
 // What the player is told after the import: the song's grips and bellows reversals, and the

@@ -1,8 +1,8 @@
 #include "SongKeeper.h"
 
 #include "SongOpening.h"
-#include "app/Dialogs.h"
-#include "app/SpreadsheetConnection.h"
+#include "services/Dialogs.h"
+#include "services/SpreadsheetConnection.h"
 #include "spreadsheet/SpreadsheetError.h"
 
 #include <QDir>
@@ -40,7 +40,7 @@ QString whyCannotSave(const QString& path) {
     return {};
 }
 
-SongKeeper::SongKeeper(app::SpreadsheetConnection& connection, app::Dialogs& dialogs)
+SongKeeper::SongKeeper(services::SpreadsheetConnection& connection, services::Dialogs& dialogs)
     : connection_(connection), dialogs_(dialogs) {}
 
 void SongKeeper::tellOnce(const QString& songPath, const QString& title, const QString& text) {
@@ -48,7 +48,7 @@ void SongKeeper::tellOnce(const QString& songPath, const QString& title, const Q
         return;
     }
     told_.insert(songPath);
-    dialogs_.message(title, text, app::MessageIcon::Exclamation);
+    dialogs_.message(title, text, services::MessageIcon::Exclamation);
 }
 
 void SongKeeper::afterCommand() {
@@ -108,16 +108,16 @@ bool SongKeeper::saveBeforeClosing(bool quitting) {
 
 bool SongKeeper::offerCopy(const QString& reason, bool quitting) {
     auto& host = *connection_.SpreadsheetApplication;
-    const app::MessageAnswer answer = dialogs_.message(
+    const services::MessageAnswer answer = dialogs_.message(
         QStringLiteral("Píseň nelze uložit."),
         reason + QStringLiteral("\r\n\r\nAno: uložit píseň jako kopii do jiného souboru.\r\nNe: ") +
             (quitting ? QStringLiteral("ukončit program") : QStringLiteral("ukončit píseň")) +
             QStringLiteral(" bez uložení změn.\r\nStorno: vrátit se k písni."),
-        app::MessageIcon::Exclamation, app::MessageButtons::YesNoCancel);
-    if (answer == app::MessageAnswer::No) {
+        services::MessageIcon::Exclamation, services::MessageButtons::YesNoCancel);
+    if (answer == services::MessageAnswer::No) {
         return true;
     }
-    if (answer != app::MessageAnswer::Yes) {
+    if (answer != services::MessageAnswer::Yes) {
         return false;
     }
     try {
@@ -132,7 +132,7 @@ bool SongKeeper::offerCopy(const QString& reason, bool quitting) {
         return true;
     } catch (const spreadsheet::SpreadsheetError& error) {
         dialogs_.message(QStringLiteral("Kopii nelze uložit."), error.description(),
-                         app::MessageIcon::Exclamation);
+                         services::MessageIcon::Exclamation);
         return false;
     }
 }

@@ -5,10 +5,10 @@
 #include <QSet>
 #include <QString>
 
-namespace app {
+namespace services {
 class Dialogs;
 struct SpreadsheetConnection;
-}  // namespace app
+}  // namespace services
 
 // Keeps the open song safe on disk: saved after every change the program makes to it, locked
 // against a second Mechík while it is open, and never dropped unsaved without the player's word
@@ -17,7 +17,7 @@ namespace songs {
 
 class SongKeeper {
 public:
-    SongKeeper(app::SpreadsheetConnection& connection, app::Dialogs& dialogs);
+    SongKeeper(services::SpreadsheetConnection& connection, services::Dialogs& dialogs);
 
     // After every command: the song (the open workbook named by SongWorkbookName) is locked
     // while it is open and saved when its content changed. A failed save is told once per song
@@ -35,8 +35,8 @@ private:
     bool offerCopy(const QString& reason, bool quitting);
     void tellOnce(const QString& songPath, const QString& title, const QString& text);
 
-    app::SpreadsheetConnection& connection_;
-    app::Dialogs& dialogs_;
+    services::SpreadsheetConnection& connection_;
+    services::Dialogs& dialogs_;
     SongLock lock_;
     QSet<QString> told_;  // songs whose failed saves the player already knows of
 };

@@ -1,9 +1,9 @@
 #include "SongOpening.h"
 
 #include "SongLock.h"
-#include "app/CommonMessages.h"
-#include "app/Dialogs.h"
-#include "app/SpreadsheetConnection.h"
+#include "services/CommonMessages.h"
+#include "services/Dialogs.h"
+#include "services/SpreadsheetConnection.h"
 #include "spreadsheet/SpreadsheetError.h"
 
 #include <QDir>
@@ -19,7 +19,7 @@ QString native(const QString& path) {
 
 }  // namespace
 
-bool isOpenElsewhere(app::Dialogs& dialogs, const QString& path) {
+bool isOpenElsewhere(services::Dialogs& dialogs, const QString& path) {
     const auto holder = SongLock::holderElsewhere(path);
     if (!holder) {
         return false;
@@ -32,18 +32,18 @@ bool isOpenElsewhere(app::Dialogs& dialogs, const QString& path) {
                         .arg(native(QFileInfo(path).absoluteFilePath()), holder->hostName)
                         .arg(holder->processId)
                         .arg(native(SongLock::lockPathOf(path))),
-                    app::MessageIcon::Exclamation);
+                    services::MessageIcon::Exclamation);
     return true;
 }
 
-bool openAsSong(app::SpreadsheetConnection& connection, app::Dialogs& dialogs,
+bool openAsSong(services::SpreadsheetConnection& connection, services::Dialogs& dialogs,
                 const QString& path) {
     if (QFileInfo(path).fileName().compare(connection.TuningWorkbookName, Qt::CaseInsensitive) ==
         0) {
         dialogs.message(
-            app::CannotOpenSong,
+            services::CannotOpenSong,
             QStringLiteral("Soubor %1 je databáze ladění, ne písnička.").arg(native(path)),
-            app::MessageIcon::Exclamation);
+            services::MessageIcon::Exclamation);
         return false;
     }
     auto& host = *connection.SpreadsheetApplication;
@@ -53,7 +53,8 @@ bool openAsSong(app::SpreadsheetConnection& connection, app::Dialogs& dialogs,
     try {
         host.openWorkbook(path);
     } catch (const spreadsheet::SpreadsheetError& error) {
-        dialogs.message(app::CannotOpenSong, error.description(), app::MessageIcon::Exclamation);
+        dialogs.message(services::CannotOpenSong, error.description(),
+                        services::MessageIcon::Exclamation);
         return false;
     }
     return true;

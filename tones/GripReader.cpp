@@ -3,13 +3,13 @@
 #include "ToneLookup.h"
 #include "TuningSelection.h"
 #include "TuningSheetLayout.h"
-#include "app/CommonMessages.h"
-#include "app/SpreadsheetConnection.h"
 #include "app/StaffPictures.h"
 #include "app/TwipPicture.h"
 #include "app/VbColour.h"
-#include "app/VbError.h"
 #include "keyboard/Keyboard.h"
+#include "services/CommonMessages.h"
+#include "services/SpreadsheetConnection.h"
+#include "services/VbError.h"
 #include "songs/GripDisplay.h"
 #include "songs/SongLayout.h"
 #include "spreadsheet/SpreadsheetError.h"
@@ -44,7 +44,7 @@ struct StopDisplay {};
 
 }  // namespace
 
-GripReader::GripReader(app::SpreadsheetConnection& connection, app::Dialogs& dialogs,
+GripReader::GripReader(services::SpreadsheetConnection& connection, services::Dialogs& dialogs,
                        keyboard::Keyboard& keyboard, app::StaffPictures& staff,
                        songs::GripDisplay& display, TuningSelection& tuning, QPushButton* cmdJakDal,
                        QLabel* lblBasy)
@@ -68,7 +68,7 @@ void GripReader::read(Bellows bellows) {
     try {
         songs::SelectGripCell(*connection_.SpreadsheetApplication);
     } catch (const spreadsheet::SpreadsheetError& error) {
-        app::showUnexpectedError(dialogs_, error.number());
+        services::showUnexpectedError(dialogs_, error.number());
         return;
     }
     if (onGripLit) {
@@ -100,16 +100,16 @@ void GripReader::readTreble(Bellows bellows) {
     try {
         host.activateWindow(connection_.SongWorkbookName);
     } catch (const spreadsheet::SpreadsheetError&) {
-        app::showHostGone(dialogs_, QStringLiteral("Soubor nelze aktivovat !"));
+        services::showHostGone(dialogs_, QStringLiteral("Soubor nelze aktivovat !"));
         return;
     }
     try {
         walkTreble(bellows);
     } catch (const StopDisplay&) {
     } catch (const spreadsheet::SpreadsheetError& error) {
-        app::showUnexpectedError(dialogs_, error.number());
-    } catch (const app::VbError& error) {  // a tuning row whose number is no button of ours
-        app::showUnexpectedError(dialogs_, error.number);
+        services::showUnexpectedError(dialogs_, error.number());
+    } catch (const services::VbError& error) {  // a tuning row whose number is no button of ours
+        services::showUnexpectedError(dialogs_, error.number);
     }
 }
 
@@ -129,7 +129,7 @@ void GripReader::walkTreble(Bellows bellows) {
                              QStringLiteral("Maximální počet současně stisknutých knoflíků je "
                                             "sedm.\r\nPřípadné další zapsané tóny v tomto hmatu "
                                             "budou ignorovány."),
-                             app::MessageIcon::Exclamation);
+                             services::MessageIcon::Exclamation);
             return;
         }
         showTone(bellows, tone, notes, accidentals);
@@ -178,8 +178,8 @@ bool GripReader::showTone(Bellows bellows, const QString& tone, int& notes, int&
             sign->show();
             ++accidentals;
         } else if (place[0] != u'b' && place[0] != u'k') {
-            dialogs_.message(app::ProgramTitle, QStringLiteral("Neznámý půltón"),
-                             app::MessageIcon::None);
+            dialogs_.message(services::ProgramTitle, QStringLiteral("Neznámý půltón"),
+                             services::MessageIcon::None);
         }
     }
     if (notes == StaffPictureCount) {
@@ -189,7 +189,7 @@ bool GripReader::showTone(Bellows bellows, const QString& tone, int& notes, int&
                                         "Jestliže jste víceprstý mutant, kontaktujte prosím "
                                         "autora a bude\rpro Vás zdarma vyrobena specielní verze "
                                         "Mechíka."),
-                         app::MessageIcon::Critical);
+                         services::MessageIcon::Critical);
         throw StopDisplay{};
     }
     app::TwipPicture* note = staff_.imgNota[notes];
@@ -226,9 +226,9 @@ void GripReader::readBass(Bellows bellows) {
     try {
         walkBass(bellows);
     } catch (const spreadsheet::SpreadsheetError& error) {
-        app::showUnexpectedError(dialogs_, error.number());
-    } catch (const app::VbError& error) {
-        app::showUnexpectedError(dialogs_, error.number);
+        services::showUnexpectedError(dialogs_, error.number());
+    } catch (const services::VbError& error) {
+        services::showUnexpectedError(dialogs_, error.number);
     }
 }
 
@@ -261,7 +261,7 @@ void GripReader::walkBass(Bellows bellows) {
 }
 
 void GripReader::missing(const QString& title, const QString& text) {
-    dialogs_.message(title, text, app::MessageIcon::Critical);
+    dialogs_.message(title, text, services::MessageIcon::Critical);
 }
 
 }  // namespace tones

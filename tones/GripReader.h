@@ -10,10 +10,13 @@ class QLabel;
 class QPushButton;
 
 namespace app {
-class Dialogs;
 class StaffPictures;
+}
+
+namespace services {
+class Dialogs;
 struct SpreadsheetConnection;
-}  // namespace app
+}  // namespace services
 namespace keyboard {
 class Keyboard;
 }
@@ -29,7 +32,7 @@ class TuningSelection;
 
 class GripReader {
 public:
-    GripReader(app::SpreadsheetConnection& connection, app::Dialogs& dialogs,
+    GripReader(services::SpreadsheetConnection& connection, services::Dialogs& dialogs,
                keyboard::Keyboard& keyboard, app::StaffPictures& staff, songs::GripDisplay& display,
                TuningSelection& tuning, QPushButton* cmdJakDal, QLabel* lblBasy);
 
@@ -58,8 +61,8 @@ private:
     void markButtons(bool treble, Bellows bellows);
     void missing(const QString& title, const QString& text);
 
-    app::SpreadsheetConnection& connection_;
-    app::Dialogs& dialogs_;
+    services::SpreadsheetConnection& connection_;
+    services::Dialogs& dialogs_;
     keyboard::Keyboard& keyboard_;
     app::StaffPictures& staff_;
     songs::GripDisplay& display_;

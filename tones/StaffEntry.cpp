@@ -1,10 +1,10 @@
 #include "StaffEntry.h"
 
 #include "TuningSelection.h"
-#include "app/CommonMessages.h"
-#include "app/SpreadsheetConnection.h"
 #include "app/StaffPictures.h"
 #include "app/TwipPicture.h"
+#include "services/CommonMessages.h"
+#include "services/SpreadsheetConnection.h"
 #include "songs/Navigation.h"
 #include "songs/SongLayout.h"
 #include "spreadsheet/SpreadsheetError.h"
@@ -12,7 +12,7 @@
 
 namespace tones {
 
-StaffEntry::StaffEntry(app::SpreadsheetConnection& connection, app::Dialogs& dialogs,
+StaffEntry::StaffEntry(services::SpreadsheetConnection& connection, services::Dialogs& dialogs,
                        app::StaffPictures& staff, TuningSelection& tuning,
                        songs::Navigation& navigation)
     : connection_(connection),
@@ -48,7 +48,7 @@ void StaffEntry::WriteStaffNotes(const QString& direction) {
             .setValue(spreadsheet::CellValue(direction));
         navigation_.advanceAfterWriting();
     } catch (const spreadsheet::SpreadsheetError& error) {
-        app::showUnexpectedError(dialogs_, error.number());
+        services::showUnexpectedError(dialogs_, error.number());
     }
 }
 

@@ -3,10 +3,13 @@
 #include <QString>
 
 namespace app {
-class Dialogs;
 class StaffPictures;
+}
+
+namespace services {
+class Dialogs;
 struct SpreadsheetConnection;
-}  // namespace app
+}  // namespace services
 namespace songs {
 class Navigation;
 }
@@ -19,7 +22,7 @@ class TuningSelection;
 
 class StaffEntry {
 public:
-    StaffEntry(app::SpreadsheetConnection& connection, app::Dialogs& dialogs,
+    StaffEntry(services::SpreadsheetConnection& connection, services::Dialogs& dialogs,
                app::StaffPictures& staff, TuningSelection& tuning, songs::Navigation& navigation);
 
     void cmdTahNoty_Click();
@@ -29,8 +32,8 @@ public:
 private:
     bool writeNotes();
 
-    app::SpreadsheetConnection& connection_;
-    app::Dialogs& dialogs_;
+    services::SpreadsheetConnection& connection_;
+    services::Dialogs& dialogs_;
     app::StaffPictures& staff_;
     TuningSelection& tuning_;
     songs::Navigation& navigation_;

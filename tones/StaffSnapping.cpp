@@ -1,7 +1,6 @@
 #include "StaffSnapping.h"
 
-#include <cfenv>
-#include <cmath>
+#include "services/VbRounding.h"
 
 namespace tones {
 
@@ -29,17 +28,10 @@ Rule ruleFor(StaffPictureKind kind) {
 
 }  // namespace
 
-int roundHalfEven(double value) {
-    const int previous = std::fegetround();
-    std::fesetround(FE_TONEAREST);
-    const auto rounded = static_cast<int>(std::nearbyint(value));
-    std::fesetround(previous);
-    return rounded;
-}
-
 StaffPlace snapDroppedPicture(StaffPictureKind kind, int droppedTop) {
     const Rule rule = ruleFor(kind);
-    const int top = roundHalfEven(roundHalfEven(droppedTop) / 60.0) * 60 + rule.offset;
+    const int top =
+        services::roundHalfEven(services::roundHalfEven(droppedTop) / 60.0) * 60 + rule.offset;
     if (top < rule.lowestTop || top > rule.highestTop) {
         return rule.putBack;
     }

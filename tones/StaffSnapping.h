@@ -15,7 +15,4 @@ struct StaffPlace {
 
 StaffPlace snapDroppedPicture(StaffPictureKind kind, int droppedTop);
 
-// Half-way values go to the even neighbour.
-int roundHalfEven(double value);
-
 }  // namespace tones

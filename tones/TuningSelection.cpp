@@ -1,13 +1,14 @@
 #include "TuningSelection.h"
 
 #include "UnknownTuning.h"
-#include "app/Dialogs.h"
-#include "app/SpreadsheetConnection.h"
+#include "services/Dialogs.h"
+#include "services/SpreadsheetConnection.h"
 #include "spreadsheet/SpreadsheetError.h"
 
 namespace tones {
 
-TuningSelection::TuningSelection(app::SpreadsheetConnection& connection, app::Dialogs& dialogs,
+TuningSelection::TuningSelection(services::SpreadsheetConnection& connection,
+                                 services::Dialogs& dialogs,
                                  std::function<void(const QString&)> showTuning)
     : connection_(connection), dialogs_(dialogs), showTuning_(std::move(showTuning)) {}
 
@@ -28,13 +29,13 @@ bool TuningSelection::SelectSongTuning() {
             throw;
         }
         dialogs_.message(unknownTuningTitle(), unknownTuningText(tuning),
-                         app::MessageIcon::Critical);
+                         services::MessageIcon::Critical);
     }
     host.activateWindow(song);
     return selected;
 }
 
-bool databaseLacksTuning(const app::SpreadsheetConnection& connection, const QString& tuning) {
+bool databaseLacksTuning(const services::SpreadsheetConnection& connection, const QString& tuning) {
     spreadsheet::WorkbookRef database;
     try {
         database = connection.SpreadsheetApplication->workbook(connection.TuningWorkbookName);
@@ -67,7 +68,7 @@ void TuningSelection::Combo1_Click(const QString& tuning) {
                                         "databázi ladění se nepodařilo uložit.\r\n")
                                  .arg(tuning) +
                              error.description(),
-                         app::MessageIcon::Exclamation);
+                         services::MessageIcon::Exclamation);
     }
     showTuning_(tuning);
 }

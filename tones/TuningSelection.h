@@ -4,10 +4,10 @@
 
 #include <functional>
 
-namespace app {
+namespace services {
 class Dialogs;
 struct SpreadsheetConnection;
-}  // namespace app
+}  // namespace services
 
 // Which sheet of the tuning database is current: the song's own tuning before every lookup,
 // or the one the player picks in the tuning list for the next new song.
@@ -15,7 +15,7 @@ namespace tones {
 
 class TuningSelection {
 public:
-    TuningSelection(app::SpreadsheetConnection& connection, app::Dialogs& dialogs,
+    TuningSelection(services::SpreadsheetConnection& connection, services::Dialogs& dialogs,
                     std::function<void(const QString&)> showTuning);
 
     // Makes the open song's tuning the selected sheet of the tuning database and returns to
@@ -26,13 +26,13 @@ public:
     void Combo1_Click(const QString& tuning);
 
 private:
-    app::SpreadsheetConnection& connection_;
-    app::Dialogs& dialogs_;
+    services::SpreadsheetConnection& connection_;
+    services::Dialogs& dialogs_;
     std::function<void(const QString&)> showTuning_;
 };
 
 // True when the open tuning database has no sheet named `tuning` (case aside, as every lookup
 // finds it): a song of that tuning cannot be shown or written. Which window is active stays.
-bool databaseLacksTuning(const app::SpreadsheetConnection& connection, const QString& tuning);
+bool databaseLacksTuning(const services::SpreadsheetConnection& connection, const QString& tuning);
 
 }  // namespace tones

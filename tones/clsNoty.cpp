@@ -1,6 +1,6 @@
 #include "tones/clsNoty.h"
 
-#include "app/CommonMessages.h"
+#include "services/CommonMessages.h"
 
 #include "tones/StaffPositionTable.h"
 
@@ -17,7 +17,7 @@ namespace {
 const QString MisplacedSharp = QStringLiteral("Křížek na nesprávném místě !");
 const QString FlatAdjustment = QStringLiteral("Béčko úprava.");
 
-using app::MessageIcon;
+using services::MessageIcon;
 
 // An accidental picture stands this far above the Top of the note it belongs to.
 constexpr int FlatAbove = 140;
@@ -126,7 +126,7 @@ QString clsNoty::ZobrazNotu(const QString& name) const {
             marker = FlatMarker;
         }
     } else {
-        dialogs_.message(app::ProgramTitle, UnknownTone, MessageIcon::Critical);
+        dialogs_.message(services::ProgramTitle, UnknownTone, MessageIcon::Critical);
     }
 
     const QChar second = charAt(name, 1);
@@ -140,7 +140,7 @@ QString clsNoty::ZobrazNotu(const QString& name) const {
     } else if (isOctaveDigit(second)) {
         return withOctave(marker, second, step);
     } else {
-        dialogs_.message(QStringLiteral("druhý znak tónu"), app::UnexpectedValue,
+        dialogs_.message(QStringLiteral("druhý znak tónu"), services::UnexpectedValue,
                          MessageIcon::Critical);
     }
 
@@ -152,7 +152,7 @@ QString clsNoty::ZobrazNotu(const QString& name) const {
         return withOctave(marker, third, step);
     }
     if (third != u's') {
-        dialogs_.message(QStringLiteral("třetí znak tónu"), app::UnexpectedValue,
+        dialogs_.message(QStringLiteral("třetí znak tónu"), services::UnexpectedValue,
                          MessageIcon::Critical);
     }
 
@@ -163,7 +163,7 @@ QString clsNoty::ZobrazNotu(const QString& name) const {
     if (isOctaveDigit(fourth)) {
         return withOctave(marker, fourth, step);
     }
-    dialogs_.message(QStringLiteral("čtvrtý znak tónu"), app::UnexpectedValue,
+    dialogs_.message(QStringLiteral("čtvrtý znak tónu"), services::UnexpectedValue,
                      MessageIcon::Critical);
     return {};
 }
@@ -242,7 +242,7 @@ QString clsNoty::applyFlat(QChar letter, const QString& rest) const {
         case u'h':
             return QStringLiteral("b") + rest;
         default:
-            dialogs_.message(app::ProgramTitle, UnknownTone, MessageIcon::Critical);
+            dialogs_.message(services::ProgramTitle, UnknownTone, MessageIcon::Critical);
             return {};
     }
 }
@@ -269,7 +269,7 @@ QString clsNoty::applySharp(QChar letter, const QString& rest) const {
                              MessageIcon::Critical);
             return {};
         default:
-            dialogs_.message(app::ProgramTitle, UnknownTone, MessageIcon::Critical);
+            dialogs_.message(services::ProgramTitle, UnknownTone, MessageIcon::Critical);
             return {};
     }
 }

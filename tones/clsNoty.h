@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/Dialogs.h"
+#include "services/Dialogs.h"
 #include "tones/StaffAccidentals.h"
 
 #include <QString>
@@ -26,7 +26,7 @@ QString alternativeToneName(const QString& name);
 // message boxes the player knows; the methods then go on as far as they can.
 class clsNoty {
 public:
-    explicit clsNoty(app::Dialogs& dialogs) : dialogs_(dialogs) {}
+    explicit clsNoty(services::Dialogs& dialogs) : dialogs_(dialogs) {}
 
     // The accidental marker ("k" sharp, "b" flat or nothing) followed by the tone's offset above
     // the staff's lowest c: "cis1," -> "k420", "es1," -> "b540", "c," -> "0". Empty when the
@@ -45,7 +45,7 @@ private:
     QString applyFlat(QChar letter, const QString& rest) const;
     QString applySharp(QChar letter, const QString& rest) const;
 
-    app::Dialogs& dialogs_;
+    services::Dialogs& dialogs_;
 };
 
 }  // namespace tones

@@ -1,6 +1,6 @@
 #include "OpenTuningDatabase.h"
 
-#include "app/SpreadsheetConnection.h"
+#include "services/SpreadsheetConnection.h"
 #include "spreadsheet/SpreadsheetError.h"
 #include "spreadsheet/Workbook.h"
 #include "tones/TuningTable.h"
@@ -9,7 +9,7 @@
 
 namespace tunings {
 
-OpenTuningDatabase::OpenTuningDatabase(app::SpreadsheetConnection& connection)
+OpenTuningDatabase::OpenTuningDatabase(services::SpreadsheetConnection& connection)
     : connection_(connection) {}
 
 QString OpenTuningDatabase::path() const {

@@ -8,7 +8,7 @@
 #include <memory>
 #include <optional>
 
-namespace app {
+namespace services {
 struct SpreadsheetConnection;
 }
 namespace spreadsheet {
@@ -27,7 +27,7 @@ namespace tunings {
 
 class OpenTuningDatabase {
 public:
-    explicit OpenTuningDatabase(app::SpreadsheetConnection& connection);
+    explicit OpenTuningDatabase(services::SpreadsheetConnection& connection);
 
     // The database as its file holds it, the host's unsaved changes included. The current
     // tuning stays the one the file names: a sheet the host selected only to look a song's
@@ -53,7 +53,7 @@ private:
     bool songIsOpen() const;
     void backToSong(bool songOpen);
 
-    app::SpreadsheetConnection& connection_;
+    services::SpreadsheetConnection& connection_;
 };
 
 }  // namespace tunings

@@ -1,10 +1,10 @@
 #include "Transposition.h"
 
 #include "music/Pitch.h"
-#include "music/SemitoneShift.h"
 #include "spreadsheet/Sheet.h"
 #include "tones/Bellows.h"
 #include "tones/KeyboardSide.h"
+#include "tones/SemitoneShift.h"
 #include "tones/TuningSheetLayout.h"
 #include "tones/TuningTable.h"
 
@@ -70,7 +70,7 @@ std::optional<QString> movedBass(const QString& bass, int semitones) {
 QString transposeTuning(spreadsheet::Sheet& sheet, int semitones) {
     const auto buttonRows = tones::TuningTable::fromSheet(sheet).trebleRows();
     const QString refusal =
-        QStringLiteral("Ladění nelze transponovat %1: ").arg(music::semitoneShiftText(semitones));
+        QStringLiteral("Ladění nelze transponovat %1: ").arg(tones::semitoneShiftText(semitones));
     std::vector<Change> changes;
     for (const Column& column : ToneColumns) {
         const int lastRow = tones::tuningRows(column.side, tones::TuningReach::Converted);

@@ -3,7 +3,7 @@
 #include "OpenTuningDatabase.h"
 #include "ToneEntry.h"
 #include "TuningDatabase.h"
-#include "app/Dialogs.h"
+#include "services/Dialogs.h"
 #include "spreadsheet/SpreadsheetError.h"
 #include "tones/TuningTable.h"
 
@@ -44,7 +44,7 @@ QString tuningShownAfter(const QString& shown, const TuningChange& change) {
     return shown;
 }
 
-TuningEditor::TuningEditor(OpenTuningDatabase& database, app::Dialogs& dialogs)
+TuningEditor::TuningEditor(OpenTuningDatabase& database, services::Dialogs& dialogs)
     : database_(database), dialogs_(dialogs) {}
 
 QStringList TuningEditor::names() const {
@@ -56,13 +56,13 @@ std::optional<tones::TuningTable> TuningEditor::tuning(const QString& name) cons
 }
 
 bool TuningEditor::refused(const QString& title, const QString& problem) {
-    dialogs_.message(title, problem, app::MessageIcon::Exclamation);
+    dialogs_.message(title, problem, services::MessageIcon::Exclamation);
     return false;
 }
 
 bool TuningEditor::confirmed(const QString& title, const QString& text) {
-    return dialogs_.message(title, text, app::MessageIcon::Exclamation,
-                            app::MessageButtons::YesNo) == app::MessageAnswer::Yes;
+    return dialogs_.message(title, text, services::MessageIcon::Exclamation,
+                            services::MessageButtons::YesNo) == services::MessageAnswer::Yes;
 }
 
 // The change is made on the database as its file holds it; the program's copy is opened again
@@ -78,7 +78,7 @@ bool TuningEditor::apply(const Change& change) {
     } catch (const spreadsheet::SpreadsheetError& error) {
         dialogs_.message(QStringLiteral("Databázi ladění nelze uložit."),
                          error.description() + QStringLiteral("\r\nZměna se neprovedla."),
-                         app::MessageIcon::Critical);
+                         services::MessageIcon::Critical);
         try {
             database_.reload();
         } catch (const spreadsheet::SpreadsheetError&) {

@@ -8,7 +8,7 @@
 #include <functional>
 #include <optional>
 
-namespace app {
+namespace services {
 class Dialogs;
 }
 namespace tones {
@@ -38,7 +38,7 @@ QString tuningShownAfter(const QString& shown, const TuningChange& change);
 
 class TuningEditor {
 public:
-    TuningEditor(OpenTuningDatabase& database, app::Dialogs& dialogs);
+    TuningEditor(OpenTuningDatabase& database, services::Dialogs& dialogs);
 
     QStringList names() const;
     std::optional<tones::TuningTable> tuning(const QString& name) const;
@@ -67,7 +67,7 @@ private:
     bool confirmed(const QString& title, const QString& text);
 
     OpenTuningDatabase& database_;
-    app::Dialogs& dialogs_;
+    services::Dialogs& dialogs_;
 };
 
 }  // namespace tunings

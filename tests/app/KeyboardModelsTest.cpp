@@ -10,8 +10,8 @@
 #include <QPushButton>
 
 using app::MenuActions;
-using app::MessageIcon;
 using keyboard::Numbering;
+using services::MessageIcon;
 using testing_support::ScriptedDialogs;
 
 namespace {
@@ -75,7 +75,7 @@ TEST_F(Models, EveryModelTransitionShowsItsBarsAndIsStoredAtOnce) {
             EXPECT_EQ(bar(0)->height(), step.firstBarHeight);
             EXPECT_EQ(bar(2)->height(), step.thirdBarHeight);
         }
-        EXPECT_EQ(stored(app::ProgramSettings::TypHarm), QString::fromLatin1(step.stored));
+        EXPECT_EQ(stored(services::ProgramSettings::TypHarm), QString::fromLatin1(step.stored));
     }
 }
 
@@ -94,7 +94,7 @@ TEST_F(Models, TheNumberingsSetCaptionsAndTops) {
         menu().mnuZnaceni[static_cast<std::size_t>(step.item)]->trigger();
         EXPECT_TRUE(menu().mnuZnaceni[static_cast<std::size_t>(step.item)]->isChecked());
         EXPECT_FALSE(menu().mnuZnaceni[static_cast<std::size_t>(1 - step.item)]->isChecked());
-        EXPECT_EQ(stored(app::ProgramSettings::Znaceni), QString::number(step.item));
+        EXPECT_EQ(stored(services::ProgramSettings::Znaceni), QString::number(step.item));
         for (int k = 0; k <= 24; ++k) {
             const bool outer = k <= 12;
             EXPECT_EQ(label(k)->text(), keyboard::numberLabelCaption(k, step.numbering)) << k;
@@ -115,6 +115,6 @@ TEST_F(Models, ANumberingThatDoesNotExistIsReported) {
               (ScriptedDialogs::Message{"Ošetření chyby.",
                                         "Neočekávaná hodnota programové proměnné. Prosíme o "
                                         "upozornění na tuto chybu autora programu.",
-                                        MessageIcon::Information, app::MessageButtons::Ok}));
+                                        MessageIcon::Information, services::MessageButtons::Ok}));
     EXPECT_EQ(label(18)->text(), QStringLiteral("6s"));
 }

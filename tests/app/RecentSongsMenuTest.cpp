@@ -17,8 +17,8 @@
 #include <QMenu>
 #include <QPushButton>
 
-using app::MessageButtons;
-using app::MessageIcon;
+using services::MessageButtons;
+using services::MessageIcon;
 using testing_support::ScriptedDialogs;
 
 namespace {
@@ -130,7 +130,7 @@ TEST_F(RecentSongs, ASongThatIsGoneIsDroppedWithAMessage) {
                        "ze seznamu posledních písniček byla odebrána.",
                    MessageIcon::Exclamation, MessageButtons::Ok}}));
     EXPECT_EQ(entries(), QStringList{"&1 Zůstává.xls"});
-    EXPECT_EQ(settings.list(app::ProgramSettings::PosledniPisne),
+    EXPECT_EQ(settings.list(services::ProgramSettings::PosledniPisne),
               QStringList{songPath("Zůstává.xls")});
     EXPECT_FALSE(songOpen());
 }

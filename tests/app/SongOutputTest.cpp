@@ -18,7 +18,7 @@
 #include <QPushButton>
 #include <QSlider>
 
-using app::MessageIcon;
+using services::MessageIcon;
 using testing_support::ScriptedDialogs;
 
 namespace {
@@ -171,7 +171,7 @@ TEST_F(SongOutput, ASongWithoutGripsHasNothingToSave) {
     const ScriptedDialogs::Message nothing{
         "Není co uložit.",
         "V písni Polka není žádný hmat (řádek se slovem Tlak nebo Tah), není co uložit.",
-        MessageIcon::Information, app::MessageButtons::Ok};
+        MessageIcon::Information, services::MessageButtons::Ok};
     EXPECT_EQ(dialogs.take(), std::vector{nothing});
 }
 
@@ -229,7 +229,7 @@ TEST_F(SongOutput, ASongInAnUnknownTuningIsNeitherPrintedNorSaved) {
     const ScriptedDialogs::Message unknown{
         "Chyba při výběru ladění !",
         "Ladění Neznámé není v seznamu.\r\nZkontrolujte název listu v uložené skladbě !",
-        MessageIcon::Critical, app::MessageButtons::Ok};
+        MessageIcon::Critical, services::MessageButtons::Ok};
     EXPECT_EQ(dialogs.take(), (std::vector{unknown, unknown}));
 }
 
@@ -262,7 +262,7 @@ TEST_F(SongOutput, APrintThatCannotBePaintedIsNotTakenForDone) {
         "Tisk se nezdařil.",
         "Stránky tabulatury se nepodařilo vytisknout. Zkontrolujte tiskárnu, nebo při tisku do "
         "souboru složku, do které se má uložit.",
-        MessageIcon::Critical, app::MessageButtons::Ok};
+        MessageIcon::Critical, services::MessageButtons::Ok};
     EXPECT_EQ(dialogs.take(), std::vector{failed});
 }
 

@@ -4,7 +4,6 @@
 
 #include "music/SoundStandIns.h"
 
-#include "app/CommandGuard.h"
 #include "keyboard/AutoPlayer.h"
 #include "keyboard/ButtonPictures.h"
 #include "keyboard/Keyboard.h"
@@ -12,6 +11,7 @@
 #include "music/SoundControl.h"
 #include "music/SoundPluginLoader.h"
 #include "music/SoundSupply.h"
+#include "services/CommandGuard.h"
 #include "songs/SongFiles.h"
 
 #include <QAction>
@@ -22,8 +22,8 @@
 
 #include <atomic>
 
-using app::MessageIcon;
 using keyboard::Side;
+using services::MessageIcon;
 using testing_support::RecordingSynth;
 using testing_support::ScriptedDialogs;
 
@@ -232,7 +232,7 @@ TEST_F(SoundCommands, WithoutASoundDeviceThePlayerIsToldOnceAndTheProgramGoesOnS
     const ScriptedDialogs::Message told{
         "Zvuk není k dispozici.",
         "Zvuk nelze přehrát: počítač nemá dostupné zvukové zařízení.\nProgram pokračuje bez zvuku.",
-        MessageIcon::Exclamation, app::MessageButtons::Ok};
+        MessageIcon::Exclamation, services::MessageButtons::Ok};
     EXPECT_EQ(dialogs.take(), std::vector{told});
     c().cmdReadTlak->click();
     c().cmdDalsiTah->click();

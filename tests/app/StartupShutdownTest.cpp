@@ -3,8 +3,8 @@
 #include "support/ProgramFixture.h"
 #include "support/TestFiles.h"
 
-#include "app/Contact.h"
 #include "keyboard/KeyboardModels.h"
+#include "services/Contact.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -12,9 +12,9 @@
 #include <QPushButton>
 #include <QSettings>
 
-using app::MessageAnswer;
-using app::MessageButtons;
-using app::MessageIcon;
+using services::MessageAnswer;
+using services::MessageButtons;
+using services::MessageIcon;
 using spreadsheet::CellValue;
 using testing_support::ScriptedDialogs;
 
@@ -76,7 +76,7 @@ TEST_F(Startup, TheTuningActiveAtTheLastSaveIsTheCurrentOne) {
 }
 
 TEST_F(Startup, TrizoniaWithoutAStoredModelTakesTheTwoRowModel) {
-    settings.setIndex(app::ProgramSettings::Znaceni, 1);
+    settings.setIndex(services::ProgramSettings::Znaceni, 1);
     ASSERT_TRUE(start());
     EXPECT_TRUE(dialogs.messages.empty());
     EXPECT_TRUE(menu().mnuZnaceni[1]->isChecked());
@@ -91,20 +91,20 @@ TEST_F(Startup, TrizoniaWithoutAStoredModelTakesTheTwoRowModel) {
 }
 
 TEST_F(Startup, TheClubModelIsLaidAndStoredAgain) {
-    settings.setIndex(app::ProgramSettings::Znaceni, 0);
-    settings.setIndex(app::ProgramSettings::TypHarm, 2);
+    settings.setIndex(services::ProgramSettings::Znaceni, 0);
+    settings.setIndex(services::ProgramSettings::TypHarm, 2);
     ASSERT_TRUE(start());
     EXPECT_TRUE(menu().mnuModelClub->isChecked());
     EXPECT_FALSE(menu().mnu2Rady->isChecked());
     for (int i = 0; i < 6; ++i) {
         EXPECT_TRUE(barShown(i)) << i;
     }
-    EXPECT_EQ(settings.index(app::ProgramSettings::TypHarm), QStringLiteral("2"));
+    EXPECT_EQ(settings.index(services::ProgramSettings::TypHarm), QStringLiteral("2"));
 }
 
 TEST_F(Startup, NumberingFiveIsReportedAndTheModelIsNotRead) {
-    settings.setIndex(app::ProgramSettings::Znaceni, 5);
-    settings.setIndex(app::ProgramSettings::TypHarm, 2);
+    settings.setIndex(services::ProgramSettings::Znaceni, 5);
+    settings.setIndex(services::ProgramSettings::TypHarm, 2);
     ASSERT_TRUE(start());
     ASSERT_EQ(dialogs.messages.size(), 1u);
     EXPECT_EQ(dialogs.messages[0],
@@ -112,7 +112,7 @@ TEST_F(Startup, NumberingFiveIsReportedAndTheModelIsNotRead) {
                   "Chyba při čtení z registru.",
                   "V programu došlo k chybě číslo 340. Možná budete moci dále pokračovat. V "
                   "případě problémů volejte " +
-                      app::ContactLine,
+                      services::ContactLine,
                   MessageIcon::Exclamation, MessageButtons::Ok}));
     EXPECT_FALSE(menu().mnuModelClub->isChecked());
     EXPECT_FALSE(barShown(0));
@@ -120,7 +120,7 @@ TEST_F(Startup, NumberingFiveIsReportedAndTheModelIsNotRead) {
 }
 
 TEST_F(Startup, ANumberTooLargeForTheSettingIsAnOverflow) {
-    settings.setIndex(app::ProgramSettings::Znaceni, 300);
+    settings.setIndex(services::ProgramSettings::Znaceni, 300);
     ASSERT_TRUE(start());
     ASSERT_EQ(dialogs.messages.size(), 1u);
     EXPECT_TRUE(
@@ -128,8 +128,8 @@ TEST_F(Startup, ANumberTooLargeForTheSettingIsAnOverflow) {
 }
 
 TEST_F(Startup, ModelThreeIsAnUnexpectedValueAfterTheRestOfStartUp) {
-    settings.setIndex(app::ProgramSettings::Znaceni, 1);
-    settings.setIndex(app::ProgramSettings::TypHarm, 3);
+    settings.setIndex(services::ProgramSettings::Znaceni, 1);
+    settings.setIndex(services::ProgramSettings::TypHarm, 3);
     ASSERT_TRUE(start());
     ASSERT_EQ(dialogs.messages.size(), 1u);
     EXPECT_EQ(dialogs.messages[0],

@@ -25,10 +25,10 @@
 #include <QSpinBox>
 #include <QTest>
 
-using app::MessageAnswer;
-using app::MessageButtons;
-using app::MessageIcon;
 using auxwin::KeyboardButton;
+using services::MessageAnswer;
+using services::MessageButtons;
+using services::MessageIcon;
 using testing_support::ScriptedDialogs;
 using tones::Bellows;
 using tones::KeyboardSide;

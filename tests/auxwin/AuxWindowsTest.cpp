@@ -2,10 +2,10 @@
 #include "support/ProgramFixture.h"
 #include "support/TestFiles.h"
 
-#include "app/Contact.h"
 #include "auxwin/AboutAndMail.h"
 #include "auxwin/frmBrowser.h"
 #include "auxwin/frmZmenaCesty.h"
+#include "services/Contact.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -18,7 +18,7 @@
 #include <QTextBrowser>
 #include <QToolBar>
 
-using app::MessageIcon;
+using services::MessageIcon;
 using testing_support::ScriptedDialogs;
 
 namespace {
@@ -62,7 +62,7 @@ TEST_F(Auxiliary, AnotherPathMustBeAnExistingFolder) {
     EXPECT_EQ(
         dialogs.messages[0],
         (ScriptedDialogs::Message{"Neexistující složka", "Požadovanou změnu nebylo možno provést.",
-                                  MessageIcon::Critical, app::MessageButtons::Ok}));
+                                  MessageIcon::Critical, services::MessageButtons::Ok}));
     ASSERT_TRUE(window);
     EXPECT_TRUE(window->isVisible());
 
@@ -72,7 +72,7 @@ TEST_F(Auxiliary, AnotherPathMustBeAnExistingFolder) {
               (ScriptedDialogs::Message{"Změna konfigurace Excelu z Mechíka.",
                                         "Jako výchozí pro aplikaci Excel byla nastavena cesta do " +
                                             QDir::toNativeSeparators(dir.path()),
-                                        MessageIcon::Information, app::MessageButtons::Ok}));
+                                        MessageIcon::Information, services::MessageButtons::Ok}));
     EXPECT_EQ(form->connection().SavedDefaultFilePath, dir.path());
     EXPECT_TRUE(form->isVisible());
     // Shown again next time, and written back when the program ends.
@@ -102,7 +102,7 @@ TEST_F(Auxiliary, AnEmptyOtherPathChangesNothingAndResetNeedsNoFolder) {
         (ScriptedDialogs::Message{"Reset nastavení",
                                   "Po ukončení Mechíka můžete zkontrolovat, zda volba splnila "
                                   "Vaše očekávání.",
-                                  MessageIcon::Information, app::MessageButtons::Ok}));
+                                  MessageIcon::Information, services::MessageButtons::Ok}));
     EXPECT_EQ(form->connection().SavedDefaultFilePath,
               QStringLiteral("X:\\Nastavení bylo resetováno !!"));
 }
@@ -185,7 +185,7 @@ TEST_F(Auxiliary, TheMessageToTheAuthorGoesToTheMailProgram) {
     EXPECT_EQ(opened[0].scheme(), QStringLiteral("mailto"));
     EXPECT_EQ(QUrl::fromPercentEncoding(opened[0].toEncoded()), auxwin::authorMailAddress());
     EXPECT_TRUE(auxwin::authorMailAddress().startsWith(
-        QStringLiteral("mailto:") + app::AuthorMail +
+        QStringLiteral("mailto:") + services::AuthorMail +
         QStringLiteral("?subject=Z Mechíku verze 1.7&body=Z menu")));
     EXPECT_TRUE(auxwin::authorMailAddress().endsWith(QStringLiteral(" & attach = \"")));
 }
@@ -205,10 +205,10 @@ TEST_F(Auxiliary, WithoutAMailProgramTheAddressIsShownToCopy) {
                                         "Na tomto počítači není nastaven poštovní program, který "
                                         "by zprávu otevřel. Napište prosím autorovi ze své pošty "
                                         "na adresu:\r\n\r\n" +
-                                            app::AuthorMail +
+                                            services::AuthorMail +
                                             "\r\n\r\nAdresu můžete v této zprávě označit myší a "
                                             "zkopírovat (Ctrl+C).",
-                                        MessageIcon::Information, app::MessageButtons::Ok}));
+                                        MessageIcon::Information, services::MessageButtons::Ok}));
 }
 
 // Every caption of the auxiliary windows is Czech.

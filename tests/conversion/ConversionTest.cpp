@@ -2,11 +2,11 @@
 // the copy and its sheet name, every stop of the run, and the way there and back.
 #include "support/SongFixture.h"
 
-#include "app/Contact.h"
 #include "conversion/ConversionRun.h"
 #include "conversion/frmKonverze.h"
 #include "keyboard/Keyboard.h"
 #include "keyboard/Recording.h"
+#include "services/Contact.h"
 #include "songs/SongFiles.h"
 
 #include <QApplication>
@@ -16,8 +16,8 @@
 #include <QPointer>
 #include <QPushButton>
 
-using app::MessageAnswer;
-using app::MessageIcon;
+using services::MessageAnswer;
+using services::MessageIcon;
 using spreadsheet::CellValue;
 using testing_support::ScriptedDialogs;
 
@@ -92,7 +92,7 @@ TEST_F(Convert, ASongConvertsThereAndBackKeepingItsTones) {
     EXPECT_TRUE(!window || !window->isVisible());  // the run closes the window
     EXPECT_EQ(dialogs.messages.back(),
               (ScriptedDialogs::Message{"Hotovo.", "Konverze do ladění C-F-B úspěšně dokončena.",
-                                        MessageIcon::Information, app::MessageButtons::Ok}));
+                                        MessageIcon::Information, services::MessageButtons::Ok}));
     EXPECT_EQ(form->connection().SongWorkbookName, QStringLiteral("Polka C-F-B.xls"));
     QString sheet;
     EXPECT_EQ(fileCell("Polka C-F-B.xls", "B1", &sheet), QStringLiteral("f1,"));
@@ -133,7 +133,7 @@ TEST_F(Convert, NoTargetChosenKeepsTheWindowOpen) {
         dialogs.messages.back(),
         (ScriptedDialogs::Message{"Do čeho budete převádět ?",
                                   "Než začnete konverzi, musíte nejprve vybrat cílové ladění.",
-                                  MessageIcon::Exclamation, app::MessageButtons::Ok}));
+                                  MessageIcon::Exclamation, services::MessageButtons::Ok}));
     window->SongWasOpen = false;
     window->cmdGo_Click();
     EXPECT_EQ(dialogs.messages.back().text,
@@ -156,10 +156,10 @@ TEST_F(Convert, AnExistingCopyIsReplacedOnlyWhenTheAnswerIsOk) {
               (ScriptedDialogs::Message{"Dotaz",
                                         "Soubor již existuje. Přejete si ho vymazat a "
                                         "nahradit novým ?",
-                                        MessageIcon::None, app::MessageButtons::OkCancel}));
+                                        MessageIcon::None, services::MessageButtons::OkCancel}));
     EXPECT_EQ(shown[1],
               (ScriptedDialogs::Message{"Storno převodu.", "Zpracování zrušeno uživatelem.",
-                                        MessageIcon::Information, app::MessageButtons::Ok}));
+                                        MessageIcon::Information, services::MessageButtons::Ok}));
     EXPECT_EQ(testing_support::readBytes(copy), QByteArray("older copy"));
     dialogs.answers = {MessageAnswer::Ok};
     convertTo(open(), QStringLiteral("A-D-G"));
@@ -177,7 +177,7 @@ TEST_F(Convert, AnEmptySongLeavesAnUnfinishedCopy) {
                   "Program nemá k dispozici očekávaná data. Konverze nebude provedena. Smažte "
                   "soubor Prázdná C-F.xls\r\nEventuelně může být tento soubor použit pro ruční "
                   "zápis v požadovaném ladění.",
-                  MessageIcon::Critical, app::MessageButtons::Ok}));
+                  MessageIcon::Critical, services::MessageButtons::Ok}));
     QString sheet;
     fileCell("Prázdná C-F.xls", "B1", &sheet);
     EXPECT_EQ(sheet, QStringLiteral("C-F Nedokončeno"));
@@ -194,7 +194,7 @@ TEST_F(Convert, EachStopOfTheRunHasItsMessage) {
                   "x9, nenalezeno. Sloupce B až H edituje Mechík. Pokud do nich přesto ručně "
                   "zadáte hodnotu, která není syntakticky správně, nebo obsahuje ve zdrojovém "
                   "ladění neexistující tón, může nastat tato chyba !!!",
-                  MessageIcon::Critical, app::MessageButtons::Ok}));
+                  MessageIcon::Critical, services::MessageButtons::Ok}));
     // The copy stays open as the song, its cells half converted.
     EXPECT_EQ(host().workbook(QStringLiteral("Chyba A-D-G.xls")).activeSheet().name(),
               QStringLiteral("A-D-G Nedokončeno"));
@@ -212,7 +212,7 @@ TEST_F(Convert, ARowWithoutDirectionWordStopsTheRun) {
         (ScriptedDialogs::Message{"Chyba v datovém souboru.",
                                   "Chybí záznam o směru tahu měchu. Konverze do jiného ladění "
                                   "bude předčasně ukončena.",
-                                  MessageIcon::Critical, app::MessageButtons::Ok}));
+                                  MessageIcon::Critical, services::MessageButtons::Ok}));
 }
 
 TEST_F(Convert, WithoutASongTheWindowPicksOneAndRefusesANonSong) {
@@ -242,7 +242,7 @@ TEST_F(Convert, WithoutASongTheWindowPicksOneAndRefusesANonSong) {
                        "následující příčiny a řešení: Soubor ze kterého se snažíte konvertovat byl "
                        "vytvořen ve starší verzi Mechíka, která již není touto verzí podporována. "
                        "Obraťte se s žádostí o pomoc na ") +
-        app::ContactLine + "\r\nOtevřeli"));
+        services::ContactLine + "\r\nOtevřeli"));
     EXPECT_TRUE(window->cmdVyberPisen->isEnabled());
     EXPECT_THROW(host().workbook(QStringLiteral("Nákupy.xls")), spreadsheet::SpreadsheetError);
     window->close();
@@ -310,7 +310,7 @@ TEST_F(Convert, EveryGripIsConvertedBassOnlyOnesToo) {
     convertTo(open(), QStringLiteral("C-F-B"));
     EXPECT_EQ(dialogs.messages.back(),
               (ScriptedDialogs::Message{"Hotovo.", "Konverze do ladění C-F-B úspěšně dokončena.",
-                                        MessageIcon::Information, app::MessageButtons::Ok}));
+                                        MessageIcon::Information, services::MessageButtons::Ok}));
     EXPECT_EQ(rowCells(1, 2, 1), QStringList{""});
     EXPECT_EQ(rowCells(1, 13, 3), (QStringList{"F", "(F)", ""}));
     EXPECT_EQ(rowCells(2, 2, 3), (QStringList{"f1,", "a1,", ""}));
@@ -337,7 +337,7 @@ TEST_F(Convert, ATargetWithoutAButtonsToneLeavesItOutAndSaysWhere) {
                   "Konverze do ladění C-F dokončena. Některé knoflíky nedávají v ladění C-F "
                   "žádný tón, a jejich tóny proto v těchto hmatech chybí:\r\nhmat 1: knoflík 12 "
                   "ve vnitřní řadě, knoflík 11 ve vnitřní řadě\r\nhmat 2: basový knoflík 9",
-                  MessageIcon::Exclamation, app::MessageButtons::Ok}));
+                  MessageIcon::Exclamation, services::MessageButtons::Ok}));
     EXPECT_EQ(rowCells(1, 2, 3), (QStringList{"c1,", "", ""}));
     EXPECT_EQ(rowCells(2, 2, 1), QStringList{"c2,"});
     EXPECT_EQ(rowCells(2, 13, 2), (QStringList{"F", ""}));
@@ -434,7 +434,7 @@ TEST_F(Convert, TheTuningDatabaseIsNoSongToConvert) {
               (ScriptedDialogs::Message{"Písničku nelze otevřít.",
                                         "Soubor " + QDir::toNativeSeparators(vezarPath()) +
                                             " je databáze ladění, ne písnička.",
-                                        MessageIcon::Exclamation, app::MessageButtons::Ok}));
+                                        MessageIcon::Exclamation, services::MessageButtons::Ok}));
     EXPECT_TRUE(window->cmdVyberPisen->isEnabled());
     EXPECT_EQ(host().workbookCount(), 1);
     window->close();

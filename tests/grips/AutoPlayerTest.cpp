@@ -11,8 +11,8 @@
 #include <QPushButton>
 #include <QSlider>
 
-using app::MessageIcon;
 using keyboard::AutoPlayer;
+using services::MessageIcon;
 using testing_support::ScriptedDialogs;
 
 namespace {
@@ -40,7 +40,7 @@ protected:
 };
 
 const ScriptedDialogs::Message notRecorded{"Neprovedeno.", "Záznam neuveden.",
-                                           MessageIcon::Critical, app::MessageButtons::Ok};
+                                           MessageIcon::Critical, services::MessageButtons::Ok};
 
 }  // namespace
 

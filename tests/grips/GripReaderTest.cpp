@@ -2,17 +2,17 @@
 // signs on the staff, and every message for what the tuning lacks.
 #include "support/SongFixture.h"
 
-#include "app/Contact.h"
 #include "app/StaffPictures.h"
 #include "app/TwipPicture.h"
 #include "keyboard/Keyboard.h"
+#include "services/Contact.h"
 #include "tones/GripReader.h"
 
 #include <QLabel>
 #include <QPushButton>
 
-using app::MessageIcon;
 using keyboard::Side;
+using services::MessageIcon;
 using testing_support::ScriptedDialogs;
 
 namespace {
@@ -73,7 +73,7 @@ TEST_F(ShowGrip, TheSameTonesUnderPullShowTheOtherBellowsButtons) {
                   "Neexistující tón.",
                   "Tón cis1, ani jeho alternativní název des1, při tažení měchu na této knoflovce "
                   "neexistuje !",
-                  MessageIcon::Critical, app::MessageButtons::Ok}));
+                  MessageIcon::Critical, services::MessageButtons::Ok}));
     // The flat of b1, uses the first sign image: the missing tone drew nothing.
     EXPECT_EQ(staffTops(form->staff().imgBecko), (QStringList{QString::number(7200 - 780)}));
     EXPECT_EQ(staffTops(form->staff().imgNota), (QStringList{"6920", "6560"}));
@@ -113,7 +113,7 @@ TEST_F(ShowGrip, SixTonesDrawFiveNotesThenSayMnohoprstost) {
                   "Maximální počet současně stisknutých knoflíků pravou rukou je pět.\rJe to podle "
                   "počtu prstů na pravé ruce.\rJestliže jste víceprstý mutant, kontaktujte prosím "
                   "autora a bude\rpro Vás zdarma vyrobena specielní verze Mechíka.",
-                  MessageIcon::Critical, app::MessageButtons::Ok}));
+                  MessageIcon::Critical, services::MessageButtons::Ok}));
     // The sixth tone's buttons are already lit (g2, on 16 and 28).
     EXPECT_TRUE(lit(Side::Treble).contains(QStringLiteral("16:105")));
 }
@@ -150,7 +150,7 @@ TEST_F(ShowGrip, AnEmptyTrebleShowsOnlyTheBasses) {
               (ScriptedDialogs::Message{"Neexistující bas.",
                                         "Basový tón Fis při tlačení měchu na této knoflovce "
                                         "neexistuje !",
-                                        MessageIcon::Critical, app::MessageButtons::Ok}));
+                                        MessageIcon::Critical, services::MessageButtons::Ok}));
 }
 
 TEST_F(ShowGrip, ASongOfAnUnknownTuningIsRefusedForTrebleAndBass) {
@@ -228,8 +228,8 @@ protected:
 };
 
 const ScriptedDialogs::Message noSuchButton{
-    "Neočekávaná chyba !", "Volejte firmu " + app::ContactLine + " a sdělte číslo chyby 340",
-    MessageIcon::Critical, app::MessageButtons::Ok};
+    "Neočekávaná chyba !", "Volejte firmu " + services::ContactLine + " a sdělte číslo chyby 340",
+    MessageIcon::Critical, services::MessageButtons::Ok};
 
 }  // namespace
 

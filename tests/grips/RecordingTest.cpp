@@ -2,18 +2,18 @@
 // many fingers, and the mended cases of buttons the tuning lacks.
 #include "support/SongFixture.h"
 
-#include "app/Contact.h"
 #include "keyboard/AutoPlayer.h"
 #include "keyboard/Keyboard.h"
 #include "keyboard/Recording.h"
+#include "services/Contact.h"
 
 #include <QCoreApplication>
 #include <QLabel>
 #include <QPushButton>
 #include <QTimer>
 
-using app::MessageIcon;
 using keyboard::Side;
+using services::MessageIcon;
 using testing_support::ScriptedDialogs;
 
 namespace {
@@ -86,8 +86,8 @@ TEST_F(Record, EightTrebleButtonsWriteSevenAndSaySo) {
                   "Diagnóza mnohoprstost.",
                   "Páč asi nemáte více než sedm prstů na pravé ruce, program se Vám na zápis "
                   "dalších knoflíků se vší úctou u tohoto hmatu vykašle. Sťěžovat si můžete u " +
-                      app::ContactLine,
-                  MessageIcon::Critical, app::MessageButtons::Ok}));
+                      services::ContactLine,
+                  MessageIcon::Critical, services::MessageButtons::Ok}));
     EXPECT_EQ(treble(1), (QStringList{"c4,", "a3,", "f3,", "c3,", "a2,", "f2,", "c2,", "Tlak"}));
     EXPECT_TRUE(form->keyboard().isMarked(Side::Treble, 8));
     EXPECT_EQ(host().activeCell().address(), QStringLiteral("$B$2"));
@@ -101,7 +101,7 @@ TEST_F(Record, EightBassButtonsWriteSevenAndSaySo) {
     EXPECT_EQ(dialogs.messages[0].text,
               QStringLiteral("Spočítejte si prosím prsty na levé ruce a pokud jich máte více než "
                              "sedm, volejte odbornou pomoc: ") +
-                  app::ContactLine);
+                  services::ContactLine);
     EXPECT_EQ(bass(1), (QStringList{"(G)", "G", "(C)", "C", "(F)", "F", "D", ""}));
     EXPECT_EQ(treble(1)[7], QStringLiteral("Tlak"));
 }
@@ -136,11 +136,11 @@ TEST_F(Record, AButtonWithoutAToneIsNotWrittenAndTheOthersStayPacked) {
                   {"Knoflík bez tónu.",
                    "Knoflík 12 ve vnitřní řadě nedává v ladění Club C-F při tlačení měchu žádný "
                    "tón, proto nebyl zapsán.",
-                   MessageIcon::Exclamation, app::MessageButtons::Ok},
+                   MessageIcon::Exclamation, services::MessageButtons::Ok},
                   {"Knoflík bez tónu.",
                    "Basový knoflík 11 nedává v ladění Club C-F při tlačení měchu žádný tón, proto "
                    "nebyl zapsán.",
-                   MessageIcon::Exclamation, app::MessageButtons::Ok}}));
+                   MessageIcon::Exclamation, services::MessageButtons::Ok}}));
     EXPECT_EQ(treble(1), (QStringList{"a3,", "c1,", "", "", "", "", "", "Tlak"}));
     EXPECT_EQ(bass(1)[0], QStringLiteral("(C)"));
     EXPECT_EQ(host().activeCell().address(), QStringLiteral("$B$2"));
@@ -191,7 +191,7 @@ TEST_F(OddTuning, AButtonMissingFromTheTuningLeavesTheRowAsItWas) {
               (ScriptedDialogs::Message{"Hmat nebyl zapsán.",
                                         "Knoflík 8 ve vnitřní řadě v ladění Zkušební chybí, "
                                         "hmat proto nebyl zapsán.",
-                                        MessageIcon::Critical, app::MessageButtons::Ok}));
+                                        MessageIcon::Critical, services::MessageButtons::Ok}));
     EXPECT_EQ(treble(1), (QStringList{"x1,", "x2,", "", "", "", "", "", "Tah"}));
     EXPECT_EQ(bass(1)[0], QStringLiteral("B"));
     EXPECT_EQ(host().activeCell().address(), QStringLiteral("$B$1"));

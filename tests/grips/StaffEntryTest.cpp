@@ -7,7 +7,7 @@
 
 #include <QLabel>
 
-using app::MessageIcon;
+using services::MessageIcon;
 using testing_support::ScriptedDialogs;
 
 namespace {
@@ -64,7 +64,7 @@ TEST_F(StaffNotes, AFlatBeforeCStopsTheRowAfterTheLowerTones) {
                                        "Nota ces se nevyskytuje v žádném ladění u knoflovek.\rNota "
                                        "nebude zapsána ! Opravte na h. (poslední tón předcházející "
                                        "oktávy)",
-                                       MessageIcon::Critical, app::MessageButtons::Ok}));
+                                       MessageIcon::Critical, services::MessageButtons::Ok}));
     EXPECT_EQ(treble(1), (QStringList{"g,", "", "", "", "", "", "", ""}));
     EXPECT_EQ(host().activeCell().address(), QStringLiteral("$B$1"));
 }

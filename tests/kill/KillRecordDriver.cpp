@@ -3,10 +3,10 @@
 // kill-test.sh kills it at random moments and checks what is left on disk.
 //
 //   kill_record_driver WORKING_FOLDER SONG_NAME VEZAR.xls
-#include "app/Dialogs.h"
 #include "app/Form1.h"
-#include "app/ProgramSettings.h"
 #include "keyboard/Keyboard.h"
+#include "services/Dialogs.h"
+#include "services/ProgramSettings.h"
 #include "spreadsheet/FileChooser.h"
 
 #include <QApplication>
@@ -20,13 +20,13 @@
 
 namespace {
 
-class Silent : public app::Dialogs {
+class Silent : public services::Dialogs {
 public:
     QString newSongName;
-    app::MessageAnswer message(const QString& title, const QString& text, app::MessageIcon,
-                               app::MessageButtons) override {
+    services::MessageAnswer message(const QString& title, const QString& text,
+                                    services::MessageIcon, services::MessageButtons) override {
         std::fprintf(stderr, "message: %s: %s\n", qPrintable(title), qPrintable(text));
-        return app::MessageAnswer::Cancel;
+        return services::MessageAnswer::Cancel;
     }
     std::optional<QString> inputText(const QString&, const QString&, const QString&) override {
         return newSongName;
@@ -68,7 +68,7 @@ int main(int argc, char* argv[]) {
     dialogs.newSongName = name;
     Given chooser;
     chooser.path = QDir(folder).filePath(name + QStringLiteral(".xls"));
-    app::ProgramSettings settings(scratch.filePath(QStringLiteral("mechik.ini")));
+    services::ProgramSettings settings(scratch.filePath(QStringLiteral("mechik.ini")));
     const app::ProgramEnvironment environment{QFileInfo(vezar).absolutePath(), folder,
                                               scratch.filePath(QStringLiteral("host.ini")), vezar};
     app::Form1 form(environment, dialogs, settings, &chooser);

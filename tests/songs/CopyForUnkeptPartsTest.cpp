@@ -12,9 +12,9 @@
 #include <QLabel>
 #include <QPushButton>
 
-using app::MessageAnswer;
-using app::MessageButtons;
-using app::MessageIcon;
+using services::MessageAnswer;
+using services::MessageButtons;
+using services::MessageIcon;
 using spreadsheet::CellValue;
 using testing_support::ScriptedDialogs;
 

@@ -1,5 +1,5 @@
 // The last five songs, most recent first, kept across runs in the settings.
-#include "app/ProgramSettings.h"
+#include "services/ProgramSettings.h"
 #include "songs/RecentSongs.h"
 #include "support/QtPrinters.h"
 
@@ -70,15 +70,15 @@ TEST_F(RecentSongsTest, ASongThatIsGoneIsDroppedWhenPicked) {
 TEST_F(RecentSongsTest, KeptInTheSettingsAcrossRuns) {
     const QString ini = folder.filePath("settings.ini");
     {
-        app::ProgramSettings settings(ini);
-        EXPECT_EQ(settings.list(app::ProgramSettings::PosledniPisne), QStringList());
-        RecentSongs recent(settings.list(app::ProgramSettings::PosledniPisne));
+        services::ProgramSettings settings(ini);
+        EXPECT_EQ(settings.list(services::ProgramSettings::PosledniPisne), QStringList());
+        RecentSongs recent(settings.list(services::ProgramSettings::PosledniPisne));
         recent.remember(song("Polka, ta naše"));
         recent.remember(song("Valčík"));
-        settings.setList(app::ProgramSettings::PosledniPisne, recent.paths());
+        settings.setList(services::ProgramSettings::PosledniPisne, recent.paths());
     }
-    app::ProgramSettings settings(ini);
-    const RecentSongs recent(settings.list(app::ProgramSettings::PosledniPisne));
+    services::ProgramSettings settings(ini);
+    const RecentSongs recent(settings.list(services::ProgramSettings::PosledniPisne));
     EXPECT_EQ(recent.paths(),
               (QStringList{folder.filePath("Valčík.xls"), folder.filePath("Polka, ta naše.xls")}));
 }

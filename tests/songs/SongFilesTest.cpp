@@ -2,8 +2,8 @@
 #include "support/ProgramFixture.h"
 #include "support/TestFiles.h"
 
-#include "app/Contact.h"
 #include "app/VbColour.h"
+#include "services/Contact.h"
 #include "songs/SongFiles.h"
 #include "spreadsheet/xls/XlsFile.h"
 
@@ -13,9 +13,9 @@
 #include <QPushButton>
 #include <QSlider>
 
-using app::MessageAnswer;
-using app::MessageButtons;
-using app::MessageIcon;
+using services::MessageAnswer;
+using services::MessageButtons;
+using services::MessageIcon;
 using spreadsheet::CellValue;
 using testing_support::ScriptedDialogs;
 
@@ -307,11 +307,11 @@ TEST_F(SongFiles, ASongClosedByHandIsAnUnexpectedErrorAndStaysOpenInTheProgram) 
     dialogs.messages.clear();
     files().cmdEndEdit_Click();
     ASSERT_EQ(dialogs.messages.size(), 1u);
-    EXPECT_EQ(
-        dialogs.messages[0],
-        (ScriptedDialogs::Message{"Neočekávaná chyba !",
-                                  "Volejte firmu " + app::ContactLine + " a sdělte číslo chyby 9",
-                                  MessageIcon::Critical, MessageButtons::Ok}));
+    EXPECT_EQ(dialogs.messages[0],
+              (ScriptedDialogs::Message{
+                  "Neočekávaná chyba !",
+                  "Volejte firmu " + services::ContactLine + " a sdělte číslo chyby 9",
+                  MessageIcon::Critical, MessageButtons::Ok}));
     EXPECT_TRUE(songOpen());
 }
 

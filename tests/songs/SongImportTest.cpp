@@ -20,9 +20,9 @@
 #include <QLabel>
 #include <QPushButton>
 
-using app::MessageAnswer;
-using app::MessageButtons;
-using app::MessageIcon;
+using services::MessageAnswer;
+using services::MessageButtons;
+using services::MessageIcon;
 using testing_support::ScriptedDialogs;
 
 namespace {
@@ -107,7 +107,7 @@ TEST_F(SongImport, AMidiTuneBecomesAnOpenSongShownAtItsFirstGrip) {
     EXPECT_EQ(app::backColour(c().cmdJakDal), app::PushColour);
     // Locked as any open song, and the first of the last songs.
     EXPECT_TRUE(workingFiles().contains(QStringLiteral(".Polka.xls.lock")));
-    EXPECT_EQ(settings.list(app::ProgramSettings::PosledniPisne),
+    EXPECT_EQ(settings.list(services::ProgramSettings::PosledniPisne),
               QStringList{songPath("Polka.xls")});
 
     form->songFiles().cmdEndEdit_Click();

@@ -5,12 +5,12 @@
 #include "support/ProgramFixture.h"
 #include "support/TestFiles.h"
 
-#include "app/CommandGuard.h"
 #include "app/SheetWindow.h"
 #include "app/StaffPictures.h"
 #include "app/TwipPicture.h"
 #include "conversion/frmKonverze.h"
 #include "keyboard/Keyboard.h"
+#include "services/CommandGuard.h"
 #include "songs/SongLock.h"
 #include "spreadsheet/xls/XlsFile.h"
 
@@ -29,10 +29,10 @@
 #include <unistd.h>
 #endif
 
-using app::MessageAnswer;
-using app::MessageButtons;
-using app::MessageIcon;
 using keyboard::Side;
+using services::MessageAnswer;
+using services::MessageButtons;
+using services::MessageIcon;
 using spreadsheet::CellValue;
 using testing_support::readBytes;
 using testing_support::ScriptedDialogs;

@@ -7,7 +7,7 @@
 #include <QComboBox>
 #include <QLabel>
 
-using app::MessageIcon;
+using services::MessageIcon;
 using testing_support::ScriptedDialogs;
 
 namespace {
@@ -45,7 +45,7 @@ TEST_F(Tunings, ATuningMissingFromTheDatabaseIsRefusedWithTheSongStillActive) {
               (ScriptedDialogs::Message{"Chyba při výběru ladění !",
                                         "Ladění H-E-A není v seznamu.\r\nZkontrolujte název listu "
                                         "v uložené skladbě !",
-                                        MessageIcon::Critical, app::MessageButtons::Ok}));
+                                        MessageIcon::Critical, services::MessageButtons::Ok}));
     EXPECT_EQ(host().activeWorkbook().name(), form->connection().SongWorkbookName);
     EXPECT_EQ(c().lblLadeni->text(), QStringLiteral("G-C-F"));
 }

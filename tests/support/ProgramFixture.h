@@ -3,7 +3,7 @@
 #include "ScriptedDialogs.h"
 #include "TestHost.h"
 #include "app/Form1.h"
-#include "app/ProgramSettings.h"
+#include "services/ProgramSettings.h"
 
 #include <QDir>
 #include <QFile>
@@ -22,7 +22,7 @@ protected:
     QTemporaryDir dir;
     ScriptedDialogs dialogs;
     ScriptedFileChooser chooser;
-    app::ProgramSettings settings{dir.filePath(QStringLiteral("mechik.ini"))};
+    services::ProgramSettings settings{dir.filePath(QStringLiteral("mechik.ini"))};
     app::ProgramEnvironment environment{dir.path(), dir.filePath(QStringLiteral("Knoflovka")),
                                         dir.filePath(QStringLiteral("host.ini"))};
     std::unique_ptr<app::Form1> form;

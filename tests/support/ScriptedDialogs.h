@@ -1,7 +1,7 @@
 #pragma once
 
 #include "QtPrinters.h"
-#include "app/Dialogs.h"
+#include "services/Dialogs.h"
 
 #include <gtest/gtest.h>
 
@@ -13,33 +13,34 @@ namespace testing_support {
 
 // Answers the program's questions from a queue and records every message, so a test reads
 // like the user's story: what he was told, what he answered, what followed.
-class ScriptedDialogs : public app::Dialogs {
+class ScriptedDialogs : public services::Dialogs {
 public:
     struct Message {
         QString title;
         QString text;
-        app::MessageIcon icon;
-        app::MessageButtons buttons;
+        services::MessageIcon icon;
+        services::MessageButtons buttons;
     };
     std::vector<Message> messages;
-    std::deque<app::MessageAnswer> answers;     // for OK/Cancel and Yes/No questions
-    std::deque<std::optional<QString>> inputs;  // for input boxes
+    std::deque<services::MessageAnswer> answers;  // for OK/Cancel and Yes/No questions
+    std::deque<std::optional<QString>> inputs;    // for input boxes
     // Runs while a message is on the screen, as the events a real message box lets through.
     std::function<void()> whileShown;
 
-    app::MessageAnswer message(const QString& title, const QString& text, app::MessageIcon icon,
-                               app::MessageButtons buttons) override {
-        messages.push_back({title.isEmpty() ? app::ProgramTitle : title, text, icon, buttons});
+    services::MessageAnswer message(const QString& title, const QString& text,
+                                    services::MessageIcon icon,
+                                    services::MessageButtons buttons) override {
+        messages.push_back({title.isEmpty() ? services::ProgramTitle : title, text, icon, buttons});
         if (whileShown) {
             whileShown();
         }
-        if (buttons == app::MessageButtons::Ok) {
-            return app::MessageAnswer::Ok;
+        if (buttons == services::MessageButtons::Ok) {
+            return services::MessageAnswer::Ok;
         }
         if (answers.empty()) {
             ADD_FAILURE() << "an unexpected question: " << text.toStdString();
-            return buttons == app::MessageButtons::YesNo ? app::MessageAnswer::No
-                                                         : app::MessageAnswer::Cancel;
+            return buttons == services::MessageButtons::YesNo ? services::MessageAnswer::No
+                                                              : services::MessageAnswer::Cancel;
         }
         const auto answer = answers.front();
         answers.pop_front();
@@ -48,7 +49,8 @@ public:
 
     std::optional<QString> inputText(const QString& title, const QString& prompt,
                                      const QString&) override {
-        messages.push_back({title, prompt, app::MessageIcon::None, app::MessageButtons::OkCancel});
+        messages.push_back(
+            {title, prompt, services::MessageIcon::None, services::MessageButtons::OkCancel});
         if (inputs.empty()) {
             ADD_FAILURE() << "an unexpected input box: " << prompt.toStdString();
             return std::nullopt;

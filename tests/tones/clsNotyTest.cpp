@@ -10,8 +10,8 @@
 #include <tuple>
 #include <vector>
 
-using app::MessageButtons;
-using app::MessageIcon;
+using services::MessageButtons;
+using services::MessageIcon;
 using testing_support::ScriptedDialogs;
 using tones::clsNoty;
 using tones::PicturePlace;

@@ -2,11 +2,11 @@
 // deleted or renamed stays as he left it.
 #include "support/TestFiles.h"
 
-#include "app/ProgramPaths.h"
-#include "app/ProgramSettings.h"
+#include "services/ProgramSettings.h"
 #include "spreadsheet/xls/XlsFile.h"
 #include "tunings/DeliveredTunings.h"
 #include "tunings/TuningDatabase.h"
+#include "tunings/UserTuningDatabase.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -77,19 +77,19 @@ TEST_F(DeliveredTunings, OneThePlayerDeletedOrRenamedStaysAway) {
 // The start of the installed program: what was added is kept in the settings, so a tuning
 // deleted after it was added is not added again at the next start.
 TEST_F(DeliveredTunings, TheStartRemembersThemInTheSettings) {
-    app::ProgramSettings settings(folder.filePath("settings.ini"));
-    app::bringUpToDate(copy, delivered, settings);
+    services::ProgramSettings settings(folder.filePath("settings.ini"));
+    tunings::bringUpToDate(copy, delivered, settings);
     EXPECT_EQ(namesIn(copy).last(), "G-C");
-    EXPECT_EQ(settings.list(app::ProgramSettings::DodanaLadeni), namesIn(delivered));
+    EXPECT_EQ(settings.list(services::ProgramSettings::DodanaLadeni), namesIn(delivered));
 
     tunings::TuningDatabase database(copy);
     ASSERT_EQ(database.remove("G-C", QString()), QString());
-    app::ProgramSettings later(folder.filePath("settings.ini"));
-    app::bringUpToDate(copy, delivered, later);
+    services::ProgramSettings later(folder.filePath("settings.ini"));
+    tunings::bringUpToDate(copy, delivered, later);
     EXPECT_FALSE(namesIn(copy).contains("G-C"));
 
     // A copy that cannot be read is left for the start to report.
     testing_support::writeBytes(copy, "not a workbook");
-    app::bringUpToDate(copy, delivered, later);
+    tunings::bringUpToDate(copy, delivered, later);
     EXPECT_EQ(testing_support::readBytes(copy), "not a workbook");
 }

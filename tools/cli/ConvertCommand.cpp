@@ -2,11 +2,11 @@
 
 #include "CliMessages.h"
 #include "RecordedDialogs.h"
-#include "app/CommandGuard.h"
 #include "app/Form1.h"
-#include "app/ProgramSettings.h"
 #include "conversion/ConversionRun.h"
 #include "conversion/frmKonverze.h"
+#include "services/CommandGuard.h"
+#include "services/ProgramSettings.h"
 #include "spreadsheet/FileChooser.h"
 #include "spreadsheet/UnkeptParts.h"
 #include "spreadsheet/WorkbookRef.h"
@@ -48,7 +48,7 @@ int convertSong(const QString& songPath, const QString& target, const QString& t
     RecordedDialogs dialogs;
     dialogs.okAnswer = force;
     GivenSong chooser(QFileInfo(songPath).absoluteFilePath());
-    app::ProgramSettings settings(scratch.filePath(QStringLiteral("mechik.ini")));
+    services::ProgramSettings settings(scratch.filePath(QStringLiteral("mechik.ini")));
     const app::ProgramEnvironment environment{
         QFileInfo(tuningDatabase).absolutePath(), QDir(outFolder).absolutePath(),
         scratch.filePath(QStringLiteral("host.ini")), tuningDatabase};
@@ -64,7 +64,7 @@ int convertSong(const QString& songPath, const QString& target, const QString& t
     }
     // As the window's buttons run them: a failure nobody foresaw is a message, and the song
     // is locked against a running Mechík while it is converted.
-    app::CommandGuard& guard = form.guard();
+    services::CommandGuard& guard = form.guard();
     window->sourceOnlyRead = true;
     guard.run([window] { window->cmdVyberPisen_Click(); });
     if (window->cmdVyberPisen->isEnabled()) {  // the song was not taken as a source

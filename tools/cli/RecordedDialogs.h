@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/Dialogs.h"
+#include "services/Dialogs.h"
 
 #include <utility>
 #include <vector>
@@ -9,25 +9,26 @@ namespace tools {
 
 // What the window would have said, kept for printing; OK/Cancel questions get `okAnswer`,
 // Yes/No questions "no", Yes/No/Cancel ones "cancel".
-class RecordedDialogs : public app::Dialogs {
+class RecordedDialogs : public services::Dialogs {
 public:
     std::vector<std::pair<QString, QString>> shown;  // title, text
     bool okAnswer = false;
 
-    app::MessageAnswer message(const QString& title, const QString& text, app::MessageIcon,
-                               app::MessageButtons buttons) override {
-        shown.emplace_back(title.isEmpty() ? app::ProgramTitle : title, text);
+    services::MessageAnswer message(const QString& title, const QString& text,
+                                    services::MessageIcon,
+                                    services::MessageButtons buttons) override {
+        shown.emplace_back(title.isEmpty() ? services::ProgramTitle : title, text);
         switch (buttons) {
-            case app::MessageButtons::YesNo:
-                return app::MessageAnswer::No;
-            case app::MessageButtons::YesNoCancel:
-                return app::MessageAnswer::Cancel;
-            case app::MessageButtons::OkCancel:
-                return okAnswer ? app::MessageAnswer::Ok : app::MessageAnswer::Cancel;
-            case app::MessageButtons::Ok:
+            case services::MessageButtons::YesNo:
+                return services::MessageAnswer::No;
+            case services::MessageButtons::YesNoCancel:
+                return services::MessageAnswer::Cancel;
+            case services::MessageButtons::OkCancel:
+                return okAnswer ? services::MessageAnswer::Ok : services::MessageAnswer::Cancel;
+            case services::MessageButtons::Ok:
                 break;
         }
-        return app::MessageAnswer::Ok;
+        return services::MessageAnswer::Ok;
     }
     std::optional<QString> inputText(const QString&, const QString&, const QString&) override {
         return std::nullopt;

@@ -3,13 +3,13 @@
 #include "CliMessages.h"
 #include "RecordedDialogs.h"
 
-#include "app/CommandGuard.h"
-#include "app/Dialogs.h"
 #include "app/Form1.h"
-#include "app/ProgramSettings.h"
 #include "app/StaffPictures.h"
 #include "app/TwipPicture.h"
 #include "keyboard/Keyboard.h"
+#include "services/CommandGuard.h"
+#include "services/Dialogs.h"
+#include "services/ProgramSettings.h"
 #include "spreadsheet/SpreadsheetError.h"
 #include "tones/GripReader.h"
 
@@ -73,7 +73,7 @@ int showGrip(const QString& songPath, int row, bool push, const QString& tuningD
     // Nothing of the player's own settings or folders is used or changed.
     QTemporaryDir scratch;
     RecordedDialogs dialogs;
-    app::ProgramSettings settings(scratch.filePath(QStringLiteral("mechik.ini")));
+    services::ProgramSettings settings(scratch.filePath(QStringLiteral("mechik.ini")));
     const app::ProgramEnvironment environment{
         QFileInfo(tuningDatabase).absolutePath(), scratch.path(),
         scratch.filePath(QStringLiteral("host.ini")), tuningDatabase};
@@ -95,7 +95,7 @@ int showGrip(const QString& songPath, int row, bool push, const QString& tuningD
     }
     connection.SongWorkbookName = host.activeWorkbook().name();
     // A failure nobody foresaw is one more message, as the window would show it.
-    app::CommandGuard guard(dialogs);
+    services::CommandGuard guard(dialogs);
     guard.run([&] {
         host.range(QStringLiteral("B%1").arg(row)).select();
         if (push) {

@@ -7,11 +7,12 @@
 #include "TuningCommand.h"
 #include "WavCommand.h"
 #include "WorkbookDump.h"
-#include "app/CommandGuard.h"
-#include "app/Contact.h"
-#include "app/ProgramPaths.h"
+#include "services/CommandGuard.h"
+#include "services/Contact.h"
+#include "services/ProgramPaths.h"
 #include "spreadsheet/SpreadsheetError.h"
 #include "spreadsheet/xls/XlsFile.h"
+#include "tunings/UserTuningDatabase.h"
 
 #include <QApplication>
 #include <QDir>
@@ -77,7 +78,7 @@ int dump(const QString& path) {
 
 // The database the window works with: a player's own tunings are found from scripts too.
 QString defaultDatabase() {
-    return app::tuningDatabaseForUser();
+    return tunings::tuningDatabaseForUser();
 }
 
 int show(const QStringList& args) {
@@ -131,7 +132,7 @@ int convert(const QStringList& args) {
         return usage();
     }
     QString database;
-    QString out = app::defaultWorkingFolder();
+    QString out = services::defaultWorkingFolder();
     bool force = false;
     for (int i = 3; i < args.size(); ++i) {
         if (args[i] == QStringLiteral("--force")) {
@@ -253,9 +254,10 @@ int main(int argc, char* argv[]) {
     try {
         return start(argc, argv);
     } catch (...) {
-        printTo(stderr, QStringLiteral("Neočekávaná chyba ! Volejte firmu ") + app::ContactLine +
+        printTo(stderr, QStringLiteral("Neočekávaná chyba ! Volejte firmu ") +
+                            services::ContactLine +
                             QStringLiteral(" a sdělte číslo chyby %1\n")
-                                .arg(app::errorNumberOf(std::current_exception())));
+                                .arg(services::errorNumberOf(std::current_exception())));
         return 1;
     }
 }

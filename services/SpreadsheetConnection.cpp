@@ -4,7 +4,7 @@
 #include "spreadsheet/SpreadsheetError.h"
 #include "spreadsheet/Workbook.h"
 
-namespace app {
+namespace services {
 
 namespace {
 
@@ -60,4 +60,4 @@ bool SpreadsheetConnection::ActivateTuningWindow(Dialogs& dialogs) {
     return false;
 }
 
-}  // namespace app
+}  // namespace services

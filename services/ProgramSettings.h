@@ -9,7 +9,7 @@
 // first) and section "DodanaLadeni" (the delivered tunings the player's tuning database has
 // held, so that one he deleted is not added again). Section "ZvukHmatu", key "Index": "1" while
 // the grips lit on the keyboard sound.
-namespace app {
+namespace services {
 
 class ProgramSettings {
 public:
@@ -33,4 +33,4 @@ private:
     QString iniFile_;
 };
 
-}  // namespace app
+}  // namespace services

@@ -3,7 +3,7 @@
 #include "Contact.h"
 #include "Dialogs.h"
 
-namespace app {
+namespace services {
 
 inline const QString CannotOpenSong = QStringLiteral("Písničku nelze otevřít.");
 inline const QString UnexpectedValue = QStringLiteral("Neočekávaná hodnota !");
@@ -29,4 +29,4 @@ inline void showUnexpectedError(Dialogs& dialogs, int number) {
                     MessageIcon::Critical);
 }
 
-}  // namespace app
+}  // namespace services

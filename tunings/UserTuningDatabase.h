@@ -2,13 +2,12 @@
 
 #include <QString>
 
-namespace app {
-
+namespace services {
 class ProgramSettings;
+}
 
-// The folder of the program's files (Vezar.xls, the help page): the executable's own folder
-// in a build, share/mechik beside bin/ when installed.
-QString programFolder();
+namespace tunings {
+
 // The tuning database the program works with: the one beside the executable in a build;
 // installed, a copy in the user's data folder (made on the first start from the shipped one),
 // so the chosen tuning can be saved and a player can keep tunings of his own. That copy is
@@ -19,9 +18,7 @@ QString tuningDatabaseForUser();
 // corrected since and the tunings `shipped` delivers that it never held (remembered in
 // `settings`). One that cannot be read is left for the start-up to report; one that cannot be
 // written stays as it is until a later start manages it.
-void bringUpToDate(const QString& copy, const QString& shipped, ProgramSettings& settings);
+void bringUpToDate(const QString& copy, const QString& shipped,
+                   services::ProgramSettings& settings);
 
-// Where songs are created: C:\Dokumenty\Knoflovka on Windows, ~/Dokumenty/Knoflovka elsewhere.
-QString defaultWorkingFolder();
-
-}  // namespace app
+}  // namespace tunings

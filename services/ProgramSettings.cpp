@@ -4,7 +4,7 @@
 
 #include <memory>
 
-namespace app {
+namespace services {
 
 namespace {
 
@@ -50,4 +50,4 @@ void ProgramSettings::setList(const QString& section, const QStringList& values)
     settings->sync();
 }
 
-}  // namespace app
+}  // namespace services

@@ -2,7 +2,7 @@
 
 #include <cstdlib>
 
-namespace music {
+namespace tones {
 
 QString semitoneShiftText(int semitones) {
     const int count = std::abs(semitones);
@@ -14,4 +14,4 @@ QString semitoneShiftText(int semitones) {
         .arg(unit, semitones > 0 ? QStringLiteral("nahoru") : QStringLiteral("dolů"));
 }
 
-}  // namespace music
+}  // namespace tones

@@ -5,7 +5,7 @@
 // Failures of the program's own steps that its handlers tell apart by number, as they do the
 // spreadsheet host's: 6 overflow, 13 type mismatch, 340 no such element of a control array
 // (a keyboard button that does not exist), 51 an internal error (any other failure).
-namespace app {
+namespace services {
 
 struct VbError {
     int number;
@@ -20,4 +20,4 @@ inline constexpr int InternalError = 51;
 // mismatch, a number outside the range an overflow.
 int toSmallNumber(const QString& text);
 
-}  // namespace app
+}  // namespace services

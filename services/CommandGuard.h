@@ -3,7 +3,7 @@
 #include <exception>
 #include <functional>
 
-namespace app {
+namespace services {
 
 class Dialogs;
 
@@ -42,4 +42,4 @@ private:
 // own numbers as they are, 51 for anything else.
 int errorNumberOf(const std::exception_ptr& failure);
 
-}  // namespace app
+}  // namespace services

@@ -1,8 +1,8 @@
 #include "VbError.h"
 
-#include "tones/StaffSnapping.h"
+#include "VbRounding.h"
 
-namespace app {
+namespace services {
 
 int toSmallNumber(const QString& text) {
     bool ok = false;
@@ -13,7 +13,7 @@ int toSmallNumber(const QString& text) {
     if (value <= -0.5 || value >= 255.5) {
         throw VbError{Overflow};
     }
-    return tones::roundHalfEven(value);
+    return roundHalfEven(value);
 }
 
-}  // namespace app
+}  // namespace services

@@ -2,36 +2,36 @@
 // message, the program and its song go on, and no timer tick runs inside a command.
 #include "support/ProgramFixture.h"
 
-#include "app/CommandGuard.h"
-#include "app/Contact.h"
-#include "app/VbError.h"
 #include "conversion/frmKonverze.h"
+#include "services/CommandGuard.h"
+#include "services/Contact.h"
+#include "services/VbError.h"
 
 #include <QPushButton>
 
 #include <stdexcept>
 
-using app::MessageIcon;
+using services::MessageIcon;
 using testing_support::ScriptedDialogs;
 
 namespace {
 
 ScriptedDialogs::Message unexpected(int number) {
     return {"Neočekávaná chyba !",
-            "Volejte firmu " + app::ContactLine +
+            "Volejte firmu " + services::ContactLine +
                 QStringLiteral(" a sdělte číslo chyby %1").arg(number),
-            MessageIcon::Critical, app::MessageButtons::Ok};
+            MessageIcon::Critical, services::MessageButtons::Ok};
 }
 
 }  // namespace
 
 TEST(CommandGuard, AFailureNobodyForesawIsToldWithItsNumberAndTheNextCommandRuns) {
     ScriptedDialogs dialogs;
-    app::CommandGuard guard(dialogs);
+    services::CommandGuard guard(dialogs);
     int after = 0;
     guard.afterCommand = [&after] { ++after; };
     guard.run([] { throw std::out_of_range("no such row"); });
-    guard.run([] { throw app::VbError{app::NoSuchControlArrayElement}; });
+    guard.run([] { throw services::VbError{services::NoSuchControlArrayElement}; });
     guard.run([] { throw spreadsheet::SpreadsheetError(1004, QStringLiteral("mimo list")); });
     bool ran = false;
     guard.run([&ran] { ran = true; });
@@ -44,7 +44,7 @@ TEST(CommandGuard, AFailureNobodyForesawIsToldWithItsNumberAndTheNextCommandRuns
 
 TEST(CommandGuard, ATickDuringACommandIsDroppedACommandWithinACommandRuns) {
     ScriptedDialogs dialogs;
-    app::CommandGuard guard(dialogs);
+    services::CommandGuard guard(dialogs);
     int after = 0;
     guard.afterCommand = [&after] { ++after; };
     int ticks = 0;

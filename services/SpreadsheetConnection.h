@@ -10,7 +10,7 @@ namespace spreadsheet {
 class Sheet;
 }
 
-namespace app {
+namespace services {
 
 class Dialogs;
 
@@ -34,4 +34,4 @@ struct SpreadsheetConnection {
     std::shared_ptr<const spreadsheet::Sheet> tuningSheet(const QString& tuning) const;
 };
 
-}  // namespace app
+}  // namespace services

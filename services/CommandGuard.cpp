@@ -4,7 +4,7 @@
 #include "VbError.h"
 #include "spreadsheet/SpreadsheetError.h"
 
-namespace app {
+namespace services {
 
 namespace {
 
@@ -69,4 +69,4 @@ bool CommandGuard::tick(const std::function<void()>& step) {
     return true;
 }
 
-}  // namespace app
+}  // namespace services

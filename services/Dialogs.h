@@ -7,7 +7,7 @@
 // Every message box and question of the program goes through this interface: the program
 // hands its windows and controllers the Qt implementation, tests a scripted one that records
 // each message word for word.
-namespace app {
+namespace services {
 
 // The program's title: a message box given no title of its own shows it.
 inline const QString ProgramTitle = QStringLiteral("Knoflovka");
@@ -28,4 +28,4 @@ public:
                                              const QString& defaultText = {}) = 0;
 };
 
-}  // namespace app
+}  // namespace services

@@ -9,7 +9,7 @@
 #include <string>
 #endif
 
-namespace app {
+namespace services {
 
 QString executableFolder() {
     if (QCoreApplication::instance()) {
@@ -25,4 +25,4 @@ QString executableFolder() {
 #endif
 }
 
-}  // namespace app
+}  // namespace services
