@@ -1,13 +1,7 @@
 #include "Form1.h"
 
-#include "PrintPreview.h"
 #include "RecentSongsMenu.h"
-#include "SheetWindow.h"
 #include "SongControls.h"
-#include "StaffPictures.h"
-#include "TwipPicture.h"
-#include "VbColour.h"
-#include "app/WidgetPlacement.h"
 #include "auxwin/AboutAndMail.h"
 #include "auxwin/frmBrowser.h"
 #include "auxwin/frmLadeni.h"
@@ -40,6 +34,12 @@
 #include "tones/TuningSelection.h"
 #include "tunings/OpenTuningDatabase.h"
 #include "tunings/TuningEditor.h"
+#include "views/PrintPreview.h"
+#include "views/SheetWindow.h"
+#include "views/StaffPictures.h"
+#include "views/TwipPicture.h"
+#include "views/VbColour.h"
+#include "views/WidgetPlacement.h"
 
 #include <QAction>
 #include <QApplication>
@@ -157,16 +157,17 @@ Form1::~Form1() {
 void Form1::buildForm() {
     auto* form = new QWidget(this);
     form->setObjectName(QStringLiteral("Form1"));
-    useDesignFont(form);
-    form->setFixedSize(services::twipsToPixels(FormWidth), services::twipsToPixels(FormHeight));
+    views::useDesignFont(form);
+    form->setFixedSize(services::twipsToPixels(views::FormWidth),
+                       services::twipsToPixels(views::FormHeight));
     setCentralWidget(form);
 
-    c_ = buildForm1Controls(form);
+    c_ = views::buildForm1Controls(form);
     setTextColour(c_.lblSlabika[2], QColor(0xFF, 0x00, 0x00));
     for (int i : {0, 1, 3, 4}) {
         setTextColour(c_.lblSlabika[static_cast<size_t>(i)], QColor(0x00, 0x00, 0xFF));
     }
-    staff_ = std::make_unique<StaffPictures>(form);
+    staff_ = std::make_unique<views::StaffPictures>(form);
     keyboard_ = std::make_unique<keyboard::Keyboard>(form, *pictures_);
 
     for (int i = 0; i < keyboard::BassButtonCount; ++i) {
@@ -197,7 +198,7 @@ void Form1::buildForm() {
         button->setGeometry(
             services::twipRect(bar.left, bar.top, keyboard::BarWidth, bar.designedHeight));
         button->setFocusPolicy(Qt::NoFocus);
-        setBackColour(button, SystemTooltipBack);
+        views::setBackColour(button, views::SystemTooltipBack);
         button->hide();
     }
 }
@@ -233,7 +234,7 @@ void Form1::guardPictures() {
         }
     }
     for (const auto* pictures : {&staff_->picNota, &staff_->picKrizek, &staff_->picBecko}) {
-        for (TwipPicture* picture : *pictures) {
+        for (views::TwipPicture* picture : *pictures) {
             picture->onDropped = [this, dropped = picture->onDropped](int left, int top) {
                 guard_->run([&] { dropped(left, top); });
             };
@@ -385,7 +386,7 @@ void Form1::wireSongOutput() {
 void Form1::mnuTisk_Click() {
     const auto tablature = exports_->tablature(models_->model(), models_->numbering());
     if (music::PrintPlugin* plugin = tablature ? exports_->printPlugin() : nullptr) {
-        if (!showPrintPreview(*tablature, *plugin, this, runPrintPreview)) {
+        if (!views::showPrintPreview(*tablature, *plugin, this, runPrintPreview)) {
             dialogs_.message(QStringLiteral("Tisk se nezdařil."),
                              QStringLiteral("Stránky tabulatury se nepodařilo vytisknout. "
                                             "Zkontrolujte tiskárnu, nebo při tisku do souboru "
@@ -432,7 +433,7 @@ void Form1::followTuningChange(const tunings::TuningChange& change) {
     c_.lblLadeni->setText(shown);
     c_.Combo1->clear();
     c_.Combo1->addItems(change.names);
-    showInTuningList(c_.Combo1, shown);
+    views::showInTuningList(c_.Combo1, shown);
 }
 
 void Form1::wireRecentSongs(services::ProgramSettings& settings) {
@@ -474,12 +475,13 @@ bool Form1::Form_Load() {
     if (!startup_->Form_Load()) {
         return false;
     }
-    sheetWindow_ = std::make_unique<SheetWindow>(*connection_.SpreadsheetApplication);
+    sheetWindow_ = std::make_unique<views::SheetWindow>(*connection_.SpreadsheetApplication);
     // An edit in the sheet window is a change like any of the program's: saved at once.
     sheetWindow_->runEdit = [this](const std::function<void()>& edit) { guard_->run(edit); };
     guard_->beforeCommand = [this] { sheetWindow_->commitEdit(); };
     guard_->holdsTicks = [this] { return sheetWindow_->isEditing(); };
-    connect(menu_.mnuTabulka, &QAction::triggered, sheetWindow_.get(), &SheetWindow::bringToFront);
+    connect(menu_.mnuTabulka, &QAction::triggered, sheetWindow_.get(),
+            &views::SheetWindow::bringToFront);
     return true;
 }
 

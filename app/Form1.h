@@ -1,9 +1,9 @@
 #pragma once
 
 #include "MainMenu.h"
-#include "MainWindowLayout.h"
 #include "StartupShutdown.h"
 #include "services/SpreadsheetConnection.h"
+#include "views/MainWindowLayout.h"
 
 #include <QMainWindow>
 #include <QUrl>
@@ -59,11 +59,14 @@ class Dialogs;
 class ProgramSettings;
 }  // namespace services
 
+namespace views {
+class SheetWindow;
+class StaffPictures;
+}  // namespace views
+
 namespace app {
 
 class RecentSongsMenu;
-class SheetWindow;
-class StaffPictures;
 
 // The main window: builds its controls, keyboard, staff and menu from the design's tables and
 // wires them to the handlers of each subject; it holds no behaviour of its own.
@@ -78,11 +81,11 @@ public:
     // `mechik SONG.xls`: the song opened after start-up as "Otevřít" opens it.
     void openGivenSong(const QString& path);
 
-    const Form1Controls& controls() const { return c_; }
+    const views::Form1Controls& controls() const { return c_; }
     const MenuActions& menu() const { return menu_; }
     keyboard::Keyboard& keyboard() { return *keyboard_; }
     keyboard::KeyboardModels& models() { return *models_; }
-    StaffPictures& staff() { return *staff_; }
+    views::StaffPictures& staff() { return *staff_; }
     services::SpreadsheetConnection& connection() { return connection_; }
     songs::GripDisplay& display() { return *display_; }
     songs::SongFiles& songFiles() { return *songFiles_; }
@@ -91,7 +94,7 @@ public:
     songs::Navigation& navigation() { return *navigation_; }
     keyboard::Recording& recording() { return *recording_; }
     tones::StaffEntry& staffEntry() { return *staffEntry_; }
-    SheetWindow* sheetWindow() { return sheetWindow_.get(); }
+    views::SheetWindow* sheetWindow() { return sheetWindow_.get(); }
     keyboard::AutoPlayer& player() { return *player_; }
     services::CommandGuard& guard() { return *guard_; }
     songs::SongKeeper& keeper() { return *keeper_; }
@@ -145,10 +148,10 @@ private:
     std::unique_ptr<services::CommandGuard> guard_;
     std::unique_ptr<songs::SongKeeper> keeper_;
     std::unique_ptr<keyboard::ButtonPictures> pictures_;
-    Form1Controls c_{};
+    views::Form1Controls c_{};
     MenuActions menu_{};
     std::unique_ptr<keyboard::Keyboard> keyboard_;
-    std::unique_ptr<StaffPictures> staff_;
+    std::unique_ptr<views::StaffPictures> staff_;
     std::unique_ptr<keyboard::KeyboardModels> models_;
     std::unique_ptr<StartupShutdown> startup_;
     std::unique_ptr<songs::GripDisplay> display_;
@@ -172,7 +175,7 @@ private:
     std::unique_ptr<songs::SongImport> songImport_;
     std::unique_ptr<RecentSongsMenu> recentSongs_;
     // Not a child: under the topmost main window it would stay in front of it.
-    std::unique_ptr<SheetWindow> sheetWindow_;
+    std::unique_ptr<views::SheetWindow> sheetWindow_;
     QString programFolder_;
     bool unloaded_ = false;
     bool soundLoadScheduled_ = false;

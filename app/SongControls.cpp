@@ -1,7 +1,7 @@
 #include "SongControls.h"
 
 #include "MainMenu.h"
-#include "MainWindowLayout.h"
+#include "views/MainWindowLayout.h"
 
 #include <QAction>
 #include <QLabel>
@@ -12,7 +12,7 @@ namespace app {
 
 namespace {
 
-void switchSongControls(const Form1Controls& c, const MenuActions& menu, bool on) {
+void switchSongControls(const views::Form1Controls& c, const MenuActions& menu, bool on) {
     for (QPushButton* command :
          {c.cmdTah, c.cmdTlak, c.cmdTahNoty, c.cmdTlakNoty, c.cmdReadTah, c.cmdReadTlak,
           c.cmdEndEdit, c.cmdPrvni, c.cmdDalsi, c.cmdPredchozi, c.cmdPredTlak, c.cmdPredTah,
@@ -30,11 +30,11 @@ void switchSongControls(const Form1Controls& c, const MenuActions& menu, bool on
 
 }  // namespace
 
-void SongControlsOn(const Form1Controls& c, const MenuActions& menu) {
+void SongControlsOn(const views::Form1Controls& c, const MenuActions& menu) {
     switchSongControls(c, menu, true);
 }
 
-void SongControlsOff(const Form1Controls& c, const MenuActions& menu) {
+void SongControlsOff(const views::Form1Controls& c, const MenuActions& menu) {
     switchSongControls(c, menu, false);
     for (QPushButton* sound : c.cmdZvuk) {
         sound->hide();

@@ -18,7 +18,7 @@ namespace app {
 
 StartupShutdown::StartupShutdown(services::SpreadsheetConnection& connection,
                                  const ProgramEnvironment& environment,
-                                 const Form1Controls& controls, const MenuActions& menu,
+                                 const views::Form1Controls& controls, const MenuActions& menu,
                                  keyboard::KeyboardModels& models,
                                  services::ProgramSettings& settings, services::Dialogs& dialogs,
                                  spreadsheet::FileChooser* fileChooser, songs::SongKeeper& keeper)
@@ -140,7 +140,7 @@ void StartupShutdown::FillTuningList() {
         host.activeSheet().next().select();
     }
     host.sheet(c_.lblLadeni->text()).select();
-    showInTuningList(c_.Combo1, c_.lblLadeni->text());
+    views::showInTuningList(c_.Combo1, c_.lblLadeni->text());
 }
 
 bool StartupShutdown::ShutDownSpreadsheet() {

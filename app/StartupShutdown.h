@@ -1,8 +1,8 @@
 #pragma once
 
 #include "MainMenu.h"
-#include "MainWindowLayout.h"
 #include "services/SpreadsheetConnection.h"
+#include "views/MainWindowLayout.h"
 
 #include <QString>
 
@@ -38,7 +38,7 @@ struct ProgramEnvironment {
 class StartupShutdown {
 public:
     StartupShutdown(services::SpreadsheetConnection& connection,
-                    const ProgramEnvironment& environment, const Form1Controls& controls,
+                    const ProgramEnvironment& environment, const views::Form1Controls& controls,
                     const MenuActions& menu, keyboard::KeyboardModels& models,
                     services::ProgramSettings& settings, services::Dialogs& dialogs,
                     spreadsheet::FileChooser* fileChooser, songs::SongKeeper& keeper);
@@ -58,7 +58,7 @@ private:
 
     services::SpreadsheetConnection& connection_;
     ProgramEnvironment environment_;
-    const Form1Controls& c_;
+    const views::Form1Controls& c_;
     const MenuActions& menu_;
     keyboard::KeyboardModels& models_;
     services::ProgramSettings& settings_;

@@ -1,12 +1,12 @@
 // Mechík: the window of Knoflovka.
 #include "CommandLine.h"
 #include "Form1.h"
-#include "QtDialogs.h"
 #include "services/CommandGuard.h"
 #include "services/CommonMessages.h"
 #include "services/ProgramPaths.h"
 #include "services/ProgramSettings.h"
 #include "tunings/UserTuningDatabase.h"
+#include "views/QtDialogs.h"
 
 #include <QApplication>
 #include <QLibraryInfo>
@@ -50,7 +50,7 @@ int main(int argc, char* argv[]) {
         QApplication::installTranslator(&qtCzech);
     }
 
-    app::QtDialogs dialogs;
+    views::QtDialogs dialogs;
     application.dialogs = &dialogs;
     const auto forgetDialogs = qScopeGuard([&application] { application.dialogs = nullptr; });
     services::ProgramSettings settings;

@@ -1,9 +1,9 @@
 #include "TuningKeyboard.h"
 
-#include "app/VbColour.h"
 #include "keyboard/KeyboardGeometry.h"
 #include "services/Twips.h"
 #include "tones/TuningTable.h"
+#include "views/VbColour.h"
 
 #include <QLabel>
 #include <QMouseEvent>
@@ -129,7 +129,7 @@ void TuningKeyboard::addBars(keyboard::InstrumentModel model) {
         auto* drawn = new QWidget(this);
         drawn->setObjectName(QStringLiteral("Zabrana(%1)").arg(bar.index));
         drawn->setGeometry(place(bar.left, bar.top, keyboard::BarWidth, bar.height));
-        app::setBackColour(drawn, app::SystemTooltipBack);
+        views::setBackColour(drawn, views::SystemTooltipBack);
         drawn->raise();
     }
 }

@@ -1,11 +1,11 @@
 #include "frmLadeni.h"
 
-#include "app/CaptionButton.h"
-#include "app/WidgetPlacement.h"
 #include "keyboard/KeyboardGeometry.h"
 #include "services/Twips.h"
 #include "tones/TuningTable.h"
 #include "tunings/TuningEditor.h"
+#include "views/CaptionButton.h"
+#include "views/WidgetPlacement.h"
 
 #include <QCloseEvent>
 #include <QLabel>
@@ -72,7 +72,7 @@ QWidget* makeControl(const ControlSpec& design, QWidget* form) {
             break;
         }
         case Kind::Button:
-            widget = new app::CaptionButton(caption, form);
+            widget = new views::CaptionButton(caption, form);
             break;
         case Kind::List:
             widget = new QListWidget(form);
@@ -110,7 +110,7 @@ frmLadeni::frmLadeni(tunings::TuningEditor& editor, const KeyboardLook& look,
     setWindowTitle(QStringLiteral("Ladění"));
     setAttribute(Qt::WA_DeleteOnClose);
     setFixedSize(services::twipsToPixels(FormWidth), services::twipsToPixels(FormHeight));
-    app::useDesignFont(this);
+    views::useDesignFont(this);
     build(look);
     wire();
     const int shown = editor_.names().indexOf(shownTuning);

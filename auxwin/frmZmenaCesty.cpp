@@ -1,9 +1,9 @@
 #include "frmZmenaCesty.h"
 
-#include "app/WidgetPlacement.h"
 #include "services/Dialogs.h"
 #include "services/SpreadsheetConnection.h"
 #include "services/Twips.h"
+#include "views/WidgetPlacement.h"
 
 #include <QCloseEvent>
 #include <QDir>
@@ -40,14 +40,14 @@ frmZmenaCesty::frmZmenaCesty(services::SpreadsheetConnection& connection,
         QStringLiteral("Změna implicitní cesty při otvírání souborů v Microsoft Excelu."));
     setAttribute(Qt::WA_DeleteOnClose);
     setFixedSize(services::twipsToPixels(6030), services::twipsToPixels(3480));
-    app::useDesignFont(this);
-    Label1 = app::placeControl(
+    views::useDesignFont(this);
+    Label1 = views::placeControl(
         new QLabel(QStringLiteral("Aktuální nastavení netýkající se Mechíka ale přímo "
                                   "Microsoft Excelu je do složky"),
                    this),
         "Label1", 240, 120, 5775, 255);
-    lblStaraCesta = app::placeControl(new QLabel(this), "lblStaraCesta", 240, 360, 5775, 255);
-    Label2 = app::placeControl(
+    lblStaraCesta = views::placeControl(new QLabel(this), "lblStaraCesta", 240, 360, 5775, 255);
+    Label2 = views::placeControl(
         new QLabel(QStringLiteral("Jestliže si přejete toto nastavení změnit vyberte "
                                   "jednu z předvolených možností,  u té poslední "
                                   "vyplňte existující cestu podle Vašeho specifického "
@@ -60,28 +60,30 @@ frmZmenaCesty::frmZmenaCesty(services::SpreadsheetConnection& connection,
                    this),
         "Label2", 240, 720, 5775, 1215);
     Label2->setWordWrap(true);
-    Option1[0] = app::placeControl(new QRadioButton(QDir::toNativeSeparators(presetPath(0)), this),
-                                   "Option1(0)", 240, 2040, 2775, 255);
-    Option1[1] = app::placeControl(new QRadioButton(QDir::toNativeSeparators(presetPath(1)), this),
-                                   "Option1(1)", 240, 2400, 2775, 255);
-    Option1[2] = app::placeControl(new QRadioButton(QStringLiteral("Jiná cesta"), this),
-                                   "Option1(2)", 240, 2760, 1095, 255);
-    txtCesta = app::placeControl(new QLineEdit(QDir::toNativeSeparators(QDir::rootPath()), this),
-                                 "txtCesta", 1440, 2760, 3135, 285);
+    Option1[0] =
+        views::placeControl(new QRadioButton(QDir::toNativeSeparators(presetPath(0)), this),
+                            "Option1(0)", 240, 2040, 2775, 255);
+    Option1[1] =
+        views::placeControl(new QRadioButton(QDir::toNativeSeparators(presetPath(1)), this),
+                            "Option1(1)", 240, 2400, 2775, 255);
+    Option1[2] = views::placeControl(new QRadioButton(QStringLiteral("Jiná cesta"), this),
+                                     "Option1(2)", 240, 2760, 1095, 255);
+    txtCesta = views::placeControl(new QLineEdit(QDir::toNativeSeparators(QDir::rootPath()), this),
+                                   "txtCesta", 1440, 2760, 3135, 285);
     Option1[3] =
-        app::placeControl(new QRadioButton(QStringLiteral("Cesta z doby, kdy byl Excel na PC "
-                                                          "nainstalován s ohledem na profil "
-                                                          "uživatele."),
-                                           this),
-                          "Option1(3)", 240, 3120, 5775, 255);
+        views::placeControl(new QRadioButton(QStringLiteral("Cesta z doby, kdy byl Excel na PC "
+                                                            "nainstalován s ohledem na profil "
+                                                            "uživatele."),
+                                             this),
+                            "Option1(3)", 240, 3120, 5775, 255);
     Option1[0]->setChecked(true);
-    OKButton = app::placeControl(new QPushButton(QStringLiteral("OK"), this), "OKButton", 4680,
-                                 2040, 1215, 375);
-    CancelButton = app::placeControl(new QPushButton(QStringLiteral("Storno"), this),
-                                     "CancelButton", 4680, 2520, 1215, 375);
-    app::shrinkFontToFit(Label1, Label1->text());
+    OKButton = views::placeControl(new QPushButton(QStringLiteral("OK"), this), "OKButton", 4680,
+                                   2040, 1215, 375);
+    CancelButton = views::placeControl(new QPushButton(QStringLiteral("Storno"), this),
+                                       "CancelButton", 4680, 2520, 1215, 375);
+    views::shrinkFontToFit(Label1, Label1->text());
     for (QRadioButton* option : Option1) {
-        app::shrinkFontToFit(option, option->text(), 22);
+        views::shrinkFontToFit(option, option->text(), 22);
     }
     connect(OKButton, &QPushButton::clicked, this, [this] { OKButton_Click(); });
     connect(CancelButton, &QPushButton::clicked, this, [this] { CancelButton_Click(); });

@@ -12,6 +12,7 @@ set(MECHIK_LAYERS
   music=4
   tunings=4
   auxwin=5
+  views=5
   plugins=5
   app=6
   tools=6
@@ -21,32 +22,28 @@ set(MECHIK_LAYERS
 # reaches widgets and higher folders here. Each line is to be removed once that code talks to
 # the window through an interface of its own; nothing is to be added.
 set(MECHIK_LAYER_DEBTS
-  auxwin/TuningKeyboard.cpp->app/VbColour.h
-  auxwin/frmLadeni.cpp->app/CaptionButton.h
-  auxwin/frmLadeni.cpp->app/WidgetPlacement.h
-  auxwin/frmZmenaCesty.cpp->app/WidgetPlacement.h
-  conversion/frmKonverze.cpp->app/CaptionButton.h
-  conversion/frmKonverze.cpp->app/WidgetPlacement.h
-  keyboard/AutoPlayer.cpp->app/VbColour.h
+  conversion/frmKonverze.cpp->views/CaptionButton.h
+  conversion/frmKonverze.cpp->views/WidgetPlacement.h
+  keyboard/AutoPlayer.cpp->views/VbColour.h
   keyboard/AutoPlayer.cpp->songs/Navigation.h
   keyboard/Recording.cpp->songs/Navigation.h
   keyboard/Recording.cpp->songs/SongLayout.h
-  songs/GripDisplay.cpp->app/StaffPictures.h
+  songs/GripDisplay.cpp->views/StaffPictures.h
   songs/SongFiles.cpp->app/MainMenu.h
-  songs/SongFiles.cpp->app/MainWindowLayout.h
+  songs/SongFiles.cpp->views/MainWindowLayout.h
   songs/SongFiles.cpp->app/SongControls.h
-  songs/SongFiles.cpp->app/VbColour.h
+  songs/SongFiles.cpp->views/VbColour.h
   songs/SongImport.cpp->melody/ImportError.h
   songs/SongImport.cpp->melody/MelodyImport.h
   songs/SongImport.cpp->tunings/OpenTuningDatabase.h
-  tones/GripReader.cpp->app/StaffPictures.h
-  tones/GripReader.cpp->app/TwipPicture.h
-  tones/GripReader.cpp->app/VbColour.h
+  tones/GripReader.cpp->views/StaffPictures.h
+  tones/GripReader.cpp->views/TwipPicture.h
+  tones/GripReader.cpp->views/VbColour.h
   tones/GripReader.cpp->keyboard/Keyboard.h
   tones/GripReader.cpp->songs/GripDisplay.h
   tones/GripReader.cpp->songs/SongLayout.h
-  tones/StaffEntry.cpp->app/StaffPictures.h
-  tones/StaffEntry.cpp->app/TwipPicture.h
+  tones/StaffEntry.cpp->views/StaffPictures.h
+  tones/StaffEntry.cpp->views/TwipPicture.h
   tones/StaffEntry.cpp->songs/Navigation.h
   tones/StaffEntry.cpp->songs/SongLayout.h
 )

@@ -1,8 +1,6 @@
 #include "frmKonverze.h"
 
 #include "ConversionRun.h"
-#include "app/CaptionButton.h"
-#include "app/WidgetPlacement.h"
 #include "services/CommandGuard.h"
 #include "services/CommonMessages.h"
 #include "services/Contact.h"
@@ -11,6 +9,8 @@
 #include "songs/CopyForUnkeptParts.h"
 #include "songs/SongOpening.h"
 #include "spreadsheet/SpreadsheetError.h"
+#include "views/CaptionButton.h"
+#include "views/WidgetPlacement.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
@@ -27,27 +27,27 @@ frmKonverze::frmKonverze(services::SpreadsheetConnection& connection, services::
     setWindowFlag(Qt::WindowStaysOnTopHint);
     setAttribute(Qt::WA_DeleteOnClose);
     setFixedSize(services::twipsToPixels(7470), services::twipsToPixels(1680));
-    app::useDesignFont(this);
+    views::useDesignFont(this);
     // lblKonec and cmdKonec lie under the controls they replace: created first.
-    lblKonec = app::placeControl(
+    lblKonec = views::placeControl(
         new QLabel(QStringLiteral("Konverzi aktuálního souboru bohužel nelze "
                                   "provést. Zkuste jinou korektně zapsanou skladbu !"),
                    this),
         "lblKonec", 360, 240, 6975, 255);
-    cmdKonec = app::placeControl(new app::CaptionButton(QStringLiteral("Konec"), this), "cmdKonec",
-                                 3120, 1200, 1215, 255);
-    cmdVyberPisen = app::placeControl(
-        new app::CaptionButton(QStringLiteral("Zde vyberte zdrojovou písničku."), this),
+    cmdKonec = views::placeControl(new views::CaptionButton(QStringLiteral("Konec"), this),
+                                   "cmdKonec", 3120, 1200, 1215, 255);
+    cmdVyberPisen = views::placeControl(
+        new views::CaptionButton(QStringLiteral("Zde vyberte zdrojovou písničku."), this),
         "cmdVyberPisen", 120, 120, 7215, 375);
-    Label1 = app::placeControl(new QLabel(QStringLiteral("Vyberte cílové ladění"), this), "Label1",
-                               2640, 720, 1575, 255);
-    Combo1 = app::placeControl(new QComboBox(this), "Combo1", 4320, 600, 3015, 315);
-    cmdGo = app::placeControl(new app::CaptionButton(QStringLiteral("Provést"), this), "cmdGo",
-                              2520, 1200, 2415, 375);
-    lblLadeni = app::placeControl(new QLabel(this), "lblLadeni", 5160, 1200, 2175, 255);
+    Label1 = views::placeControl(new QLabel(QStringLiteral("Vyberte cílové ladění"), this),
+                                 "Label1", 2640, 720, 1575, 255);
+    Combo1 = views::placeControl(new QComboBox(this), "Combo1", 4320, 600, 3015, 315);
+    cmdGo = views::placeControl(new views::CaptionButton(QStringLiteral("Provést"), this), "cmdGo",
+                                2520, 1200, 2415, 375);
+    lblLadeni = views::placeControl(new QLabel(this), "lblLadeni", 5160, 1200, 2175, 255);
 
-    app::shrinkFontToFit(Label1, Label1->text());
-    app::shrinkFontToFit(lblKonec, lblKonec->text());
+    views::shrinkFontToFit(Label1, Label1->text());
+    views::shrinkFontToFit(lblKonec, lblKonec->text());
     connect(cmdVyberPisen, &QPushButton::clicked, this,
             [this] { guard_.run([this] { cmdVyberPisen_Click(); }); });
     connect(cmdGo, &QPushButton::clicked, this, [this] { guard_.run([this] { cmdGo_Click(); }); });

@@ -1,10 +1,10 @@
 #include "AutoPlayer.h"
 
 #include "SoundOutput.h"
-#include "app/VbColour.h"
 #include "services/Dialogs.h"
 #include "songs/Navigation.h"
 #include "tones/GripReader.h"
+#include "views/VbColour.h"
 
 #include <QPushButton>
 #include <QSlider>
@@ -40,7 +40,7 @@ void AutoPlayer::cmdJakDal_Click() {
         timer_.stop();
         dialogs_.message(QStringLiteral("Neprovedeno."), QStringLiteral("Záznam neuveden."),
                          services::MessageIcon::Critical);
-        app::setBackColour(c_.cmdJakDal, app::SystemInactiveBorder);
+        views::setBackColour(c_.cmdJakDal, views::SystemInactiveBorder);
     }
 }
 

@@ -1,9 +1,9 @@
 #include "GripDisplay.h"
 
 #include "SongLayout.h"
-#include "app/StaffPictures.h"
 #include "keyboard/Keyboard.h"
 #include "services/SpreadsheetConnection.h"
+#include "views/StaffPictures.h"
 
 #include <QLabel>
 
@@ -11,7 +11,7 @@ namespace songs {
 
 GripDisplay::GripDisplay(const GripTextControls& controls,
                          services::SpreadsheetConnection& connection, keyboard::Keyboard& keyboard,
-                         app::StaffPictures& staff)
+                         views::StaffPictures& staff)
     : c_(controls), connection_(connection), keyboard_(keyboard), staff_(staff) {}
 
 void GripDisplay::ShowGripText() {

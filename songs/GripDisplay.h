@@ -4,7 +4,7 @@
 
 class QLabel;
 
-namespace app {
+namespace views {
 class StaffPictures;
 }
 
@@ -30,7 +30,7 @@ struct GripTextControls {
 class GripDisplay {
 public:
     GripDisplay(const GripTextControls& controls, services::SpreadsheetConnection& connection,
-                keyboard::Keyboard& keyboard, app::StaffPictures& staff);
+                keyboard::Keyboard& keyboard, views::StaffPictures& staff);
 
     // The texts of the grip row of the active cell, which the caller has put in column B.
     void ShowGripText();
@@ -58,7 +58,7 @@ private:
     GripTextControls c_;
     services::SpreadsheetConnection& connection_;
     keyboard::Keyboard& keyboard_;
-    app::StaffPictures& staff_;
+    views::StaffPictures& staff_;
 };
 
 }  // namespace songs

@@ -8,15 +8,15 @@
 #include "SongOpening.h"
 #include "SoundFiles.h"
 #include "app/MainMenu.h"
-#include "app/MainWindowLayout.h"
 #include "app/SongControls.h"
-#include "app/VbColour.h"
 #include "services/CommonMessages.h"
 #include "services/Dialogs.h"
 #include "services/SpreadsheetConnection.h"
 #include "spreadsheet/SpreadsheetError.h"
 #include "tones/TuningSelection.h"
 #include "tones/UnknownTuning.h"
+#include "views/MainWindowLayout.h"
+#include "views/VbColour.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -44,7 +44,7 @@ QString native(const QString& path) {
 }  // namespace
 
 SongFiles::SongFiles(services::SpreadsheetConnection& connection, services::Dialogs& dialogs,
-                     const app::Form1Controls& controls, const app::MenuActions& menu,
+                     const views::Form1Controls& controls, const app::MenuActions& menu,
                      GripDisplay& display, QWidget& mainWindow, SongKeeper& keeper)
     : connection_(connection),
       dialogs_(dialogs),
@@ -253,7 +253,7 @@ void SongFiles::FindSoundFiles() {
     c_.Combo1->setEnabled(false);
     const QString tuning = connection_.SpreadsheetApplication->activeSheet().name();
     c_.lblLadeni->setText(tuning);
-    app::showInTuningList(c_.Combo1, tuning);
+    views::showInTuningList(c_.Combo1, tuning);
     ShowSoundButtons();
 }
 
@@ -301,7 +301,7 @@ void SongFiles::backToNoSong() {
         onSongEnded();
     }
     app::SongControlsOff(c_, menu_);
-    app::setBackColour(c_.cmdJakDal, app::SystemInactiveBorder);
+    views::setBackColour(c_.cmdJakDal, views::SystemInactiveBorder);
     c_.Combo1->setEnabled(true);
     mainWindow_.setWindowTitle(QStringLiteral("Mechík"));
     c_.lblTon->setText(QStringLiteral("1"));

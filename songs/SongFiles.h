@@ -8,9 +8,11 @@
 class QWidget;
 
 namespace app {
-struct Form1Controls;
 struct MenuActions;
 }  // namespace app
+namespace views {
+struct Form1Controls;
+}
 
 namespace services {
 class Dialogs;
@@ -27,7 +29,7 @@ class SongKeeper;
 class SongFiles {
 public:
     SongFiles(services::SpreadsheetConnection& connection, services::Dialogs& dialogs,
-              const app::Form1Controls& controls, const app::MenuActions& menu,
+              const views::Form1Controls& controls, const app::MenuActions& menu,
               GripDisplay& display, QWidget& mainWindow, SongKeeper& keeper);
 
     void cmdNovaSkladba_Click();
@@ -72,7 +74,7 @@ private:
 
     services::SpreadsheetConnection& connection_;
     services::Dialogs& dialogs_;
-    const app::Form1Controls& c_;
+    const views::Form1Controls& c_;
     const app::MenuActions& menu_;
     GripDisplay& display_;
     QWidget& mainWindow_;

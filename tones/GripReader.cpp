@@ -3,9 +3,6 @@
 #include "ToneLookup.h"
 #include "TuningSelection.h"
 #include "TuningSheetLayout.h"
-#include "app/StaffPictures.h"
-#include "app/TwipPicture.h"
-#include "app/VbColour.h"
 #include "keyboard/Keyboard.h"
 #include "services/CommonMessages.h"
 #include "services/SpreadsheetConnection.h"
@@ -14,6 +11,9 @@
 #include "songs/SongLayout.h"
 #include "spreadsheet/SpreadsheetError.h"
 #include "tones/clsNoty.h"
+#include "views/StaffPictures.h"
+#include "views/TwipPicture.h"
+#include "views/VbColour.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -45,7 +45,7 @@ struct StopDisplay {};
 }  // namespace
 
 GripReader::GripReader(services::SpreadsheetConnection& connection, services::Dialogs& dialogs,
-                       keyboard::Keyboard& keyboard, app::StaffPictures& staff,
+                       keyboard::Keyboard& keyboard, views::StaffPictures& staff,
                        songs::GripDisplay& display, TuningSelection& tuning, QPushButton* cmdJakDal,
                        QLabel* lblBasy)
     : connection_(connection),
@@ -81,12 +81,12 @@ bool GripReader::showByItsDirection() {
     const QString direction = host.activeCell().offset(0, songs::DirectionOffset).text();
     if (direction == songs::Push) {
         cmdReadTlak_Click();
-        app::setBackColour(cmdJakDal_, app::PushColour);
+        views::setBackColour(cmdJakDal_, views::PushColour);
         return true;
     }
     if (direction == songs::Pull) {
         cmdReadTah_Click();
-        app::setBackColour(cmdJakDal_, app::PullColour);
+        views::setBackColour(cmdJakDal_, views::PullColour);
         return true;
     }
     return false;
@@ -95,7 +95,7 @@ bool GripReader::showByItsDirection() {
 void GripReader::readTreble(Bellows bellows) {
     display_.ReleaseTreble();
     display_.ReleaseBass();
-    app::setBackColour(cmdJakDal_, app::SystemInactiveBorder);
+    views::setBackColour(cmdJakDal_, views::SystemInactiveBorder);
     auto& host = *connection_.SpreadsheetApplication;
     try {
         host.activateWindow(connection_.SongWorkbookName);
@@ -172,7 +172,7 @@ bool GripReader::showTone(Bellows bellows, const QString& tone, int& notes, int&
         offset = place.mid(1);
         // Five signs are all the staff has: a sixth tone is refused just below in any case.
         if (accidentals < StaffPictureCount && (place[0] == u'b' || place[0] == u'k')) {
-            app::TwipPicture* sign =
+            views::TwipPicture* sign =
                 place[0] == u'b' ? staff_.imgBecko[accidentals] : staff_.imgKrizek[accidentals];
             sign->moveTo(sign->twipLeft(), sign->twipTop() - offset.toInt());
             sign->show();
@@ -192,7 +192,7 @@ bool GripReader::showTone(Bellows bellows, const QString& tone, int& notes, int&
                          services::MessageIcon::Critical);
         throw StopDisplay{};
     }
-    app::TwipPicture* note = staff_.imgNota[notes];
+    views::TwipPicture* note = staff_.imgNota[notes];
     note->moveTo(note->twipLeft(), note->twipTop() - offset.toInt());
     note->show();
     ++notes;

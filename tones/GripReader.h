@@ -9,7 +9,7 @@
 class QLabel;
 class QPushButton;
 
-namespace app {
+namespace views {
 class StaffPictures;
 }
 
@@ -33,8 +33,9 @@ class TuningSelection;
 class GripReader {
 public:
     GripReader(services::SpreadsheetConnection& connection, services::Dialogs& dialogs,
-               keyboard::Keyboard& keyboard, app::StaffPictures& staff, songs::GripDisplay& display,
-               TuningSelection& tuning, QPushButton* cmdJakDal, QLabel* lblBasy);
+               keyboard::Keyboard& keyboard, views::StaffPictures& staff,
+               songs::GripDisplay& display, TuningSelection& tuning, QPushButton* cmdJakDal,
+               QLabel* lblBasy);
 
     void cmdReadTah_Click() { read(Bellows::Pull); }
     void cmdReadTlak_Click() { read(Bellows::Push); }
@@ -64,7 +65,7 @@ private:
     services::SpreadsheetConnection& connection_;
     services::Dialogs& dialogs_;
     keyboard::Keyboard& keyboard_;
-    app::StaffPictures& staff_;
+    views::StaffPictures& staff_;
     songs::GripDisplay& display_;
     TuningSelection& tuning_;
     QPushButton* cmdJakDal_;

@@ -1,19 +1,19 @@
 #include "StaffEntry.h"
 
 #include "TuningSelection.h"
-#include "app/StaffPictures.h"
-#include "app/TwipPicture.h"
 #include "services/CommonMessages.h"
 #include "services/SpreadsheetConnection.h"
 #include "songs/Navigation.h"
 #include "songs/SongLayout.h"
 #include "spreadsheet/SpreadsheetError.h"
 #include "tones/clsNoty.h"
+#include "views/StaffPictures.h"
+#include "views/TwipPicture.h"
 
 namespace tones {
 
 StaffEntry::StaffEntry(services::SpreadsheetConnection& connection, services::Dialogs& dialogs,
-                       app::StaffPictures& staff, TuningSelection& tuning,
+                       views::StaffPictures& staff, TuningSelection& tuning,
                        songs::Navigation& navigation)
     : connection_(connection),
       dialogs_(dialogs),
@@ -59,7 +59,7 @@ bool StaffEntry::writeNotes() {
     clsNoty noty(dialogs_);
     for (int top = 7340; top >= 5420; top -= 60) {
         bool placed = false;
-        for (const app::TwipPicture* note : staff_.picNota) {
+        for (const views::TwipPicture* note : staff_.picNota) {
             placed = placed || note->twipTop() == top;
         }
         if (!placed) {

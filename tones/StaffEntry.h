@@ -2,7 +2,7 @@
 
 #include <QString>
 
-namespace app {
+namespace views {
 class StaffPictures;
 }
 
@@ -23,7 +23,7 @@ class TuningSelection;
 class StaffEntry {
 public:
     StaffEntry(services::SpreadsheetConnection& connection, services::Dialogs& dialogs,
-               app::StaffPictures& staff, TuningSelection& tuning, songs::Navigation& navigation);
+               views::StaffPictures& staff, TuningSelection& tuning, songs::Navigation& navigation);
 
     void cmdTahNoty_Click();
     void cmdTlakNoty_Click();
@@ -34,7 +34,7 @@ private:
 
     services::SpreadsheetConnection& connection_;
     services::Dialogs& dialogs_;
-    app::StaffPictures& staff_;
+    views::StaffPictures& staff_;
     TuningSelection& tuning_;
     songs::Navigation& navigation_;
 };

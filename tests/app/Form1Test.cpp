@@ -1,11 +1,11 @@
 // The main window as designed: controls, menu, keyboard, staff, and how it looks.
 #include "support/ProgramFixture.h"
 
-#include "app/SheetWindow.h"
-#include "app/StaffPictures.h"
-#include "app/TwipPicture.h"
-#include "app/VbColour.h"
 #include "keyboard/Keyboard.h"
+#include "views/SheetWindow.h"
+#include "views/StaffPictures.h"
+#include "views/TwipPicture.h"
+#include "views/VbColour.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -85,12 +85,12 @@ TEST_F(MainWindow, CaptionTopmostAndTheMenuAsDesigned) {
 TEST_F(MainWindow, ControlsStandWhereTheDesignPutsThem) {
     EXPECT_EQ(control<QPushButton>("cmdTlak")->text(), QStringLiteral("> Tlak"));
     EXPECT_EQ(control<QPushButton>("cmdTlak")->geometry(), twips(120, 2880, 975, 375));
-    EXPECT_EQ(app::backColour(control("cmdTlak")), 0x0080C0FFu);
-    EXPECT_EQ(app::backColour(control("cmdTahNoty")), 0x0080C0FFu);
+    EXPECT_EQ(views::backColour(control("cmdTlak")), 0x0080C0FFu);
+    EXPECT_EQ(views::backColour(control("cmdTahNoty")), 0x0080C0FFu);
     EXPECT_EQ(control<QPushButton>("cmdPredTlak")->text(), QStringLiteral("Před- chozí tlak"));
     EXPECT_EQ(control("cmdReadTah")->geometry(), twips(7200, 3480, 615, 2175));
     EXPECT_EQ(control<QPushButton>("cmdJakDal")->text(), QStringLiteral("?"));
-    EXPECT_EQ(app::backColour(control("cmdJakDal")), 0x8000000Bu);
+    EXPECT_EQ(views::backColour(control("cmdJakDal")), 0x8000000Bu);
     EXPECT_EQ(control<QLabel>("Label1")->text(), QStringLiteral("Pořadí hmatu"));
     EXPECT_EQ(control<QLabel>("lblTon")->text(), QStringLiteral("1"));
     EXPECT_EQ(control<QLabel>("lblNoty")->text(), QStringLiteral("Noty pro zápis skladby."));
@@ -213,7 +213,7 @@ TEST_F(MainWindow, DroppedPicturesSnapOntoTheStaffOrGoBack) {
 TEST_F(MainWindow, DraggingWithTheMouseMovesThePictureUntilReleased) {
     form->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
-    app::TwipPicture* note = form->staff().picNota[0];
+    views::TwipPicture* note = form->staff().picNota[0];
     const QPoint start(3, 2);
     QTest::mousePress(note, Qt::LeftButton, {}, start);
     const QPoint target = note->mapFromParent(QPoint(3450 / 15 + 3, 6800 / 15 + 2));

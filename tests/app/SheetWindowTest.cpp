@@ -3,8 +3,8 @@
 // observers what changed.
 #include "support/TestHost.h"
 
-#include "app/SheetWindow.h"
 #include "spreadsheet/Sheet.h"
+#include "views/SheetWindow.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -56,7 +56,7 @@ class SheetWindowTest : public ::testing::Test {
 protected:
     TestHost testHost;
     spreadsheet::Application& host = testHost.app;
-    std::unique_ptr<app::SheetWindow> window;
+    std::unique_ptr<views::SheetWindow> window;
 
     // "Vezar.xls" with the sheets G-C-F, "Píseň s háčky" (active, cursor C7), Prázdný and
     // Čísla; then the song "Polka.xls", active, one sheet List1.
@@ -68,7 +68,7 @@ protected:
         host.addWorkbook().saveAs(QStringLiteral("Polka"));
     }
     void showWindow() {
-        window = std::make_unique<app::SheetWindow>(host);
+        window = std::make_unique<views::SheetWindow>(host);
         host.setVisible(true);
         settle();
     }
@@ -92,7 +92,7 @@ protected:
 
 TEST_F(SheetWindowTest, ShownWhileTheHostIsVisibleAndTheCloseBoxOnlyMakesItInvisible) {
     openTuningAndSong();
-    window = std::make_unique<app::SheetWindow>(host);
+    window = std::make_unique<views::SheetWindow>(host);
     EXPECT_FALSE(window->isVisible());
     EXPECT_EQ(window->windowTitle(), QStringLiteral("Tabulka – Knoflovka"));
     EXPECT_FALSE(window->windowFlags() & Qt::WindowStaysOnTopHint);
@@ -113,7 +113,7 @@ TEST_F(SheetWindowTest, ShownWhileTheHostIsVisibleAndTheCloseBoxOnlyMakesItInvis
     EXPECT_TRUE(window->isVisible());
 
     // Made after the host became visible, as the main window makes it after start-up.
-    app::SheetWindow late(host);
+    views::SheetWindow late(host);
     EXPECT_TRUE(late.isVisible());
     EXPECT_EQ(tabTexts(late.workbookTabs()), (QStringList{"Vezar.xls", "Polka.xls"}));
 }
@@ -328,7 +328,7 @@ TEST_F(SheetWindowTest, TheHostMayGoBeforeTheWindow) {
         spreadsheet::HostSettings(testHost.path(QStringLiteral("own.ini"))));
     own->addWorkbook();
     own->setVisible(true);
-    window = std::make_unique<app::SheetWindow>(*own);
+    window = std::make_unique<views::SheetWindow>(*own);
     own->range(QStringLiteral("A1")).setValue(CellValue(QStringLiteral("x")));
     own->quit();
     own.reset();  // as the shutdown releases it

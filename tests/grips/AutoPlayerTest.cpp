@@ -52,10 +52,10 @@ TEST_F(Player, EachStepShowsTheNextGripByItsOwnDirection) {
     player->cmdJakDal_Click();
     EXPECT_EQ(host().activeCell().address(), QStringLiteral("$B$2"));
     EXPECT_EQ(form->keyboard().pictureOf(keyboard::Side::Treble, 11), 103);
-    EXPECT_EQ(jakDal(), app::PullColour);
+    EXPECT_EQ(jakDal(), views::PullColour);
     player->cmdJakDal_Click();
     EXPECT_EQ(form->keyboard().pictureOf(keyboard::Side::Treble, 10), 105);
-    EXPECT_EQ(jakDal(), app::PushColour);
+    EXPECT_EQ(jakDal(), views::PushColour);
     EXPECT_TRUE(dialogs.messages.empty());
 }
 
@@ -68,7 +68,7 @@ TEST_F(Player, TheTimerStopsAtTheEndOfTheSong) {
     EXPECT_FALSE(player->Timer1().isActive());
     ASSERT_EQ(dialogs.messages.size(), 1u);
     EXPECT_EQ(dialogs.messages[0], notRecorded);
-    EXPECT_EQ(jakDal(), app::SystemInactiveBorder);
+    EXPECT_EQ(jakDal(), views::SystemInactiveBorder);
     EXPECT_EQ(host().activeCell().address(), QStringLiteral("$B$2"));
 }
 

@@ -2,11 +2,11 @@
 // signs on the staff, and every message for what the tuning lacks.
 #include "support/SongFixture.h"
 
-#include "app/StaffPictures.h"
-#include "app/TwipPicture.h"
 #include "keyboard/Keyboard.h"
 #include "services/Contact.h"
 #include "tones/GripReader.h"
+#include "views/StaffPictures.h"
+#include "views/TwipPicture.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -31,9 +31,9 @@ protected:
         }
         return shown;
     }
-    QStringList staffTops(const std::array<app::TwipPicture*, 5>& pictures) {
+    QStringList staffTops(const std::array<views::TwipPicture*, 5>& pictures) {
         QStringList tops;
-        for (const app::TwipPicture* p : pictures) {
+        for (const views::TwipPicture* p : pictures) {
             if (!p->isHidden()) {
                 tops << QString::number(p->twipTop());
             }
@@ -57,7 +57,7 @@ TEST_F(ShowGrip, APushGripLightsEveryButtonOfItsTonesAndDrawsTheNotes) {
     EXPECT_TRUE(dialogs.messages.empty());
     EXPECT_EQ(host().activeCell().address(), QStringLiteral("$B$1"));
     EXPECT_EQ(c().lblBasy->text(), QStringLiteral("(C) C       "));
-    EXPECT_EQ(jakDal(), app::SystemInactiveBorder);
+    EXPECT_EQ(jakDal(), views::SystemInactiveBorder);
 }
 
 TEST_F(ShowGrip, TheSameTonesUnderPullShowTheOtherBellowsButtons) {

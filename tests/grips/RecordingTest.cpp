@@ -112,16 +112,16 @@ TEST_F(Record, AFollowingGripIsShownAfterRecording) {
     form->recording().cmdTlak_Click();
     EXPECT_FALSE(form->keyboard().isMarked(Side::Treble, 10));
     EXPECT_EQ(form->keyboard().pictureOf(Side::Treble, 11), 103);
-    EXPECT_EQ(jakDal(), app::PullColour);
+    EXPECT_EQ(jakDal(), views::PullColour);
     EXPECT_EQ(host().activeCell().address(), QStringLiteral("$B$2"));
 }
 
 TEST_F(Record, RecordingOntoTheLastRowKeepsTheMarksAndTheColour) {
-    app::setBackColour(c().cmdJakDal, app::PushColour);
+    views::setBackColour(c().cmdJakDal, views::PushColour);
     mark(Side::Treble, {10});
     form->recording().cmdTah_Click();
     EXPECT_TRUE(form->keyboard().isMarked(Side::Treble, 10));
-    EXPECT_EQ(jakDal(), app::PushColour);
+    EXPECT_EQ(jakDal(), views::PushColour);
 }
 
 // The message names the button as the player finds it: its row and the number beside it in the

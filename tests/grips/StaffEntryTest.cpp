@@ -1,9 +1,9 @@
 // Writing a grip from notes placed on the staff.
 #include "support/SongFixture.h"
 
-#include "app/StaffPictures.h"
-#include "app/TwipPicture.h"
 #include "tones/StaffEntry.h"
+#include "views/StaffPictures.h"
+#include "views/TwipPicture.h"
 
 #include <QLabel>
 
@@ -84,6 +84,6 @@ TEST_F(StaffNotes, TheNextGripIsShownAfterWriting) {
     putRow(2, {"c1,"}, "Tlak");
     note(0, 6920);
     form->staffEntry().cmdTahNoty_Click();
-    EXPECT_EQ(app::backColour(c().cmdJakDal), app::PushColour);
+    EXPECT_EQ(views::backColour(c().cmdJakDal), views::PushColour);
     EXPECT_TRUE(c().cmdPredchozi->isEnabled());
 }

@@ -1,11 +1,11 @@
 // The texts of the current grip and the release commands of the keyboard and the staff.
 #include "support/ProgramFixture.h"
 
-#include "app/StaffPictures.h"
-#include "app/TwipPicture.h"
 #include "keyboard/Keyboard.h"
 #include "songs/GripDisplay.h"
 #include "songs/SongLayout.h"
+#include "views/StaffPictures.h"
+#include "views/TwipPicture.h"
 
 #include <QAction>
 #include <QLabel>

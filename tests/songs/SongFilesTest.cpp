@@ -2,10 +2,10 @@
 #include "support/ProgramFixture.h"
 #include "support/TestFiles.h"
 
-#include "app/VbColour.h"
 #include "services/Contact.h"
 #include "songs/SongFiles.h"
 #include "spreadsheet/xls/XlsFile.h"
+#include "views/VbColour.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -274,13 +274,13 @@ TEST_F(SongFiles, AFileThatIsNoWorkbookIsNamedAndNoSongIsOpen) {
 TEST_F(SongFiles, EndingTheSongSavesClosesAndReturnsToNoSong) {
     newSong(QStringLiteral("Polka"));
     host().range(QStringLiteral("A1")).setValue(CellValue(QStringLiteral("Šla")));
-    app::setBackColour(c().cmdJakDal, app::PushColour);
+    views::setBackColour(c().cmdJakDal, views::PushColour);
     c().lblTon->setText(QStringLiteral("5"));
     files().cmdEndEdit_Click();
     EXPECT_FALSE(songOpen());
     EXPECT_EQ(form->windowTitle(), QStringLiteral("Mechík"));
     EXPECT_EQ(c().lblTon->text(), QStringLiteral("1"));
-    EXPECT_EQ(app::backColour(c().cmdJakDal), app::SystemInactiveBorder);
+    EXPECT_EQ(views::backColour(c().cmdJakDal), views::SystemInactiveBorder);
     EXPECT_TRUE(c().cmdEdit->isEnabled());
     EXPECT_TRUE(c().Combo1->isEnabled());
     EXPECT_TRUE(menu().mnuOtevrit->isEnabled());

@@ -5,7 +5,6 @@
 #include "support/TestFiles.h"
 
 #include "app/RecentSongsMenu.h"
-#include "app/VbColour.h"
 #include "keyboard/ButtonPictures.h"
 #include "keyboard/Keyboard.h"
 #include "songs/SongFiles.h"
@@ -14,6 +13,7 @@
 #include "tones/TuningTable.h"
 #include "tools/cli/WorkbookDump.h"
 #include "tunings/TuningEditor.h"
+#include "views/VbColour.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -104,7 +104,7 @@ TEST_F(SongImport, AMidiTuneBecomesAnOpenSongShownAtItsFirstGrip) {
         tuning->trebleButtonsOf(QStringLiteral("fis1,"), tones::Bellows::Push).front();
     EXPECT_NE(form->keyboard().pictureOf(keyboard::Side::Treble, button),
               keyboard::TrebleRestPicture);
-    EXPECT_EQ(app::backColour(c().cmdJakDal), app::PushColour);
+    EXPECT_EQ(views::backColour(c().cmdJakDal), views::PushColour);
     // Locked as any open song, and the first of the last songs.
     EXPECT_TRUE(workingFiles().contains(QStringLiteral(".Polka.xls.lock")));
     EXPECT_EQ(settings.list(services::ProgramSettings::PosledniPisne),

@@ -5,14 +5,14 @@
 #include "support/ProgramFixture.h"
 #include "support/TestFiles.h"
 
-#include "app/SheetWindow.h"
-#include "app/StaffPictures.h"
-#include "app/TwipPicture.h"
 #include "conversion/frmKonverze.h"
 #include "keyboard/Keyboard.h"
 #include "services/CommandGuard.h"
 #include "songs/SongLock.h"
 #include "spreadsheet/xls/XlsFile.h"
+#include "views/SheetWindow.h"
+#include "views/StaffPictures.h"
+#include "views/TwipPicture.h"
 
 #include <QAbstractItemModel>
 #include <QCoreApplication>

@@ -41,7 +41,7 @@ protected:
     }
 
     spreadsheet::Application& host() { return *form->connection().SpreadsheetApplication; }
-    const app::Form1Controls& c() const { return form->controls(); }
+    const views::Form1Controls& c() const { return form->controls(); }
     const app::MenuActions& menu() const { return form->menu(); }
 };
 

@@ -4,8 +4,8 @@
 #include "TestFiles.h"
 
 #include "app/SongControls.h"
-#include "app/VbColour.h"
 #include "spreadsheet/xls/XlsFile.h"
+#include "views/VbColour.h"
 
 #include <QPushButton>
 
@@ -78,7 +78,7 @@ protected:
         return cells;
     }
     void goToRow(int row) { host().range(QStringLiteral("B%1").arg(row)).select(); }
-    quint32 jakDal() const { return app::backColour(c().cmdJakDal); }
+    quint32 jakDal() const { return views::backColour(c().cmdJakDal); }
 };
 
 }  // namespace testing_support

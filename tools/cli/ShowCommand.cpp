@@ -4,14 +4,14 @@
 #include "RecordedDialogs.h"
 
 #include "app/Form1.h"
-#include "app/StaffPictures.h"
-#include "app/TwipPicture.h"
 #include "keyboard/Keyboard.h"
 #include "services/CommandGuard.h"
 #include "services/Dialogs.h"
 #include "services/ProgramSettings.h"
 #include "spreadsheet/SpreadsheetError.h"
 #include "tones/GripReader.h"
+#include "views/StaffPictures.h"
+#include "views/TwipPicture.h"
 
 #include <QFileInfo>
 #include <QTemporaryDir>
@@ -44,13 +44,13 @@ QString describe(app::Form1& form, const RecordedDialogs& dialogs) {
         }
     }
     const auto& staff = form.staff();
-    const std::pair<const char*, const std::array<app::TwipPicture*, 5>*> images[] = {
+    const std::pair<const char*, const std::array<views::TwipPicture*, 5>*> images[] = {
         {"imgNota", &staff.imgNota},
         {"imgBecko", &staff.imgBecko},
         {"imgKrizek", &staff.imgKrizek}};
     for (const auto& [name, pictures] : images) {
         for (int i = 0; i < 5; ++i) {
-            const app::TwipPicture* picture = (*pictures)[static_cast<size_t>(i)];
+            const views::TwipPicture* picture = (*pictures)[static_cast<size_t>(i)];
             if (!picture->isHidden()) {
                 out += QStringLiteral("%1\t%2\t%3\n")
                            .arg(QString::fromLatin1(name))

@@ -20,7 +20,7 @@
 #include <functional>
 #include <optional>
 
-namespace app {
+namespace views {
 
 using spreadsheet::CellAddress;
 using spreadsheet::CellRect;
@@ -531,4 +531,4 @@ bool SheetWindow::isEditing() const {
     return false;
 }
 
-}  // namespace app
+}  // namespace views

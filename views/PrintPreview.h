@@ -10,7 +10,7 @@ class PrintPlugin;
 struct Tablature;
 }  // namespace music
 
-namespace app {
+namespace views {
 
 // "Tisk...": the tablature in Qt's print preview on the printer's own paper, printed from
 // there. `run` shows the dialog (tests look at it instead). False when a printer or the
@@ -19,4 +19,4 @@ namespace app {
                                     QWidget* parent,
                                     const std::function<void(QPrintPreviewDialog&)>& run);
 
-}  // namespace app
+}  // namespace views

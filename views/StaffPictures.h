@@ -9,7 +9,7 @@ class QWidget;
 
 // The five-line staff of the main window with its ledger lines, the note, sharp and flat
 // images that show a grip, and the pictures the user drags onto it to enter a grip as notes.
-namespace app {
+namespace views {
 
 class TwipPicture;
 
@@ -44,4 +44,4 @@ private:
     void buildPictures(QWidget* form);
 };
 
-}  // namespace app
+}  // namespace views

@@ -9,7 +9,7 @@
 #include <algorithm>
 #include <cmath>
 
-namespace app {
+namespace views {
 
 using spreadsheet::CellAddress;
 using spreadsheet::CellRect;
@@ -157,4 +157,4 @@ bool SheetModel::setData(const QModelIndex& index, const QVariant& value, int ro
     return true;
 }
 
-}  // namespace app
+}  // namespace views

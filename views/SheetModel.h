@@ -12,7 +12,7 @@ namespace spreadsheet {
 class Sheet;
 }
 
-namespace app {
+namespace views {
 
 // One sheet of the host as a grid: columns A to IV, rows numbered from 1. It reads the sheet
 // directly and writes through the host, so that an edit is a change like any of the program's.
@@ -55,4 +55,4 @@ private:
     int rows_ = MinimumRows;
 };
 
-}  // namespace app
+}  // namespace views

@@ -5,7 +5,7 @@
 #include <QPainter>
 #include <QPainterPath>
 
-namespace app {
+namespace views {
 
 namespace {
 
@@ -59,4 +59,4 @@ QPixmap flatPicture(const QColor& colour) {
     return pixmap;
 }
 
-}  // namespace app
+}  // namespace views

@@ -17,7 +17,7 @@ class Sheet;
 class Workbook;
 }  // namespace spreadsheet
 
-namespace app {
+namespace views {
 
 class SheetModel;
 class SheetView;
@@ -103,4 +103,4 @@ private:
     bool applyingEdit_ = false;  // a typed text is on its way into its cell
 };
 
-}  // namespace app
+}  // namespace views

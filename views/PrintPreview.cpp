@@ -6,7 +6,7 @@
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 
-namespace app {
+namespace views {
 
 bool showPrintPreview(const music::Tablature& tablature, music::PrintPlugin& plugin,
                       QWidget* parent, const std::function<void(QPrintPreviewDialog&)>& run) {
@@ -27,4 +27,4 @@ bool showPrintPreview(const music::Tablature& tablature, music::PrintPlugin& plu
     return painted;
 }
 
-}  // namespace app
+}  // namespace views

@@ -8,7 +8,7 @@
 #include <QWidget>
 
 // Controls of the designed windows: placed in twips, captions fitted.
-namespace app {
+namespace views {
 
 // Names a control and puts it where the design says.
 template <typename T>
@@ -37,4 +37,4 @@ inline void useDesignFont(QWidget* window) {
     window->setFont(font);
 }
 
-}  // namespace app
+}  // namespace views

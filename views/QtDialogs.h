@@ -5,7 +5,7 @@
 
 class QWidget;
 
-namespace app {
+namespace views {
 
 // The program's messages and questions as Qt dialogs over the main window.
 class QtDialogs : public services::Dialogs, public spreadsheet::FileChooser {
@@ -28,4 +28,4 @@ private:
     QWidget* parent_ = nullptr;
 };
 
-}  // namespace app
+}  // namespace views

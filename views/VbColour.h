@@ -4,7 +4,7 @@
 #include <QWidget>
 
 // Colours as the window's design gives them: &HBBGGRR, or a system colour &H800000nn.
-namespace app {
+namespace views {
 
 inline constexpr quint32 SystemInactiveBorder = 0x8000000B;  // cmdJakDal at rest
 inline constexpr quint32 SystemTooltipBack = 0x80000018;     // the model bars
@@ -19,4 +19,4 @@ QColor toQColor(quint32 vbColour);
 void setBackColour(QWidget* widget, quint32 vbColour);
 quint32 backColour(const QWidget* widget);
 
-}  // namespace app
+}  // namespace views

@@ -5,7 +5,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 
-namespace app {
+namespace views {
 
 namespace {
 
@@ -110,4 +110,4 @@ std::optional<QString> QtDialogs::chooseFileToOpen(const QString& title, const Q
     return path;
 }
 
-}  // namespace app
+}  // namespace views

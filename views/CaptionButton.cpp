@@ -4,7 +4,7 @@
 #include <QStyleOptionButton>
 #include <QStylePainter>
 
-namespace app {
+namespace views {
 
 CaptionButton::CaptionButton(const QString& caption, QWidget* parent)
     : QPushButton(caption, parent) {
@@ -22,4 +22,4 @@ void CaptionButton::paintEvent(QPaintEvent*) {
     painter.drawText(rect().adjusted(2, 1, -2, -1), Qt::AlignCenter | Qt::TextWordWrap, text());
 }
 
-}  // namespace app
+}  // namespace views

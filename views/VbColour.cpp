@@ -4,7 +4,7 @@
 #include <QPalette>
 #include <QVariant>
 
-namespace app {
+namespace views {
 
 QColor toQColor(quint32 vbColour) {
     if (vbColour & 0x80000000u) {
@@ -35,4 +35,4 @@ quint32 backColour(const QWidget* widget) {
     return widget->property("backColor").value<quint32>();
 }
 
-}  // namespace app
+}  // namespace views

@@ -7,7 +7,7 @@
 // A picture control whose place is kept in twips, as the design and the staff's arithmetic
 // count it; the screen shows it at the nearest pixel. A draggable one follows the mouse while
 // the button is held (the window drag of the old program) and reports where it was dropped.
-namespace app {
+namespace views {
 
 class TwipPicture : public QLabel {
 public:
@@ -36,4 +36,4 @@ private:
     bool dragging_ = false;
 };
 
-}  // namespace app
+}  // namespace views

@@ -4,7 +4,7 @@
 
 // A command button whose caption wraps onto as many lines as its narrow, tall shape needs,
 // as the window's design expects ("Před- chozí tlak" in a button two letters wide).
-namespace app {
+namespace views {
 
 class CaptionButton : public QPushButton {
 public:
@@ -14,4 +14,4 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 };
 
-}  // namespace app
+}  // namespace views

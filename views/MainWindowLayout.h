@@ -12,7 +12,7 @@ class QWidget;
 
 // The command buttons, labels and lists of the main window, built from the design's table
 // (captions and twip geometry). Keyboard and staff are built by their own classes.
-namespace app {
+namespace views {
 
 struct Form1Controls {
     QPushButton* cmdTimer;
@@ -67,4 +67,4 @@ void showInTuningList(QComboBox* list, const QString& tuning);
 inline constexpr int FormWidth = 8055;
 inline constexpr int FormHeight = 8055;
 
-}  // namespace app
+}  // namespace views

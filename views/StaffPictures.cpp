@@ -7,7 +7,7 @@
 
 #include <QFrame>
 
-namespace app {
+namespace views {
 
 namespace {
 
@@ -142,4 +142,4 @@ tones::PicturePlace StaffPictures::sharp(int slot) const {
     return {p->twipLeft(), p->twipTop()};
 }
 
-}  // namespace app
+}  // namespace views

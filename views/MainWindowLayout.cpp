@@ -11,7 +11,7 @@
 
 #include <map>
 
-namespace app {
+namespace views {
 
 namespace {
 
@@ -186,4 +186,4 @@ void showInTuningList(QComboBox* list, const QString& tuning) {
     list->setCurrentText(tuning);
 }
 
-}  // namespace app
+}  // namespace views

@@ -4,7 +4,7 @@
 
 #include <QMouseEvent>
 
-namespace app {
+namespace views {
 
 TwipPicture::TwipPicture(QWidget* parent, const QPixmap& pixmap, int widthTwips, int heightTwips)
     : QLabel(parent), widthTwips_(widthTwips), heightTwips_(heightTwips) {
@@ -50,4 +50,4 @@ void TwipPicture::mouseReleaseEvent(QMouseEvent* event) {
     drop(x() * services::TwipsPerPixel, y() * services::TwipsPerPixel);
 }
 
-}  // namespace app
+}  // namespace views
