@@ -74,7 +74,7 @@ void onCheckItem(QAction* action, std::function<void()> handler) {
 
 }  // namespace
 
-Form1::Form1(const ProgramEnvironment& environment, services::Dialogs& dialogs,
+Form1::Form1(const services::ProgramEnvironment& environment, services::Dialogs& dialogs,
              services::ProgramSettings& settings, spreadsheet::FileChooser* fileChooser)
     : dialogs_(dialogs),
       pictures_(std::make_unique<keyboard::ButtonPictures>()),

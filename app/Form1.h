@@ -72,7 +72,7 @@ class RecentSongsMenu;
 // wires them to the handlers of each subject; it holds no behaviour of its own.
 class Form1 : public QMainWindow {
 public:
-    Form1(const ProgramEnvironment& environment, services::Dialogs& dialogs,
+    Form1(const services::ProgramEnvironment& environment, services::Dialogs& dialogs,
           services::ProgramSettings& settings, spreadsheet::FileChooser* fileChooser);
     ~Form1() override;
 

@@ -11,13 +11,12 @@
 
 #include <QAction>
 #include <QComboBox>
-#include <QDir>
 #include <QLabel>
 
 namespace app {
 
 StartupShutdown::StartupShutdown(services::SpreadsheetConnection& connection,
-                                 const ProgramEnvironment& environment,
+                                 const services::ProgramEnvironment& environment,
                                  const views::Form1Controls& controls, const MenuActions& menu,
                                  keyboard::KeyboardModels& models,
                                  services::ProgramSettings& settings, services::Dialogs& dialogs,
@@ -106,40 +105,13 @@ void StartupShutdown::applyStoredModel(int value) {
 }
 
 void StartupShutdown::StartSpreadsheet() {
-    const spreadsheet::HostSettings hostSettings =
-        environment_.hostSettingsFile.isEmpty()
-            ? spreadsheet::HostSettings()
-            : spreadsheet::HostSettings(environment_.hostSettingsFile);
-    {
-        spreadsheet::Application first(hostSettings);
-        connection_.SavedDefaultFilePath = first.defaultFilePath();
-        first.setDefaultFilePath(connection_.WorkingFolder);
-        first.quit();
-    }
-    connection_.SpreadsheetApplication = std::make_unique<spreadsheet::Application>(hostSettings);
-    auto& host = *connection_.SpreadsheetApplication;
-    host.setFileChooser(fileChooser_);
-    host.setVisible(true);
-    host.openWorkbook(environment_.tuningDatabase.isEmpty()
-                          ? QDir(environment_.programFolder).filePath(QStringLiteral("Vezar.xls"))
-                          : environment_.tuningDatabase);
-    connection_.TuningWorkbookName = host.activeWorkbook().name();
-    c_.lblLadeni->setText(host.activeSheet().name());
+    services::startSpreadsheet(connection_, environment_, fileChooser_);
+    c_.lblLadeni->setText(connection_.SpreadsheetApplication->activeSheet().name());
     FillTuningList();
 }
 
 void StartupShutdown::FillTuningList() {
-    auto& host = *connection_.SpreadsheetApplication;
-    host.sheet(1).select();
-    const int count = host.sheetCount();
-    for (int round = 0; round < count; ++round) {
-        c_.Combo1->addItem(host.activeSheet().name());
-        if (host.activeSheet().index() == count) {
-            break;
-        }
-        host.activeSheet().next().select();
-    }
-    host.sheet(c_.lblLadeni->text()).select();
+    c_.Combo1->addItems(services::tuningSheetNames(connection_, c_.lblLadeni->text()));
     views::showInTuningList(c_.Combo1, c_.lblLadeni->text());
 }
 

@@ -2,6 +2,7 @@
 
 #include "MainMenu.h"
 #include "services/SpreadsheetConnection.h"
+#include "services/SpreadsheetStart.h"
 #include "views/MainWindowLayout.h"
 
 #include <QString>
@@ -25,12 +26,6 @@ namespace app {
 
 // What the program runs on: its folder, the working folder and where the host keeps its
 // settings. Tests point them at temporary folders.
-struct ProgramEnvironment {
-    QString programFolder;
-    QString workingFolder;
-    QString hostSettingsFile;     // empty: the user's
-    QString tuningDatabase = {};  // empty: Vezar.xls in the program folder
-};
 
 // Start-up: the spreadsheet connection with the tuning database, the tuning list, the stored
 // numbering and keyboard model. Shutdown: the open song saved, the host ended, its default
@@ -38,10 +33,11 @@ struct ProgramEnvironment {
 class StartupShutdown {
 public:
     StartupShutdown(services::SpreadsheetConnection& connection,
-                    const ProgramEnvironment& environment, const views::Form1Controls& controls,
-                    const MenuActions& menu, keyboard::KeyboardModels& models,
-                    services::ProgramSettings& settings, services::Dialogs& dialogs,
-                    spreadsheet::FileChooser* fileChooser, songs::SongKeeper& keeper);
+                    const services::ProgramEnvironment& environment,
+                    const views::Form1Controls& controls, const MenuActions& menu,
+                    keyboard::KeyboardModels& models, services::ProgramSettings& settings,
+                    services::Dialogs& dialogs, spreadsheet::FileChooser* fileChooser,
+                    songs::SongKeeper& keeper);
 
     // False when the tuning database cannot be opened: the user has been told, the program
     // must end.
@@ -57,7 +53,7 @@ private:
     void applyStoredModel(int value);
 
     services::SpreadsheetConnection& connection_;
-    ProgramEnvironment environment_;
+    services::ProgramEnvironment environment_;
     const views::Form1Controls& c_;
     const MenuActions& menu_;
     keyboard::KeyboardModels& models_;

@@ -54,9 +54,9 @@ int main(int argc, char* argv[]) {
     application.dialogs = &dialogs;
     const auto forgetDialogs = qScopeGuard([&application] { application.dialogs = nullptr; });
     services::ProgramSettings settings;
-    const app::ProgramEnvironment environment{services::programFolder(),
-                                              services::defaultWorkingFolder(), QString(),
-                                              tunings::tuningDatabaseForUser()};
+    const services::ProgramEnvironment environment{services::programFolder(),
+                                                   services::defaultWorkingFolder(), QString(),
+                                                   tunings::tuningDatabaseForUser()};
     app::Form1 form(environment, dialogs, settings, &dialogs);
     dialogs.setParent(&form);
     if (!form.Form_Load()) {

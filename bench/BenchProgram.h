@@ -41,8 +41,8 @@ struct Program {
     SilentDialogs dialogs;
     FixedChoice chooser;
     services::ProgramSettings settings{dir.filePath(QStringLiteral("mechik.ini"))};
-    app::ProgramEnvironment environment{dir.path(), dir.filePath(QStringLiteral("K")),
-                                        dir.filePath(QStringLiteral("host.ini"))};
+    services::ProgramEnvironment environment{dir.path(), dir.filePath(QStringLiteral("K")),
+                                             dir.filePath(QStringLiteral("host.ini"))};
     std::unique_ptr<app::Form1> form;
 
     Program() {

@@ -69,8 +69,9 @@ int main(int argc, char* argv[]) {
     Given chooser;
     chooser.path = QDir(folder).filePath(name + QStringLiteral(".xls"));
     services::ProgramSettings settings(scratch.filePath(QStringLiteral("mechik.ini")));
-    const app::ProgramEnvironment environment{QFileInfo(vezar).absolutePath(), folder,
-                                              scratch.filePath(QStringLiteral("host.ini")), vezar};
+    const services::ProgramEnvironment environment{QFileInfo(vezar).absolutePath(), folder,
+                                                   scratch.filePath(QStringLiteral("host.ini")),
+                                                   vezar};
     app::Form1 form(environment, dialogs, settings, &chooser);
     if (!form.Form_Load()) {
         return 1;

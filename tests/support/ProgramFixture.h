@@ -23,8 +23,8 @@ protected:
     ScriptedDialogs dialogs;
     ScriptedFileChooser chooser;
     services::ProgramSettings settings{dir.filePath(QStringLiteral("mechik.ini"))};
-    app::ProgramEnvironment environment{dir.path(), dir.filePath(QStringLiteral("Knoflovka")),
-                                        dir.filePath(QStringLiteral("host.ini"))};
+    services::ProgramEnvironment environment{dir.path(), dir.filePath(QStringLiteral("Knoflovka")),
+                                             dir.filePath(QStringLiteral("host.ini"))};
     std::unique_ptr<app::Form1> form;
 
     void SetUp() override {

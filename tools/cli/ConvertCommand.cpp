@@ -49,7 +49,7 @@ int convertSong(const QString& songPath, const QString& target, const QString& t
     dialogs.okAnswer = force;
     GivenSong chooser(QFileInfo(songPath).absoluteFilePath());
     services::ProgramSettings settings(scratch.filePath(QStringLiteral("mechik.ini")));
-    const app::ProgramEnvironment environment{
+    const services::ProgramEnvironment environment{
         QFileInfo(tuningDatabase).absolutePath(), QDir(outFolder).absolutePath(),
         scratch.filePath(QStringLiteral("host.ini")), tuningDatabase};
     app::Form1 form(environment, dialogs, settings, &chooser);

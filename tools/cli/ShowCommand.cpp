@@ -74,7 +74,7 @@ int showGrip(const QString& songPath, int row, bool push, const QString& tuningD
     QTemporaryDir scratch;
     RecordedDialogs dialogs;
     services::ProgramSettings settings(scratch.filePath(QStringLiteral("mechik.ini")));
-    const app::ProgramEnvironment environment{
+    const services::ProgramEnvironment environment{
         QFileInfo(tuningDatabase).absolutePath(), scratch.path(),
         scratch.filePath(QStringLiteral("host.ini")), tuningDatabase};
     app::Form1 form(environment, dialogs, settings, nullptr);
