@@ -18,8 +18,8 @@ namespace music {
 struct LoadedSound {
     std::unique_ptr<SoundPlugin> plugin;           // none when the plugin could not be loaded
     std::unique_ptr<LiveSynth> synth;              // none without the plugin or a sound device
-    std::unique_ptr<keyboard::SoundOutput> files;  // none without the plugin
     QString failure;                               // Czech, why there is no synth
+    std::unique_ptr<keyboard::SoundOutput> files;  // none without the plugin
 };
 
 // The sound plugin from `folders`, its synthesizer on the sound device and its file player.

@@ -17,6 +17,7 @@
 
 #include <QAction>
 #include <QCoreApplication>
+#include <QDir>
 #include <QLabel>
 #include <QPushButton>
 #include <QSlider>
@@ -283,8 +284,9 @@ TEST_F(SoundCommands, TheSongsSoundFilesPlayThroughTheSoundLoadedForTheFirstOfTh
     form->songFiles().onSongEnded();  // every sound stopped before any was played
     EXPECT_FALSE(form->soundSupply().hasStarted());
 
-    const QString mid = form->songFiles().SoundFilePath(1);
-    const QString wav = form->songFiles().SoundFilePath(2);
+    form->connection().SongWorkbookName = QStringLiteral("Polka.xls");
+    const QString mid = QDir(environment.workingFolder).filePath(QStringLiteral("Polka.mid"));
+    const QString wav = QDir(environment.workingFolder).filePath(QStringLiteral("Polka.wav"));
     c().cmdZvuk[2]->click();
     EXPECT_EQ(loadings, 1);
     ASSERT_TRUE(files);
@@ -292,7 +294,7 @@ TEST_F(SoundCommands, TheSongsSoundFilesPlayThroughTheSoundLoadedForTheFirstOfTh
     EXPECT_EQ(c().cmdZvuk[2]->text(), QStringLiteral("Stop"));
     c().cmdZvuk[1]->click();
     c().cmdZvuk[2]->click();
-    EXPECT_EQ(c().cmdZvuk[2]->text(), QStringLiteral("Wav"));
+    EXPECT_EQ(c().cmdZvuk[2]->text(), QStringLiteral("wav"));
     form->songFiles().onSongEnded();
     EXPECT_EQ(files->calls, (QStringList{"play " + wav, "play " + mid, "stop " + wav, "stop all"}));
     EXPECT_EQ(c().cmdZvuk[1]->text(), QStringLiteral("Midi"));
@@ -311,7 +313,7 @@ TEST_F(SoundCommands, WithoutTheSoundPluginThePlayerIsToldOnceWhateverHeWantedTo
     EXPECT_EQ(dialogs.take(), std::vector{told});
     EXPECT_EQ(c().cmdZvuk[2]->text(), QStringLiteral("Stop"));  // the buttons work as ever
     c().cmdZvuk[2]->click();
-    EXPECT_EQ(c().cmdZvuk[2]->text(), QStringLiteral("Wav"));
+    EXPECT_EQ(c().cmdZvuk[2]->text(), QStringLiteral("wav"));
     c().cmdZvuk[1]->click();
     hearGrips();
     c().cmdReadTlak->click();
@@ -334,6 +336,8 @@ TEST_F(SoundCommands, ThePluginsFilePlayerOnlyLogsFilesItCannotPlay) {
         }
         return sound;
     });
+    form->connection().SongWorkbookName = QStringLiteral("Polka.xls");
+    QDir().mkpath(environment.workingFolder);
     testing_support::writeBytes(form->songFiles().SoundFilePath(2), "RIFF????");
     testing_support::writeBytes(form->songFiles().SoundFilePath(1), "MThd");
     c().cmdZvuk[2]->click();
