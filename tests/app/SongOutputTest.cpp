@@ -51,6 +51,7 @@ public:
         const std::vector<qint16> samples(static_cast<size_t>(2 * job.endFrame), 1000);
         return sink(samples.data(), static_cast<int>(job.endFrame));
     }
+    std::unique_ptr<keyboard::SoundOutput> openFilePlayer() override { return nullptr; }
 };
 
 // The song "Polka.xls" in the working folder, in the G-C-F tuning.
