@@ -253,16 +253,13 @@ TEST_F(TuningsWindow, AButtonsTonesAreCheckedStoredAndUsedAtOnce) {
     EXPECT_EQ(inProgram("G-C-F", KeyboardSide::Bass, 2, Bellows::Pull), QStringLiteral("Es"));
 }
 
-// The grammar itself is the tone entry's; here each side's refusals reach the player.
 TEST_F(TuningsWindow, AWrongEntryIsRefusedAndKeptForMending) {
     openWindow();
     select(QStringLiteral("A-D-G"));
     const QByteArray before = testing_support::readBytes(vezarPath());
     const QString treblePull = inProgram("A-D-G", KeyboardSide::Treble, 9, Bellows::Pull);
+    // The grammar's refusals are the tone entry's; here each side's reach the player.
     const std::pair<QString, QString> treble[] = {
-        {"C1,",
-         "„C1,“ není tón: tóny diskantu se píší malým písmenem (c, d, e, f, g, a, h, b); velkým se "
-         "píší basy."},
         {"c5,", "„c5,“ není tón: oktáva se píše číslicí 1 až 4 (nejnižší oktáva je bez číslice)."},
         {"a4,", "„a4,“ nelze zapsat: leží mimo rozsah osnovy (c, až g4,)."},
     };
@@ -278,22 +275,13 @@ TEST_F(TuningsWindow, AWrongEntryIsRefusedAndKeptForMending) {
                                   "„bes1,“ není tón: po b už „is“ ani „es“ nenásleduje "
                                   "(b je samo snížené h).")});
 
-    const std::pair<QString, QString> bass[] = {
-        {"c",
-         "„c“ není bas: basy se píší velkým písmenem (C, D, E, F, G, A, H, B); malým se píší tóny "
-         "diskantu."},
-        {"Am", "„Am“ není bas: mollový akord se píše v závorkách, např. „(Am)“."},
-        {"(C7)",
-         "„(C7)“ není bas: bas je jednotlivý tón („C“, „Fis“, „B“), akord dur („(C)“) nebo moll "
-         "(„(Cm)“); jiné akordy program nezná."},
-    };
     clickKey(KeyboardSide::Bass, 4);
-    const QString bassPush = inProgram("A-D-G", KeyboardSide::Bass, 4, Bellows::Push);
-    for (const auto& [typed, message] : bass) {
-        typeTones(bassPush, typed);
-        EXPECT_EQ(dialogs.take(), std::vector{refusal("Tón pro tah nelze uložit.", message)});
-        EXPECT_EQ(window->txtTah->text(), typed);
-    }
+    typeTones(inProgram("A-D-G", KeyboardSide::Bass, 4, Bellows::Push), QStringLiteral("Am"));
+    EXPECT_EQ(
+        dialogs.take(),
+        std::vector{refusal("Tón pro tah nelze uložit.",
+                            "„Am“ není bas: mollový akord se píše v závorkách, např. „(Am)“.")});
+    EXPECT_EQ(window->txtTah->text(), QStringLiteral("Am"));
     EXPECT_EQ(testing_support::readBytes(vezarPath()), before);
 }
 
@@ -448,6 +436,7 @@ TEST_F(TuningsWindow, AnAddedTuningSurvivesALaterPickAndARestart) {
     ASSERT_TRUE(start());
     EXPECT_EQ(comboItems(), Delivered + QStringList{"Moje"});
     EXPECT_EQ(c().lblLadeni->text(), QStringLiteral("A-D-G"));
+    EXPECT_EQ(c().Combo1->currentText(), QStringLiteral("A-D-G"));
     c().Combo1->setCurrentIndex(8);
     Q_EMIT c().Combo1->activated(8);
     EXPECT_EQ(c().lblLadeni->text(), QStringLiteral("Moje"));

@@ -50,18 +50,6 @@ TEST_F(Tunings, ATuningMissingFromTheDatabaseIsRefusedWithTheSongStillActive) {
     EXPECT_EQ(c().lblLadeni->text(), QStringLiteral("G-C-F"));
 }
 
-TEST_F(Tunings, APickedTuningIsTheCurrentOneAtTheNextStart) {
-    c().Combo1->setCurrentIndex(3);
-    Q_EMIT c().Combo1->activated(3);
-    EXPECT_EQ(c().lblLadeni->text(), QStringLiteral("C-F-B"));
-    EXPECT_TRUE(dialogs.messages.empty());
-    form->close();
-    form.reset();
-    ASSERT_TRUE(start());
-    EXPECT_EQ(c().lblLadeni->text(), QStringLiteral("C-F-B"));
-    EXPECT_EQ(c().Combo1->currentText(), QStringLiteral("C-F-B"));
-}
-
 // A program folder the user may not write (or a full disk): the pick still holds for the run.
 TEST_F(Tunings, ADatabaseThatCannotBeSavedKeepsThePickForThisRunAndSaysSo) {
     testing_support::withFullDisk([&] { form->tuning().Combo1_Click(QStringLiteral("F-B-Es")); });

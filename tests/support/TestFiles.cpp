@@ -12,6 +12,7 @@
 #include <csignal>
 #endif
 
+#include <algorithm>
 #include <cstring>
 #include <stdexcept>
 
@@ -29,6 +30,20 @@ void writeBytes(const QString& path, const QByteArray& bytes) {
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size()) {
         throw std::runtime_error("cannot write " + path.toStdString());
+    }
+}
+
+void expectSameLines(const QString& expected, const QString& actual) {
+    const QStringList want = expected.split(u'\n');
+    const QStringList got = actual.split(u'\n');
+    for (qsizetype i = 0; i < std::max(want.size(), got.size()); ++i) {
+        const QString w = i < want.size() ? want[i] : QStringLiteral("(nothing)");
+        const QString g = i < got.size() ? got[i] : QStringLiteral("(nothing)");
+        if (w != g) {
+            ADD_FAILURE() << "line " << i + 1 << ":\n expected " << w.toStdString()
+                          << "\n read     " << g.toStdString();
+            return;
+        }
     }
 }
 
@@ -68,6 +83,13 @@ Body& Body::u8(std::uint8_t v) {
 Body& Body::u16(std::uint16_t v) {
     bytes.push_back(static_cast<std::uint8_t>(v));
     bytes.push_back(static_cast<std::uint8_t>(v >> 8));
+    return *this;
+}
+
+Body& Body::u16s(std::initializer_list<std::uint16_t> values) {
+    for (const std::uint16_t v : values) {
+        u16(v);
+    }
     return *this;
 }
 

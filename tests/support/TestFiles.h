@@ -19,6 +19,9 @@ namespace testing_support {
 QByteArray readBytes(const QString& path);
 void writeBytes(const QString& path, const QByteArray& bytes);
 
+// Fails at the first line in which `actual` differs from `expected`, naming both.
+void expectSameLines(const QString& expected, const QString& actual);
+
 // A BIFF record stream built by hand, record by record, for feeding the reader exactly the
 // bytes a given writer would produce.
 class BiffStream {
@@ -40,6 +43,7 @@ struct Body {
     std::vector<std::uint8_t> bytes;
     Body& u8(std::uint8_t v);
     Body& u16(std::uint16_t v);
+    Body& u16s(std::initializer_list<std::uint16_t> values);  // each little-endian
     Body& u32(std::uint32_t v);
     Body& f64(double v);
     Body& latin1(const char* text);

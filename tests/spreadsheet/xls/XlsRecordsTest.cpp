@@ -150,7 +150,7 @@ TEST(XlsReader, EveryKindOfCellRecordGivesItsText) {
         {"an embedded chart's records are no cells",
          {},
          {{0x0203, cellHeader(0, 0).f64(1)},
-          {0x0809, Body().u16(0x0600).u16(0x0020).u16(0).u16(0).u32(0).u32(6)},
+          {0x0809, Body().u16s({0x0600, 0x0020, 0, 0}).u32(0).u32(6)},
           {0x0203, cellHeader(0, 1).f64(2)},
           {0x000A, {}},
           {0x0203, cellHeader(0, 2).f64(3)}},
@@ -190,12 +190,11 @@ TEST(XlsReader, EveryKindOfCellRecordGivesItsText) {
 }
 
 TEST(XlsReader, TheActiveSheetCountsChartSheetsButLeavesThemOut) {
-    const auto data = parseWorkbookStream(workbookStream(
-        {{0x003D,
-          Body().u16(0).u16(0).u16(0x4000).u16(0x2000).u16(0x38).u16(2).u16(0).u16(1).u16(0x258)}},
-        {{QStringLiteral("G-C-F"), {}},
-         {QStringLiteral("Graf"), {}, 2},
-         {QStringLiteral("C-F-B"), {{0x0203, cellHeader(0, 0).f64(1)}}}}));
+    const auto data = parseWorkbookStream(
+        workbookStream({{0x003D, Body().u16s({0, 0, 0x4000, 0x2000, 0x38, 2, 0, 1, 0x258})}},
+                       {{QStringLiteral("G-C-F"), {}},
+                        {QStringLiteral("Graf"), {}, 2},
+                        {QStringLiteral("C-F-B"), {{0x0203, cellHeader(0, 0).f64(1)}}}}));
     ASSERT_EQ(data.sheets.size(), 2u);
     EXPECT_EQ(data.sheets[0]->name(), QStringLiteral("G-C-F"));
     EXPECT_EQ(data.sheets[1]->name(), QStringLiteral("C-F-B"));
@@ -206,18 +205,13 @@ TEST(XlsReader, TheCursorIsTheActiveCellOfTheActivePane) {
     auto selection = [](std::uint8_t pane, std::uint16_t row, std::uint16_t column) {
         return Rec{0x001D, Body()
                                .u8(pane)
-                               .u16(row)
-                               .u16(column)
-                               .u16(0)
-                               .u16(1)
-                               .u16(row)
-                               .u16(row)
+                               .u16s({row, column, 0, 1, row, row})
                                .u8(static_cast<std::uint8_t>(column))
                                .u8(static_cast<std::uint8_t>(column))
                                .bytes};
     };
     auto pane = [](std::uint8_t active) {
-        return Rec{0x0041, Body().u16(1).u16(1).u16(1).u16(1).u8(active).u8(0).bytes};
+        return Rec{0x0041, Body().u16s({1, 1, 1, 1}).u8(active).u8(0).bytes};
     };
     const auto data = parseWorkbookStream(workbookStream(
         {}, {{QStringLiteral("Zmrazené"),
@@ -226,8 +220,7 @@ TEST(XlsReader, TheCursorIsTheActiveCellOfTheActivePane) {
              {QStringLiteral("Bez příčky"), {selection(3, 6, 2)}},
              {QStringLiteral("Bez výběru"), {}},
              {QStringLiteral("Rozsah"),
-              {{0x001D,
-                Body().u8(3).u16(4).u16(1).u16(0).u16(1).u16(0).u16(499).u8(1).u8(1).bytes}}}}));
+              {{0x001D, Body().u8(3).u16s({4, 1, 0, 1, 0, 499}).u8(1).u8(1).bytes}}}}));
     EXPECT_EQ(data.sheets[0]->activeCell().toAbsolute(), QStringLiteral("$D$12"));
     EXPECT_EQ(data.sheets[1]->activeCell().toAbsolute(), QStringLiteral("$C$7"));
     EXPECT_EQ(data.sheets[2]->activeCell().toAbsolute(), QStringLiteral("$A$1"));
