@@ -14,7 +14,6 @@
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
-#include <QProcess>
 #include <QPushButton>
 #include <QSlider>
 
@@ -22,15 +21,6 @@ using services::MessageIcon;
 using testing_support::ScriptedDialogs;
 
 namespace {
-
-QString pdfText(const QString& path) {
-    QProcess process;
-    process.start(QStringLiteral("pdftotext"),
-                  {QStringLiteral("-layout"), path, QStringLiteral("-")});
-    EXPECT_TRUE(process.waitForFinished(60000));
-    EXPECT_EQ(process.exitCode(), 0) << process.readAllStandardError().toStdString();
-    return QString::fromUtf8(process.readAllStandardOutput());
-}
 
 QByteArray contents(const QString& path) {
     QFile file(path);
@@ -212,7 +202,8 @@ TEST_F(SongOutput, PdfIsSavedWithThePlayersNumberingAndTheSongsHeader) {
     EXPECT_EQ(asked().title, QStringLiteral("Uložit jako PDF"));
     EXPECT_EQ(asked().startFolder, inFolder("Polka.pdf"));
     ASSERT_TRUE(QFile::exists(inFolder("Polka.pdf")));
-    const QString text = pdfText(inFolder("Polka.pdf"));
+    const QString text =
+        testing_support::runTool("pdftotext", {"-layout", inFolder("Polka.pdf"), "-"});
     for (const char* expected :
          {"Polka", "Ladění G-C-F", "Značení Trizonia 56", "strana 1/1", "Šla", "Nanynka"}) {
         EXPECT_TRUE(text.contains(QString::fromUtf8(expected))) << expected << "\n"

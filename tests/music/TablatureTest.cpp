@@ -1,9 +1,8 @@
 // A song as a tablature: the buttons print shows for its tones in the delivered tunings.
-#include "support/TestFiles.h"
+#include "support/DeliveredTunings.h"
 
 #include "music/Tablature.h"
 #include "songs/SongGrips.h"
-#include "spreadsheet/xls/XlsFile.h"
 #include "tones/TuningTable.h"
 
 #include <gtest/gtest.h>
@@ -13,20 +12,10 @@
 using keyboard::InstrumentModel;
 using keyboard::Numbering;
 using music::Tablature;
+using testing_support::deliveredTuning;
 using testing_support::sheetWith;
 
 namespace {
-
-tones::TuningTable deliveredTuning(const QString& name) {
-    const auto data = spreadsheet::xls::readXlsFile(QStringLiteral(MECHIK_BIN_DIR "/Vezar.xls"));
-    for (const auto& sheet : data.sheets) {
-        if (sheet->name() == name) {
-            return tones::TuningTable::fromSheet(*sheet);
-        }
-    }
-    ADD_FAILURE() << "no tuning " << name.toStdString();
-    return {};
-}
 
 // G-C-F: 1 push c1 e1 g1 (inner 10, middle 20 and 19); 2 a rest; 3 pull es1 and as1, which the
 // tuning spells gis1 (outer 37 and 36), and fis2 (outer 27); 4 push c2 (inner 7) and d4, which no

@@ -153,6 +153,14 @@ CliRun runMechikCli(const QStringList& arguments, const QString& workingDirector
             QString::fromUtf8(process.readAllStandardError())};
 }
 
+QString runTool(const QString& program, const QStringList& arguments) {
+    QProcess process;
+    process.start(program, arguments);
+    EXPECT_TRUE(process.waitForFinished(60000)) << program.toStdString();
+    EXPECT_EQ(process.exitCode(), 0) << process.readAllStandardError().toStdString();
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
 QByteArray xlsFileWithStream(const std::vector<std::uint8_t>& stream, const char* streamName,
                              const std::vector<spreadsheet::xls::NamedStream>& others) {
     const auto file = spreadsheet::xls::buildCompoundFile(stream, streamName, others);
@@ -168,6 +176,15 @@ std::shared_ptr<spreadsheet::Sheet> sheetWith(
         sheet->setValue(*spreadsheet::CellAddress::parse(QString::fromLatin1(address)), value);
     }
     return sheet;
+}
+
+spreadsheet::Sheet& sheetNamed(const spreadsheet::WorkbookData& data, const QString& name) {
+    for (const auto& sheet : data.sheets) {
+        if (sheet->name() == name) {
+            return *sheet;
+        }
+    }
+    throw std::runtime_error("no sheet " + name.toStdString());
 }
 
 }  // namespace testing_support

@@ -65,6 +65,9 @@ struct CliRun {
 // `workingDirectory` empty: the test's own.
 CliRun runMechikCli(const QStringList& arguments, const QString& workingDirectory = {});
 
+// What an outside tool (pdftotext, pdffonts, ...) printed; it must succeed.
+QString runTool(const QString& program, const QStringList& arguments);
+
 // The stream inside an OLE2 container, with other streams beside it, as an .xls file's bytes.
 QByteArray xlsFileWithStream(const std::vector<std::uint8_t>& stream,
                              const char* streamName = "Workbook",
@@ -74,5 +77,11 @@ QByteArray xlsFileWithStream(const std::vector<std::uint8_t>& stream,
 std::shared_ptr<spreadsheet::Sheet> sheetWith(
     const QString& name,
     std::initializer_list<std::pair<const char*, spreadsheet::CellValue>> cells);
+
+// The sheet of that name; the test fails without it.
+spreadsheet::Sheet& sheetNamed(const spreadsheet::WorkbookData& data, const QString& name);
+
+// The delivered tuning database, built into the binary folder.
+inline const QString DeliveredDatabase = QStringLiteral(MECHIK_BIN_DIR "/Vezar.xls");
 
 }  // namespace testing_support

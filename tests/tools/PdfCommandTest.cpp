@@ -5,7 +5,6 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QProcess>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -15,7 +14,7 @@ using testing_support::sheetWith;
 
 namespace {
 
-const QString Database = QStringLiteral(MECHIK_BIN_DIR "/Vezar.xls");
+const QString Database = testing_support::DeliveredDatabase;
 
 CliRun pdf(const QStringList& arguments) {
     return testing_support::runMechikCli(QStringList{"pdf"} + arguments);
@@ -34,10 +33,7 @@ QString writeSong(const QString& path, const QString& tuning) {
 }
 
 QString pdfText(const QString& path) {
-    QProcess process;
-    process.start(QStringLiteral("pdftotext"), {path, QStringLiteral("-")});
-    EXPECT_TRUE(process.waitForFinished(60000));
-    return QString::fromUtf8(process.readAllStandardOutput());
+    return testing_support::runTool(QStringLiteral("pdftotext"), {path, QStringLiteral("-")});
 }
 
 }  // namespace
