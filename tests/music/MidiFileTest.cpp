@@ -13,7 +13,7 @@
 
 #include <gtest/gtest.h>
 
-using testing_support::sheetWith;
+using testing_support::sheetOf;
 
 namespace {
 
@@ -28,16 +28,9 @@ QByteArray bytes(std::initializer_list<int> values) {
 // Row 1: c1, e1, and c1, again over the bass C; row 2 a rest although it holds a tone; row 3
 // c1, over the chord (C); row 4 tones without a direction word after the song's end.
 music::SongScore smallSong(const QString& name) {
-    const auto sheet = sheetWith(QStringLiteral("G-C-F"), {{"B1", "c1,"},
-                                                           {"C1", "e1,"},
-                                                           {"D1", "c1,"},
-                                                           {"I1", "Tlak"},
-                                                           {"M1", "C"},
-                                                           {"B2", "g1,"},
-                                                           {"B3", "c1,"},
-                                                           {"I3", "Tah"},
-                                                           {"M3", "(C)"},
-                                                           {"B4", "a1,"}});
+    const auto sheet =
+        sheetOf(QStringLiteral("G-C-F"), {"B1=c1,", "C1=e1,", "D1=c1,", "I1=Tlak", "M1=C", "B2=g1,",
+                                          "B3=c1,", "I3=Tah", "M3=(C)", "B4=a1,"});
     return music::songScore(songs::readSongGrips(*sheet), name);
 }
 

@@ -13,7 +13,7 @@ using keyboard::InstrumentModel;
 using keyboard::Numbering;
 using music::Tablature;
 using testing_support::deliveredTuning;
-using testing_support::sheetWith;
+using testing_support::sheetOf;
 
 namespace {
 
@@ -22,11 +22,10 @@ namespace {
 // button gives; 5 pull es1 only.
 Tablature gcfSong(InstrumentModel model, Numbering numbering) {
     const auto sheet =
-        sheetWith(QStringLiteral("G-C-F"),
-                  {{"A1", "Ja"},   {"B1", "c1,"},  {"C1", "e1,"},   {"D1", "g1,"},  {"I1", "Tlak"},
-                   {"M1", "C"},    {"N1", "(C)"},  {"A2", "-"},     {"B2", "f1,"},  {"A3", "na"},
-                   {"B3", "es1,"}, {"C3", "as1,"}, {"D3", "fis2,"}, {"I3", "Tah"},  {"M3", "(G)"},
-                   {"B4", "c2,"},  {"C4", "d4,"},  {"I4", "Tlak"},  {"B5", "es1,"}, {"I5", "Tah"}});
+        sheetOf(QStringLiteral("G-C-F"),
+                {"A1=Ja",  "B1=c1,", "C1=e1,", "D1=g1,",  "I1=Tlak", "M1=C",     "N1=(C)",
+                 "A2=-",   "B2=f1,", "A3=na",  "B3=es1,", "C3=as1,", "D3=fis2,", "I3=Tah",
+                 "M3=(G)", "B4=c2,", "C4=d4,", "I4=Tlak", "B5=es1,", "I5=Tah"});
     return music::buildTablature(QStringLiteral("Píseň"), QStringLiteral("G-C-F"),
                                  songs::readSongGrips(*sheet),
                                  deliveredTuning(QStringLiteral("G-C-F")), model, numbering);

@@ -36,7 +36,6 @@ using services::MessageIcon;
 using spreadsheet::CellValue;
 using testing_support::readBytes;
 using testing_support::ScriptedDialogs;
-using testing_support::sheetWith;
 
 namespace {
 
@@ -53,12 +52,9 @@ protected:
     }
     // Three push grips in G-C-F, the cursor on the first, as an earlier session left them.
     QString writeSong(const QString& path) {
-        auto song = sheetWith(QStringLiteral("G-C-F"), {{"B1", CellValue("c1,")},
-                                                        {"I1", CellValue("Tlak")},
-                                                        {"B2", CellValue("e1,")},
-                                                        {"I2", CellValue("Tlak")},
-                                                        {"B3", CellValue("g1,")},
-                                                        {"I3", CellValue("Tlak")}});
+        auto song = testing_support::sheetOf(
+            QStringLiteral("G-C-F"),
+            {"B1=c1,", "I1=Tlak", "B2=e1,", "I2=Tlak", "B3=g1,", "I3=Tlak"});
         song->setSelection(spreadsheet::CellRect::single({1, 2}), {1, 2});
         spreadsheet::xls::writeXlsFile(path, {song.get()}, 0);
         return path;

@@ -178,6 +178,16 @@ std::shared_ptr<spreadsheet::Sheet> sheetWith(
     return sheet;
 }
 
+std::shared_ptr<spreadsheet::Sheet> sheetOf(const QString& name, const QStringList& cells) {
+    auto sheet = std::make_shared<spreadsheet::Sheet>(name);
+    for (const QString& cell : cells) {
+        const qsizetype equals = cell.indexOf(u'=');
+        sheet->setValue(*spreadsheet::CellAddress::parse(cell.left(equals)),
+                        spreadsheet::CellValue(cell.mid(equals + 1)));
+    }
+    return sheet;
+}
+
 spreadsheet::Sheet& sheetNamed(const spreadsheet::WorkbookData& data, const QString& name) {
     for (const auto& sheet : data.sheets) {
         if (sheet->name() == name) {

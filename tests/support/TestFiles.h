@@ -77,6 +77,8 @@ QByteArray xlsFileWithStream(const std::vector<std::uint8_t>& stream,
 std::shared_ptr<spreadsheet::Sheet> sheetWith(
     const QString& name,
     std::initializer_list<std::pair<const char*, spreadsheet::CellValue>> cells);
+// A sheet of text cells, each written as its address, '=' and its text: "B1=c1,".
+std::shared_ptr<spreadsheet::Sheet> sheetOf(const QString& name, const QStringList& cells);
 
 // The sheet of that name; the test fails without it.
 spreadsheet::Sheet& sheetNamed(const spreadsheet::WorkbookData& data, const QString& name);

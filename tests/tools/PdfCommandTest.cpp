@@ -10,7 +10,7 @@
 #include <gtest/gtest.h>
 
 using testing_support::CliRun;
-using testing_support::sheetWith;
+using testing_support::sheetOf;
 
 namespace {
 
@@ -21,13 +21,8 @@ CliRun pdf(const QStringList& arguments) {
 }
 
 QString writeSong(const QString& path, const QString& tuning) {
-    const auto song = sheetWith(tuning, {{"A1", "Ja"},
-                                         {"B1", "c2,"},
-                                         {"I1", "Tlak"},
-                                         {"M1", "C"},
-                                         {"A2", "su"},
-                                         {"B2", "es1,"},
-                                         {"I2", "Tah"}});
+    const auto song =
+        sheetOf(tuning, {"A1=Ja", "B1=c2,", "I1=Tlak", "M1=C", "A2=su", "B2=es1,", "I2=Tah"});
     spreadsheet::xls::writeXlsFile(path, {song.get()}, 0);
     return path;
 }
