@@ -284,15 +284,9 @@ TEST_F(SongOutput, WithoutThePrintPluginThePlayerIsToldWhy) {
     EXPECT_FALSE(QFile::exists(inFolder("Polka.pdf")));
 }
 
-namespace {
-
-class WithoutSong : public testing_support::ProgramFixture {};
-
-}  // namespace
+using WithoutSong = testing_support::ShownProgramFixture;
 
 TEST_F(WithoutSong, TheSongsOutputCommandsAreOnOnlyWhileASongIsOpen) {
-    QDir().mkpath(environment.workingFolder);
-    ASSERT_TRUE(start());
     const auto songCommands = [this] {
         return std::vector<bool>{menu().mnuTisk->isEnabled(), menu().mnuUlozitPdf->isEnabled(),
                                  menu().mnuUlozitMidi->isEnabled(),

@@ -39,14 +39,8 @@ using testing_support::ScriptedDialogs;
 
 namespace {
 
-class KeptSong : public testing_support::ProgramFixture {
+class KeptSong : public testing_support::ShownProgramFixture {
 protected:
-    void SetUp() override {
-        ProgramFixture::SetUp();
-        QDir().mkpath(environment.workingFolder);
-        ASSERT_TRUE(start());
-        form->show();
-    }
     QString songPath(const QString& name = QStringLiteral("Polka.xls")) const {
         return QDir(environment.workingFolder).filePath(name);
     }
