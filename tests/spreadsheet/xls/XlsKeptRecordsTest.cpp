@@ -543,10 +543,10 @@ TEST(XlsKeptRecords, WhatCannotBeSavedIsNamed) {
 TEST(XlsKeptRecords, Excel5FormatsAreWrittenInTheLayoutOfExcel97) {
     std::vector<Rec> globals;
     globals.push_back(
-        {Font, Body().u16s({240, 0, 10, 700, 0}).u8(0).u8(0).u8(0).u8(0).u8(5).latin1("Arial")});
+        {Font, Body().u16s({240, 0, 10, 700, 0}).raw({0, 0, 0, 0, 5}).latin1("Arial")});
     for (int i = 0; i < 16; ++i) {
         globals.push_back(
-            {Xf, Body().u16s({0, 0, i < 15 ? 0xFFF5 : 0x0001}).u8(0x20).u8(0).u32(0).u32(0)});
+            {Xf, Body().u16s({0, 0}).u16(i < 15 ? 0xFFF5 : 0x0001).u8(0x20).u8(0).u32(0).u32(0)});
     }
     // XF 16: centred, wrapped, orientation "90° counter-clockwise"; pattern colour 13 and
     // background 9 with fill 1, bottom line style 2 colour 8; top 1 colour 10, left 3
