@@ -41,9 +41,6 @@ namespace {
 
 class KeptSong : public testing_support::ShownProgramFixture {
 protected:
-    QString songPath(const QString& name = QStringLiteral("Polka.xls")) const {
-        return QDir(environment.workingFolder).filePath(name);
-    }
     // Three push grips in G-C-F, the cursor on the first, as an earlier session left them.
     QString writeSong(const QString& path) {
         auto song = testing_support::sheetOf(
@@ -57,7 +54,6 @@ protected:
         chooser.answers = {path};
         c().cmdEdit->click();
     }
-    bool songOpen() const { return c().cmdEndEdit->isEnabled(); }
     void record(std::initializer_list<int> treble, QPushButton* direction) {
         for (int n : treble) {
             form->keyboard().overlay(Side::Treble, n)->onClick();
@@ -83,7 +79,7 @@ const QString ownLock = QSysInfo::machineHostName() + u'\n' +
 }  // namespace
 
 TEST_F(KeptSong, EveryRecordedGripIsOnDiskAtOnce) {
-    const QString path = writeSong(songPath());
+    const QString path = writeSong(songPath("Polka.xls"));
     open(path);
     c().cmdPosledni->click();
     c().cmdDalsi->click();
@@ -99,7 +95,7 @@ TEST_F(KeptSong, EveryRecordedGripIsOnDiskAtOnce) {
 }
 
 TEST_F(KeptSong, StaffNotesAndEditsInTheSheetWindowAreOnDiskAtOnce) {
-    const QString path = writeSong(songPath());
+    const QString path = writeSong(songPath("Polka.xls"));
     open(path);
     c().cmdPosledni->click();
     c().cmdDalsi->click();
@@ -120,7 +116,7 @@ TEST_F(KeptSong, StaffNotesAndEditsInTheSheetWindowAreOnDiskAtOnce) {
 // is in the cell and on disk, as if he had pressed Enter; while he types, the automatic player
 // waits rather than cutting him short.
 TEST_F(KeptSong, TextBeingTypedInTheSheetWindowIsKeptWhenACommandRunsOrTheSongEnds) {
-    const QString path = writeSong(songPath());
+    const QString path = writeSong(songPath("Polka.xls"));
     open(path);
     QCoreApplication::processEvents();
     QTableView* grid =
@@ -155,7 +151,7 @@ TEST_F(KeptSong, TextBeingTypedInTheSheetWindowIsKeptWhenACommandRunsOrTheSongEn
 // Stepping through a song and ending it writes nothing: a colleague's workbook keeps all that
 // our writer would not keep, and the file stays byte for byte as it was.
 TEST_F(KeptSong, ASongOnlyLookedAtStaysByteForByte) {
-    const QString path = writeSong(songPath());
+    const QString path = writeSong(songPath("Polka.xls"));
     const QByteArray before = readBytes(path);
     open(path);
     c().cmdDalsi->click();
@@ -190,7 +186,7 @@ TEST_F(KeptSong, AnyWorkbookOpenedAsASongAndLeftUnchangedStaysByteForByte) {
 // A full disk: the player hears of it once, the grips stay in the program, and the next change
 // after the disk has room again writes them all.
 TEST_F(KeptSong, AFailedSaveIsToldOnceAndTheNextChangeTriesAgain) {
-    const QString path = writeSong(songPath());
+    const QString path = writeSong(songPath("Polka.xls"));
     open(path);
     c().cmdPosledni->click();
     c().cmdDalsi->click();
@@ -219,7 +215,7 @@ TEST_F(KeptSong, AFailedSaveIsToldOnceAndTheNextChangeTriesAgain) {
 }
 
 TEST_F(KeptSong, AReadOnlySongIsToldOnOpeningAndStillOpens) {
-    const QString path = writeSong(songPath());
+    const QString path = writeSong(songPath("Polka.xls"));
     QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::ReadGroup);
     dialogs.messages.clear();
     {
@@ -267,7 +263,7 @@ TEST_F(KeptSong, ASongInAReadOnlyFolderIsToldOnceAndEndsAsThePlayerChooses) {
 }
 
 TEST_F(KeptSong, WhileASongIsOpenAHiddenLockBesideItNamesThisProgram) {
-    const QString path = writeSong(songPath());
+    const QString path = writeSong(songPath("Polka.xls"));
     open(path);
     EXPECT_EQ(QFileInfo(lockOf(path)).fileName(), QStringLiteral(".Polka.xls.lock"));
     EXPECT_EQ(QString::fromUtf8(readBytes(lockOf(path))), ownLock);
@@ -284,7 +280,7 @@ TEST_F(KeptSong, WhileASongIsOpenAHiddenLockBesideItNamesThisProgram) {
 
 #ifndef _WIN32
 TEST_F(KeptSong, ASongOpenInAnotherRunningMechikIsNeitherOpenedNorReplaced) {
-    const QString path = writeSong(songPath());
+    const QString path = writeSong(songPath("Polka.xls"));
     const QByteArray before = readBytes(path);
     writeLock(path, QSysInfo::machineHostName(), getppid());  // a process that runs
     const QString theirs = QString::fromUtf8(readBytes(lockOf(path)));
@@ -324,7 +320,7 @@ TEST_F(KeptSong, ASongOpenInAnotherRunningMechikIsNeitherOpenedNorReplaced) {
 }
 
 TEST_F(KeptSong, ALockLeftByAProgramThatNoLongerRunsIsTakenOver) {
-    const QString path = writeSong(songPath());
+    const QString path = writeSong(songPath("Polka.xls"));
     const pid_t ended = fork();
     if (ended == 0) {
         _exit(0);
