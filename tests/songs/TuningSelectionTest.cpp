@@ -12,12 +12,8 @@ using testing_support::ScriptedDialogs;
 
 namespace {
 
-class Tunings : public testing_support::ProgramFixture {
+class Tunings : public testing_support::ShownProgramFixture {
 protected:
-    void SetUp() override {
-        ProgramFixture::SetUp();
-        ASSERT_TRUE(start());
-    }
     void openSongIn(const QString& tuning) {
         host().addWorkbook();
         host().activeSheet().setName(tuning);
