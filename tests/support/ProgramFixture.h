@@ -7,6 +7,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QPushButton>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
