@@ -3,9 +3,9 @@
 #include "BenchProgram.h"
 
 #include "app/SongControls.h"
-#include "keyboard/Keyboard.h"
-#include "keyboard/Recording.h"
-#include "songs/Navigation.h"
+#include "views/Keyboard.h"
+#include "grips/Recording.h"
+#include "grips/Navigation.h"
 #include "spreadsheet/xls/XlsFile.h"
 
 #include <QPushButton>

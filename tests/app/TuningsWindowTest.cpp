@@ -6,7 +6,7 @@
 #include "auxwin/frmLadeni.h"
 #include "keyboard/KeyboardModels.h"
 #include "music/Pitch.h"
-#include "songs/SongFiles.h"
+#include "grips/SongFiles.h"
 #include "songs/SongWriting.h"
 #include "spreadsheet/xls/XlsFile.h"
 #include "tones/TuningSelection.h"

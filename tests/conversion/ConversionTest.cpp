@@ -4,10 +4,10 @@
 
 #include "conversion/ConversionRun.h"
 #include "conversion/frmKonverze.h"
-#include "keyboard/Keyboard.h"
-#include "keyboard/Recording.h"
+#include "views/Keyboard.h"
+#include "grips/Recording.h"
 #include "services/Contact.h"
-#include "songs/SongFiles.h"
+#include "grips/SongFiles.h"
 
 #include <QApplication>
 #include <QComboBox>

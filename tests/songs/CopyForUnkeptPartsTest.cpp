@@ -6,7 +6,7 @@
 
 #include "conversion/frmKonverze.h"
 #include "songs/CopyForUnkeptParts.h"
-#include "songs/SongFiles.h"
+#include "grips/SongFiles.h"
 
 #include <QComboBox>
 #include <QLabel>

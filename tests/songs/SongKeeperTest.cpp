@@ -6,7 +6,7 @@
 #include "support/TestFiles.h"
 
 #include "conversion/frmKonverze.h"
-#include "keyboard/Keyboard.h"
+#include "views/Keyboard.h"
 #include "services/CommandGuard.h"
 #include "songs/SongLock.h"
 #include "spreadsheet/xls/XlsFile.h"

@@ -1,9 +1,9 @@
 // The texts of the current grip and the release commands of the keyboard and the staff.
 #include "support/ProgramFixture.h"
 
-#include "keyboard/Keyboard.h"
-#include "songs/GripDisplay.h"
+#include "grips/GripDisplay.h"
 #include "songs/SongLayout.h"
+#include "views/Keyboard.h"
 #include "views/StaffPictures.h"
 #include "views/TwipPicture.h"
 
