@@ -3,10 +3,10 @@
 #include "BenchProgram.h"
 
 #include "app/SongControls.h"
-#include "views/Keyboard.h"
-#include "grips/Recording.h"
 #include "grips/Navigation.h"
+#include "grips/Recording.h"
 #include "spreadsheet/xls/XlsFile.h"
+#include "views/Keyboard.h"
 
 #include <QPushButton>
 

@@ -3,9 +3,9 @@
 #include "support/SongFixture.h"
 
 #include "grips/AutoPlayer.h"
+#include "grips/SongFiles.h"
 #include "music/SongExports.h"
 #include "music/SoundSupply.h"
-#include "grips/SongFiles.h"
 
 #include <QAction>
 #include <QDir>

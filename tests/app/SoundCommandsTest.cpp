@@ -5,14 +5,14 @@
 #include "music/SoundStandIns.h"
 
 #include "grips/AutoPlayer.h"
+#include "grips/SongFiles.h"
 #include "keyboard/ButtonPictures.h"
-#include "views/Keyboard.h"
 #include "music/BeatTimer.h"
 #include "music/SoundControl.h"
 #include "music/SoundPluginLoader.h"
 #include "music/SoundSupply.h"
 #include "services/CommandGuard.h"
-#include "grips/SongFiles.h"
+#include "views/Keyboard.h"
 
 #include <QAction>
 #include <QCoreApplication>

@@ -4,10 +4,10 @@
 
 #include "conversion/ConversionRun.h"
 #include "conversion/frmKonverze.h"
-#include "views/Keyboard.h"
 #include "grips/Recording.h"
-#include "services/Contact.h"
 #include "grips/SongFiles.h"
+#include "services/Contact.h"
+#include "views/Keyboard.h"
 
 #include <QApplication>
 #include <QComboBox>

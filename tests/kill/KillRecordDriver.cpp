@@ -4,10 +4,10 @@
 //
 //   kill_record_driver WORKING_FOLDER SONG_NAME VEZAR.xls
 #include "app/Form1.h"
-#include "views/Keyboard.h"
 #include "services/Dialogs.h"
 #include "services/ProgramSettings.h"
 #include "spreadsheet/FileChooser.h"
+#include "views/Keyboard.h"
 
 #include <QApplication>
 #include <QDir>

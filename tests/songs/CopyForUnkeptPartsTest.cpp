@@ -5,8 +5,8 @@
 #include "support/TestFiles.h"
 
 #include "conversion/frmKonverze.h"
-#include "songs/CopyForUnkeptParts.h"
 #include "grips/SongFiles.h"
+#include "songs/CopyForUnkeptParts.h"
 
 #include <QComboBox>
 #include <QLabel>
