@@ -7,13 +7,18 @@
 #include "auxwin/frmLadeni.h"
 #include "auxwin/frmZmenaCesty.h"
 #include "conversion/frmKonverze.h"
-#include "keyboard/AutoPlayer.h"
+#include "grips/AutoPlayer.h"
+#include "grips/GripDisplay.h"
+#include "grips/GripReader.h"
+#include "grips/Navigation.h"
+#include "grips/Recording.h"
+#include "grips/SongFiles.h"
+#include "grips/SongImport.h"
+#include "grips/StaffEntry.h"
 #include "keyboard/ButtonNumbering.h"
 #include "keyboard/ButtonPictures.h"
-#include "keyboard/Keyboard.h"
 #include "keyboard/KeyboardGeometry.h"
 #include "keyboard/KeyboardModels.h"
-#include "keyboard/Recording.h"
 #include "music/BeatTimer.h"
 #include "music/SongExports.h"
 #include "music/SongPlayback.h"
@@ -24,16 +29,13 @@
 #include "services/CommandGuard.h"
 #include "services/Dialogs.h"
 #include "services/Twips.h"
-#include "songs/GripDisplay.h"
-#include "songs/Navigation.h"
-#include "songs/SongFiles.h"
-#include "songs/SongImport.h"
 #include "songs/SongKeeper.h"
-#include "tones/GripReader.h"
-#include "tones/StaffEntry.h"
 #include "tones/TuningSelection.h"
 #include "tunings/OpenTuningDatabase.h"
 #include "tunings/TuningEditor.h"
+#include "views/DirectionButton.h"
+#include "views/GripTextLabels.h"
+#include "views/Keyboard.h"
 #include "views/PrintPreview.h"
 #include "views/SheetWindow.h"
 #include "views/StaffPictures.h"
@@ -105,30 +107,29 @@ Form1::Form1(const services::ProgramEnvironment& environment, services::Dialogs&
     guard_->afterCommand = [this] { keeper_->afterCommand(); };
     startup_ = std::make_unique<StartupShutdown>(connection_, environment, c_, menu_, *models_,
                                                  settings, dialogs, fileChooser, *keeper_);
-    songs::GripTextControls text{c_.lblSlabika, c_.lblPopisD, c_.lblTony, c_.lblPopisB, c_.lblBasy};
-    display_ = std::make_unique<songs::GripDisplay>(text, connection_, *keyboard_, *staff_);
-    songFiles_ = std::make_unique<songs::SongFiles>(connection_, dialogs, c_, menu_, *display_,
-                                                    *this, *keeper_);
+    gripText_ = std::make_unique<views::GripTextLabels>(c_);
+    direction_ = std::make_unique<views::DirectionButton>(c_.cmdJakDal);
+    songControls_ = std::make_unique<WindowSongControls>(c_, menu_, *this);
+    display_ = std::make_unique<grips::GripDisplay>(*gripText_, connection_, *keyboard_, *staff_);
+    songFiles_ = std::make_unique<grips::SongFiles>(connection_, dialogs, *songControls_,
+                                                    *direction_, *display_, *keeper_);
     tuning_ = std::make_unique<tones::TuningSelection>(
         connection_, dialogs, [this](const QString& name) { c_.lblLadeni->setText(name); });
-    reader_ = std::make_unique<tones::GripReader>(connection_, dialogs, *keyboard_, *staff_,
-                                                  *display_, *tuning_, c_.cmdJakDal, c_.lblBasy);
-    navigation_ = std::make_unique<songs::Navigation>(
-        connection_,
-        songs::NavigationControls{c_.lblTon, c_.cmdPredchozi, c_.cmdPredTlak, c_.cmdPredTah},
-        *display_, *reader_);
-    recording_ = std::make_unique<keyboard::Recording>(connection_, dialogs, *keyboard_, *tuning_,
-                                                       *navigation_,
-                                                       [this] { return models_->numbering(); });
+    reader_ = std::make_unique<grips::GripReader>(connection_, dialogs, *keyboard_, *staff_,
+                                                  *display_, *gripText_, *direction_, *tuning_);
+    navigation_ =
+        std::make_unique<grips::Navigation>(connection_, *songControls_, *display_, *reader_);
+    recording_ =
+        std::make_unique<grips::Recording>(connection_, dialogs, *keyboard_, *tuning_, *navigation_,
+                                           [this] { return models_->numbering(); });
     staffEntry_ =
-        std::make_unique<tones::StaffEntry>(connection_, dialogs, *staff_, *tuning_, *navigation_);
+        std::make_unique<grips::StaffEntry>(connection_, dialogs, *staff_, *tuning_, *navigation_);
     soundSupply_ = std::make_unique<music::SoundSupply>(
         [folders = music::pluginFolders()] { return music::loadLiveSound(folders); });
     sound_ = std::make_unique<music::SoundFiles>(*soundSupply_,
                                                  [this] { soundControl_->tellUnavailableOnce(); });
-    player_ = std::make_unique<keyboard::AutoPlayer>(
-        dialogs, *navigation_, *reader_,
-        keyboard::PlayerControls{c_.cmdJakDal, c_.cmdTimer, c_.Slider1, c_.cmdZvuk}, *sound_,
+    player_ = std::make_unique<grips::AutoPlayer>(
+        dialogs, *navigation_, *reader_, *direction_, *songControls_, *sound_,
         [this](int index) { return songFiles_->SoundFilePath(index); });
     buildSound(settings);
     songFiles_->onSongEnded = [this] {
@@ -138,7 +139,7 @@ Form1::Form1(const services::ProgramEnvironment& environment, services::Dialogs&
     openDatabase_ = std::make_unique<tunings::OpenTuningDatabase>(connection_);
     tuningEditor_ = std::make_unique<tunings::TuningEditor>(*openDatabase_, dialogs);
     songImport_ =
-        std::make_unique<songs::SongImport>(*songFiles_, *openDatabase_, *reader_, dialogs);
+        std::make_unique<grips::SongImport>(*songFiles_, *openDatabase_, *reader_, dialogs);
     SongControlsOff(c_, menu_);
     wire();
     wireSongs();
@@ -149,6 +150,10 @@ Form1::Form1(const services::ProgramEnvironment& environment, services::Dialogs&
     wireAuxiliaryWindows();
     wireOwnTunings();
     wireRecentSongs(settings);
+}
+
+grips::SongControls& Form1::songControls() {
+    return *songControls_;
 }
 
 Form1::~Form1() {
@@ -171,7 +176,7 @@ void Form1::buildForm() {
         setTextColour(c_.lblSlabika[static_cast<size_t>(i)], QColor(0x00, 0x00, 0xFF));
     }
     staff_ = std::make_unique<views::StaffPictures>(form);
-    keyboard_ = std::make_unique<keyboard::Keyboard>(form, *pictures_);
+    keyboard_ = std::make_unique<views::Keyboard>(form, *pictures_);
 
     for (int i = 0; i < keyboard::BassButtonCount; ++i) {
         const keyboard::TwipPoint place = keyboard::bassLabelPlace(i);
@@ -230,7 +235,7 @@ void Form1::guardPictures() {
         const int count = side == keyboard::Side::Treble ? keyboard::TrebleButtonCount
                                                          : keyboard::BassButtonCount;
         for (int n = 1; n <= count; ++n) {
-            for (keyboard::ClickablePicture* picture :
+            for (views::ClickablePicture* picture :
                  {keyboard_->overlay(side, n), keyboard_->button(side, n)}) {
                 picture->onClick = [this, click = picture->onClick] { guard_->run(click); };
             }
@@ -246,7 +251,7 @@ void Form1::guardPictures() {
 }
 
 void Form1::wireSongs() {
-    songs::SongFiles& files = *songFiles_;
+    grips::SongFiles& files = *songFiles_;
     onSignal(c_.cmdNovaSkladba, &QPushButton::clicked, [&files] { files.cmdNovaSkladba_Click(); });
     onSignal(c_.cmdEdit, &QPushButton::clicked, [&files] { files.cmdEdit_Click(); });
     onSignal(c_.cmdEndEdit, &QPushButton::clicked, [&files] { files.cmdEndEdit_Click(); });
@@ -254,7 +259,7 @@ void Form1::wireSongs() {
     onSignal(menu_.mnuOtevrit, &QAction::triggered, [&files] { files.mnuOtevrit_Click(); });
     onSignal(menu_.mnuKonecPisne, &QAction::triggered, [&files] { files.mnuKonecPisne_Click(); });
 
-    songs::GripDisplay& display = *display_;
+    grips::GripDisplay& display = *display_;
     onSignal(c_.cmdUvolDiskant, &QPushButton::clicked,
              [&display] { display.cmdUvolDiskant_Click(); });
     onSignal(c_.cmdUvolBasy, &QPushButton::clicked, [&display] { display.cmdUvolBasy_Click(); });
@@ -291,10 +296,10 @@ void Form1::wireGrips() {
             window->onConverted = [this](const QString& path) { recentSongs_->remember(path); };
         }
     });
-    tones::GripReader& reader = *reader_;
+    grips::GripReader& reader = *reader_;
     onSignal(c_.cmdReadTah, &QPushButton::clicked, [&reader] { reader.cmdReadTah_Click(); });
     onSignal(c_.cmdReadTlak, &QPushButton::clicked, [&reader] { reader.cmdReadTlak_Click(); });
-    songs::Navigation& go = *navigation_;
+    grips::Navigation& go = *navigation_;
     onSignal(c_.cmdPrvni, &QPushButton::clicked, [&go] { go.cmdPrvni_Click(); });
     onSignal(c_.cmdPredchozi, &QPushButton::clicked, [&go] { go.cmdPredchozi_Click(); });
     onSignal(c_.cmdDalsi, &QPushButton::clicked, [&go] { go.cmdDalsi_Click(); });
@@ -303,16 +308,16 @@ void Form1::wireGrips() {
     onSignal(c_.cmdDalsiTlak, &QPushButton::clicked, [&go] { go.cmdDalsiTlak_Click(); });
     onSignal(c_.cmdPredTah, &QPushButton::clicked, [&go] { go.cmdPredTah_Click(); });
     onSignal(c_.cmdPredTlak, &QPushButton::clicked, [&go] { go.cmdPredTlak_Click(); });
-    keyboard::Recording& recording = *recording_;
+    grips::Recording& recording = *recording_;
     onSignal(c_.cmdTlak, &QPushButton::clicked, [&recording] { recording.cmdTlak_Click(); });
     onSignal(c_.cmdTah, &QPushButton::clicked, [&recording] { recording.cmdTah_Click(); });
-    tones::StaffEntry& entry = *staffEntry_;
+    grips::StaffEntry& entry = *staffEntry_;
     onSignal(c_.cmdTlakNoty, &QPushButton::clicked, [&entry] { entry.cmdTlakNoty_Click(); });
     onSignal(c_.cmdTahNoty, &QPushButton::clicked, [&entry] { entry.cmdTahNoty_Click(); });
 }
 
 void Form1::wirePlayer() {
-    keyboard::AutoPlayer& player = *player_;
+    grips::AutoPlayer& player = *player_;
     onSignal(c_.cmdJakDal, &QPushButton::clicked, [&player] { player.cmdJakDal_Click(); });
     onSignal(c_.cmdTimer, &QPushButton::clicked, [&player] { player.cmdTimer_Click(); });
     // A tick while a command or its message is in progress is dropped, not deferred.

@@ -17,19 +17,23 @@ class QPrintPreviewDialog;
 
 namespace keyboard {
 class ButtonPictures;
-class Keyboard;
 class KeyboardModels;
-}  // namespace keyboard
-
-namespace keyboard {
-class AutoPlayer;
-class Recording;
 class SoundOutput;
 }  // namespace keyboard
-namespace songs {
+namespace grips {
+class AutoPlayer;
+class DirectionColour;
 class GripDisplay;
+class GripReader;
+class GripText;
 class Navigation;
+class SongControls;
+class Recording;
 class SongFiles;
+class SongImport;
+class StaffEntry;
+}  // namespace grips
+namespace songs {
 class SongKeeper;
 }  // namespace songs
 namespace music {
@@ -40,13 +44,8 @@ class SoundControl;
 class SoundSupply;
 }  // namespace music
 namespace tones {
-class GripReader;
-class StaffEntry;
 class TuningSelection;
 }  // namespace tones
-namespace songs {
-class SongImport;
-}
 namespace tunings {
 class OpenTuningDatabase;
 class TuningEditor;
@@ -60,6 +59,7 @@ class ProgramSettings;
 }  // namespace services
 
 namespace views {
+class Keyboard;
 class SheetWindow;
 class StaffPictures;
 }  // namespace views
@@ -67,6 +67,7 @@ class StaffPictures;
 namespace app {
 
 class RecentSongsMenu;
+class WindowSongControls;
 
 // The main window: builds its controls, keyboard, staff and menu from the design's tables and
 // wires them to the handlers of each subject; it holds no behaviour of its own.
@@ -83,19 +84,21 @@ public:
 
     const views::Form1Controls& controls() const { return c_; }
     const MenuActions& menu() const { return menu_; }
-    keyboard::Keyboard& keyboard() { return *keyboard_; }
+    views::Keyboard& keyboard() { return *keyboard_; }
     keyboard::KeyboardModels& models() { return *models_; }
     views::StaffPictures& staff() { return *staff_; }
     services::SpreadsheetConnection& connection() { return connection_; }
-    songs::GripDisplay& display() { return *display_; }
-    songs::SongFiles& songFiles() { return *songFiles_; }
+    grips::GripDisplay& display() { return *display_; }
+    grips::SongFiles& songFiles() { return *songFiles_; }
     tones::TuningSelection& tuning() { return *tuning_; }
-    tones::GripReader& reader() { return *reader_; }
-    songs::Navigation& navigation() { return *navigation_; }
-    keyboard::Recording& recording() { return *recording_; }
-    tones::StaffEntry& staffEntry() { return *staffEntry_; }
+    grips::GripReader& reader() { return *reader_; }
+    grips::Navigation& navigation() { return *navigation_; }
+    grips::Recording& recording() { return *recording_; }
+    grips::StaffEntry& staffEntry() { return *staffEntry_; }
+    grips::DirectionColour& directionColour() { return *direction_; }
+    grips::SongControls& songControls();
     views::SheetWindow* sheetWindow() { return sheetWindow_.get(); }
-    keyboard::AutoPlayer& player() { return *player_; }
+    grips::AutoPlayer& player() { return *player_; }
     services::CommandGuard& guard() { return *guard_; }
     songs::SongKeeper& keeper() { return *keeper_; }
     music::SoundSupply& soundSupply() { return *soundSupply_; }
@@ -103,7 +106,7 @@ public:
     music::QtBeatTimer& gripHoldTimer() { return *gripHoldTimer_; }
     music::QtBeatTimer& songBeatTimer() { return *songBeatTimer_; }
     music::SongExports& exports() { return *exports_; }
-    songs::SongImport& songImport() { return *songImport_; }
+    grips::SongImport& songImport() { return *songImport_; }
     tunings::TuningEditor& tuningEditor() { return *tuningEditor_; }
     RecentSongsMenu& recentSongs() { return *recentSongs_; }
 
@@ -150,19 +153,22 @@ private:
     std::unique_ptr<keyboard::ButtonPictures> pictures_;
     views::Form1Controls c_{};
     MenuActions menu_{};
-    std::unique_ptr<keyboard::Keyboard> keyboard_;
+    std::unique_ptr<views::Keyboard> keyboard_;
     std::unique_ptr<views::StaffPictures> staff_;
     std::unique_ptr<keyboard::KeyboardModels> models_;
     std::unique_ptr<StartupShutdown> startup_;
-    std::unique_ptr<songs::GripDisplay> display_;
-    std::unique_ptr<songs::SongFiles> songFiles_;
+    std::unique_ptr<grips::GripText> gripText_;
+    std::unique_ptr<grips::DirectionColour> direction_;
+    std::unique_ptr<WindowSongControls> songControls_;
+    std::unique_ptr<grips::GripDisplay> display_;
+    std::unique_ptr<grips::SongFiles> songFiles_;
     std::unique_ptr<tones::TuningSelection> tuning_;
-    std::unique_ptr<tones::GripReader> reader_;
-    std::unique_ptr<songs::Navigation> navigation_;
-    std::unique_ptr<keyboard::Recording> recording_;
-    std::unique_ptr<tones::StaffEntry> staffEntry_;
+    std::unique_ptr<grips::GripReader> reader_;
+    std::unique_ptr<grips::Navigation> navigation_;
+    std::unique_ptr<grips::Recording> recording_;
+    std::unique_ptr<grips::StaffEntry> staffEntry_;
     std::unique_ptr<keyboard::SoundOutput> sound_;
-    std::unique_ptr<keyboard::AutoPlayer> player_;
+    std::unique_ptr<grips::AutoPlayer> player_;
     spreadsheet::FileChooser* fileChooser_;
     std::unique_ptr<music::SoundSupply> soundSupply_;
     std::unique_ptr<music::QtBeatTimer> gripHoldTimer_;
@@ -172,7 +178,7 @@ private:
     std::unique_ptr<music::SongExports> exports_;
     std::unique_ptr<tunings::OpenTuningDatabase> openDatabase_;
     std::unique_ptr<tunings::TuningEditor> tuningEditor_;
-    std::unique_ptr<songs::SongImport> songImport_;
+    std::unique_ptr<grips::SongImport> songImport_;
     std::unique_ptr<RecentSongsMenu> recentSongs_;
     // Not a child: under the topmost main window it would stay in front of it.
     std::unique_ptr<views::SheetWindow> sheetWindow_;

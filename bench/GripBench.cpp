@@ -3,10 +3,10 @@
 #include "BenchProgram.h"
 
 #include "app/SongControls.h"
-#include "keyboard/Keyboard.h"
-#include "keyboard/Recording.h"
-#include "songs/Navigation.h"
+#include "grips/Navigation.h"
+#include "grips/Recording.h"
 #include "spreadsheet/xls/XlsFile.h"
+#include "views/Keyboard.h"
 
 #include <QPushButton>
 

@@ -2,7 +2,7 @@
 // for, grip texts shown) and ending it (saved and closed).
 #include "BenchProgram.h"
 
-#include "songs/SongFiles.h"
+#include "grips/SongFiles.h"
 #include "spreadsheet/xls/XlsFile.h"
 
 namespace {

@@ -8,6 +8,7 @@ set(MECHIK_LAYERS
   keyboard=2
   songs=3
   conversion=4
+  grips=4
   melody=4
   music=4
   tunings=4
@@ -24,26 +25,4 @@ set(MECHIK_LAYERS
 set(MECHIK_LAYER_DEBTS
   conversion/frmKonverze.cpp->views/CaptionButton.h
   conversion/frmKonverze.cpp->views/WidgetPlacement.h
-  keyboard/AutoPlayer.cpp->views/VbColour.h
-  keyboard/AutoPlayer.cpp->songs/Navigation.h
-  keyboard/Recording.cpp->songs/Navigation.h
-  keyboard/Recording.cpp->songs/SongLayout.h
-  songs/GripDisplay.cpp->views/StaffPictures.h
-  songs/SongFiles.cpp->app/MainMenu.h
-  songs/SongFiles.cpp->views/MainWindowLayout.h
-  songs/SongFiles.cpp->app/SongControls.h
-  songs/SongFiles.cpp->views/VbColour.h
-  songs/SongImport.cpp->melody/ImportError.h
-  songs/SongImport.cpp->melody/MelodyImport.h
-  songs/SongImport.cpp->tunings/OpenTuningDatabase.h
-  tones/GripReader.cpp->views/StaffPictures.h
-  tones/GripReader.cpp->views/TwipPicture.h
-  tones/GripReader.cpp->views/VbColour.h
-  tones/GripReader.cpp->keyboard/Keyboard.h
-  tones/GripReader.cpp->songs/GripDisplay.h
-  tones/GripReader.cpp->songs/SongLayout.h
-  tones/StaffEntry.cpp->views/StaffPictures.h
-  tones/StaffEntry.cpp->views/TwipPicture.h
-  tones/StaffEntry.cpp->songs/Navigation.h
-  tones/StaffEntry.cpp->songs/SongLayout.h
 )

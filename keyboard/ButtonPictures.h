@@ -1,5 +1,7 @@
 #pragma once
 
+#include "KeyboardView.h"
+
 #include <QColor>
 #include <QPixmap>
 
@@ -9,9 +11,6 @@
 // bass overlays, each a 40 x 38 button shape filled with one colour, plus the bare button that
 // shows through when a button is marked.
 namespace keyboard {
-
-inline constexpr int TrebleRestPicture = 101;
-inline constexpr int BassRestPicture = 107;
 
 class ButtonPictures {
 public:

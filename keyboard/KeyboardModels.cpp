@@ -16,10 +16,12 @@ KeyboardModels::KeyboardModels(const ModelControls& controls, services::ProgramS
                                services::Dialogs& dialogs)
     : c_(controls), settings_(settings), dialogs_(dialogs) {}
 
-void KeyboardModels::setBarHeight(int index, int heightTwips) {
-    const Bar b = bar(index);
-    c_.cmdZabrana[static_cast<size_t>(index)]->setGeometry(
-        services::twipRect(b.left, b.top, BarWidth, heightTwips));
+void KeyboardModels::layBars(InstrumentModel model) {
+    for (const BarPlace& place : barsOf(model)) {
+        QPushButton* bar = c_.cmdZabrana[static_cast<size_t>(place.index)];
+        bar->setGeometry(services::twipRect(place.left, place.top, BarWidth, place.height));
+        bar->show();
+    }
 }
 
 void KeyboardModels::showBars(int first, int last, bool shown) {
@@ -32,10 +34,8 @@ void KeyboardModels::mnu2Rady_Click() {
     c_.mnu2Rady->setChecked(!c_.mnu2Rady->isChecked());
     int value = 0;
     if (c_.mnu2Rady->isChecked()) {
-        setBarHeight(0, 7695);
-        setBarHeight(2, 1095);
         c_.mnuModelClub->setChecked(false);
-        showBars(0, 4, true);
+        layBars(InstrumentModel::TwoRow);
         showBars(5, 5, false);
         value = 1;
     } else {
@@ -49,9 +49,7 @@ void KeyboardModels::ApplyClubModel() {
     int value = 0;
     if (c_.mnuModelClub->isChecked()) {
         c_.mnu2Rady->setChecked(false);
-        showBars(0, 5, true);
-        setBarHeight(2, 1695);
-        setBarHeight(0, 570);
+        layBars(InstrumentModel::Club);
         value = 2;
     } else {
         showBars(0, 5, false);

@@ -49,7 +49,8 @@ public:
     void showTwoRowBarsAsDesigned();
 
 private:
-    void setBarHeight(int bar, int heightTwips);
+    // The model's bars shown where InstrumentModel lays them.
+    void layBars(InstrumentModel model);
     void showBars(int first, int last, bool shown);
     void setNumberLabel(int index, const QString& caption, int top);
     void applyNumbering(Numbering numbering);

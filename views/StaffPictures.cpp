@@ -2,6 +2,7 @@
 
 #include "StaffGlyphs.h"
 #include "TwipPicture.h"
+#include "grips/StaffState.h"
 #include "services/Twips.h"
 #include "tones/StaffSnapping.h"
 
@@ -59,11 +60,11 @@ void StaffPictures::buildPictures(QWidget* form) {
     for (int i = 0; i < 5; ++i) {
         const auto s = static_cast<size_t>(i);
         imgNota[s] = make("imgNota", i, notePicture(shownColour), NoteWidth, NoteHeight);
-        imgNota[s]->moveTo(3450, 7340);
+        imgNota[s]->moveTo(3450, grips::restTop(grips::StaffSign::Note));
         imgBecko[s] = make("imgBecko", i, flatPicture(shownColour), FlatWidth, FlatHeight);
-        imgBecko[s]->moveTo(3240, 7200);
+        imgBecko[s]->moveTo(3240, grips::restTop(grips::StaffSign::Flat));
         imgKrizek[s] = make("imgKrizek", i, sharpPicture(shownColour), SharpWidth, SharpHeight);
-        imgKrizek[s]->moveTo(3150, 7240);
+        imgKrizek[s]->moveTo(3150, grips::restTop(grips::StaffSign::Sharp));
 
         picBecko[s] = make("picBecko", i, flatPicture(entryColour), FlatWidth, FlatHeight);
         picBecko[s]->onDropped = [this, i](int, int) { picBecko_MouseDown(i); };
@@ -77,37 +78,53 @@ void StaffPictures::buildPictures(QWidget* form) {
     putAccidentalsBack();
 }
 
+TwipPicture* StaffPictures::shown(grips::StaffSign sign, int index) const {
+    const auto& pictures = sign == grips::StaffSign::Note   ? imgNota
+                           : sign == grips::StaffSign::Flat ? imgBecko
+                                                            : imgKrizek;
+    return pictures[static_cast<size_t>(index)];
+}
+
+int StaffPictures::shownTop(grips::StaffSign sign, int index) const {
+    return shown(sign, index)->twipTop();
+}
+
+void StaffPictures::showAt(grips::StaffSign sign, int index, int top) {
+    TwipPicture* picture = shown(sign, index);
+    picture->moveTo(picture->twipLeft(), top);
+    picture->show();
+}
+
+int StaffPictures::entryNoteTop(int index) const {
+    return picNota[static_cast<size_t>(index)]->twipTop();
+}
+
 void StaffPictures::hideShownTones() {
-    for (int i = 0; i < 5; ++i) {
-        const auto s = static_cast<size_t>(i);
-        imgNota[s]->hide();
-        imgNota[s]->moveTo(imgNota[s]->twipLeft(), 7340);
-    }
-    for (TwipPicture* flat : imgBecko) {
-        flat->hide();
-        flat->moveTo(flat->twipLeft(), 7200);
-    }
-    for (TwipPicture* sharp : imgKrizek) {
-        sharp->hide();
-        sharp->moveTo(sharp->twipLeft(), 7240);
+    for (grips::StaffSign sign :
+         {grips::StaffSign::Note, grips::StaffSign::Flat, grips::StaffSign::Sharp}) {
+        for (int i = 0; i < SlotCount; ++i) {
+            TwipPicture* picture = shown(sign, i);
+            picture->hide();
+            picture->moveTo(picture->twipLeft(), grips::restTop(sign));
+        }
     }
 }
 
 void StaffPictures::putNotesBack() {
-    for (int i = 0; i < 3; ++i) {
-        picNota[static_cast<size_t>(i)]->moveTo(2640 + 120 * i, 5880);
-    }
-    for (int i = 3; i < 5; ++i) {
-        picNota[static_cast<size_t>(i)]->moveTo(2715 + 120 * (i - 3), 5760);
+    for (int i = 0; i < SlotCount; ++i) {
+        const tones::PicturePlace rest = grips::entryNoteRest(i);
+        picNota[static_cast<size_t>(i)]->moveTo(rest.left, rest.top);
     }
 }
 
 void StaffPictures::putAccidentalsBack() {
-    for (int i = 0; i < 5; ++i) {
-        picBecko[static_cast<size_t>(i)]->moveTo(2280 - 90 * i, 5760);
+    for (int i = 0; i < SlotCount; ++i) {
+        const tones::PicturePlace rest = grips::entryFlatRest(i);
+        picBecko[static_cast<size_t>(i)]->moveTo(rest.left, rest.top);
     }
-    for (int i = 0; i < 5; ++i) {
-        picKrizek[static_cast<size_t>(i)]->moveTo(1680 - 90 * i, 5760);
+    for (int i = 0; i < SlotCount; ++i) {
+        const tones::PicturePlace rest = grips::entrySharpRest(i);
+        picKrizek[static_cast<size_t>(i)]->moveTo(rest.left, rest.top);
     }
 }
 

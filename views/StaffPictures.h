@@ -1,6 +1,6 @@
 #pragma once
 
-#include "tones/StaffAccidentals.h"
+#include "grips/StaffView.h"
 
 #include <array>
 
@@ -13,7 +13,7 @@ namespace views {
 
 class TwipPicture;
 
-class StaffPictures : public tones::StaffAccidentals {
+class StaffPictures : public grips::StaffView {
 public:
     explicit StaffPictures(QWidget* form);
 
@@ -25,11 +25,12 @@ public:
     std::array<TwipPicture*, 5> picBecko{};
     std::array<TwipPicture*, 5> picKrizek{};
 
-    // The rest places: shown tones hidden at their rest Tops, the entry notes and the entry
-    // sharps and flats in their rows beside the staff.
-    void hideShownTones();
-    void putNotesBack();
-    void putAccidentalsBack();
+    int shownTop(grips::StaffSign sign, int index) const override;
+    void showAt(grips::StaffSign sign, int index, int top) override;
+    void hideShownTones() override;
+    void putNotesBack() override;
+    void putAccidentalsBack() override;
+    int entryNoteTop(int index) const override;
 
     // Snapping after a drag: the three MouseDown handlers of the pictures.
     void picNota_MouseDown(int index);
@@ -40,6 +41,7 @@ public:
     tones::PicturePlace sharp(int slot) const override;
 
 private:
+    TwipPicture* shown(grips::StaffSign sign, int index) const;
     void buildLines(QWidget* form);
     void buildPictures(QWidget* form);
 };

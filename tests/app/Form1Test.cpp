@@ -1,7 +1,7 @@
 // The main window as designed: controls, menu, keyboard, staff, and how it looks.
 #include "support/ProgramFixture.h"
 
-#include "keyboard/Keyboard.h"
+#include "views/Keyboard.h"
 #include "views/SheetWindow.h"
 #include "views/StaffPictures.h"
 #include "views/TwipPicture.h"

@@ -6,7 +6,7 @@
 #include "app/CommandLine.h"
 #include "app/RecentSongsMenu.h"
 #include "conversion/frmKonverze.h"
-#include "songs/SongFiles.h"
+#include "grips/SongFiles.h"
 #include "songs/SongWriting.h"
 #include "spreadsheet/xls/XlsFile.h"
 

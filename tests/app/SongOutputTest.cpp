@@ -2,10 +2,10 @@
 // scripted, the files read back.
 #include "support/SongFixture.h"
 
-#include "keyboard/AutoPlayer.h"
+#include "grips/AutoPlayer.h"
+#include "grips/SongFiles.h"
 #include "music/SongExports.h"
 #include "music/SoundSupply.h"
-#include "songs/SongFiles.h"
 
 #include <QAction>
 #include <QDir>

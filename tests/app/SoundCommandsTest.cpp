@@ -4,16 +4,16 @@
 
 #include "music/SoundStandIns.h"
 
-#include "keyboard/AutoPlayer.h"
+#include "grips/AutoPlayer.h"
+#include "grips/SongFiles.h"
 #include "keyboard/ButtonPictures.h"
-#include "keyboard/Keyboard.h"
 #include "keyboard/SoundOutput.h"
 #include "music/BeatTimer.h"
 #include "music/SoundControl.h"
 #include "music/SoundPluginLoader.h"
 #include "music/SoundSupply.h"
 #include "services/CommandGuard.h"
-#include "songs/SongFiles.h"
+#include "views/Keyboard.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -163,7 +163,7 @@ TEST_F(SoundCommands, UnderTheAutomaticPlayerAGripHoldsForOneStep) {
     ASSERT_TRUE(form->player().Timer1().isActive());
     form->guard().tick([this] { form->player().Timer1_Timer(); });
     EXPECT_EQ(played(), secondGrip);
-    EXPECT_EQ(form->gripHoldTimer().interval(), keyboard::AutoPlayer::intervalForTempo(2));
+    EXPECT_EQ(form->gripHoldTimer().interval(), grips::AutoPlayer::intervalForTempo(2));
 }
 
 TEST_F(SoundCommands, TheSongPlaysFromTheCurrentGripWithTheKeyboardLitInTime) {
@@ -185,7 +185,7 @@ TEST_F(SoundCommands, TheSongPlaysFromTheCurrentGripWithTheKeyboardLitInTime) {
     EXPECT_EQ(picture(10), keyboard::TrebleRestPicture);
 
     c().Slider1->setValue(3);  // faster while it plays
-    EXPECT_EQ(form->songBeatTimer().interval(), keyboard::AutoPlayer::intervalForTempo(3));
+    EXPECT_EQ(form->songBeatTimer().interval(), grips::AutoPlayer::intervalForTempo(3));
     nextBeat();
     EXPECT_EQ(played(), (QStringList{"on T 67", "on B 48", "on B 52", "on B 55"}));
     EXPECT_EQ(picture(19), 105);  // g1, on push

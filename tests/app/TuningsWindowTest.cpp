@@ -4,9 +4,9 @@
 #include "support/TestFiles.h"
 
 #include "auxwin/frmLadeni.h"
+#include "grips/SongFiles.h"
 #include "keyboard/KeyboardModels.h"
 #include "music/Pitch.h"
-#include "songs/SongFiles.h"
 #include "songs/SongWriting.h"
 #include "spreadsheet/xls/XlsFile.h"
 #include "tones/TuningSelection.h"

@@ -4,10 +4,10 @@
 
 #include "conversion/ConversionRun.h"
 #include "conversion/frmKonverze.h"
-#include "keyboard/Keyboard.h"
-#include "keyboard/Recording.h"
+#include "grips/Recording.h"
+#include "grips/SongFiles.h"
 #include "services/Contact.h"
-#include "songs/SongFiles.h"
+#include "views/Keyboard.h"
 
 #include <QApplication>
 #include <QComboBox>

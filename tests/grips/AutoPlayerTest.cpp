@@ -2,16 +2,16 @@
 // accompanying sound files.
 #include "support/SongFixture.h"
 
-#include "keyboard/AutoPlayer.h"
-#include "keyboard/Keyboard.h"
+#include "grips/AutoPlayer.h"
+#include "grips/SongFiles.h"
 #include "keyboard/SoundOutput.h"
-#include "songs/SongFiles.h"
+#include "views/Keyboard.h"
 
 #include <QLabel>
 #include <QPushButton>
 #include <QSlider>
 
-using keyboard::AutoPlayer;
+using grips::AutoPlayer;
 using services::MessageIcon;
 using testing_support::ScriptedDialogs;
 
@@ -33,8 +33,8 @@ protected:
     void SetUp() override {
         SongFixture::SetUp();
         player = std::make_unique<AutoPlayer>(
-            dialogs, form->navigation(), form->reader(),
-            keyboard::PlayerControls{c().cmdJakDal, c().cmdTimer, c().Slider1, c().cmdZvuk}, sound,
+            dialogs, form->navigation(), form->reader(), form->directionColour(),
+            form->songControls(), sound,
             [this](int index) { return form->songFiles().SoundFilePath(index); });
     }
 };

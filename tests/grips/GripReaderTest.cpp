@@ -2,9 +2,9 @@
 // signs on the staff, and every message for what the tuning lacks.
 #include "support/SongFixture.h"
 
-#include "keyboard/Keyboard.h"
+#include "grips/GripReader.h"
 #include "services/Contact.h"
-#include "tones/GripReader.h"
+#include "views/Keyboard.h"
 #include "views/StaffPictures.h"
 #include "views/TwipPicture.h"
 

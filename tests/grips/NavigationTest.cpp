@@ -1,8 +1,8 @@
 // Stepping through a song: where the cursor goes, what the backward commands do, the last grip.
 #include "support/SongFixture.h"
 
-#include "keyboard/Keyboard.h"
-#include "songs/Navigation.h"
+#include "grips/Navigation.h"
+#include "views/Keyboard.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -19,7 +19,7 @@ protected:
             put(QStringLiteral("A%1").arg(row), QStringLiteral("sla%1").arg(row));
         }
     }
-    songs::Navigation& go() { return form->navigation(); }
+    grips::Navigation& go() { return form->navigation(); }
     QString cursor() { return host().activeCell().address(); }
     bool backward() const {
         const bool on = c().cmdPredchozi->isEnabled();

@@ -2,10 +2,10 @@
 // many fingers, and the mended cases of buttons the tuning lacks.
 #include "support/SongFixture.h"
 
-#include "keyboard/AutoPlayer.h"
-#include "keyboard/Keyboard.h"
-#include "keyboard/Recording.h"
+#include "grips/AutoPlayer.h"
+#include "grips/Recording.h"
 #include "services/Contact.h"
+#include "views/Keyboard.h"
 
 #include <QCoreApplication>
 #include <QLabel>

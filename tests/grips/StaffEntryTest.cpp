@@ -1,7 +1,7 @@
 // Writing a grip from notes placed on the staff.
 #include "support/SongFixture.h"
 
-#include "tones/StaffEntry.h"
+#include "grips/StaffEntry.h"
 #include "views/StaffPictures.h"
 #include "views/TwipPicture.h"
 

@@ -4,10 +4,10 @@
 //
 //   kill_record_driver WORKING_FOLDER SONG_NAME VEZAR.xls
 #include "app/Form1.h"
-#include "keyboard/Keyboard.h"
 #include "services/Dialogs.h"
 #include "services/ProgramSettings.h"
 #include "spreadsheet/FileChooser.h"
+#include "views/Keyboard.h"
 
 #include <QApplication>
 #include <QDir>
@@ -44,7 +44,7 @@ public:
 
 // Row r: push on odd rows, pull on even ones; a treble button and a bass button that give a
 // tone in G-C-F either way.
-void markGrip(keyboard::Keyboard& keys, int row) {
+void markGrip(views::Keyboard& keys, int row) {
     keys.release(keyboard::Side::Treble);
     keys.release(keyboard::Side::Bass);
     keys.overlay(keyboard::Side::Treble, 10 + row % 3)->onClick();

@@ -5,8 +5,8 @@
 #include "support/TestFiles.h"
 
 #include "conversion/frmKonverze.h"
+#include "grips/SongFiles.h"
 #include "songs/CopyForUnkeptParts.h"
-#include "songs/SongFiles.h"
 
 #include <QComboBox>
 #include <QLabel>

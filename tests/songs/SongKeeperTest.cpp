@@ -6,10 +6,10 @@
 #include "support/TestFiles.h"
 
 #include "conversion/frmKonverze.h"
-#include "keyboard/Keyboard.h"
 #include "services/CommandGuard.h"
 #include "songs/SongLock.h"
 #include "spreadsheet/xls/XlsFile.h"
+#include "views/Keyboard.h"
 #include "views/SheetWindow.h"
 #include "views/StaffPictures.h"
 #include "views/TwipPicture.h"

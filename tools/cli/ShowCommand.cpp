@@ -3,59 +3,76 @@
 #include "CliMessages.h"
 #include "RecordedDialogs.h"
 
-#include "app/Form1.h"
-#include "keyboard/Keyboard.h"
+#include "grips/DirectionColour.h"
+#include "grips/GripDisplay.h"
+#include "grips/GripReader.h"
+#include "grips/GripText.h"
+#include "grips/StaffState.h"
+#include "keyboard/KeyboardGeometry.h"
+#include "keyboard/KeyboardView.h"
 #include "services/CommandGuard.h"
 #include "services/Dialogs.h"
-#include "services/ProgramSettings.h"
+#include "services/SpreadsheetConnection.h"
+#include "services/SpreadsheetStart.h"
 #include "spreadsheet/SpreadsheetError.h"
-#include "tones/GripReader.h"
-#include "views/StaffPictures.h"
-#include "views/TwipPicture.h"
+#include "tones/TuningSelection.h"
 
 #include <QFileInfo>
 #include <QTemporaryDir>
-
-#include <vector>
 
 namespace tools {
 
 namespace {
 
+// What the window shows as text and colour is not printed.
+class UnseenGripText : public grips::GripText {
+public:
+    void showSyllable(int, const QString&) override {}
+    void showCaptions(bool) override {}
+    void showTrebleLine(const QString&) override {}
+    void showBassLine(const QString&) override {}
+};
+
+class UnseenDirection : public grips::DirectionColour {
+public:
+    void showDirection(grips::ShownDirection) override {}
+};
+
 QString escapeLineBreaks(QString text) {
     return text.replace(u'\r', QStringLiteral("\\r")).replace(u'\n', QStringLiteral("\\n"));
 }
 
-QString describe(app::Form1& form, const RecordedDialogs& dialogs) {
+QString describeButtons(const keyboard::KeyboardView& keys, keyboard::Side side) {
+    const bool treble = side == keyboard::Side::Treble;
+    const int count = treble ? keyboard::TrebleButtonCount : keyboard::BassButtonCount;
+    const int rest = treble ? keyboard::TrebleRestPicture : keyboard::BassRestPicture;
     QString out;
-    auto& keys = form.keyboard();
-    for (int n = 1; n <= 37; ++n) {
-        if (keys.pictureOf(keyboard::Side::Treble, n) != 101) {
-            out += QStringLiteral("Obr\t%1\t%2\n")
+    for (int n = 1; n <= count; ++n) {
+        if (keys.pictureOf(side, n) != rest) {
+            out += QStringLiteral("%1\t%2\t%3\n")
+                       .arg(treble ? QStringLiteral("Obr") : QStringLiteral("ObrBas"))
                        .arg(n)
-                       .arg(keys.pictureOf(keyboard::Side::Treble, n));
+                       .arg(keys.pictureOf(side, n));
         }
     }
-    for (int n = 1; n <= 12; ++n) {
-        if (keys.pictureOf(keyboard::Side::Bass, n) != 107) {
-            out += QStringLiteral("ObrBas\t%1\t%2\n")
-                       .arg(n)
-                       .arg(keys.pictureOf(keyboard::Side::Bass, n));
-        }
-    }
-    const auto& staff = form.staff();
-    const std::pair<const char*, const std::array<views::TwipPicture*, 5>*> images[] = {
-        {"imgNota", &staff.imgNota},
-        {"imgBecko", &staff.imgBecko},
-        {"imgKrizek", &staff.imgKrizek}};
-    for (const auto& [name, pictures] : images) {
-        for (int i = 0; i < 5; ++i) {
-            const views::TwipPicture* picture = (*pictures)[static_cast<size_t>(i)];
-            if (!picture->isHidden()) {
+    return out;
+}
+
+QString describe(const keyboard::KeyboardView& keys, const grips::StaffState& staff,
+                 const RecordedDialogs& dialogs) {
+    QString out =
+        describeButtons(keys, keyboard::Side::Treble) + describeButtons(keys, keyboard::Side::Bass);
+    const std::pair<const char*, grips::StaffSign> images[] = {
+        {"imgNota", grips::StaffSign::Note},
+        {"imgBecko", grips::StaffSign::Flat},
+        {"imgKrizek", grips::StaffSign::Sharp}};
+    for (const auto& [name, sign] : images) {
+        for (int i = 0; i < tones::StaffAccidentals::SlotCount; ++i) {
+            if (staff.isShown(sign, i)) {
                 out += QStringLiteral("%1\t%2\t%3\n")
                            .arg(QString::fromLatin1(name))
                            .arg(i)
-                           .arg(picture->twipTop());
+                           .arg(staff.shownTop(sign, i));
             }
         }
     }
@@ -73,41 +90,46 @@ int showGrip(const QString& songPath, int row, bool push, const QString& tuningD
     // Nothing of the player's own settings or folders is used or changed.
     QTemporaryDir scratch;
     RecordedDialogs dialogs;
-    services::ProgramSettings settings(scratch.filePath(QStringLiteral("mechik.ini")));
     const services::ProgramEnvironment environment{
         QFileInfo(tuningDatabase).absolutePath(), scratch.path(),
         scratch.filePath(QStringLiteral("host.ini")), tuningDatabase};
-    app::Form1 form(environment, dialogs, settings, nullptr);
-    if (!form.Form_Load()) {
-        error = dialogs.shown.empty() ? DatabaseNotOpened
-                                      : dialogs.shown.back().second.replace(QStringLiteral("\r\n"),
-                                                                            QStringLiteral(" "));
+    services::SpreadsheetConnection connection;
+    connection.WorkingFolder = environment.workingFolder;
+    try {
+        services::startSpreadsheet(connection, environment, nullptr);
+    } catch (const spreadsheet::SpreadsheetError& e) {
+        error = QStringLiteral("Databázi ladění Vezar.xls se nepodařilo otevřít. ") +
+                e.description() + QStringLiteral(" Program bude ukončen.");
         return 1;
     }
-    auto& connection = form.connection();
     auto& host = *connection.SpreadsheetApplication;
     try {
         host.openWorkbook(songPath);
     } catch (const spreadsheet::SpreadsheetError& e) {
         error = e.description();
-        form.close();
         return 1;
     }
     connection.SongWorkbookName = host.activeWorkbook().name();
+
+    keyboard::KeyboardState keys;
+    grips::StaffState staff;
+    UnseenGripText text;
+    UnseenDirection direction;
+    tones::TuningSelection tuning(connection, dialogs, [](const QString&) {});
+    grips::GripDisplay display(text, connection, keys, staff);
+    grips::GripReader reader(connection, dialogs, keys, staff, display, text, direction, tuning);
     // A failure nobody foresaw is one more message, as the window would show it.
     services::CommandGuard guard(dialogs);
     guard.run([&] {
         host.range(QStringLiteral("B%1").arg(row)).select();
         if (push) {
-            form.reader().cmdReadTlak_Click();
+            reader.cmdReadTlak_Click();
         } else {
-            form.reader().cmdReadTah_Click();
+            reader.cmdReadTah_Click();
         }
     });
-    output = describe(form, dialogs);
-    // The song is only looked at: it is closed unsaved before the window ends.
-    host.workbook(connection.SongWorkbookName).close();
-    form.close();
+    output = describe(keys, staff, dialogs);
+    // The song is only looked at: the host ends with it unsaved.
     return 0;
 }
 

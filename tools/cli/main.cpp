@@ -178,7 +178,7 @@ int importMelody(const QStringList& args) {
     return std::fflush(stdout) == 0 ? 0 : 1;
 }
 
-int run(bool showing) {
+int run(bool converting) {
     const QStringList args = QCoreApplication::arguments().mid(1);
     if (args.size() == 1 &&
         (args[0] == QStringLiteral("--help") || args[0] == QStringLiteral("-h"))) {
@@ -204,10 +204,10 @@ int run(bool showing) {
     if (!args.isEmpty() && args[0] == QStringLiteral("import")) {
         return importMelody(args);
     }
-    if (showing && args[0] == QStringLiteral("show")) {
+    if (!args.isEmpty() && args[0] == QStringLiteral("show")) {
         return show(args);
     }
-    if (showing) {
+    if (converting) {
         return convert(args);
     }
     return usage();
@@ -231,11 +231,10 @@ int start(int argc, char* argv[]) {
     if (argc > 1 && std::strcmp(argv[1], "pdf") == 0) {
         return pdf(argc, argv);
     }
-    // Showing a grip uses the main window's own code, drawn off screen.
-    const bool showing =
-        argc > 1 && (std::strcmp(argv[1], "show") == 0 || std::strcmp(argv[1], "convert") == 0);
+    // Converting uses the conversion window's own code, drawn off screen.
+    const bool converting = argc > 1 && std::strcmp(argv[1], "convert") == 0;
     std::unique_ptr<QCoreApplication> application;
-    if (showing) {
+    if (converting) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
         qInstallMessageHandler(quietQtMessages);
         application = std::make_unique<QApplication>(argc, argv);
@@ -244,7 +243,7 @@ int start(int argc, char* argv[]) {
     }
     // The window's name: its data folder holds the player's tuning database.
     QCoreApplication::setApplicationName(QStringLiteral("Mechik"));
-    return run(showing);
+    return run(converting);
 }
 
 }  // namespace

@@ -1,15 +1,13 @@
 #include "AutoPlayer.h"
 
-#include "SoundOutput.h"
+#include "DirectionColour.h"
+#include "GripReader.h"
+#include "Navigation.h"
+#include "SongControls.h"
+#include "keyboard/SoundOutput.h"
 #include "services/Dialogs.h"
-#include "songs/Navigation.h"
-#include "tones/GripReader.h"
-#include "views/VbColour.h"
 
-#include <QPushButton>
-#include <QSlider>
-
-namespace keyboard {
+namespace grips {
 
 namespace {
 
@@ -19,13 +17,14 @@ const QString StopCaption = QStringLiteral("Stop");
 
 }  // namespace
 
-AutoPlayer::AutoPlayer(services::Dialogs& dialogs, songs::Navigation& navigation,
-                       tones::GripReader& reader, const PlayerControls& controls,
-                       SoundOutput& sound, std::function<QString(int)> soundFilePath)
+AutoPlayer::AutoPlayer(services::Dialogs& dialogs, Navigation& navigation, GripReader& reader,
+                       DirectionColour& direction, SongControls& controls,
+                       keyboard::SoundOutput& sound, std::function<QString(int)> soundFilePath)
     : dialogs_(dialogs),
       navigation_(navigation),
       reader_(reader),
-      c_(controls),
+      direction_(direction),
+      controls_(controls),
       sound_(sound),
       soundFilePath_(std::move(soundFilePath)) {
     timer_.setInterval(intervalForTempo(0));
@@ -40,7 +39,7 @@ void AutoPlayer::cmdJakDal_Click() {
         timer_.stop();
         dialogs_.message(QStringLiteral("Neprovedeno."), QStringLiteral("Záznam neuveden."),
                          services::MessageIcon::Critical);
-        views::setBackColour(c_.cmdJakDal, views::SystemInactiveBorder);
+        direction_.showDirection(ShownDirection::Rest);
     }
 }
 
@@ -53,7 +52,7 @@ void AutoPlayer::cmdTimer_Click() {
 }
 
 void AutoPlayer::Timer1_Timer() {
-    if (!c_.cmdTimer->isEnabled()) {
+    if (!controls_.timerCommandEnabled()) {
         timer_.stop();
         return;
     }
@@ -65,14 +64,13 @@ void AutoPlayer::Slider1_Change(int position) {
 }
 
 void AutoPlayer::cmdZvuk_Click(int index) {
-    QPushButton* button = c_.cmdZvuk[static_cast<size_t>(index)];
     const QString path = soundFilePath_(index);
-    if (button->text() != StopCaption) {
+    if (controls_.soundCaption(index) != StopCaption) {
         StartSound(path);
-        button->setText(StopCaption);
+        controls_.setSoundCaption(index, StopCaption);
     } else {
         StopSound(path);
-        button->setText(QString::fromLatin1(Extensions[index]));
+        controls_.setSoundCaption(index, QString::fromLatin1(Extensions[index]));
     }
 }
 
@@ -86,9 +84,9 @@ void AutoPlayer::StopSound(const QString& path) {
 
 void AutoPlayer::stopAllSounds() {
     sound_.stopAll();
-    for (int i = 0; i < 3; ++i) {
-        c_.cmdZvuk[static_cast<size_t>(i)]->setText(QString::fromLatin1(DesignedCaptions[i]));
+    for (int i = 0; i < SongControls::SoundButtonCount; ++i) {
+        controls_.setSoundCaption(i, QString::fromLatin1(DesignedCaptions[i]));
     }
 }
 
-}  // namespace keyboard
+}  // namespace grips

@@ -1,41 +1,38 @@
 #pragma once
 
-#include "Bellows.h"
+#include "tones/Bellows.h"
 
 #include <QString>
 
 #include <functional>
-
-class QLabel;
-class QPushButton;
-
-namespace views {
-class StaffPictures;
-}
 
 namespace services {
 class Dialogs;
 struct SpreadsheetConnection;
 }  // namespace services
 namespace keyboard {
-class Keyboard;
+class KeyboardView;
 }
-namespace songs {
-class GripDisplay;
+namespace tones {
+class TuningSelection;
 }
 
 // Showing the current grip for a bellows direction: every tone of the row looked up in the
 // song's tuning, its buttons coloured, its notes and signs drawn on the staff; the basses alike.
-namespace tones {
+namespace grips {
 
-class TuningSelection;
+class DirectionColour;
+class GripDisplay;
+class GripText;
+class StaffView;
+
+using tones::Bellows;
 
 class GripReader {
 public:
     GripReader(services::SpreadsheetConnection& connection, services::Dialogs& dialogs,
-               keyboard::Keyboard& keyboard, views::StaffPictures& staff,
-               songs::GripDisplay& display, TuningSelection& tuning, QPushButton* cmdJakDal,
-               QLabel* lblBasy);
+               keyboard::KeyboardView& keyboard, StaffView& staff, GripDisplay& display,
+               GripText& text, DirectionColour& direction, tones::TuningSelection& tuning);
 
     void cmdReadTah_Click() { read(Bellows::Pull); }
     void cmdReadTlak_Click() { read(Bellows::Push); }
@@ -64,12 +61,12 @@ private:
 
     services::SpreadsheetConnection& connection_;
     services::Dialogs& dialogs_;
-    keyboard::Keyboard& keyboard_;
-    views::StaffPictures& staff_;
-    songs::GripDisplay& display_;
-    TuningSelection& tuning_;
-    QPushButton* cmdJakDal_;
-    QLabel* lblBasy_;
+    keyboard::KeyboardView& keyboard_;
+    StaffView& staff_;
+    GripDisplay& display_;
+    GripText& text_;
+    DirectionColour& direction_;
+    tones::TuningSelection& tuning_;
 };
 
-}  // namespace tones
+}  // namespace grips

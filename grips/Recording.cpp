@@ -1,17 +1,19 @@
 #include "Recording.h"
 
-#include "Keyboard.h"
-#include "KeyboardGeometry.h"
+#include "Navigation.h"
+#include "keyboard/KeyboardGeometry.h"
+#include "keyboard/KeyboardView.h"
 #include "services/CommonMessages.h"
 #include "services/SpreadsheetConnection.h"
-#include "songs/Navigation.h"
 #include "songs/SongLayout.h"
 #include "spreadsheet/SpreadsheetError.h"
 #include "tones/ToneLookup.h"
 #include "tones/TuningSelection.h"
 #include "tones/TuningSheetLayout.h"
 
-namespace keyboard {
+namespace grips {
+
+using keyboard::Side;
 
 namespace {
 
@@ -20,8 +22,8 @@ constexpr int MaxButtonsPerHand = 7;
 }  // namespace
 
 Recording::Recording(services::SpreadsheetConnection& connection, services::Dialogs& dialogs,
-                     Keyboard& keyboard, tones::TuningSelection& tuning,
-                     songs::Navigation& navigation, std::function<Numbering()> numbering)
+                     keyboard::KeyboardView& keyboard, tones::TuningSelection& tuning,
+                     Navigation& navigation, std::function<keyboard::Numbering()> numbering)
     : connection_(connection),
       dialogs_(dialogs),
       keyboard_(keyboard),
@@ -31,7 +33,8 @@ Recording::Recording(services::SpreadsheetConnection& connection, services::Dial
 
 // As the sentence's subject: "Knoflík 5 ve vnější řadě", "Basový knoflík 11".
 QString Recording::buttonName(bool treble, int button) const {
-    QString name = treble ? trebleButtonName(button, numbering_()) : bassButtonName(button);
+    QString name = treble ? keyboard::trebleButtonName(button, numbering_())
+                          : keyboard::bassButtonName(button);
     name[0] = name[0].toUpper();
     return name;
 }
@@ -115,7 +118,7 @@ bool Recording::RecordBassGrip() {
 int Recording::writeButtons(bool treble) {
     auto& host = *connection_.SpreadsheetApplication;
     const Side side = treble ? Side::Treble : Side::Bass;
-    const int count = treble ? TrebleButtonCount : BassButtonCount;
+    const int count = treble ? keyboard::TrebleButtonCount : keyboard::BassButtonCount;
     int written = 0;
     for (int button = 1; button <= count; ++button) {
         if (!keyboard_.isMarked(side, button)) {
@@ -175,4 +178,4 @@ QString Recording::toneOfButton(bool treble, int button) {
     return host.activeCell().offset(0, tones::columnsBackToButton(side, bellows)).text();
 }
 
-}  // namespace keyboard
+}  // namespace grips

@@ -1,12 +1,12 @@
 #include "SongImport.h"
 
+#include "GripReader.h"
 #include "SongFiles.h"
-#include "SongWriting.h"
 #include "melody/ImportError.h"
 #include "melody/MelodyImport.h"
 #include "services/Dialogs.h"
+#include "songs/SongWriting.h"
 #include "spreadsheet/SpreadsheetError.h"
-#include "tones/GripReader.h"
 #include "tones/SemitoneShift.h"
 #include "tones/TuningTable.h"
 #include "tones/UnknownTuning.h"
@@ -15,7 +15,7 @@
 #include <QDir>
 #include <QFileInfo>
 
-namespace songs {
+namespace grips {
 
 namespace {
 
@@ -40,11 +40,11 @@ QString shiftText(int shift) {
 
 }  // namespace
 
-QString importSummary(const QString& song, const QString& tuning, int grips, int reversals,
+QString importSummary(const QString& song, const QString& tuning, int gripCount, int reversals,
                       int shift) {
     QString text = QStringLiteral("Píseň %1 v ladění %2 má %3 a %4 měchu.")
                        .arg(song, tuning,
-                            counted(grips, QStringLiteral("hmat"), QStringLiteral("hmaty"),
+                            counted(gripCount, QStringLiteral("hmat"), QStringLiteral("hmaty"),
                                     QStringLiteral("hmatů")),
                             counted(reversals, QStringLiteral("obrat"), QStringLiteral("obraty"),
                                     QStringLiteral("obratů")));
@@ -57,8 +57,8 @@ QString importSummary(const QString& song, const QString& tuning, int grips, int
     return text + QStringLiteral("\r\nBasy import nepíše; doplňte je podle potřeby sami.");
 }
 
-SongImport::SongImport(SongFiles& files, tunings::OpenTuningDatabase& database,
-                       tones::GripReader& reader, services::Dialogs& dialogs)
+SongImport::SongImport(SongFiles& files, tunings::OpenTuningDatabase& database, GripReader& reader,
+                       services::Dialogs& dialogs)
     : files_(files), database_(database), reader_(reader), dialogs_(dialogs) {}
 
 void SongImport::mnuImportovat_Click(const QString& tuning) {
@@ -85,7 +85,7 @@ void SongImport::mnuImportovat_Click(const QString& tuning) {
         return;
     }
     try {
-        writeSongFile(*song, table->name(), imported.grips);
+        songs::writeSongFile(*song, table->name(), imported.grips);
     } catch (const spreadsheet::SpreadsheetError& error) {
         dialogs_.message(CannotImport, error.description(), services::MessageIcon::Critical);
         return;
@@ -101,4 +101,4 @@ void SongImport::mnuImportovat_Click(const QString& tuning) {
         services::MessageIcon::Information);
 }
 
-}  // namespace songs
+}  // namespace grips

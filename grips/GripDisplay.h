@@ -1,36 +1,23 @@
 #pragma once
 
-#include <array>
-
-class QLabel;
-
-namespace views {
-class StaffPictures;
-}
-
 namespace services {
 struct SpreadsheetConnection;
 }
 namespace keyboard {
-class Keyboard;
+class KeyboardView;
 }
 
 // The current grip as text (the lyrics around it, the treble and bass lines) and the rest
 // state of the keyboard and staff pictures.
-namespace songs {
+namespace grips {
 
-struct GripTextControls {
-    std::array<QLabel*, 5> lblSlabika{};
-    QLabel* lblPopisD = nullptr;
-    QLabel* lblTony = nullptr;
-    QLabel* lblPopisB = nullptr;
-    QLabel* lblBasy = nullptr;
-};
+class GripText;
+class StaffView;
 
 class GripDisplay {
 public:
-    GripDisplay(const GripTextControls& controls, services::SpreadsheetConnection& connection,
-                keyboard::Keyboard& keyboard, views::StaffPictures& staff);
+    GripDisplay(GripText& text, services::SpreadsheetConnection& connection,
+                keyboard::KeyboardView& keyboard, StaffView& staff);
 
     // The texts of the grip row of the active cell, which the caller has put in column B.
     void ShowGripText();
@@ -55,10 +42,10 @@ public:
     }
 
 private:
-    GripTextControls c_;
+    GripText& text_;
     services::SpreadsheetConnection& connection_;
-    keyboard::Keyboard& keyboard_;
-    views::StaffPictures& staff_;
+    keyboard::KeyboardView& keyboard_;
+    StaffView& staff_;
 };
 
-}  // namespace songs
+}  // namespace grips

@@ -3,39 +3,28 @@
 #include <QString>
 #include <QTimer>
 
-#include <array>
 #include <functional>
-
-class QPushButton;
-class QSlider;
 
 namespace services {
 class Dialogs;
 }
-namespace songs {
-class Navigation;
-}
-namespace tones {
-class GripReader;
+namespace keyboard {
+class SoundOutput;
 }
 
 // Practising a written song: stepping to the next grip shown by its own direction, by hand or
 // on a timer at the chosen tempo, and the song's accompanying sound files.
-namespace keyboard {
+namespace grips {
 
-class SoundOutput;
-
-struct PlayerControls {
-    QPushButton* cmdJakDal = nullptr;
-    QPushButton* cmdTimer = nullptr;
-    QSlider* Slider1 = nullptr;
-    std::array<QPushButton*, 3> cmdZvuk{};
-};
+class DirectionColour;
+class GripReader;
+class Navigation;
+class SongControls;
 
 class AutoPlayer {
 public:
-    AutoPlayer(services::Dialogs& dialogs, songs::Navigation& navigation, tones::GripReader& reader,
-               const PlayerControls& controls, SoundOutput& sound,
+    AutoPlayer(services::Dialogs& dialogs, Navigation& navigation, GripReader& reader,
+               DirectionColour& direction, SongControls& controls, keyboard::SoundOutput& sound,
                std::function<QString(int)> soundFilePath);
 
     void cmdJakDal_Click();
@@ -54,12 +43,13 @@ public:
 
 private:
     services::Dialogs& dialogs_;
-    songs::Navigation& navigation_;
-    tones::GripReader& reader_;
-    PlayerControls c_;
-    SoundOutput& sound_;
+    Navigation& navigation_;
+    GripReader& reader_;
+    DirectionColour& direction_;
+    SongControls& controls_;
+    keyboard::SoundOutput& sound_;
     std::function<QString(int)> soundFilePath_;
     QTimer timer_;
 };
 
-}  // namespace keyboard
+}  // namespace grips

@@ -1,34 +1,27 @@
 #include "SongFiles.h"
 
-#include "CopyForUnkeptParts.h"
+#include "DirectionColour.h"
 #include "GripDisplay.h"
-#include "SongKeeper.h"
-#include "SongLayout.h"
-#include "SongName.h"
-#include "SongOpening.h"
-#include "SoundFiles.h"
-#include "app/MainMenu.h"
-#include "app/SongControls.h"
+#include "SongControls.h"
 #include "services/CommonMessages.h"
 #include "services/Dialogs.h"
 #include "services/SpreadsheetConnection.h"
+#include "songs/CopyForUnkeptParts.h"
+#include "songs/SongKeeper.h"
+#include "songs/SongLayout.h"
+#include "songs/SongName.h"
+#include "songs/SongOpening.h"
+#include "songs/SoundFiles.h"
 #include "spreadsheet/SpreadsheetError.h"
 #include "tones/TuningSelection.h"
 #include "tones/UnknownTuning.h"
-#include "views/MainWindowLayout.h"
-#include "views/VbColour.h"
 
-#include <QAction>
-#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QLabel>
-#include <QPushButton>
 #include <QScopeGuard>
-#include <QWidget>
 
-namespace songs {
+namespace grips {
 
 namespace {
 
@@ -44,14 +37,13 @@ QString native(const QString& path) {
 }  // namespace
 
 SongFiles::SongFiles(services::SpreadsheetConnection& connection, services::Dialogs& dialogs,
-                     const views::Form1Controls& controls, const app::MenuActions& menu,
-                     GripDisplay& display, QWidget& mainWindow, SongKeeper& keeper)
+                     SongControls& controls, DirectionColour& direction, GripDisplay& display,
+                     songs::SongKeeper& keeper)
     : connection_(connection),
       dialogs_(dialogs),
-      c_(controls),
-      menu_(menu),
+      controls_(controls),
+      direction_(direction),
       display_(display),
-      mainWindow_(mainWindow),
       keeper_(keeper) {}
 
 bool SongFiles::FldExist(const QString& folderPath) {
@@ -65,7 +57,7 @@ bool SongFiles::FileExists(const QString& fileName) {
                                             "nahradit ji novou ?"),
                              services::MessageIcon::Exclamation,
                              services::MessageButtons::YesNo) == services::MessageAnswer::No ||
-            isOpenElsewhere(dialogs_, fileName)) {
+            songs::isOpenElsewhere(dialogs_, fileName)) {
             return true;
         }
         QFile file(fileName);
@@ -125,7 +117,7 @@ std::optional<QString> SongFiles::askNewSongPath() {
     if (!name || name->isEmpty()) {
         return std::nullopt;
     }
-    const QString problem = songNameProblem(*name);
+    const QString problem = songs::songNameProblem(*name);
     if (!problem.isEmpty()) {
         dialogs_.message(InvalidSongName, problem, services::MessageIcon::Exclamation);
         return std::nullopt;
@@ -146,9 +138,9 @@ std::optional<QString> SongFiles::askNewSongPath() {
 void SongFiles::cmdNovaSkladba_Click() {
     const auto path = askNewSongPath();
     if (path && createSong(*path)) {
-        app::SongControlsOn(c_, menu_);
+        controls_.switchSongCommands(true);
         FindSoundFiles();
-        mainWindow_.setWindowTitle(connection_.SpreadsheetApplication->activeWorkbook().name());
+        controls_.showTitle(connection_.SpreadsheetApplication->activeWorkbook().name());
         songFileUsed();
     }
 }
@@ -159,7 +151,7 @@ bool SongFiles::createSong(const QString& path) {
         const auto song = host.addWorkbook();
         song.saveAs(path, spreadsheet::SaveAsOptions{});
         connection_.SongWorkbookName = host.activeWorkbook().name();
-        host.activeSheet().setName(c_.lblLadeni->text());
+        host.activeSheet().setName(controls_.shownTuning());
         // The file on disk names its tuning from the start, whatever happens before the
         // next save.
         song.save();
@@ -179,9 +171,9 @@ bool SongFiles::createSong(const QString& path) {
 }
 
 void SongFiles::cmdEdit_Click() {
-    mainWindow_.hide();
+    controls_.showWindow(false);
     // Whatever happens, the window comes back: a program without a window cannot be used.
-    const auto showAgain = qScopeGuard([this] { mainWindow_.show(); });
+    const auto showAgain = qScopeGuard([this] { controls_.showWindow(true); });
     const auto chosen = connection_.SpreadsheetApplication->getOpenFilename(
         QStringLiteral("Excel Files,*.xls"),
         QStringLiteral("Vyberte písničku, kterou chcete zkoušet !"));
@@ -191,8 +183,8 @@ void SongFiles::cmdEdit_Click() {
 }
 
 std::optional<QString> SongFiles::chooseFile(const QString& filter, const QString& title) {
-    mainWindow_.hide();
-    const auto showAgain = qScopeGuard([this] { mainWindow_.show(); });
+    controls_.showWindow(false);
+    const auto showAgain = qScopeGuard([this] { controls_.showWindow(true); });
     return connection_.SpreadsheetApplication->getOpenFilename(filter, title);
 }
 
@@ -201,11 +193,11 @@ bool SongFiles::openSongFile(const QString& path) {
         return false;
     }
     keeper_.songOpened();
-    app::SongControlsOn(c_, menu_);
+    controls_.switchSongCommands(true);
     FindSoundFiles();
     auto& host = *connection_.SpreadsheetApplication;
-    SelectGripCell(host);
-    c_.lblTon->setText(QString::number(host.activeCell().row()));
+    songs::SelectGripCell(host);
+    controls_.showRow(QString::number(host.activeCell().row()));
     display_.ShowGripText();
     songFileUsed();
     return true;
@@ -223,14 +215,14 @@ void SongFiles::songFileUsed() {
 // if the player agrees.
 bool SongFiles::openSong(const QString& path) {
     auto& host = *connection_.SpreadsheetApplication;
-    if (!openAsSong(connection_, dialogs_, path)) {
+    if (!songs::openAsSong(connection_, dialogs_, path)) {
         return false;
     }
-    if (!continueInCopyIfNeeded(host, dialogs_)) {
+    if (!songs::continueInCopyIfNeeded(host, dialogs_)) {
         return false;
     }
     connection_.SongWorkbookName = host.activeWorkbook().name();
-    mainWindow_.setWindowTitle(connection_.SongWorkbookName);
+    controls_.showTitle(connection_.SongWorkbookName);
     // Told at once, not at the first grip shown or written.
     const QString tuning = host.activeSheet().name();
     if (tones::databaseLacksTuning(connection_, tuning)) {
@@ -241,25 +233,20 @@ bool SongFiles::openSong(const QString& path) {
 }
 
 QString SongFiles::SoundFilePath(int index) const {
-    return soundFileOf(connection_.WorkingFolder, connection_.SongWorkbookName,
-                       QString::fromLatin1(SoundExtensions[index]));
+    return songs::soundFileOf(connection_.WorkingFolder, connection_.SongWorkbookName,
+                              QString::fromLatin1(SoundExtensions[index]));
 }
 
 void SongFiles::FindSoundFiles() {
-    c_.cmdEdit->setEnabled(false);
-    c_.cmdNovaSkladba->setEnabled(false);
-    menu_.mnuOtevrit->setEnabled(false);
-    menu_.mnuNovaPisen->setEnabled(false);
-    c_.Combo1->setEnabled(false);
-    const QString tuning = connection_.SpreadsheetApplication->activeSheet().name();
-    c_.lblLadeni->setText(tuning);
-    views::showInTuningList(c_.Combo1, tuning);
+    controls_.enableSongChoice(false);
+    controls_.enableTuningChoice(false);
+    controls_.showTuning(connection_.SpreadsheetApplication->activeSheet().name());
     ShowSoundButtons();
 }
 
 void SongFiles::ShowSoundButtons() {
-    for (int i = 0; i < 3; ++i) {
-        c_.cmdZvuk[static_cast<size_t>(i)]->setVisible(QFileInfo::exists(SoundFilePath(i)));
+    for (int i = 0; i < SongControls::SoundButtonCount; ++i) {
+        controls_.showSoundButton(i, QFileInfo::exists(SoundFilePath(i)));
     }
 }
 
@@ -300,16 +287,13 @@ void SongFiles::backToNoSong() {
     if (onSongEnded) {
         onSongEnded();
     }
-    app::SongControlsOff(c_, menu_);
-    views::setBackColour(c_.cmdJakDal, views::SystemInactiveBorder);
-    c_.Combo1->setEnabled(true);
-    mainWindow_.setWindowTitle(QStringLiteral("Mechík"));
-    c_.lblTon->setText(QStringLiteral("1"));
+    controls_.switchSongCommands(false);
+    direction_.showDirection(ShownDirection::Rest);
+    controls_.enableTuningChoice(true);
+    controls_.showTitle(QStringLiteral("Mechík"));
+    controls_.showRow(QStringLiteral("1"));
     display_.ClearGripText();
-    c_.cmdEdit->setEnabled(true);
-    menu_.mnuOtevrit->setEnabled(true);
-    menu_.mnuNovaPisen->setEnabled(true);
-    c_.cmdNovaSkladba->setEnabled(true);
+    controls_.enableSongChoice(true);
     display_.ReleaseTreble();
     display_.ReleaseBass();
 }
@@ -318,4 +302,4 @@ void SongFiles::unexpectedError(int number) {
     services::showUnexpectedError(dialogs_, number);
 }
 
-}  // namespace songs
+}  // namespace grips

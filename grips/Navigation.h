@@ -2,36 +2,25 @@
 
 #include <QString>
 
-class QLabel;
-class QPushButton;
-
 namespace services {
 struct SpreadsheetConnection;
 }
 namespace spreadsheet {
 class Application;
 }
-namespace tones {
-class GripReader;
-}
 
 // Stepping through a song: first, previous, next, last, and previous or next shown as push or
 // pull. The cursor stays in column B; the backward commands are off on the first grip.
-namespace songs {
+namespace grips {
 
 class GripDisplay;
-
-struct NavigationControls {
-    QLabel* lblTon = nullptr;
-    QPushButton* cmdPredchozi = nullptr;
-    QPushButton* cmdPredTlak = nullptr;
-    QPushButton* cmdPredTah = nullptr;
-};
+class GripReader;
+class SongControls;
 
 class Navigation {
 public:
-    Navigation(services::SpreadsheetConnection& connection, const NavigationControls& controls,
-               GripDisplay& display, tones::GripReader& reader);
+    Navigation(services::SpreadsheetConnection& connection, SongControls& controls,
+               GripDisplay& display, GripReader& reader);
 
     void cmdPrvni_Click();
     void cmdPredchozi_Click();
@@ -59,9 +48,9 @@ private:
     void showCurrentRow();
 
     services::SpreadsheetConnection& connection_;
-    NavigationControls c_;
+    SongControls& controls_;
     GripDisplay& display_;
-    tones::GripReader& reader_;
+    GripReader& reader_;
 };
 
-}  // namespace songs
+}  // namespace grips

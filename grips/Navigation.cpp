@@ -1,25 +1,22 @@
 #include "Navigation.h"
 
 #include "GripDisplay.h"
-#include "SongGrips.h"
-#include "SongLayout.h"
+#include "GripReader.h"
+#include "SongControls.h"
 #include "services/SpreadsheetConnection.h"
-#include "tones/GripReader.h"
+#include "songs/SongGrips.h"
+#include "songs/SongLayout.h"
 
-#include <QLabel>
-#include <QPushButton>
+namespace grips {
 
-namespace songs {
+using songs::SelectGripCell;
 
-Navigation::Navigation(services::SpreadsheetConnection& connection,
-                       const NavigationControls& controls, GripDisplay& display,
-                       tones::GripReader& reader)
-    : connection_(connection), c_(controls), display_(display), reader_(reader) {}
+Navigation::Navigation(services::SpreadsheetConnection& connection, SongControls& controls,
+                       GripDisplay& display, GripReader& reader)
+    : connection_(connection), controls_(controls), display_(display), reader_(reader) {}
 
 void Navigation::setBackward(bool enabled) {
-    c_.cmdPredchozi->setEnabled(enabled);
-    c_.cmdPredTlak->setEnabled(enabled);
-    c_.cmdPredTah->setEnabled(enabled);
+    controls_.enableBackward(enabled);
 }
 
 // Song commands work on the song sheet, whichever workbook the player last clicked in the
@@ -31,7 +28,7 @@ spreadsheet::Application& Navigation::songHost() {
 }
 
 void Navigation::showCurrentRow() {
-    c_.lblTon->setText(QString::number(connection_.SpreadsheetApplication->activeCell().row()));
+    controls_.showRow(QString::number(connection_.SpreadsheetApplication->activeCell().row()));
     display_.ShowGripText();
 }
 
@@ -90,7 +87,7 @@ void Navigation::cmdPosledni_Click() {
     auto& host = songHost();
     display_.ReleaseTreble();
     display_.ReleaseBass();
-    const int last = lastGripRow(*host.activeSheet().contents());
+    const int last = songs::lastGripRow(*host.activeSheet().contents());
     if (last == 0) {
         host.range(QStringLiteral("B1")).select();
         DisableBackward();
@@ -117,7 +114,7 @@ void Navigation::advanceAfterWriting() {
     auto& host = *connection_.SpreadsheetApplication;
     if (host.activeCell().row() < spreadsheet::MaxRows) {
         host.activeCell().offset(1, 0).select();
-        c_.lblTon->setText(QString::number(host.activeCell().row()));
+        controls_.showRow(QString::number(host.activeCell().row()));
         reader_.showByItsDirection();
     }
     SelectGripCell(host);
@@ -145,4 +142,4 @@ void Navigation::cmdPredTlak_Click() {
     reader_.cmdReadTlak_Click();
 }
 
-}  // namespace songs
+}  // namespace grips

@@ -1,9 +1,11 @@
 // The texts of the current grip and the release commands of the keyboard and the staff.
 #include "support/ProgramFixture.h"
 
-#include "keyboard/Keyboard.h"
-#include "songs/GripDisplay.h"
+#include "grips/GripDisplay.h"
+#include "grips/StaffState.h"
+#include "services/VbError.h"
 #include "songs/SongLayout.h"
+#include "views/Keyboard.h"
 #include "views/StaffPictures.h"
 #include "views/TwipPicture.h"
 
@@ -152,4 +154,40 @@ TEST_F(GripText, SelectGripCellPutsTheCursorInColumnBOfItsRow) {
     host().range(QStringLiteral("K9")).select();
     songs::SelectGripCell(host());
     EXPECT_EQ(host().activeCell().address(), QStringLiteral("$B$9"));
+}
+
+// The command line's keyboard and staff, kept without widgets, answer as the window's do.
+TEST_F(GripText, TheKeyboardAndStaffWithoutWidgetsAnswerAsTheWindows) {
+    keyboard::KeyboardState keys;
+    grips::StaffState staff;
+    for (keyboard::KeyboardView* view : {static_cast<keyboard::KeyboardView*>(&keys),
+                                         static_cast<keyboard::KeyboardView*>(&form->keyboard())}) {
+        view->mark(Side::Treble, 3);
+        view->mark(Side::Bass, 12);
+        view->setPicture(Side::Bass, 12, 111);
+        view->setPicture(Side::Treble, 4, 105);
+        view->release(Side::Treble);
+        EXPECT_THROW(view->mark(Side::Treble, 38), services::VbError);
+        EXPECT_THROW(view->pictureOf(Side::Bass, 0), services::VbError);
+    }
+    for (const auto& [side, count] : {std::pair{Side::Treble, 37}, std::pair{Side::Bass, 12}}) {
+        for (int n = 1; n <= count; ++n) {
+            EXPECT_EQ(keys.isMarked(side, n), form->keyboard().isMarked(side, n)) << n;
+            EXPECT_EQ(keys.pictureOf(side, n), form->keyboard().pictureOf(side, n)) << n;
+        }
+    }
+    for (grips::StaffView* view :
+         {static_cast<grips::StaffView*>(&staff), static_cast<grips::StaffView*>(&form->staff())}) {
+        view->showAt(grips::StaffSign::Flat, 1, 6500);
+        view->hideShownTones();
+    }
+    for (int i = 0; i < 5; ++i) {
+        for (auto sign :
+             {grips::StaffSign::Note, grips::StaffSign::Flat, grips::StaffSign::Sharp}) {
+            EXPECT_EQ(staff.shownTop(sign, i), form->staff().shownTop(sign, i)) << i;
+        }
+        EXPECT_EQ(staff.entryNoteTop(i), form->staff().entryNoteTop(i)) << i;
+        EXPECT_EQ(staff.flat(i).left, form->staff().flat(i).left) << i;
+        EXPECT_EQ(staff.sharp(i).left, form->staff().sharp(i).left) << i;
+    }
 }

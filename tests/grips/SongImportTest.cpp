@@ -5,14 +5,14 @@
 #include "support/TestFiles.h"
 
 #include "app/RecentSongsMenu.h"
+#include "grips/SongFiles.h"
+#include "grips/SongImport.h"
 #include "keyboard/ButtonPictures.h"
-#include "keyboard/Keyboard.h"
-#include "songs/SongFiles.h"
-#include "songs/SongImport.h"
 #include "spreadsheet/xls/XlsFile.h"
 #include "tones/TuningTable.h"
 #include "tools/cli/WorkbookDump.h"
 #include "tunings/TuningEditor.h"
+#include "views/Keyboard.h"
 #include "views/VbColour.h"
 
 #include <QAction>
@@ -195,13 +195,13 @@ TEST_F(SongImport, AnExistingSongIsReplacedOnlyWhenThePlayerSaysSo) {
 }
 
 TEST(ImportSummary, CountsAreSaidInCzech) {
-    EXPECT_EQ(songs::importSummary("A.xls", "G-C-F", 1, 1, -24),
+    EXPECT_EQ(grips::importSummary("A.xls", "G-C-F", 1, 1, -24),
               QStringLiteral(
                   "Píseň A.xls v ladění G-C-F má 1 hmat a 1 obrat měchu.\r\nMelodie je posunutá "
                   "o dvě oktávy dolů: v původní výšce ji ladění celou nezahraje.\r\n"
                   "Basy import nepíše; doplňte je podle potřeby sami."));
-    EXPECT_TRUE(songs::importSummary("A.xls", "G-C-F", 4, 5, 0)
+    EXPECT_TRUE(grips::importSummary("A.xls", "G-C-F", 4, 5, 0)
                     .startsWith("Píseň A.xls v ladění G-C-F má 4 hmaty a 5 obratů měchu."));
     EXPECT_TRUE(
-        songs::importSummary("A.xls", "G-C-F", 22, 0, 2).contains("posunutá o 2 půltóny nahoru"));
+        grips::importSummary("A.xls", "G-C-F", 22, 0, 2).contains("posunutá o 2 půltóny nahoru"));
 }

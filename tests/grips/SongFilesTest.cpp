@@ -2,8 +2,8 @@
 #include "support/ProgramFixture.h"
 #include "support/TestFiles.h"
 
+#include "grips/SongFiles.h"
 #include "services/Contact.h"
-#include "songs/SongFiles.h"
 #include "spreadsheet/xls/XlsFile.h"
 #include "views/VbColour.h"
 
@@ -29,7 +29,7 @@ protected:
         ASSERT_TRUE(start());
         form->show();
     }
-    songs::SongFiles& files() { return form->songFiles(); }
+    grips::SongFiles& files() { return form->songFiles(); }
     QString songPath(const QString& name) const {
         return QDir(environment.workingFolder).filePath(name);
     }

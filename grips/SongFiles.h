@@ -5,15 +5,6 @@
 #include <functional>
 #include <optional>
 
-class QWidget;
-
-namespace app {
-struct MenuActions;
-}  // namespace app
-namespace views {
-struct Form1Controls;
-}
-
 namespace services {
 class Dialogs;
 struct SpreadsheetConnection;
@@ -22,15 +13,20 @@ struct SpreadsheetConnection;
 // Creating a new song in the working folder, opening one chosen in the file dialog, and ending
 // the work on a song; the song commands switch with it.
 namespace songs {
-
-class GripDisplay;
 class SongKeeper;
+}
+
+namespace grips {
+
+class DirectionColour;
+class GripDisplay;
+class SongControls;
 
 class SongFiles {
 public:
     SongFiles(services::SpreadsheetConnection& connection, services::Dialogs& dialogs,
-              const views::Form1Controls& controls, const app::MenuActions& menu,
-              GripDisplay& display, QWidget& mainWindow, SongKeeper& keeper);
+              SongControls& controls, DirectionColour& direction, GripDisplay& display,
+              songs::SongKeeper& keeper);
 
     void cmdNovaSkladba_Click();
     void cmdEdit_Click();
@@ -74,11 +70,10 @@ private:
 
     services::SpreadsheetConnection& connection_;
     services::Dialogs& dialogs_;
-    const views::Form1Controls& c_;
-    const app::MenuActions& menu_;
+    SongControls& controls_;
+    DirectionColour& direction_;
     GripDisplay& display_;
-    QWidget& mainWindow_;
-    SongKeeper& keeper_;
+    songs::SongKeeper& keeper_;
 };
 
-}  // namespace songs
+}  // namespace grips

@@ -1,24 +1,25 @@
 #include "GripReader.h"
 
-#include "ToneLookup.h"
-#include "TuningSelection.h"
-#include "TuningSheetLayout.h"
-#include "keyboard/Keyboard.h"
+#include "DirectionColour.h"
+#include "GripDisplay.h"
+#include "GripText.h"
+#include "StaffView.h"
+#include "keyboard/KeyboardView.h"
 #include "services/CommonMessages.h"
 #include "services/SpreadsheetConnection.h"
 #include "services/VbError.h"
-#include "songs/GripDisplay.h"
 #include "songs/SongLayout.h"
 #include "spreadsheet/SpreadsheetError.h"
+#include "tones/ToneLookup.h"
+#include "tones/TuningSelection.h"
+#include "tones/TuningSheetLayout.h"
 #include "tones/clsNoty.h"
-#include "views/StaffPictures.h"
-#include "views/TwipPicture.h"
-#include "views/VbColour.h"
 
-#include <QLabel>
-#include <QPushButton>
+namespace grips {
 
-namespace tones {
+using tones::findWholeCell;
+using tones::KeyboardSide;
+using tones::TuningReach;
 
 namespace {
 
@@ -45,17 +46,16 @@ struct StopDisplay {};
 }  // namespace
 
 GripReader::GripReader(services::SpreadsheetConnection& connection, services::Dialogs& dialogs,
-                       keyboard::Keyboard& keyboard, views::StaffPictures& staff,
-                       songs::GripDisplay& display, TuningSelection& tuning, QPushButton* cmdJakDal,
-                       QLabel* lblBasy)
+                       keyboard::KeyboardView& keyboard, StaffView& staff, GripDisplay& display,
+                       GripText& text, DirectionColour& direction, tones::TuningSelection& tuning)
     : connection_(connection),
       dialogs_(dialogs),
       keyboard_(keyboard),
       staff_(staff),
       display_(display),
-      tuning_(tuning),
-      cmdJakDal_(cmdJakDal),
-      lblBasy_(lblBasy) {}
+      text_(text),
+      direction_(direction),
+      tuning_(tuning) {}
 
 void GripReader::read(Bellows bellows) {
     readTreble(bellows);
@@ -81,12 +81,12 @@ bool GripReader::showByItsDirection() {
     const QString direction = host.activeCell().offset(0, songs::DirectionOffset).text();
     if (direction == songs::Push) {
         cmdReadTlak_Click();
-        views::setBackColour(cmdJakDal_, views::PushColour);
+        direction_.showDirection(ShownDirection::Push);
         return true;
     }
     if (direction == songs::Pull) {
         cmdReadTah_Click();
-        views::setBackColour(cmdJakDal_, views::PullColour);
+        direction_.showDirection(ShownDirection::Pull);
         return true;
     }
     return false;
@@ -95,7 +95,7 @@ bool GripReader::showByItsDirection() {
 void GripReader::readTreble(Bellows bellows) {
     display_.ReleaseTreble();
     display_.ReleaseBass();
-    views::setBackColour(cmdJakDal_, views::SystemInactiveBorder);
+    direction_.showDirection(ShownDirection::Rest);
     auto& host = *connection_.SpreadsheetApplication;
     try {
         host.activateWindow(connection_.SongWorkbookName);
@@ -143,7 +143,7 @@ void GripReader::walkTreble(Bellows bellows) {
 bool GripReader::showTone(Bellows bellows, const QString& tone, int& notes, int& accidentals) {
     auto& host = *connection_.SpreadsheetApplication;
     const Lookup lookup = lookupFor(bellows);
-    clsNoty noty(dialogs_);
+    tones::clsNoty noty(dialogs_);
     QString shown = tone;
     connection_.ActivateTuningWindow(dialogs_);
     host.range(toneRange(KeyboardSide::Treble, bellows, TuningReach::Shown)).select();
@@ -172,10 +172,8 @@ bool GripReader::showTone(Bellows bellows, const QString& tone, int& notes, int&
         offset = place.mid(1);
         // Five signs are all the staff has: a sixth tone is refused just below in any case.
         if (accidentals < StaffPictureCount && (place[0] == u'b' || place[0] == u'k')) {
-            views::TwipPicture* sign =
-                place[0] == u'b' ? staff_.imgBecko[accidentals] : staff_.imgKrizek[accidentals];
-            sign->moveTo(sign->twipLeft(), sign->twipTop() - offset.toInt());
-            sign->show();
+            const StaffSign sign = place[0] == u'b' ? StaffSign::Flat : StaffSign::Sharp;
+            staff_.showAt(sign, accidentals, staff_.shownTop(sign, accidentals) - offset.toInt());
             ++accidentals;
         } else if (place[0] != u'b' && place[0] != u'k') {
             dialogs_.message(services::ProgramTitle, QStringLiteral("Neznámý půltón"),
@@ -192,9 +190,7 @@ bool GripReader::showTone(Bellows bellows, const QString& tone, int& notes, int&
                          services::MessageIcon::Critical);
         throw StopDisplay{};
     }
-    views::TwipPicture* note = staff_.imgNota[notes];
-    note->moveTo(note->twipLeft(), note->twipTop() - offset.toInt());
-    note->show();
+    staff_.showAt(StaffSign::Note, notes, staff_.shownTop(StaffSign::Note, notes) - offset.toInt());
     ++notes;
     return true;
 }
@@ -241,7 +237,7 @@ void GripReader::walkBass(Bellows bellows) {
     for (int i = 0; i < 8; ++i) {
         line += host.activeCell().offset(0, i).text() + u' ';
     }
-    lblBasy_->setText(line);
+    text_.showBassLine(line);
     if (host.activeCell().value().isEmpty() || !tuning_.SelectSongTuning()) {
         return;
     }
@@ -264,4 +260,4 @@ void GripReader::missing(const QString& title, const QString& text) {
     dialogs_.message(title, text, services::MessageIcon::Critical);
 }
 
-}  // namespace tones
+}  // namespace grips

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ButtonNumbering.h"
+#include "keyboard/ButtonNumbering.h"
 #include "spreadsheet/CellValue.h"
 
 #include <QString>
@@ -12,8 +12,8 @@ namespace services {
 class Dialogs;
 struct SpreadsheetConnection;
 }  // namespace services
-namespace songs {
-class Navigation;
+namespace keyboard {
+class KeyboardView;
 }
 namespace tones {
 class TuningSelection;
@@ -22,16 +22,16 @@ class TuningSelection;
 // Writing the grip marked on the keyboard into the current row: the tone of every marked
 // button for the chosen bellows direction, copied from the song's tuning, and the direction
 // word; then the cursor moves on and the next grip, if there is one, is shown.
-namespace keyboard {
+namespace grips {
 
-class Keyboard;
+class Navigation;
 
 class Recording {
 public:
     // `numbering` gives the numbering in use, by which messages name the buttons.
     Recording(services::SpreadsheetConnection& connection, services::Dialogs& dialogs,
-              Keyboard& keyboard, tones::TuningSelection& tuning, songs::Navigation& navigation,
-              std::function<Numbering()> numbering);
+              keyboard::KeyboardView& keyboard, tones::TuningSelection& tuning,
+              Navigation& navigation, std::function<keyboard::Numbering()> numbering);
 
     void cmdTlak_Click();
     void cmdTah_Click();
@@ -51,11 +51,11 @@ private:
 
     services::SpreadsheetConnection& connection_;
     services::Dialogs& dialogs_;
-    Keyboard& keyboard_;
+    keyboard::KeyboardView& keyboard_;
     tones::TuningSelection& tuning_;
-    songs::Navigation& navigation_;
-    std::function<Numbering()> numbering_;
+    Navigation& navigation_;
+    std::function<keyboard::Numbering()> numbering_;
     bool RecordPush = true;
 };
 
-}  // namespace keyboard
+}  // namespace grips

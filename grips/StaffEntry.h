@@ -2,28 +2,25 @@
 
 #include <QString>
 
-namespace views {
-class StaffPictures;
-}
-
 namespace services {
 class Dialogs;
 struct SpreadsheetConnection;
 }  // namespace services
-namespace songs {
-class Navigation;
+namespace tones {
+class TuningSelection;
 }
 
 // A grip entered as notes: the notes on the staff, read from the lowest up and named with
 // their sharps and flats, written into the current row with the direction word.
-namespace tones {
+namespace grips {
 
-class TuningSelection;
+class Navigation;
+class StaffView;
 
 class StaffEntry {
 public:
     StaffEntry(services::SpreadsheetConnection& connection, services::Dialogs& dialogs,
-               views::StaffPictures& staff, TuningSelection& tuning, songs::Navigation& navigation);
+               StaffView& staff, tones::TuningSelection& tuning, Navigation& navigation);
 
     void cmdTahNoty_Click();
     void cmdTlakNoty_Click();
@@ -34,9 +31,9 @@ private:
 
     services::SpreadsheetConnection& connection_;
     services::Dialogs& dialogs_;
-    views::StaffPictures& staff_;
-    TuningSelection& tuning_;
-    songs::Navigation& navigation_;
+    StaffView& staff_;
+    tones::TuningSelection& tuning_;
+    Navigation& navigation_;
 };
 
-}  // namespace tones
+}  // namespace grips

@@ -2,7 +2,7 @@
 
 #include <QMouseEvent>
 
-namespace keyboard {
+namespace views {
 
 ClickablePicture::ClickablePicture(QWidget* parent) : QLabel(parent) {
     setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -22,4 +22,4 @@ void ClickablePicture::mousePressEvent(QMouseEvent* event) {
     QLabel::mousePressEvent(event);
 }
 
-}  // namespace keyboard
+}  // namespace views

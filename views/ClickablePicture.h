@@ -6,7 +6,7 @@
 
 // A picture control of the window: shows a pixmap at its top left, the rest transparent, and
 // reports a left click.
-namespace keyboard {
+namespace views {
 
 class ClickablePicture : public QLabel {
 public:
@@ -23,4 +23,4 @@ private:
     int pictureId_ = 0;
 };
 
-}  // namespace keyboard
+}  // namespace views

@@ -5,9 +5,6 @@
 namespace services {
 class Dialogs;
 }
-namespace tones {
-class GripReader;
-}
 namespace tunings {
 class OpenTuningDatabase;
 }
@@ -16,13 +13,14 @@ class OpenTuningDatabase;
 // with the fingering that needs the fewest bellows reversals, then opened at its first grip.
 // The tune is read and solved before the name is asked, so that a tune that cannot be
 // imported costs the player no existing song.
-namespace songs {
+namespace grips {
 
+class GripReader;
 class SongFiles;
 
 class SongImport {
 public:
-    SongImport(SongFiles& files, tunings::OpenTuningDatabase& database, tones::GripReader& reader,
+    SongImport(SongFiles& files, tunings::OpenTuningDatabase& database, GripReader& reader,
                services::Dialogs& dialogs);
 
     // `tuning`: the tuning the main window shows, the new song's.
@@ -31,13 +29,13 @@ public:
 private:
     SongFiles& files_;
     tunings::OpenTuningDatabase& database_;
-    tones::GripReader& reader_;
+    GripReader& reader_;
     services::Dialogs& dialogs_;
 };
 
 // What the player is told after the import: the song's grips and bellows reversals, and the
 // shift when the tune had to be moved to fit the tuning.
-QString importSummary(const QString& song, const QString& tuning, int grips, int reversals,
+QString importSummary(const QString& song, const QString& tuning, int gripCount, int reversals,
                       int shift);
 
-}  // namespace songs
+}  // namespace grips

@@ -1,20 +1,18 @@
 #include "StaffEntry.h"
 
-#include "TuningSelection.h"
+#include "Navigation.h"
+#include "StaffView.h"
 #include "services/CommonMessages.h"
 #include "services/SpreadsheetConnection.h"
-#include "songs/Navigation.h"
 #include "songs/SongLayout.h"
 #include "spreadsheet/SpreadsheetError.h"
+#include "tones/TuningSelection.h"
 #include "tones/clsNoty.h"
-#include "views/StaffPictures.h"
-#include "views/TwipPicture.h"
 
-namespace tones {
+namespace grips {
 
 StaffEntry::StaffEntry(services::SpreadsheetConnection& connection, services::Dialogs& dialogs,
-                       views::StaffPictures& staff, TuningSelection& tuning,
-                       songs::Navigation& navigation)
+                       StaffView& staff, tones::TuningSelection& tuning, Navigation& navigation)
     : connection_(connection),
       dialogs_(dialogs),
       staff_(staff),
@@ -56,11 +54,11 @@ void StaffEntry::WriteStaffNotes(const QString& direction) {
 // note cannot be named: the row keeps the tones written so far and gets no direction word.
 bool StaffEntry::writeNotes() {
     auto& host = *connection_.SpreadsheetApplication;
-    clsNoty noty(dialogs_);
+    tones::clsNoty noty(dialogs_);
     for (int top = 7340; top >= 5420; top -= 60) {
         bool placed = false;
-        for (const views::TwipPicture* note : staff_.picNota) {
-            placed = placed || note->twipTop() == top;
+        for (int i = 0; i < tones::StaffAccidentals::SlotCount; ++i) {
+            placed = placed || staff_.entryNoteTop(i) == top;
         }
         if (!placed) {
             continue;
@@ -76,4 +74,4 @@ bool StaffEntry::writeNotes() {
     return true;
 }
 
-}  // namespace tones
+}  // namespace grips
