@@ -16,9 +16,9 @@
 #include "grips/SongImport.h"
 #include "grips/StaffEntry.h"
 #include "keyboard/ButtonNumbering.h"
-#include "keyboard/ButtonPictures.h"
+#include "views/ButtonPictures.h"
 #include "keyboard/KeyboardGeometry.h"
-#include "keyboard/KeyboardModels.h"
+#include "views/KeyboardModels.h"
 #include "music/BeatTimer.h"
 #include "music/SongExports.h"
 #include "music/SongPlayback.h"
@@ -79,7 +79,7 @@ void onCheckItem(QAction* action, std::function<void()> handler) {
 Form1::Form1(const services::ProgramEnvironment& environment, services::Dialogs& dialogs,
              services::ProgramSettings& settings, spreadsheet::FileChooser* fileChooser)
     : dialogs_(dialogs),
-      pictures_(std::make_unique<keyboard::ButtonPictures>()),
+      pictures_(std::make_unique<views::ButtonPictures>()),
       fileChooser_(fileChooser),
       programFolder_(environment.programFolder) {
     openUrl = [](const QUrl& url) { return QDesktopServices::openUrl(url); };
@@ -89,7 +89,7 @@ Form1::Form1(const services::ProgramEnvironment& environment, services::Dialogs&
     setWindowFlag(Qt::WindowStaysOnTopHint);
     buildForm();
     menu_ = buildMainMenu(menuBar());
-    keyboard::ModelControls modelControls;
+    views::ModelControls modelControls;
     for (int i = 0; i < keyboard::BarCount; ++i) {
         modelControls.cmdZabrana[static_cast<size_t>(i)] =
             centralWidget()->findChild<QPushButton*>(QStringLiteral("cmdZabrana(%1)").arg(i));
@@ -101,7 +101,7 @@ Form1::Form1(const services::ProgramEnvironment& environment, services::Dialogs&
     modelControls.mnu2Rady = menu_.mnu2Rady;
     modelControls.mnuModelClub = menu_.mnuModelClub;
     modelControls.mnuZnaceni = menu_.mnuZnaceni;
-    models_ = std::make_unique<keyboard::KeyboardModels>(modelControls, settings, dialogs);
+    models_ = std::make_unique<views::KeyboardModels>(modelControls, settings, dialogs);
     guard_ = std::make_unique<services::CommandGuard>(dialogs);
     keeper_ = std::make_unique<songs::SongKeeper>(connection_, dialogs);
     guard_->afterCommand = [this] { keeper_->afterCommand(); };

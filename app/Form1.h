@@ -16,8 +16,6 @@ class QPrintPreviewDialog;
 #include <memory>
 
 namespace keyboard {
-class ButtonPictures;
-class KeyboardModels;
 class SoundOutput;
 }  // namespace keyboard
 namespace grips {
@@ -59,6 +57,8 @@ class ProgramSettings;
 }  // namespace services
 
 namespace views {
+class ButtonPictures;
+class KeyboardModels;
 class Keyboard;
 class SheetWindow;
 class StaffPictures;
@@ -85,7 +85,7 @@ public:
     const views::Form1Controls& controls() const { return c_; }
     const MenuActions& menu() const { return menu_; }
     views::Keyboard& keyboard() { return *keyboard_; }
-    keyboard::KeyboardModels& models() { return *models_; }
+    views::KeyboardModels& models() { return *models_; }
     views::StaffPictures& staff() { return *staff_; }
     services::SpreadsheetConnection& connection() { return connection_; }
     grips::GripDisplay& display() { return *display_; }
@@ -150,12 +150,12 @@ private:
     services::SpreadsheetConnection connection_;
     std::unique_ptr<services::CommandGuard> guard_;
     std::unique_ptr<songs::SongKeeper> keeper_;
-    std::unique_ptr<keyboard::ButtonPictures> pictures_;
+    std::unique_ptr<views::ButtonPictures> pictures_;
     views::Form1Controls c_{};
     MenuActions menu_{};
     std::unique_ptr<views::Keyboard> keyboard_;
     std::unique_ptr<views::StaffPictures> staff_;
-    std::unique_ptr<keyboard::KeyboardModels> models_;
+    std::unique_ptr<views::KeyboardModels> models_;
     std::unique_ptr<StartupShutdown> startup_;
     std::unique_ptr<grips::GripText> gripText_;
     std::unique_ptr<grips::DirectionColour> direction_;

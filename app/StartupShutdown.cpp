@@ -1,6 +1,6 @@
 #include "StartupShutdown.h"
 
-#include "keyboard/KeyboardModels.h"
+#include "views/KeyboardModels.h"
 #include "services/CommonMessages.h"
 #include "services/Contact.h"
 #include "services/Dialogs.h"
@@ -18,7 +18,7 @@ namespace app {
 StartupShutdown::StartupShutdown(services::SpreadsheetConnection& connection,
                                  const services::ProgramEnvironment& environment,
                                  const views::Form1Controls& controls, const MenuActions& menu,
-                                 keyboard::KeyboardModels& models,
+                                 views::KeyboardModels& models,
                                  services::ProgramSettings& settings, services::Dialogs& dialogs,
                                  spreadsheet::FileChooser* fileChooser, songs::SongKeeper& keeper)
     : connection_(connection),

@@ -10,7 +10,7 @@
 namespace spreadsheet {
 class FileChooser;
 }
-namespace keyboard {
+namespace views {
 class KeyboardModels;
 }
 namespace songs {
@@ -35,7 +35,7 @@ public:
     StartupShutdown(services::SpreadsheetConnection& connection,
                     const services::ProgramEnvironment& environment,
                     const views::Form1Controls& controls, const MenuActions& menu,
-                    keyboard::KeyboardModels& models, services::ProgramSettings& settings,
+                    views::KeyboardModels& models, services::ProgramSettings& settings,
                     services::Dialogs& dialogs, spreadsheet::FileChooser* fileChooser,
                     songs::SongKeeper& keeper);
 
@@ -56,7 +56,7 @@ private:
     services::ProgramEnvironment environment_;
     const views::Form1Controls& c_;
     const MenuActions& menu_;
-    keyboard::KeyboardModels& models_;
+    views::KeyboardModels& models_;
     services::ProgramSettings& settings_;
     services::Dialogs& dialogs_;
     spreadsheet::FileChooser* fileChooser_;

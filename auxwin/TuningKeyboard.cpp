@@ -17,7 +17,7 @@ using tones::KeyboardSide;
 // One button: its picture (the marked one when selected) and its two tones.
 class TuningKeyboard::ToneButton : public QWidget {
 public:
-    ToneButton(QWidget* parent, const keyboard::ButtonPictures& pictures, int restPicture)
+    ToneButton(QWidget* parent, const views::ButtonPictures& pictures, int restPicture)
         : QWidget(parent), pictures_(pictures), restPicture_(restPicture) {
         setCursor(Qt::PointingHandCursor);
     }
@@ -62,7 +62,7 @@ protected:
     }
 
 private:
-    const keyboard::ButtonPictures& pictures_;
+    const views::ButtonPictures& pictures_;
     int restPicture_;
     QString push_;
     QString pull_;

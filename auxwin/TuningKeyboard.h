@@ -1,7 +1,7 @@
 #pragma once
 
 #include "keyboard/ButtonNumbering.h"
-#include "keyboard/ButtonPictures.h"
+#include "views/ButtonPictures.h"
 #include "keyboard/InstrumentModel.h"
 #include "tones/KeyboardSide.h"
 
@@ -59,7 +59,7 @@ private:
     void addBars(keyboard::InstrumentModel model);
     QRect place(int left, int top, int width, int height) const;
 
-    keyboard::ButtonPictures pictures_;
+    views::ButtonPictures pictures_;
     std::map<KeyboardButton, ToneButton*> buttons_;
     std::optional<KeyboardButton> selected_;
 };

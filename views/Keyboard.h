@@ -1,7 +1,7 @@
 #pragma once
 
 #include "ClickablePicture.h"
-#include "keyboard/ButtonPictures.h"
+#include "views/ButtonPictures.h"
 #include "keyboard/KeyboardView.h"
 
 #include <array>
@@ -15,7 +15,7 @@ namespace views {
 
 class Keyboard : public keyboard::KeyboardView {
 public:
-    Keyboard(QWidget* parent, const keyboard::ButtonPictures& pictures);
+    Keyboard(QWidget* parent, const views::ButtonPictures& pictures);
 
     // Clicks: on an overlay it marks the button, on the bare button it unmarks it.
     void Obr_Click(int index) { mark(keyboard::Side::Treble, index); }
@@ -41,7 +41,7 @@ private:
     const Pair& pair(keyboard::Side side, int button) const;
     void create(QWidget* parent, keyboard::Side side, int button);
 
-    const keyboard::ButtonPictures& pictures_;
+    const views::ButtonPictures& pictures_;
     std::array<Pair, keyboard::TrebleButtonCount> treble_;
     std::array<Pair, keyboard::BassButtonCount> bass_;
 };

@@ -6,7 +6,7 @@
 
 #include "grips/AutoPlayer.h"
 #include "grips/SongFiles.h"
-#include "keyboard/ButtonPictures.h"
+#include "views/ButtonPictures.h"
 #include "keyboard/SoundOutput.h"
 #include "music/BeatTimer.h"
 #include "music/SoundControl.h"

@@ -3,7 +3,7 @@
 #include "support/ProgramFixture.h"
 #include "support/TestFiles.h"
 
-#include "keyboard/KeyboardModels.h"
+#include "views/KeyboardModels.h"
 #include "services/Contact.h"
 
 #include <QAction>

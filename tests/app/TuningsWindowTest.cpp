@@ -5,7 +5,7 @@
 
 #include "auxwin/frmLadeni.h"
 #include "grips/SongFiles.h"
-#include "keyboard/KeyboardModels.h"
+#include "views/KeyboardModels.h"
 #include "music/Pitch.h"
 #include "songs/SongWriting.h"
 #include "spreadsheet/xls/XlsFile.h"

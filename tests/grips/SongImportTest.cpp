@@ -7,7 +7,7 @@
 #include "app/RecentSongsMenu.h"
 #include "grips/SongFiles.h"
 #include "grips/SongImport.h"
-#include "keyboard/ButtonPictures.h"
+#include "views/ButtonPictures.h"
 #include "spreadsheet/xls/XlsFile.h"
 #include "tones/TuningTable.h"
 #include "tools/cli/WorkbookDump.h"

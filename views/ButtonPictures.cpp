@@ -2,7 +2,7 @@
 
 #include <QPainter>
 
-namespace keyboard {
+namespace views {
 
 namespace {
 
@@ -51,4 +51,4 @@ const QPixmap& ButtonPictures::picture(int id) const {
     return pictures_.at(id);
 }
 
-}  // namespace keyboard
+}  // namespace views

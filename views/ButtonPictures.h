@@ -1,6 +1,6 @@
 #pragma once
 
-#include "KeyboardView.h"
+#include "keyboard/KeyboardView.h"
 
 #include <QColor>
 #include <QPixmap>
@@ -10,7 +10,7 @@
 // The program's button pictures, drawn once: 101..106 for treble overlays and 107..112 for
 // bass overlays, each a 40 x 38 button shape filled with one colour, plus the bare button that
 // shows through when a button is marked.
-namespace keyboard {
+namespace views {
 
 class ButtonPictures {
 public:
@@ -25,4 +25,4 @@ private:
     QPixmap bare_;
 };
 
-}  // namespace keyboard
+}  // namespace views

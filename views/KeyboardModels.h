@@ -1,7 +1,7 @@
 #pragma once
 
-#include "ButtonNumbering.h"
-#include "InstrumentModel.h"
+#include "keyboard/ButtonNumbering.h"
+#include "keyboard/InstrumentModel.h"
 
 #include <QString>
 
@@ -18,7 +18,7 @@ class ProgramSettings;
 
 // The keyboard models (bars laid across the buttons a model lacks) and the two button
 // numberings, with the menu items that choose them; every choice is stored at once.
-namespace keyboard {
+namespace views {
 
 struct ModelControls {
     std::array<QPushButton*, 6> cmdZabrana{};
@@ -41,23 +41,23 @@ public:
     void ApplyTrizoniaNumbering();
 
     // The player's choices as the menu marks them: what print shows.
-    InstrumentModel model() const;
+    keyboard::InstrumentModel model() const;
     // The numbering in use: the checked numbering item.
-    Numbering numbering() const;
+    keyboard::Numbering numbering() const;
 
     // The two-row model as start-up lays it: bars 0..4 at their designed heights.
     void showTwoRowBarsAsDesigned();
 
 private:
-    // The model's bars shown where InstrumentModel lays them.
-    void layBars(InstrumentModel model);
+    // The model's bars shown where keyboard::InstrumentModel lays them.
+    void layBars(keyboard::InstrumentModel model);
     void showBars(int first, int last, bool shown);
     void setNumberLabel(int index, const QString& caption, int top);
-    void applyNumbering(Numbering numbering);
+    void applyNumbering(keyboard::Numbering numbering);
 
     ModelControls c_;
     services::ProgramSettings& settings_;
     services::Dialogs& dialogs_;
 };
 
-}  // namespace keyboard
+}  // namespace views

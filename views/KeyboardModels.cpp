@@ -1,7 +1,7 @@
 #include "KeyboardModels.h"
 
-#include "KeyboardGeometry.h"
-#include "StringResources.h"
+#include "keyboard/KeyboardGeometry.h"
+#include "keyboard/StringResources.h"
 #include "services/Dialogs.h"
 #include "services/ProgramSettings.h"
 #include "services/Twips.h"
@@ -10,16 +10,17 @@
 #include <QLabel>
 #include <QPushButton>
 
-namespace keyboard {
+namespace views {
 
 KeyboardModels::KeyboardModels(const ModelControls& controls, services::ProgramSettings& settings,
                                services::Dialogs& dialogs)
     : c_(controls), settings_(settings), dialogs_(dialogs) {}
 
-void KeyboardModels::layBars(InstrumentModel model) {
-    for (const BarPlace& place : barsOf(model)) {
+void KeyboardModels::layBars(keyboard::InstrumentModel model) {
+    for (const keyboard::BarPlace& place : keyboard::barsOf(model)) {
         QPushButton* bar = c_.cmdZabrana[static_cast<size_t>(place.index)];
-        bar->setGeometry(services::twipRect(place.left, place.top, BarWidth, place.height));
+        bar->setGeometry(
+            services::twipRect(place.left, place.top, keyboard::BarWidth, place.height));
         bar->show();
     }
 }
@@ -35,7 +36,7 @@ void KeyboardModels::mnu2Rady_Click() {
     int value = 0;
     if (c_.mnu2Rady->isChecked()) {
         c_.mnuModelClub->setChecked(false);
-        layBars(InstrumentModel::TwoRow);
+        layBars(keyboard::InstrumentModel::TwoRow);
         showBars(5, 5, false);
         value = 1;
     } else {
@@ -49,7 +50,7 @@ void KeyboardModels::ApplyClubModel() {
     int value = 0;
     if (c_.mnuModelClub->isChecked()) {
         c_.mnu2Rady->setChecked(false);
-        layBars(InstrumentModel::Club);
+        layBars(keyboard::InstrumentModel::Club);
         value = 2;
     } else {
         showBars(0, 5, false);
@@ -57,15 +58,17 @@ void KeyboardModels::ApplyClubModel() {
     settings_.setIndex(services::ProgramSettings::TypHarm, value);
 }
 
-InstrumentModel KeyboardModels::model() const {
+keyboard::InstrumentModel KeyboardModels::model() const {
     if (c_.mnu2Rady->isChecked()) {
-        return InstrumentModel::TwoRow;
+        return keyboard::InstrumentModel::TwoRow;
     }
-    return c_.mnuModelClub->isChecked() ? InstrumentModel::Club : InstrumentModel::Full;
+    return c_.mnuModelClub->isChecked() ? keyboard::InstrumentModel::Club
+                                        : keyboard::InstrumentModel::Full;
 }
 
-Numbering KeyboardModels::numbering() const {
-    return c_.mnuZnaceni[1]->isChecked() ? Numbering::Trizonia : Numbering::Standard;
+keyboard::Numbering KeyboardModels::numbering() const {
+    return c_.mnuZnaceni[1]->isChecked() ? keyboard::Numbering::Trizonia
+                                         : keyboard::Numbering::Standard;
 }
 
 void KeyboardModels::showTwoRowBarsAsDesigned() {
@@ -94,22 +97,23 @@ void KeyboardModels::mnuZnaceni_Click(int index) {
 void KeyboardModels::setNumberLabel(int index, const QString& caption, int top) {
     QLabel* label = c_.lblCisKnofl[static_cast<size_t>(index)];
     label->setText(caption);
-    label->setGeometry(services::twipRect(numberLabelLeft(index), top, numberLabelWidth(index),
-                                          NumberLabelHeight));
+    label->setGeometry(services::twipRect(keyboard::numberLabelLeft(index), top,
+                                          keyboard::numberLabelWidth(index),
+                                          keyboard::NumberLabelHeight));
 }
 
-void KeyboardModels::applyNumbering(Numbering numbering) {
-    for (int k = 0; k < NumberLabelCount; ++k) {
+void KeyboardModels::applyNumbering(keyboard::Numbering numbering) {
+    for (int k = 0; k < keyboard::NumberLabelCount; ++k) {
         setNumberLabel(k, numberLabelCaption(k, numbering), numberLabelTop(k, numbering));
     }
 }
 
 void KeyboardModels::ApplyStandardNumbering() {
-    applyNumbering(Numbering::Standard);
+    applyNumbering(keyboard::Numbering::Standard);
 }
 
 void KeyboardModels::ApplyTrizoniaNumbering() {
-    applyNumbering(Numbering::Trizonia);
+    applyNumbering(keyboard::Numbering::Trizonia);
 }
 
-}  // namespace keyboard
+}  // namespace views

@@ -3,7 +3,7 @@
 #include "support/ProgramFixture.h"
 
 #include "keyboard/ButtonNumbering.h"
-#include "keyboard/KeyboardModels.h"
+#include "views/KeyboardModels.h"
 
 #include <QAction>
 #include <QLabel>
