@@ -4,9 +4,9 @@
 #include "SongControls.h"
 #include "auxwin/AboutAndMail.h"
 #include "auxwin/frmBrowser.h"
+#include "auxwin/frmKonverze.h"
 #include "auxwin/frmLadeni.h"
 #include "auxwin/frmZmenaCesty.h"
-#include "conversion/frmKonverze.h"
 #include "keyboard/AutoPlayer.h"
 #include "keyboard/ButtonNumbering.h"
 #include "keyboard/ButtonPictures.h"
@@ -280,12 +280,14 @@ void Form1::wireGrips() {
     onSignal(menu_.mnuKonverze, &QAction::triggered, [this] {
         const int row = currentGripRow();
         const QString song = connection_.SongWorkbookName;
-        if (auto* window = conversion::mnuKonverze_Click(connection_, dialogs_, *this, *guard_)) {
-            window->numbering = models_->numbering();
+        if (auto* window = auxwin::mnuKonverze_Click(connection_, dialogs_, *this, *guard_)) {
+            window->session().numbering = models_->numbering();
             connect(window, &QObject::destroyed, this, [this, row, song] {
                 guard_->run([this, row, song] { showConvertedSong(song, row); });
             });
-            window->onConverted = [this](const QString& path) { recentSongs_->remember(path); };
+            window->session().onConverted = [this](const QString& path) {
+                recentSongs_->remember(path);
+            };
         }
     });
     tones::GripReader& reader = *reader_;

@@ -2,8 +2,8 @@
 // the copy and its sheet name, every stop of the run, and the way there and back.
 #include "support/SongFixture.h"
 
+#include "auxwin/frmKonverze.h"
 #include "conversion/ConversionRun.h"
-#include "conversion/frmKonverze.h"
 #include "keyboard/Keyboard.h"
 #include "keyboard/Recording.h"
 #include "services/Contact.h"
@@ -35,17 +35,17 @@ protected:
         host().activeWorkbook().saveAs(QDir(environment.workingFolder).filePath(name));
         form->connection().SongWorkbookName = host().activeWorkbook().name();
     }
-    QPointer<conversion::frmKonverze> open() {
-        return conversion::mnuKonverze_Click(form->connection(), dialogs, *form, form->guard());
+    QPointer<auxwin::frmKonverze> open() {
+        return auxwin::mnuKonverze_Click(form->connection(), dialogs, *form, form->guard());
     }
-    QStringList targets(conversion::frmKonverze* window) {
+    QStringList targets(auxwin::frmKonverze* window) {
         QStringList items;
         for (int i = 0; i < window->Combo1->count(); ++i) {
             items << window->Combo1->itemText(i);
         }
         return items;
     }
-    void convertTo(conversion::frmKonverze* window, const QString& target) {
+    void convertTo(auxwin::frmKonverze* window, const QString& target) {
         window->Combo1->setCurrentIndex(window->Combo1->findText(target));
         window->cmdGo_Click();
     }
@@ -75,7 +75,7 @@ TEST_F(Convert, TheWindowOffersEveryOtherTuningForTheOpenSong) {
     EXPECT_EQ(window->lblLadeni->text(), QStringLiteral("G-C-F"));
     EXPECT_EQ(targets(window), (QStringList{"A-D-G", "B-Es-As", "C-F-B", "F-B-Es", "C-F", "G-C",
                                             "Club C-F", "Zkušební"}));
-    EXPECT_TRUE(window->SongWasOpen);
+    EXPECT_TRUE(window->session().songWasOpen);
     window->cmdKonec_Click();
     EXPECT_TRUE(form->isVisible());
     EXPECT_EQ(host().activeWorkbook().name(), QStringLiteral("Polka.xls"));  // stays open
@@ -134,12 +134,12 @@ TEST_F(Convert, NoTargetChosenKeepsTheWindowOpen) {
         (ScriptedDialogs::Message{"Do čeho budete převádět ?",
                                   "Než začnete konverzi, musíte nejprve vybrat cílové ladění.",
                                   MessageIcon::Exclamation, services::MessageButtons::Ok}));
-    window->SongWasOpen = false;
+    window->session().songWasOpen = false;
     window->cmdGo_Click();
     EXPECT_EQ(dialogs.messages.back().text,
               QStringLiteral("Než začnete konverzi, musíte nejprve vybrat zdrojovou písničku a "
                              "cílové ladění."));
-    window->SongWasOpen = true;
+    window->session().songWasOpen = true;
     window->close();
 }
 
@@ -218,7 +218,7 @@ TEST_F(Convert, ARowWithoutDirectionWordStopsTheRun) {
 TEST_F(Convert, WithoutASongTheWindowPicksOneAndRefusesANonSong) {
     host().activeWorkbook().close();
     auto window = open();
-    EXPECT_FALSE(window->SongWasOpen);
+    EXPECT_FALSE(window->session().songWasOpen);
     EXPECT_TRUE(window->cmdVyberPisen->isEnabled());
     chooser.answers = {std::nullopt};
     window->cmdVyberPisen_Click();
@@ -381,10 +381,10 @@ TEST_F(Convert, AfterConvertingTheOpenSongTheMainWindowShowsTheCopy) {
     goToRow(2);
     c().lblTon->setText(QStringLiteral("2"));
     menu().mnuKonverze->trigger();
-    conversion::frmKonverze* window = nullptr;
+    auxwin::frmKonverze* window = nullptr;
     for (QWidget* top : QApplication::topLevelWidgets()) {
         if (top->isVisible() && !window) {
-            window = dynamic_cast<conversion::frmKonverze*>(top);
+            window = dynamic_cast<auxwin::frmKonverze*>(top);
         }
     }
     ASSERT_TRUE(window);
@@ -412,8 +412,7 @@ TEST_F(Convert, AfterConvertingTheOpenSongTheMainWindowShowsTheCopy) {
     form->keyboard().Obr_Click(10);
     menu().mnuKonverze->trigger();
     for (QWidget* top : QApplication::topLevelWidgets()) {
-        if (auto* other = dynamic_cast<conversion::frmKonverze*>(top);
-            other && other->isVisible()) {
+        if (auto* other = dynamic_cast<auxwin::frmKonverze*>(top); other && other->isVisible()) {
             other->cmdKonec->click();
         }
     }

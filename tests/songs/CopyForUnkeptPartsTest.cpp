@@ -4,7 +4,7 @@
 #include "support/ProgramFixture.h"
 #include "support/TestFiles.h"
 
-#include "conversion/frmKonverze.h"
+#include "auxwin/frmKonverze.h"
 #include "songs/CopyForUnkeptParts.h"
 #include "songs/SongFiles.h"
 
@@ -99,7 +99,7 @@ TEST_F(SongWithDrawings, AnEarlierCopyIsNeverReplaced) {
 }
 
 TEST_F(SongWithDrawings, TheConversionWindowConvertsTheCopy) {
-    auto window = conversion::mnuKonverze_Click(form->connection(), dialogs, *form, form->guard());
+    auto window = auxwin::mnuKonverze_Click(form->connection(), dialogs, *form, form->guard());
     ASSERT_TRUE(window);
     chooser.answers = {songPath("Polka.xls")};
     dialogs.answers = {MessageAnswer::Yes};

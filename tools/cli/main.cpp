@@ -204,10 +204,10 @@ int run(bool showing) {
     if (!args.isEmpty() && args[0] == QStringLiteral("import")) {
         return importMelody(args);
     }
-    if (showing && args[0] == QStringLiteral("show")) {
+    if (showing) {
         return show(args);
     }
-    if (showing) {
+    if (!args.isEmpty() && args[0] == QStringLiteral("convert")) {
         return convert(args);
     }
     return usage();
@@ -232,8 +232,7 @@ int start(int argc, char* argv[]) {
         return pdf(argc, argv);
     }
     // Showing a grip uses the main window's own code, drawn off screen.
-    const bool showing =
-        argc > 1 && (std::strcmp(argv[1], "show") == 0 || std::strcmp(argv[1], "convert") == 0);
+    const bool showing = argc > 1 && std::strcmp(argv[1], "show") == 0;
     std::unique_ptr<QCoreApplication> application;
     if (showing) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
