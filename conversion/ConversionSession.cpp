@@ -3,6 +3,7 @@
 #include "services/CommonMessages.h"
 #include "services/Contact.h"
 #include "services/SpreadsheetConnection.h"
+#include "services/SpreadsheetStart.h"
 #include "songs/CopyForUnkeptParts.h"
 #include "songs/SongOpening.h"
 #include "spreadsheet/SpreadsheetError.h"
@@ -35,18 +36,11 @@ bool ConversionSession::fillTargets() {
     auto& host = *connection_.SpreadsheetApplication;
     try {
         host.sheet(sourceTuning_).select();
-        host.sheet(1).select();
-        const int count = host.sheetCount();
-        for (;;) {
-            if (host.activeSheet().name() != sourceTuning_) {
-                targets_ << host.activeSheet().name();
+        for (const QString& name : services::tuningSheetNames(connection_, sourceTuning_)) {
+            if (name != sourceTuning_) {
+                targets_ << name;
             }
-            if (host.activeSheet().index() == count) {
-                break;
-            }
-            host.activeSheet().next().select();
         }
-        host.sheet(sourceTuning_).select();
         return true;
     } catch (const spreadsheet::SpreadsheetError& error) {
         if (error.number() != spreadsheet::SubscriptOutOfRange) {
