@@ -13,12 +13,12 @@
 #include "keyboard/Keyboard.h"
 #include "keyboard/KeyboardGeometry.h"
 #include "keyboard/KeyboardModels.h"
-#include "keyboard/MediaSoundOutput.h"
 #include "keyboard/Recording.h"
 #include "music/BeatTimer.h"
 #include "music/SongExports.h"
 #include "music/SongPlayback.h"
 #include "music/SoundControl.h"
+#include "music/SoundFiles.h"
 #include "music/SoundSupply.h"
 #include "music/Tempo.h"
 #include "services/CommandGuard.h"
@@ -122,7 +122,10 @@ Form1::Form1(const services::ProgramEnvironment& environment, services::Dialogs&
                                                        [this] { return models_->numbering(); });
     staffEntry_ =
         std::make_unique<tones::StaffEntry>(connection_, dialogs, *staff_, *tuning_, *navigation_);
-    sound_ = std::make_unique<keyboard::MediaSoundOutput>();
+    soundSupply_ = std::make_unique<music::SoundSupply>(
+        [folders = music::pluginFolders()] { return music::loadLiveSound(folders); });
+    sound_ = std::make_unique<music::SoundFiles>(*soundSupply_,
+                                                 [this] { soundControl_->tellUnavailableOnce(); });
     player_ = std::make_unique<keyboard::AutoPlayer>(
         dialogs, *navigation_, *reader_,
         keyboard::PlayerControls{c_.cmdJakDal, c_.cmdTimer, c_.Slider1, c_.cmdZvuk}, *sound_,
@@ -327,8 +330,6 @@ void Form1::wirePlayer() {
 }
 
 void Form1::buildSound(services::ProgramSettings& settings) {
-    soundSupply_ = std::make_unique<music::SoundSupply>(
-        [folders = music::pluginFolders()] { return music::loadLiveSound(folders); });
     gripHoldTimer_ = std::make_unique<music::QtBeatTimer>(false);
     songBeatTimer_ = std::make_unique<music::QtBeatTimer>(true);
     soundControl_ = std::make_unique<music::SoundControl>(*soundSupply_, dialogs_, settings,

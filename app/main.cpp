@@ -14,6 +14,7 @@
 #include <QScopeGuard>
 #include <QStyleFactory>
 #include <QTranslator>
+#include <QWindow>
 
 namespace {
 
@@ -35,6 +36,49 @@ public:
             return false;
         }
     }
+};
+
+// MECHIK_QUIT_WHEN_SHOWN=1: the program ends as soon as its window is on the screen, through
+// the same shutdown as the player's own closing, so that a whole-process timer can measure the
+// start. Nothing is saved: no song has been touched.
+class QuitWhenShown : public QObject {
+public:
+    explicit QuitWhenShown(QWidget& window) : window_(window) {}
+
+    static bool isAsked() { return qEnvironmentVariable("MECHIK_QUIT_WHEN_SHOWN") == "1"; }
+
+    // After show(): the window reaches the screen in the event loop, or already has.
+    void watch() {
+        QWindow* handle = window_.windowHandle();
+        if (handle->isExposed()) {
+            quitLater();
+        } else {
+            handle->installEventFilter(this);
+        }
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Expose && window_.windowHandle()->isExposed()) {
+            watched->removeEventFilter(this);
+            quitLater();  // after the window has painted itself for this exposure
+        }
+        return false;
+    }
+
+private:
+    void quitLater() {
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                if (window_.close()) {
+                    QCoreApplication::exit(0);
+                }
+            },
+            Qt::QueuedConnection);
+    }
+
+    QWidget& window_;
 };
 
 }  // namespace
@@ -65,6 +109,10 @@ int main(int argc, char* argv[]) {
     form.show();
     if (const QString song = app::songToOpen(QApplication::arguments()); !song.isEmpty()) {
         form.openGivenSong(song);
+    }
+    QuitWhenShown quitWhenShown(form);
+    if (QuitWhenShown::isAsked()) {
+        quitWhenShown.watch();
     }
     return QApplication::exec();
 }

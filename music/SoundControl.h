@@ -40,6 +40,8 @@ public:
 
     // The supply's sound is ready: grips sound from now on, or the player learns why not.
     void soundReady();
+    // Something else wanted the sound and found none: the player is told, unless he was already.
+    void tellUnavailableOnce();
 
     // Each beat of the playing song, to be lit; what the window lights meanwhile is the song's.
     std::function<void(const Beat&)> onBeat;
@@ -49,7 +51,6 @@ public:
 
 private:
     void wantSound();
-    void tellUnavailableOnce();
 
     SoundSupply& supply_;
     services::Dialogs& dialogs_;

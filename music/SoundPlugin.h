@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Part.h"
+#include "keyboard/SoundOutput.h"
 
 #include <QString>
 #include <QtGlobal>
@@ -61,12 +62,14 @@ public:
     // `failure` (Czech) when it cannot sound at all, false with `failure` empty when the sink
     // stopped it.
     virtual bool render(const RenderJob& job, const FrameSink& sink, QString& failure) = 0;
-    // Later services (the song's recordings played as files) join here as further factories.
+    // The player of the song's own sound files (mp3, wav, MIDI). Cheap: the media back-ends
+    // start when the first file is played, on the thread that plays it.
+    virtual std::unique_ptr<keyboard::SoundOutput> openFilePlayer() = 0;
 };
 
-// The plugin's only export: extern "C" music::SoundPlugin* mechik_sound_plugin_v1(); the
+// The plugin's only export: extern "C" music::SoundPlugin* mechik_sound_plugin_v2(); the
 // version changes whenever the classes above do, so a stale plugin is refused, not crashed into.
-inline constexpr char SoundPluginFactoryName[] = "mechik_sound_plugin_v1";
+inline constexpr char SoundPluginFactoryName[] = "mechik_sound_plugin_v2";
 using SoundPluginFactory = SoundPlugin* (*)();
 
 }  // namespace music

@@ -13,6 +13,7 @@ LoadedSound loadLiveSound(const QStringList& folders) {
         sound.failure = loading.failure;
         return sound;
     }
+    sound.files = loading.plugin->openFilePlayer();
     LiveSynthOpening opening = loading.plugin->openLiveSynth(AudioOutput::Device);
     sound.plugin = std::move(loading.plugin);
     sound.synth = std::move(opening.synth);

@@ -13,16 +13,17 @@ class QThread;
 
 namespace music {
 
-// What the window sounds with: the plugin (for rendering files) and the live synthesizer on
-// the computer's sound device.
+// What the window sounds with: the plugin (for rendering files), the live synthesizer on the
+// computer's sound device and the player of the song's sound files.
 struct LoadedSound {
-    std::unique_ptr<SoundPlugin> plugin;  // none when the plugin could not be loaded
-    std::unique_ptr<LiveSynth> synth;     // none without the plugin or a sound device
-    QString failure;                      // Czech, why there is no synth
+    std::unique_ptr<SoundPlugin> plugin;           // none when the plugin could not be loaded
+    std::unique_ptr<LiveSynth> synth;              // none without the plugin or a sound device
+    QString failure;                               // Czech, why there is no synth
+    std::unique_ptr<keyboard::SoundOutput> files;  // none without the plugin
 };
 
-// The sound plugin from `folders` and its synthesizer on the sound device. Takes as long as
-// FluidSynth needs for its soundfont: run it off the GUI thread.
+// The sound plugin from `folders`, its synthesizer on the sound device and its file player.
+// Takes as long as FluidSynth needs for its soundfont: run it off the GUI thread.
 LoadedSound loadLiveSound(const QStringList& folders);
 
 // Loads the sound once, in the background, so that neither the program's start nor the

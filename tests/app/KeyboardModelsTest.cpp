@@ -16,12 +16,8 @@ using testing_support::ScriptedDialogs;
 
 namespace {
 
-class Models : public testing_support::ProgramFixture {
+class Models : public testing_support::ShownProgramFixture {
 protected:
-    void SetUp() override {
-        ProgramFixture::SetUp();
-        ASSERT_TRUE(start());
-    }
     QPushButton* bar(int i) const {
         return form->findChild<QPushButton*>(QStringLiteral("cmdZabrana(%1)").arg(i));
     }

@@ -25,9 +25,6 @@ namespace {
 
 class RecentSongs : public testing_support::ShownProgramFixture {
 protected:
-    QString songPath(const QString& name) const {
-        return QDir(environment.workingFolder).filePath(name);
-    }
     // A song of a few grips, its cursor on `row`.
     QString writeSong(const QString& name, int row = 1) {
         std::vector<songs::SongGrip> grips(3);
@@ -63,7 +60,6 @@ protected:
         }
         return items;
     }
-    bool songOpen() const { return c().cmdEndEdit->isEnabled(); }
 };
 
 }  // namespace

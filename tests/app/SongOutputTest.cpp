@@ -14,7 +14,6 @@
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
-#include <QProcess>
 #include <QPushButton>
 #include <QSlider>
 
@@ -22,15 +21,6 @@ using services::MessageIcon;
 using testing_support::ScriptedDialogs;
 
 namespace {
-
-QString pdfText(const QString& path) {
-    QProcess process;
-    process.start(QStringLiteral("pdftotext"),
-                  {QStringLiteral("-layout"), path, QStringLiteral("-")});
-    EXPECT_TRUE(process.waitForFinished(60000));
-    EXPECT_EQ(process.exitCode(), 0) << process.readAllStandardError().toStdString();
-    return QString::fromUtf8(process.readAllStandardOutput());
-}
 
 QByteArray contents(const QString& path) {
     QFile file(path);
@@ -51,6 +41,7 @@ public:
         const std::vector<qint16> samples(static_cast<size_t>(2 * job.endFrame), 1000);
         return sink(samples.data(), static_cast<int>(job.endFrame));
     }
+    std::unique_ptr<keyboard::SoundOutput> openFilePlayer() override { return nullptr; }
 };
 
 // The song "Polka.xls" in the working folder, in the G-C-F tuning.
@@ -62,7 +53,7 @@ protected:
         SongFixture::SetUp();
         QDir().mkpath(environment.workingFolder);
         auto song = host().activeWorkbook();
-        song.saveAs(inFolder("Polka.xls"));
+        song.saveAs(songPath("Polka.xls"));
         form->connection().SongWorkbookName = song.name();
         form->exports().pluginFolders = {QStringLiteral(MECHIK_BIN_DIR)};
         form->soundSupply().setLoader([this] {
@@ -85,9 +76,6 @@ protected:
         }
     }
 
-    QString inFolder(const QString& name) const {
-        return QDir(environment.workingFolder).filePath(name);
-    }
     // The player picks `path` in the save dialog, or cancels it.
     void chooseToSave(std::optional<QString> path) {
         chooser.saveAnswers.push_back(std::move(path));
@@ -102,18 +90,18 @@ protected:
 TEST_F(SongOutput, MidiIsSavedWhereProposedAtTheSlidersTempoAndPlaysAsTheSongsRecording) {
     EXPECT_FALSE(c().cmdZvuk[1]->isVisibleTo(form.get()));
     c().Slider1->setValue(-1);  // 2800 ms a step
-    chooseToSave(inFolder("Polka.mid"));
+    chooseToSave(songPath("Polka.mid"));
     menu().mnuUlozitMidi->trigger();
     EXPECT_EQ(asked().title, QStringLiteral("Uložit jako MIDI"));
-    EXPECT_EQ(asked().startFolder, inFolder("Polka.mid"));
+    EXPECT_EQ(asked().startFolder, songPath("Polka.mid"));
     EXPECT_EQ(asked().patterns, QStringLiteral("*.mid"));
 
-    const QByteArray midi = contents(inFolder("Polka.mid"));
+    const QByteArray midi = contents(songPath("Polka.mid"));
     EXPECT_TRUE(midi.startsWith("MThd"));
     // The tempo: 2 800 000 microseconds a beat.
     EXPECT_TRUE(midi.contains(QByteArray::fromHex("ff51032ab980")));
     EXPECT_TRUE(c().cmdZvuk[1]->isVisibleTo(form.get()));
-    EXPECT_EQ(form->songFiles().SoundFilePath(1), inFolder("Polka.mid"));
+    EXPECT_EQ(form->songFiles().SoundFilePath(1), songPath("Polka.mid"));
     EXPECT_TRUE(dialogs.messages.empty());
 }
 
@@ -129,7 +117,7 @@ TEST_F(SongOutput, ACancelledDialogWritesNothing) {
 }
 
 TEST_F(SongOutput, AFailedWriteSaysWhyAndTheChosenNameGetsItsExtension) {
-    const QString nowhere = inFolder("chybí/Polka.mid");
+    const QString nowhere = songPath("chybí/Polka.mid");
     chooseToSave(nowhere);
     menu().mnuUlozitMidi->trigger();
     ASSERT_EQ(dialogs.messages.size(), 1u);
@@ -140,17 +128,17 @@ TEST_F(SongOutput, AFailedWriteSaysWhyAndTheChosenNameGetsItsExtension) {
     EXPECT_EQ(dialogs.messages[0].icon, MessageIcon::Critical);
 
     // Picking the song itself cannot overwrite it.
-    const QByteArray song = contents(inFolder("Polka.xls"));
-    chooseToSave(inFolder("Polka.xls"));
+    const QByteArray song = contents(songPath("Polka.xls"));
+    chooseToSave(songPath("Polka.xls"));
     menu().mnuUlozitMidi->trigger();
-    EXPECT_EQ(contents(inFolder("Polka.xls")), song);
-    EXPECT_TRUE(contents(inFolder("Polka.xls.mid")).startsWith("MThd"));
+    EXPECT_EQ(contents(songPath("Polka.xls")), song);
+    EXPECT_TRUE(contents(songPath("Polka.xls.mid")).startsWith("MThd"));
 }
 
 TEST_F(SongOutput, CellsThatDoNotSoundAreListedAfterTheSave) {
     put("C1", "x9,");
     put("N2", "(D7)");
-    chooseToSave(inFolder("Polka.mid"));
+    chooseToSave(songPath("Polka.mid"));
     menu().mnuUlozitMidi->trigger();
     ASSERT_EQ(dialogs.messages.size(), 1u);
     EXPECT_EQ(dialogs.messages[0].title, QStringLiteral("Některé buňky nezní."));
@@ -159,7 +147,7 @@ TEST_F(SongOutput, CellsThatDoNotSoundAreListedAfterTheSave) {
                              "proto v něm nezní:\r\nŘádek 1, sloupec C: „x9,“ není název tónu; "
                              "přeskočeno.\r\nŘádek 2, sloupec N: „(D7)“ není název basu ani "
                              "akordu; přeskočeno.")
-                  .arg(QDir::toNativeSeparators(inFolder("Polka.mid"))));
+                  .arg(QDir::toNativeSeparators(songPath("Polka.mid"))));
 }
 
 TEST_F(SongOutput, ASongWithoutGripsHasNothingToSave) {
@@ -177,11 +165,11 @@ TEST_F(SongOutput, ASongWithoutGripsHasNothingToSave) {
 
 TEST_F(SongOutput, WavIsRenderedWhileTheWindowLooksBusyAndItsButtonAppears) {
     c().Slider1->setValue(3);  // 860 ms a step: four beats are 3.44 s
-    chooseToSave(inFolder("Polka.wav"));
+    chooseToSave(songPath("Polka.wav"));
     menu().mnuUlozitWav->trigger();
     EXPECT_EQ(asked().title, QStringLiteral("Uložit jako WAV"));
-    EXPECT_EQ(asked().startFolder, inFolder("Polka.wav"));
-    const QByteArray wav = contents(inFolder("Polka.wav"));
+    EXPECT_EQ(asked().startFolder, songPath("Polka.wav"));
+    const QByteArray wav = contents(songPath("Polka.wav"));
     ASSERT_TRUE(wav.startsWith("RIFF"));
     EXPECT_EQ(wav.size(), 44 + 4 * qRound(4 * 0.86 * 44100));
     EXPECT_TRUE(plugin->renderedBusy);
@@ -195,24 +183,25 @@ TEST_F(SongOutput, WavWithoutTheSoundPluginSaysWhy) {
     form->soundSupply().setLoader([] {
         return music::LoadedSound{nullptr, nullptr, QStringLiteral("zvukový modul chybí.")};
     });
-    chooseToSave(inFolder("Polka.wav"));
+    chooseToSave(songPath("Polka.wav"));
     menu().mnuUlozitWav->trigger();
     ASSERT_EQ(dialogs.messages.size(), 1u);
     EXPECT_EQ(dialogs.messages[0].text,
               QStringLiteral("Soubor %1 nelze uložit: zvukový modul chybí.")
-                  .arg(QDir::toNativeSeparators(inFolder("Polka.wav"))));
-    EXPECT_FALSE(QFile::exists(inFolder("Polka.wav")));
+                  .arg(QDir::toNativeSeparators(songPath("Polka.wav"))));
+    EXPECT_FALSE(QFile::exists(songPath("Polka.wav")));
     EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
 }
 
 TEST_F(SongOutput, PdfIsSavedWithThePlayersNumberingAndTheSongsHeader) {
     menu().mnuZnaceni[1]->trigger();  // Trizonia 56
-    chooseToSave(inFolder("Polka.pdf"));
+    chooseToSave(songPath("Polka.pdf"));
     menu().mnuUlozitPdf->trigger();
     EXPECT_EQ(asked().title, QStringLiteral("Uložit jako PDF"));
-    EXPECT_EQ(asked().startFolder, inFolder("Polka.pdf"));
-    ASSERT_TRUE(QFile::exists(inFolder("Polka.pdf")));
-    const QString text = pdfText(inFolder("Polka.pdf"));
+    EXPECT_EQ(asked().startFolder, songPath("Polka.pdf"));
+    ASSERT_TRUE(QFile::exists(songPath("Polka.pdf")));
+    const QString text =
+        testing_support::runTool("pdftotext", {"-layout", songPath("Polka.pdf"), "-"});
     for (const char* expected :
          {"Polka", "Ladění G-C-F", "Značení Trizonia 56", "strana 1/1", "Šla", "Nanynka"}) {
         EXPECT_TRUE(text.contains(QString::fromUtf8(expected))) << expected << "\n"
@@ -254,7 +243,7 @@ TEST_F(SongOutput, APrintThatCannotBePaintedIsNotTakenForDone) {
         // The player prints to a file in a folder that is not there.
         QPrinter printer(QPrinter::HighResolution);
         printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(inFolder("chybí/Polka.pdf"));
+        printer.setOutputFileName(songPath("chybí/Polka.pdf"));
         Q_EMIT dialog.paintRequested(&printer);
     };
     menu().mnuTisk->trigger();
@@ -271,7 +260,7 @@ TEST_F(SongOutput, ManyCellsThatDoNotSoundAreCounted) {
         put(spreadsheet::CellAddress{1, column}.toA1(), "x9,");
         put(spreadsheet::CellAddress{2, column}.toA1(), "x9,");
     }
-    chooseToSave(inFolder("Polka.mid"));
+    chooseToSave(songPath("Polka.mid"));
     menu().mnuUlozitMidi->trigger();
     ASSERT_EQ(dialogs.messages.size(), 1u);
     const QStringList lines = dialogs.messages[0].text.split(QStringLiteral("\r\n"));
@@ -284,24 +273,18 @@ TEST_F(SongOutput, WithoutThePrintPluginThePlayerIsToldWhy) {
     form->exports().pluginFolders = {dir.path()};
     form->runPrintPreview = [](QPrintPreviewDialog&) { ADD_FAILURE() << "no preview expected"; };
     menu().mnuTisk->trigger();
-    chooseToSave(inFolder("Polka.pdf"));
+    chooseToSave(songPath("Polka.pdf"));
     menu().mnuUlozitPdf->trigger();
     ASSERT_EQ(dialogs.messages.size(), 2u);
     EXPECT_EQ(dialogs.messages[0].title, QStringLiteral("Tisk není k dispozici."));
     EXPECT_TRUE(dialogs.messages[0].text.startsWith(
         QStringLiteral("Tabulaturu nelze vytisknout ani uložit jako PDF: tiskový modul")));
-    EXPECT_FALSE(QFile::exists(inFolder("Polka.pdf")));
+    EXPECT_FALSE(QFile::exists(songPath("Polka.pdf")));
 }
 
-namespace {
-
-class WithoutSong : public testing_support::ProgramFixture {};
-
-}  // namespace
+using WithoutSong = testing_support::ShownProgramFixture;
 
 TEST_F(WithoutSong, TheSongsOutputCommandsAreOnOnlyWhileASongIsOpen) {
-    QDir().mkpath(environment.workingFolder);
-    ASSERT_TRUE(start());
     const auto songCommands = [this] {
         return std::vector<bool>{menu().mnuTisk->isEnabled(), menu().mnuUlozitPdf->isEnabled(),
                                  menu().mnuUlozitMidi->isEnabled(),

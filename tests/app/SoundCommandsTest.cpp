@@ -7,6 +7,7 @@
 #include "keyboard/AutoPlayer.h"
 #include "keyboard/ButtonPictures.h"
 #include "keyboard/Keyboard.h"
+#include "keyboard/SoundOutput.h"
 #include "music/BeatTimer.h"
 #include "music/SoundControl.h"
 #include "music/SoundPluginLoader.h"
@@ -16,6 +17,7 @@
 
 #include <QAction>
 #include <QCoreApplication>
+#include <QDir>
 #include <QLabel>
 #include <QPushButton>
 #include <QSlider>
@@ -29,17 +31,35 @@ using testing_support::ScriptedDialogs;
 
 namespace {
 
+// The song's sound files as "play <path>", "stop <path>", "stop all".
+class RecordedFiles : public keyboard::SoundOutput {
+public:
+    QStringList calls;
+    void play(const QString& path) override { calls << QStringLiteral("play ") + path; }
+    void stop(const QString& path) override { calls << QStringLiteral("stop ") + path; }
+    void stopAll() override { calls << QStringLiteral("stop all"); }
+};
+
 class SoundCommands : public testing_support::SongFixture {
 protected:
     RecordingSynth* synth = nullptr;  // the supply's, once loaded
+    RecordedFiles* files = nullptr;   // likewise
     std::atomic<int> loadings = 0;
     QString noDevice;  // the synth's failure when set
+    QString noPlugin;  // the plugin's failure when set
 
     void SetUp() override {
         SongFixture::SetUp();
         form->soundSupply().setLoader([this] {
             ++loadings;
             music::LoadedSound sound;
+            if (!noPlugin.isEmpty()) {
+                sound.failure = noPlugin;
+                return sound;
+            }
+            auto recordedFiles = std::make_unique<RecordedFiles>();
+            files = recordedFiles.get();
+            sound.files = std::move(recordedFiles);
             if (!noDevice.isEmpty()) {
                 sound.failure = noDevice;
                 return sound;
@@ -256,4 +276,79 @@ TEST_F(SoundCommands, TheSoundIsLoadedOnceTheWindowIsShownAndNotBefore) {
     c().cmdReadTlak->click();
     EXPECT_EQ(played(), firstGrip);
     EXPECT_EQ(loadings, 1);
+}
+
+// The song's own sound files play through the sound plugin as well. The first one played
+// before the window's own loading loads it at once; stopping what never played loads nothing.
+TEST_F(SoundCommands, TheSongsSoundFilesPlayThroughTheSoundLoadedForTheFirstOfThem) {
+    form->songFiles().onSongEnded();  // every sound stopped before any was played
+    EXPECT_FALSE(form->soundSupply().hasStarted());
+
+    form->connection().SongWorkbookName = QStringLiteral("Polka.xls");
+    const QString mid = QDir(environment.workingFolder).filePath(QStringLiteral("Polka.mid"));
+    const QString wav = QDir(environment.workingFolder).filePath(QStringLiteral("Polka.wav"));
+    c().cmdZvuk[2]->click();
+    EXPECT_EQ(loadings, 1);
+    ASSERT_TRUE(files);
+    EXPECT_EQ(files->calls, QStringList{"play " + wav});
+    EXPECT_EQ(c().cmdZvuk[2]->text(), QStringLiteral("Stop"));
+    c().cmdZvuk[1]->click();
+    c().cmdZvuk[2]->click();
+    EXPECT_EQ(c().cmdZvuk[2]->text(), QStringLiteral("wav"));
+    form->songFiles().onSongEnded();
+    EXPECT_EQ(files->calls, (QStringList{"play " + wav, "play " + mid, "stop " + wav, "stop all"}));
+    EXPECT_EQ(c().cmdZvuk[1]->text(), QStringLiteral("Midi"));
+    EXPECT_EQ(loadings, 1);
+    EXPECT_TRUE(dialogs.messages.empty());
+}
+
+TEST_F(SoundCommands, WithoutTheSoundPluginThePlayerIsToldOnceWhateverHeWantedToHear) {
+    noPlugin = QStringLiteral("zvukový modul mechik_sound nebyl nalezen (hledán ve složkách /x).");
+    c().cmdZvuk[2]->click();
+    const ScriptedDialogs::Message told{"Zvuk není k dispozici.",
+                                        "Zvuk nelze přehrát: zvukový modul mechik_sound nebyl "
+                                        "nalezen (hledán ve složkách /x).\nProgram pokračuje bez "
+                                        "zvuku.",
+                                        MessageIcon::Exclamation, services::MessageButtons::Ok};
+    EXPECT_EQ(dialogs.take(), std::vector{told});
+    EXPECT_EQ(c().cmdZvuk[2]->text(), QStringLiteral("Stop"));  // the buttons work as ever
+    c().cmdZvuk[2]->click();
+    EXPECT_EQ(c().cmdZvuk[2]->text(), QStringLiteral("wav"));
+    c().cmdZvuk[1]->click();
+    hearGrips();
+    c().cmdReadTlak->click();
+    playOrStop();
+    form->songFiles().onSongEnded();
+    EXPECT_TRUE(dialogs.messages.empty());
+    EXPECT_EQ(loadings, 1);
+}
+
+// The plugin's own file player, with no sound device and files that cannot be played: they are
+// only logged, nothing hangs, and ending the song stops them and gives the buttons back.
+TEST_F(SoundCommands, ThePluginsFilePlayerOnlyLogsFilesItCannotPlay) {
+    form->soundSupply().setLoader([] {
+        music::LoadedSound sound;
+        music::SoundPluginLoading loading = music::loadSoundPlugin({MECHIK_BIN_DIR});
+        sound.failure = loading.failure;
+        if (loading.plugin) {
+            sound.files = loading.plugin->openFilePlayer();
+            sound.plugin = std::move(loading.plugin);
+        }
+        return sound;
+    });
+    form->connection().SongWorkbookName = QStringLiteral("Polka.xls");
+    QDir().mkpath(environment.workingFolder);
+    testing_support::writeBytes(form->songFiles().SoundFilePath(2), "RIFF????");
+    testing_support::writeBytes(form->songFiles().SoundFilePath(1), "MThd");
+    c().cmdZvuk[2]->click();
+    ASSERT_TRUE(form->soundSupply().sound().files)
+        << form->soundSupply().sound().failure.toStdString();
+    c().cmdZvuk[1]->click();
+    c().cmdZvuk[0]->click();  // an mp3 that is not there at all
+    c().cmdZvuk[2]->click();
+    form->songFiles().onSongEnded();
+    EXPECT_EQ(c().cmdZvuk[0]->text(), QStringLiteral("Mp3"));
+    EXPECT_EQ(c().cmdZvuk[1]->text(), QStringLiteral("Midi"));
+    EXPECT_EQ(c().cmdZvuk[2]->text(), QStringLiteral("Wav"));
+    EXPECT_TRUE(dialogs.messages.empty());
 }

@@ -9,8 +9,10 @@
 #include <QAction>
 #include <QComboBox>
 #include <QLabel>
+#include <QProcess>
 #include <QPushButton>
 #include <QSettings>
+#include <QTemporaryDir>
 
 using services::MessageAnswer;
 using services::MessageButtons;
@@ -286,4 +288,32 @@ TEST_F(Shutdown, ASongThatCannotBeSavedIsKeptUntilThePlayerChooses) {
     EXPECT_TRUE(closed);
     EXPECT_FALSE(form->connection().SpreadsheetApplication);
     EXPECT_EQ(savedCellB1(song), QStringLiteral("c1,"));
+}
+
+// MECHIK_QUIT_WHEN_SHOWN=1, for timing the start from outside: the program itself shows its
+// window and ends at once, successfully, through the ordinary shutdown, which gives the host
+// back its own default folder.
+TEST(QuitWhenShown, TheProgramEndsAsSoonAsItsWindowIsShownLeavingTheSettingsAsTheyWere) {
+    QTemporaryDir home;
+    const QString hostSettings = home.filePath(QStringLiteral(".config/Mechik/Tabulka.conf"));
+    const QString playersFolder = home.filePath(QStringLiteral("Písničky"));
+    {
+        QSettings settings(hostSettings, QSettings::IniFormat);
+        settings.setValue(QStringLiteral("Tabulka/DefaultFilePath"), playersFolder);
+    }
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("HOME"), home.path());
+    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), home.filePath(QStringLiteral(".config")));
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    environment.insert(QStringLiteral("MECHIK_QUIT_WHEN_SHOWN"), QStringLiteral("1"));
+    QProcess program;
+    program.setProcessEnvironment(environment);
+    program.start(QStringLiteral(MECHIK_BIN_DIR "/mechik"), {});
+    ASSERT_TRUE(program.waitForFinished(30000)) << "the program went on running";
+    EXPECT_EQ(program.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(program.exitCode(), 0) << program.readAllStandardError().toStdString();
+    EXPECT_EQ(QSettings(hostSettings, QSettings::IniFormat)
+                  .value(QStringLiteral("Tabulka/DefaultFilePath"))
+                  .toString(),
+              playersFolder);
 }

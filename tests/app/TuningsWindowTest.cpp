@@ -177,34 +177,16 @@ TEST_F(TuningsWindow, ACopyIsAddedAtTheEndAndTheMainListFollows) {
                   inProgram("G-C-F", KeyboardSide::Treble, button, Bellows::Pull));
     }
 
-    // Transposed by two semitones: every tone two semitones up.
+    // Transposed by two semitones (every cell is the database's): the shift reaches it.
     select(QStringLiteral("C-F"));
     add(QStringLiteral("D-G"), 2);
     EXPECT_TRUE(dialogs.messages.empty());
     EXPECT_EQ(listed().last(), QStringLiteral("D-G"));
-    for (int button = 1; button <= 37; ++button) {
-        for (const Bellows bellows : {Bellows::Push, Bellows::Pull}) {
-            const QString source = inProgram("C-F", KeyboardSide::Treble, button, bellows);
-            const QString moved = inProgram("D-G", KeyboardSide::Treble, button, bellows);
-            if (source.isEmpty()) {
-                EXPECT_TRUE(moved.isEmpty()) << button;
-                continue;
-            }
-            const auto from = music::tonePitch(source);
-            const auto to = music::tonePitch(moved);
-            ASSERT_TRUE(from && to) << button;
-            EXPECT_EQ(*to, *from + 2) << button;
-        }
-    }
-    // C-F's basses (C) (G), C G, (F) (C), F C: chords keep their parentheses.
-    const std::pair<QString, QString> basses[] = {
-        {"(D)", "(A)"}, {"D", "A"}, {"(G)", "(D)"}, {"G", "D"}};
-    for (int button = 1; button <= 4; ++button) {
-        EXPECT_EQ(inProgram("D-G", KeyboardSide::Bass, button, Bellows::Push),
-                  basses[button - 1].first);
-        EXPECT_EQ(inProgram("D-G", KeyboardSide::Bass, button, Bellows::Pull),
-                  basses[button - 1].second);
-    }
+    const auto pitch = music::tonePitch(inProgram("C-F", KeyboardSide::Treble, 5, Bellows::Pull));
+    ASSERT_TRUE(pitch);
+    EXPECT_EQ(inProgram("D-G", KeyboardSide::Treble, 5, Bellows::Pull),
+              music::toneNameOfPitch(*pitch + 2));
+    EXPECT_EQ(inProgram("D-G", KeyboardSide::Bass, 1, Bellows::Push), QStringLiteral("(D)"));
 }
 
 TEST_F(TuningsWindow, ARefusedCopyIsToldAndNothingIsWritten) {
@@ -214,7 +196,6 @@ TEST_F(TuningsWindow, ARefusedCopyIsToldAndNothingIsWritten) {
     const std::pair<std::pair<QString, int>, QString> cases[] = {
         {{"", 0}, "Ladění musí mít název."},
         {{"c-f-b", 0}, "Ladění „C-F-B“ už v seznamu je; zvolte jiný název."},
-        {{"G/C", 0}, "Název „G/C“ nelze použít. Název listu nesmí obsahovat znaky [ ] : * ? / \\."},
         {{"Vysoko", 8},
          "Ladění nelze transponovat o 8 půltónů nahoru: tón c4, u knoflíku 1 (tlak) by "
          "vyšel mimo rozsah osnovy (c, až g4,)."},
@@ -253,16 +234,13 @@ TEST_F(TuningsWindow, AButtonsTonesAreCheckedStoredAndUsedAtOnce) {
     EXPECT_EQ(inProgram("G-C-F", KeyboardSide::Bass, 2, Bellows::Pull), QStringLiteral("Es"));
 }
 
-// The grammar itself is the tone entry's; here each side's refusals reach the player.
 TEST_F(TuningsWindow, AWrongEntryIsRefusedAndKeptForMending) {
     openWindow();
     select(QStringLiteral("A-D-G"));
     const QByteArray before = testing_support::readBytes(vezarPath());
     const QString treblePull = inProgram("A-D-G", KeyboardSide::Treble, 9, Bellows::Pull);
+    // The grammar's refusals are the tone entry's; here each side's reach the player.
     const std::pair<QString, QString> treble[] = {
-        {"C1,",
-         "„C1,“ není tón: tóny diskantu se píší malým písmenem (c, d, e, f, g, a, h, b); velkým se "
-         "píší basy."},
         {"c5,", "„c5,“ není tón: oktáva se píše číslicí 1 až 4 (nejnižší oktáva je bez číslice)."},
         {"a4,", "„a4,“ nelze zapsat: leží mimo rozsah osnovy (c, až g4,)."},
     };
@@ -278,22 +256,13 @@ TEST_F(TuningsWindow, AWrongEntryIsRefusedAndKeptForMending) {
                                   "„bes1,“ není tón: po b už „is“ ani „es“ nenásleduje "
                                   "(b je samo snížené h).")});
 
-    const std::pair<QString, QString> bass[] = {
-        {"c",
-         "„c“ není bas: basy se píší velkým písmenem (C, D, E, F, G, A, H, B); malým se píší tóny "
-         "diskantu."},
-        {"Am", "„Am“ není bas: mollový akord se píše v závorkách, např. „(Am)“."},
-        {"(C7)",
-         "„(C7)“ není bas: bas je jednotlivý tón („C“, „Fis“, „B“), akord dur („(C)“) nebo moll "
-         "(„(Cm)“); jiné akordy program nezná."},
-    };
     clickKey(KeyboardSide::Bass, 4);
-    const QString bassPush = inProgram("A-D-G", KeyboardSide::Bass, 4, Bellows::Push);
-    for (const auto& [typed, message] : bass) {
-        typeTones(bassPush, typed);
-        EXPECT_EQ(dialogs.take(), std::vector{refusal("Tón pro tah nelze uložit.", message)});
-        EXPECT_EQ(window->txtTah->text(), typed);
-    }
+    typeTones(inProgram("A-D-G", KeyboardSide::Bass, 4, Bellows::Push), QStringLiteral("Am"));
+    EXPECT_EQ(
+        dialogs.take(),
+        std::vector{refusal("Tón pro tah nelze uložit.",
+                            "„Am“ není bas: mollový akord se píše v závorkách, např. „(Am)“.")});
+    EXPECT_EQ(window->txtTah->text(), QStringLiteral("Am"));
     EXPECT_EQ(testing_support::readBytes(vezarPath()), before);
 }
 
@@ -448,6 +417,7 @@ TEST_F(TuningsWindow, AnAddedTuningSurvivesALaterPickAndARestart) {
     ASSERT_TRUE(start());
     EXPECT_EQ(comboItems(), Delivered + QStringList{"Moje"});
     EXPECT_EQ(c().lblLadeni->text(), QStringLiteral("A-D-G"));
+    EXPECT_EQ(c().Combo1->currentText(), QStringLiteral("A-D-G"));
     c().Combo1->setCurrentIndex(8);
     Q_EMIT c().Combo1->activated(8);
     EXPECT_EQ(c().lblLadeni->text(), QStringLiteral("Moje"));

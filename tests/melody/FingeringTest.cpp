@@ -1,13 +1,13 @@
 // The fingering of a whole tune: hand-made tunes whose best fingering is known, and random
 // tunes checked against every possible sequence of bellows directions.
-#include "support/QtPrinters.h"
+#include "support/DeliveredTunings.h"
+#include "support/ImportRefusal.h"
+#include "support/MelodyFiles.h"
 
 #include "melody/Fingering.h"
 #include "melody/HandMovement.h"
-#include "melody/ImportError.h"
 #include "melody/TreblePitches.h"
 #include "music/Pitch.h"
-#include "spreadsheet/xls/XlsFile.h"
 #include "tones/TuningTable.h"
 
 #include <gtest/gtest.h>
@@ -64,21 +64,7 @@ QString directionsOf(const Fingering& fingering) {
 
 QString refusalOf(const Melody& melody, const tones::TuningTable& tuning,
                   std::optional<int> shift = {}) {
-    try {
-        melody::fingerMelody(melody, tuning, shift);
-    } catch (const melody::ImportError& error) {
-        return error.message();
-    }
-    return QStringLiteral("(zahráno)");
-}
-
-std::vector<tones::TuningTable> deliveredTunings() {
-    std::vector<tones::TuningTable> tunings;
-    for (const auto& sheet :
-         spreadsheet::xls::readXlsFile(QStringLiteral(MECHIK_BIN_DIR "/Vezar.xls")).sheets) {
-        tunings.push_back(tones::TuningTable::fromSheet(*sheet));
-    }
-    return tunings;
+    return testing_support::importRefusalOf([&] { melody::fingerMelody(melody, tuning, shift); });
 }
 
 }  // namespace
@@ -245,7 +231,7 @@ std::optional<BruteForce> bruteForce(const Melody& melody, const tones::TuningTa
 
 TEST(Fingering, RandomTunesGetTheFingeringFoundByTryingEverySequence) {
     std::mt19937 random(20240615);
-    for (const tones::TuningTable& tuning : deliveredTunings()) {
+    for (const tones::TuningTable& tuning : testing_support::deliveredTunings()) {
         const melody::TreblePitches pitches(tuning);
         std::vector<int> available;
         for (int pitch = 0; pitch < 128; ++pitch) {

@@ -1,10 +1,10 @@
 // Melody files told apart by their contents, compressed scores unpacked with care, and files
 // that are no melody refused.
+#include "support/ImportRefusal.h"
 #include "support/MelodyFiles.h"
 #include "support/QtPrinters.h"
 #include "support/TestFiles.h"
 
-#include "melody/ImportError.h"
 #include "melody/MelodyFile.h"
 #include "melody/MxlArchive.h"
 
@@ -13,7 +13,7 @@
 
 #include <gtest/gtest.h>
 
-using melody::ImportError;
+using testing_support::importRefusalOf;
 using testing_support::zipArchive;
 
 namespace {
@@ -29,18 +29,8 @@ const QByteArray Container =
     "media-type=\"application/vnd.recordare.musicxml+xml\"/>"
     "</rootfiles></container>";
 
-template <typename Read>
-QString refusalOf(Read read) {
-    try {
-        read();
-    } catch (const ImportError& error) {
-        return error.message();
-    }
-    return QStringLiteral("(přečteno)");
-}
-
 QString refusalOfBytes(const QByteArray& bytes) {
-    return refusalOf([&] { melody::readMelodyBytes(bytes, QStringLiteral("x.mxl")); });
+    return importRefusalOf([&] { melody::readMelodyBytes(bytes, QStringLiteral("x.mxl")); });
 }
 
 }  // namespace
@@ -62,9 +52,9 @@ TEST(MelodyFile, TheKindOfFileIsToldByItsContents) {
 TEST(MelodyFile, FilesThatAreNoMelodyAreRefused) {
     QTemporaryDir dir;
     const QString missing = dir.filePath("není.mid");
-    EXPECT_EQ(refusalOf([&] { melody::readMelodyFile(missing); }),
+    EXPECT_EQ(importRefusalOf([&] { melody::readMelodyFile(missing); }),
               QStringLiteral("Soubor %1 nelze otevřít.").arg(QDir::toNativeSeparators(missing)));
-    EXPECT_EQ(refusalOf([&] { melody::readMelodyFile(dir.path()); }),
+    EXPECT_EQ(importRefusalOf([&] { melody::readMelodyFile(dir.path()); }),
               QStringLiteral("Soubor %1 nelze otevřít.").arg(QDir::toNativeSeparators(dir.path())));
     EXPECT_EQ(refusalOfBytes("%PDF-1.4"),
               QStringLiteral("Soubor x.mxl není MIDI ani MusicXML (.mid, .musicxml, .xml, .mxl)."));
@@ -80,7 +70,7 @@ TEST(MelodyFile, FilesThatAreNoMelodyAreRefused) {
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
         ASSERT_TRUE(file.resize(melody::MaxMelodyFileBytes + 1));
     }
-    EXPECT_EQ(refusalOf([&] { melody::readMelodyFile(big); }),
+    EXPECT_EQ(importRefusalOf([&] { melody::readMelodyFile(big); }),
               QStringLiteral("Soubor %1 je na melodii příliš velký (nejvýše 32 MB).")
                   .arg(QDir::toNativeSeparators(big)));
 }
@@ -133,7 +123,7 @@ TEST(MelodyFile, DamagedAndHostileArchivesAreRefused) {
     }
     const melody::MxlLimits small{256 * 1024, 200, 1024 * 1024};
     EXPECT_EQ(
-        refusalOf([&] {
+        importRefusalOf([&] {
             melody::mxlScore(zipArchive({{"a.xml", noise}}), "x.mxl", small);
         }),
         QStringLiteral("Partitura v archivu x.mxl je po rozbalení příliš velká (nejvýše 256 kB)."));

@@ -1,13 +1,12 @@
 // The melody of a MIDI file, and every damaged or hostile file refused with a clean message.
+#include "support/ImportRefusal.h"
 #include "support/MelodyFiles.h"
 #include "support/QtPrinters.h"
 
-#include "melody/ImportError.h"
 #include "melody/MidiFile.h"
 
 #include <gtest/gtest.h>
 
-using melody::ImportError;
 using melody::readMidiMelody;
 using testing_support::midiFile;
 using testing_support::MidiTrack;
@@ -23,12 +22,8 @@ std::vector<std::vector<int>> pitchesOf(const melody::Melody& melody) {
 }
 
 QString refusalOf(const QByteArray& bytes) {
-    try {
-        readMidiMelody(bytes, QStringLiteral("/tmp/píseň.mid"));
-    } catch (const ImportError& error) {
-        return error.message();
-    }
-    return QStringLiteral("(přečteno)");
+    return testing_support::importRefusalOf(
+        [&] { readMidiMelody(bytes, QStringLiteral("/tmp/píseň.mid")); });
 }
 
 const QString Damaged = QStringLiteral("Soubor MIDI /tmp/píseň.mid je poškozený: ");

@@ -1,14 +1,13 @@
 // The melody of a MusicXML score: chords across voices, ties, rests, grace notes, transposing
 // parts, lyrics, and hostile documents refused.
+#include "support/ImportRefusal.h"
 #include "support/MelodyFiles.h"
 #include "support/QtPrinters.h"
 
-#include "melody/ImportError.h"
 #include "melody/MusicXmlFile.h"
 
 #include <gtest/gtest.h>
 
-using melody::ImportError;
 using testing_support::musicXml;
 
 namespace {
@@ -51,12 +50,7 @@ melody::Melody read(const QByteArray& xml) {
 }
 
 QString refusalOf(const QByteArray& xml) {
-    try {
-        read(xml);
-    } catch (const ImportError& error) {
-        return error.message();
-    }
-    return QStringLiteral("(přečteno)");
+    return testing_support::importRefusalOf([&] { read(xml); });
 }
 
 struct Expected {

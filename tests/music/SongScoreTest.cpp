@@ -10,7 +10,6 @@
 using music::GripSound;
 using music::NoteEvent;
 using music::Part;
-using testing_support::sheetWith;
 
 TEST(GripSound, TonesAndBassesSoundOncePerPitch) {
     // "his," is "c1,"; the two chords share E and G.
@@ -31,16 +30,10 @@ TEST(GripSound, NamesThatDoNotParseAreSilentAndReported) {
 }
 
 TEST(SongScore, EveryRowIsABeatAndSkippedCellsNameTheirPlace) {
-    const auto sheet = sheetWith(QStringLiteral("G-C-F"), {{"B1", "c1,"},
-                                                           {"C1", "x1,"},
-                                                           {"I1", "Tlak"},
-                                                           {"M1", "C"},
-                                                           {"B2", "g1,"},
-                                                           {"M2", "(D7)"},  // a rest: not looked at
-                                                           {"B3", "d1,"},
-                                                           {"I3", "Tah"},
-                                                           {"M3", "F"},
-                                                           {"N3", "(D7)"}});
+    // Row 2 is a rest: its bass "(D7)" is not looked at.
+    const auto sheet = testing_support::sheetOf(
+        QStringLiteral("G-C-F"), {"B1=c1,", "C1=x1,", "I1=Tlak", "M1=C", "B2=g1,", "M2=(D7)",
+                                  "B3=d1,", "I3=Tah", "M3=F", "N3=(D7)"});
     const auto score = music::songScore(songs::readSongGrips(*sheet), QStringLiteral("Píseň"));
     EXPECT_EQ(score.name, QStringLiteral("Píseň"));
     ASSERT_EQ(score.beats.size(), 3u);

@@ -1,9 +1,8 @@
 // A song as a tablature: the buttons print shows for its tones in the delivered tunings.
-#include "support/TestFiles.h"
+#include "support/DeliveredTunings.h"
 
 #include "music/Tablature.h"
 #include "songs/SongGrips.h"
-#include "spreadsheet/xls/XlsFile.h"
 #include "tones/TuningTable.h"
 
 #include <gtest/gtest.h>
@@ -13,31 +12,20 @@
 using keyboard::InstrumentModel;
 using keyboard::Numbering;
 using music::Tablature;
-using testing_support::sheetWith;
+using testing_support::deliveredTuning;
+using testing_support::sheetOf;
 
 namespace {
-
-tones::TuningTable deliveredTuning(const QString& name) {
-    const auto data = spreadsheet::xls::readXlsFile(QStringLiteral(MECHIK_BIN_DIR "/Vezar.xls"));
-    for (const auto& sheet : data.sheets) {
-        if (sheet->name() == name) {
-            return tones::TuningTable::fromSheet(*sheet);
-        }
-    }
-    ADD_FAILURE() << "no tuning " << name.toStdString();
-    return {};
-}
 
 // G-C-F: 1 push c1 e1 g1 (inner 10, middle 20 and 19); 2 a rest; 3 pull es1 and as1, which the
 // tuning spells gis1 (outer 37 and 36), and fis2 (outer 27); 4 push c2 (inner 7) and d4, which no
 // button gives; 5 pull es1 only.
 Tablature gcfSong(InstrumentModel model, Numbering numbering) {
     const auto sheet =
-        sheetWith(QStringLiteral("G-C-F"),
-                  {{"A1", "Ja"},   {"B1", "c1,"},  {"C1", "e1,"},   {"D1", "g1,"},  {"I1", "Tlak"},
-                   {"M1", "C"},    {"N1", "(C)"},  {"A2", "-"},     {"B2", "f1,"},  {"A3", "na"},
-                   {"B3", "es1,"}, {"C3", "as1,"}, {"D3", "fis2,"}, {"I3", "Tah"},  {"M3", "(G)"},
-                   {"B4", "c2,"},  {"C4", "d4,"},  {"I4", "Tlak"},  {"B5", "es1,"}, {"I5", "Tah"}});
+        sheetOf(QStringLiteral("G-C-F"),
+                {"A1=Ja",  "B1=c1,", "C1=e1,", "D1=g1,",  "I1=Tlak", "M1=C",     "N1=(C)",
+                 "A2=-",   "B2=f1,", "A3=na",  "B3=es1,", "C3=as1,", "D3=fis2,", "I3=Tah",
+                 "M3=(G)", "B4=c2,", "C4=d4,", "I4=Tlak", "B5=es1,", "I5=Tah"});
     return music::buildTablature(QStringLiteral("Píseň"), QStringLiteral("G-C-F"),
                                  songs::readSongGrips(*sheet),
                                  deliveredTuning(QStringLiteral("G-C-F")), model, numbering);

@@ -61,18 +61,7 @@ TEST(CommandGuard, ATickDuringACommandIsDroppedACommandWithinACommandRuns) {
     EXPECT_EQ(ticks, 1);
 }
 
-namespace {
-
-class GuardedWindows : public testing_support::ProgramFixture {
-protected:
-    void SetUp() override {
-        ProgramFixture::SetUp();
-        ASSERT_TRUE(start());
-        form->show();
-    }
-};
-
-}  // namespace
+using GuardedWindows = testing_support::ShownProgramFixture;
 
 // The user closed the spreadsheet behind the program's back: the file dialogs cannot be asked
 // for, and the window that hid itself for the dialog comes back.

@@ -31,10 +31,6 @@ protected:
         ASSERT_TRUE(start());
         form->show();
     }
-    QString songPath(const QString& name) const {
-        return QDir(environment.workingFolder).filePath(name);
-    }
-    bool songOpen() const { return c().cmdEndEdit->isEnabled(); }
     void openSong(MessageAnswer answer) {
         chooser.answers = {songPath("Polka.xls")};
         dialogs.answers = {answer};

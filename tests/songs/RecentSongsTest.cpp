@@ -44,29 +44,6 @@ TEST_F(RecentSongsTest, TheLastFiveMostRecentFirstEachOnce) {
         expected);
 }
 
-TEST_F(RecentSongsTest, ASongThatIsGoneIsDroppedWhenPicked) {
-    RecentSongs recent;
-    const QString kept = song("Polka");
-    const QString gone = song("Valčík");
-    recent.remember(kept);
-    recent.remember(gone);
-    ASSERT_TRUE(QFile::remove(gone));
-
-    const RecentSongs::Pick missing = recent.pick(gone);
-    EXPECT_EQ(missing.path, QString());
-    EXPECT_EQ(missing.problem,
-              QStringLiteral("Písnička %1 už neexistuje (byla přesunuta, přejmenována "
-                             "nebo smazána); ze seznamu posledních písniček byla "
-                             "odebrána.")
-                  .arg(QDir::toNativeSeparators(gone)));
-    EXPECT_EQ(recent.paths(), QStringList{kept});
-
-    const RecentSongs::Pick found = recent.pick(kept);
-    EXPECT_EQ(found.path, kept);
-    EXPECT_EQ(found.problem, QString());
-    EXPECT_EQ(recent.paths(), QStringList{kept});
-}
-
 TEST_F(RecentSongsTest, KeptInTheSettingsAcrossRuns) {
     const QString ini = folder.filePath("settings.ini");
     {

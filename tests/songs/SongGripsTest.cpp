@@ -5,24 +5,15 @@
 
 #include <gtest/gtest.h>
 
+using testing_support::sheetOf;
 using testing_support::sheetWith;
 
 TEST(SongGrips, TheSongEndsAtItsLastDirectionWord) {
     // Row 2 holds basses only (an accompaniment beat), row 3 nothing, row 5 tones without a
     // direction word after the last grip, row 6 a lower-case word that is no direction.
-    const auto sheet = sheetWith(QStringLiteral("G-C-F"), {{"A1", "Ja"},
-                                                           {"B1", "c1,"},
-                                                           {"C1", "e1,"},
-                                                           {"I1", "Tlak"},
-                                                           {"M2", "(C)"},
-                                                           {"N2", "C"},
-                                                           {"I2", "Tah"},
-                                                           {"B4", "g1,"},
-                                                           {"D4", "h1,"},
-                                                           {"I4", "Tah"},
-                                                           {"B5", "a1,"},
-                                                           {"B6", "a1,"},
-                                                           {"I6", "tlak"}});
+    const auto sheet = sheetOf(QStringLiteral("G-C-F"),
+                               {"A1=Ja", "B1=c1,", "C1=e1,", "I1=Tlak", "M2=(C)", "N2=C", "I2=Tah",
+                                "B4=g1,", "D4=h1,", "I4=Tah", "B5=a1,", "B6=a1,", "I6=tlak"});
     EXPECT_EQ(songs::lastGripRow(*sheet), 4);
     const auto grips = songs::readSongGrips(*sheet);
     ASSERT_EQ(grips.size(), 4u);

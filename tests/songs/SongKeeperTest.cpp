@@ -36,29 +36,16 @@ using services::MessageIcon;
 using spreadsheet::CellValue;
 using testing_support::readBytes;
 using testing_support::ScriptedDialogs;
-using testing_support::sheetWith;
 
 namespace {
 
-class KeptSong : public testing_support::ProgramFixture {
+class KeptSong : public testing_support::ShownProgramFixture {
 protected:
-    void SetUp() override {
-        ProgramFixture::SetUp();
-        QDir().mkpath(environment.workingFolder);
-        ASSERT_TRUE(start());
-        form->show();
-    }
-    QString songPath(const QString& name = QStringLiteral("Polka.xls")) const {
-        return QDir(environment.workingFolder).filePath(name);
-    }
     // Three push grips in G-C-F, the cursor on the first, as an earlier session left them.
     QString writeSong(const QString& path) {
-        auto song = sheetWith(QStringLiteral("G-C-F"), {{"B1", CellValue("c1,")},
-                                                        {"I1", CellValue("Tlak")},
-                                                        {"B2", CellValue("e1,")},
-                                                        {"I2", CellValue("Tlak")},
-                                                        {"B3", CellValue("g1,")},
-                                                        {"I3", CellValue("Tlak")}});
+        auto song = testing_support::sheetOf(
+            QStringLiteral("G-C-F"),
+            {"B1=c1,", "I1=Tlak", "B2=e1,", "I2=Tlak", "B3=g1,", "I3=Tlak"});
         song->setSelection(spreadsheet::CellRect::single({1, 2}), {1, 2});
         spreadsheet::xls::writeXlsFile(path, {song.get()}, 0);
         return path;
@@ -67,7 +54,6 @@ protected:
         chooser.answers = {path};
         c().cmdEdit->click();
     }
-    bool songOpen() const { return c().cmdEndEdit->isEnabled(); }
     void record(std::initializer_list<int> treble, QPushButton* direction) {
         for (int n : treble) {
             form->keyboard().overlay(Side::Treble, n)->onClick();
@@ -93,7 +79,7 @@ const QString ownLock = QSysInfo::machineHostName() + u'\n' +
 }  // namespace
 
 TEST_F(KeptSong, EveryRecordedGripIsOnDiskAtOnce) {
-    const QString path = writeSong(songPath());
+    const QString path = writeSong(songPath("Polka.xls"));
     open(path);
     c().cmdPosledni->click();
     c().cmdDalsi->click();
@@ -109,7 +95,7 @@ TEST_F(KeptSong, EveryRecordedGripIsOnDiskAtOnce) {
 }
 
 TEST_F(KeptSong, StaffNotesAndEditsInTheSheetWindowAreOnDiskAtOnce) {
-    const QString path = writeSong(songPath());
+    const QString path = writeSong(songPath("Polka.xls"));
     open(path);
     c().cmdPosledni->click();
     c().cmdDalsi->click();
@@ -130,7 +116,7 @@ TEST_F(KeptSong, StaffNotesAndEditsInTheSheetWindowAreOnDiskAtOnce) {
 // is in the cell and on disk, as if he had pressed Enter; while he types, the automatic player
 // waits rather than cutting him short.
 TEST_F(KeptSong, TextBeingTypedInTheSheetWindowIsKeptWhenACommandRunsOrTheSongEnds) {
-    const QString path = writeSong(songPath());
+    const QString path = writeSong(songPath("Polka.xls"));
     open(path);
     QCoreApplication::processEvents();
     QTableView* grid =
@@ -165,7 +151,7 @@ TEST_F(KeptSong, TextBeingTypedInTheSheetWindowIsKeptWhenACommandRunsOrTheSongEn
 // Stepping through a song and ending it writes nothing: a colleague's workbook keeps all that
 // our writer would not keep, and the file stays byte for byte as it was.
 TEST_F(KeptSong, ASongOnlyLookedAtStaysByteForByte) {
-    const QString path = writeSong(songPath());
+    const QString path = writeSong(songPath("Polka.xls"));
     const QByteArray before = readBytes(path);
     open(path);
     c().cmdDalsi->click();
@@ -200,7 +186,7 @@ TEST_F(KeptSong, AnyWorkbookOpenedAsASongAndLeftUnchangedStaysByteForByte) {
 // A full disk: the player hears of it once, the grips stay in the program, and the next change
 // after the disk has room again writes them all.
 TEST_F(KeptSong, AFailedSaveIsToldOnceAndTheNextChangeTriesAgain) {
-    const QString path = writeSong(songPath());
+    const QString path = writeSong(songPath("Polka.xls"));
     open(path);
     c().cmdPosledni->click();
     c().cmdDalsi->click();
@@ -229,7 +215,7 @@ TEST_F(KeptSong, AFailedSaveIsToldOnceAndTheNextChangeTriesAgain) {
 }
 
 TEST_F(KeptSong, AReadOnlySongIsToldOnOpeningAndStillOpens) {
-    const QString path = writeSong(songPath());
+    const QString path = writeSong(songPath("Polka.xls"));
     QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::ReadGroup);
     dialogs.messages.clear();
     {
@@ -277,7 +263,7 @@ TEST_F(KeptSong, ASongInAReadOnlyFolderIsToldOnceAndEndsAsThePlayerChooses) {
 }
 
 TEST_F(KeptSong, WhileASongIsOpenAHiddenLockBesideItNamesThisProgram) {
-    const QString path = writeSong(songPath());
+    const QString path = writeSong(songPath("Polka.xls"));
     open(path);
     EXPECT_EQ(QFileInfo(lockOf(path)).fileName(), QStringLiteral(".Polka.xls.lock"));
     EXPECT_EQ(QString::fromUtf8(readBytes(lockOf(path))), ownLock);
@@ -294,7 +280,7 @@ TEST_F(KeptSong, WhileASongIsOpenAHiddenLockBesideItNamesThisProgram) {
 
 #ifndef _WIN32
 TEST_F(KeptSong, ASongOpenInAnotherRunningMechikIsNeitherOpenedNorReplaced) {
-    const QString path = writeSong(songPath());
+    const QString path = writeSong(songPath("Polka.xls"));
     const QByteArray before = readBytes(path);
     writeLock(path, QSysInfo::machineHostName(), getppid());  // a process that runs
     const QString theirs = QString::fromUtf8(readBytes(lockOf(path)));
@@ -334,7 +320,7 @@ TEST_F(KeptSong, ASongOpenInAnotherRunningMechikIsNeitherOpenedNorReplaced) {
 }
 
 TEST_F(KeptSong, ALockLeftByAProgramThatNoLongerRunsIsTakenOver) {
-    const QString path = writeSong(songPath());
+    const QString path = writeSong(songPath("Polka.xls"));
     const pid_t ended = fork();
     if (ended == 0) {
         _exit(0);

@@ -12,12 +12,8 @@ using testing_support::ScriptedDialogs;
 
 namespace {
 
-class Tunings : public testing_support::ProgramFixture {
+class Tunings : public testing_support::ShownProgramFixture {
 protected:
-    void SetUp() override {
-        ProgramFixture::SetUp();
-        ASSERT_TRUE(start());
-    }
     void openSongIn(const QString& tuning) {
         host().addWorkbook();
         host().activeSheet().setName(tuning);
@@ -48,18 +44,6 @@ TEST_F(Tunings, ATuningMissingFromTheDatabaseIsRefusedWithTheSongStillActive) {
                                         MessageIcon::Critical, services::MessageButtons::Ok}));
     EXPECT_EQ(host().activeWorkbook().name(), form->connection().SongWorkbookName);
     EXPECT_EQ(c().lblLadeni->text(), QStringLiteral("G-C-F"));
-}
-
-TEST_F(Tunings, APickedTuningIsTheCurrentOneAtTheNextStart) {
-    c().Combo1->setCurrentIndex(3);
-    Q_EMIT c().Combo1->activated(3);
-    EXPECT_EQ(c().lblLadeni->text(), QStringLiteral("C-F-B"));
-    EXPECT_TRUE(dialogs.messages.empty());
-    form->close();
-    form.reset();
-    ASSERT_TRUE(start());
-    EXPECT_EQ(c().lblLadeni->text(), QStringLiteral("C-F-B"));
-    EXPECT_EQ(c().Combo1->currentText(), QStringLiteral("C-F-B"));
 }
 
 // A program folder the user may not write (or a full disk): the pick still holds for the run.

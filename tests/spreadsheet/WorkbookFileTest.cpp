@@ -11,19 +11,11 @@
 
 using spreadsheet::CellValue;
 using testing_support::errorNumberOf;
+using testing_support::errorTextOf;
 using testing_support::readBytes;
 using testing_support::TestHost;
 
 namespace {
-
-QString errorTextOf(const std::function<void()>& statement) {
-    try {
-        statement();
-    } catch (const spreadsheet::SpreadsheetError& error) {
-        return error.description();
-    }
-    return {};
-}
 
 // Each test runs on a host of its own with its folder as the default folder.
 class WorkbookFile : public testing::Test {

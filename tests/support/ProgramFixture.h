@@ -7,6 +7,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QPushButton>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -43,6 +44,11 @@ protected:
     spreadsheet::Application& host() { return *form->connection().SpreadsheetApplication; }
     const views::Form1Controls& c() const { return form->controls(); }
     const app::MenuActions& menu() const { return form->menu(); }
+
+    QString songPath(const QString& name) const {
+        return QDir(environment.workingFolder).filePath(name);
+    }
+    bool songOpen() const { return c().cmdEndEdit->isEnabled(); }
 };
 
 // The program started and its window shown, the working folder there: where a player begins.

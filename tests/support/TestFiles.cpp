@@ -12,6 +12,7 @@
 #include <csignal>
 #endif
 
+#include <algorithm>
 #include <cstring>
 #include <stdexcept>
 
@@ -29,6 +30,20 @@ void writeBytes(const QString& path, const QByteArray& bytes) {
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size()) {
         throw std::runtime_error("cannot write " + path.toStdString());
+    }
+}
+
+void expectSameLines(const QString& expected, const QString& actual) {
+    const QStringList want = expected.split(u'\n');
+    const QStringList got = actual.split(u'\n');
+    for (qsizetype i = 0; i < std::max(want.size(), got.size()); ++i) {
+        const QString w = i < want.size() ? want[i] : QStringLiteral("(nothing)");
+        const QString g = i < got.size() ? got[i] : QStringLiteral("(nothing)");
+        if (w != g) {
+            ADD_FAILURE() << "line " << i + 1 << ":\n expected " << w.toStdString()
+                          << "\n read     " << g.toStdString();
+            return;
+        }
     }
 }
 
@@ -68,6 +83,13 @@ Body& Body::u8(std::uint8_t v) {
 Body& Body::u16(std::uint16_t v) {
     bytes.push_back(static_cast<std::uint8_t>(v));
     bytes.push_back(static_cast<std::uint8_t>(v >> 8));
+    return *this;
+}
+
+Body& Body::u16s(std::initializer_list<std::uint16_t> values) {
+    for (const std::uint16_t v : values) {
+        u16(v);
+    }
     return *this;
 }
 
@@ -131,6 +153,14 @@ CliRun runMechikCli(const QStringList& arguments, const QString& workingDirector
             QString::fromUtf8(process.readAllStandardError())};
 }
 
+QString runTool(const QString& program, const QStringList& arguments) {
+    QProcess process;
+    process.start(program, arguments);
+    EXPECT_TRUE(process.waitForFinished(60000)) << program.toStdString();
+    EXPECT_EQ(process.exitCode(), 0) << process.readAllStandardError().toStdString();
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
 QByteArray xlsFileWithStream(const std::vector<std::uint8_t>& stream, const char* streamName,
                              const std::vector<spreadsheet::xls::NamedStream>& others) {
     const auto file = spreadsheet::xls::buildCompoundFile(stream, streamName, others);
@@ -146,6 +176,25 @@ std::shared_ptr<spreadsheet::Sheet> sheetWith(
         sheet->setValue(*spreadsheet::CellAddress::parse(QString::fromLatin1(address)), value);
     }
     return sheet;
+}
+
+std::shared_ptr<spreadsheet::Sheet> sheetOf(const QString& name, const QStringList& cells) {
+    auto sheet = std::make_shared<spreadsheet::Sheet>(name);
+    for (const QString& cell : cells) {
+        const qsizetype equals = cell.indexOf(u'=');
+        sheet->setValue(*spreadsheet::CellAddress::parse(cell.left(equals)),
+                        spreadsheet::CellValue(cell.mid(equals + 1)));
+    }
+    return sheet;
+}
+
+spreadsheet::Sheet& sheetNamed(const spreadsheet::WorkbookData& data, const QString& name) {
+    for (const auto& sheet : data.sheets) {
+        if (sheet->name() == name) {
+            return *sheet;
+        }
+    }
+    throw std::runtime_error("no sheet " + name.toStdString());
 }
 
 }  // namespace testing_support

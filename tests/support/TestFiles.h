@@ -19,6 +19,9 @@ namespace testing_support {
 QByteArray readBytes(const QString& path);
 void writeBytes(const QString& path, const QByteArray& bytes);
 
+// Fails at the first line in which `actual` differs from `expected`, naming both.
+void expectSameLines(const QString& expected, const QString& actual);
+
 // A BIFF record stream built by hand, record by record, for feeding the reader exactly the
 // bytes a given writer would produce.
 class BiffStream {
@@ -40,6 +43,7 @@ struct Body {
     std::vector<std::uint8_t> bytes;
     Body& u8(std::uint8_t v);
     Body& u16(std::uint16_t v);
+    Body& u16s(std::initializer_list<std::uint16_t> values);  // each little-endian
     Body& u32(std::uint32_t v);
     Body& f64(double v);
     Body& latin1(const char* text);
@@ -61,6 +65,9 @@ struct CliRun {
 // `workingDirectory` empty: the test's own.
 CliRun runMechikCli(const QStringList& arguments, const QString& workingDirectory = {});
 
+// What an outside tool (pdftotext, pdffonts, ...) printed; it must succeed.
+QString runTool(const QString& program, const QStringList& arguments);
+
 // The stream inside an OLE2 container, with other streams beside it, as an .xls file's bytes.
 QByteArray xlsFileWithStream(const std::vector<std::uint8_t>& stream,
                              const char* streamName = "Workbook",
@@ -70,5 +77,13 @@ QByteArray xlsFileWithStream(const std::vector<std::uint8_t>& stream,
 std::shared_ptr<spreadsheet::Sheet> sheetWith(
     const QString& name,
     std::initializer_list<std::pair<const char*, spreadsheet::CellValue>> cells);
+// A sheet of text cells, each written as its address, '=' and its text: "B1=c1,".
+std::shared_ptr<spreadsheet::Sheet> sheetOf(const QString& name, const QStringList& cells);
+
+// The sheet of that name; the test fails without it.
+spreadsheet::Sheet& sheetNamed(const spreadsheet::WorkbookData& data, const QString& name);
+
+// The delivered tuning database, built into the binary folder.
+inline const QString DeliveredDatabase = QStringLiteral(MECHIK_BIN_DIR "/Vezar.xls");
 
 }  // namespace testing_support

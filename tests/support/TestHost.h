@@ -73,4 +73,15 @@ int errorNumberOf(F&& statement) {
     return 0;
 }
 
+// The description of the error a statement throws, or nothing.
+template <typename F>
+QString errorTextOf(F&& statement) {
+    try {
+        statement();
+    } catch (const spreadsheet::SpreadsheetError& error) {
+        return error.description();
+    }
+    return {};
+}
+
 }  // namespace testing_support

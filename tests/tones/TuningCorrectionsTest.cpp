@@ -17,10 +17,11 @@ using spreadsheet::CellAddress;
 using spreadsheet::CellValue;
 using spreadsheet::Sheet;
 using spreadsheet::WorkbookData;
+using testing_support::sheetNamed;
 
 namespace {
 
-const QString shippedPath = QStringLiteral(MECHIK_BIN_DIR "/Vezar.xls");
+const QString shippedPath = testing_support::DeliveredDatabase;
 
 // The Club C-F cells an earlier version shipped: B5, B6, B8 push, C10 pull.
 const std::pair<CellAddress, const char*> oldClubCells[] = {
@@ -32,15 +33,6 @@ QStringList cellsOf(const Sheet& sheet) {
         cells << cell.toA1() + u'=' + value.text();
     });
     return cells;
-}
-
-Sheet& sheetNamed(const WorkbookData& data, const QString& name) {
-    for (const auto& sheet : data.sheets) {
-        if (sheet->name() == name) {
-            return *sheet;
-        }
-    }
-    throw std::runtime_error("no sheet " + name.toStdString());
 }
 
 void save(const WorkbookData& data, const QString& path) {

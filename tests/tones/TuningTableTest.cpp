@@ -11,24 +11,17 @@
 
 #include <gtest/gtest.h>
 
-using testing_support::sheetWith;
 using tones::Bellows;
 using tones::TuningTable;
 
 TEST(TuningTable, ButtonsOfAToneInTheDisplaysOrder) {
     // Row 1 is searched last; a row without a number in A lights nothing; case counts.
-    const auto sheet = sheetWith(QStringLiteral("T"), {{"A1", "Knoflík"},
-                                                       {"B1", "c1,"},
-                                                       {"A2", spreadsheet::CellValue::number(1)},
-                                                       {"B2", "des1,"},
-                                                       {"A3", spreadsheet::CellValue::number(2)},
-                                                       {"B3", "es1,"},
-                                                       {"A4", "3"},
-                                                       {"B4", "c1,"},
-                                                       {"B5", "c1,"},
-                                                       {"A6", spreadsheet::CellValue::number(5)},
-                                                       {"B6", "C1,"},
-                                                       {"C6", "c1,"}});
+    const auto sheet = testing_support::sheetOf(
+        QStringLiteral("T"), {"A1=Knoflík", "B1=c1,", "B2=des1,", "B3=es1,", "A4=3", "B4=c1,",
+                              "B5=c1,", "B6=C1,", "C6=c1,"});
+    sheet->setValue({2, 1}, spreadsheet::CellValue::number(1));
+    sheet->setValue({3, 1}, spreadsheet::CellValue::number(2));
+    sheet->setValue({6, 1}, spreadsheet::CellValue::number(5));
     const TuningTable table = TuningTable::fromSheet(*sheet);
     EXPECT_EQ(table.trebleButtonsOf(QStringLiteral("c1,"), Bellows::Push), (std::vector<int>{3}));
     EXPECT_EQ(table.trebleButtonsOf(QStringLiteral("es1,"), Bellows::Push), (std::vector<int>{2}));

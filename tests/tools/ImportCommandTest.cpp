@@ -15,7 +15,7 @@ using testing_support::CliRun;
 
 namespace {
 
-const QString Database = QStringLiteral(MECHIK_BIN_DIR "/Vezar.xls");
+const QString Database = testing_support::DeliveredDatabase;
 
 CliRun import(const QStringList& arguments) {
     return testing_support::runMechikCli(QStringList{"import"} + arguments +

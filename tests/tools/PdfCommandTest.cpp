@@ -5,39 +5,30 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QProcess>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
 using testing_support::CliRun;
-using testing_support::sheetWith;
+using testing_support::sheetOf;
 
 namespace {
 
-const QString Database = QStringLiteral(MECHIK_BIN_DIR "/Vezar.xls");
+const QString Database = testing_support::DeliveredDatabase;
 
 CliRun pdf(const QStringList& arguments) {
     return testing_support::runMechikCli(QStringList{"pdf"} + arguments);
 }
 
 QString writeSong(const QString& path, const QString& tuning) {
-    const auto song = sheetWith(tuning, {{"A1", "Ja"},
-                                         {"B1", "c2,"},
-                                         {"I1", "Tlak"},
-                                         {"M1", "C"},
-                                         {"A2", "su"},
-                                         {"B2", "es1,"},
-                                         {"I2", "Tah"}});
+    const auto song =
+        sheetOf(tuning, {"A1=Ja", "B1=c2,", "I1=Tlak", "M1=C", "A2=su", "B2=es1,", "I2=Tah"});
     spreadsheet::xls::writeXlsFile(path, {song.get()}, 0);
     return path;
 }
 
 QString pdfText(const QString& path) {
-    QProcess process;
-    process.start(QStringLiteral("pdftotext"), {path, QStringLiteral("-")});
-    EXPECT_TRUE(process.waitForFinished(60000));
-    return QString::fromUtf8(process.readAllStandardOutput());
+    return testing_support::runTool(QStringLiteral("pdftotext"), {path, QStringLiteral("-")});
 }
 
 }  // namespace

@@ -19,17 +19,9 @@ namespace {
 struct SongFolder {
     QTemporaryDir dir;
     QString song = dir.filePath(QStringLiteral("Holka modrooká.xls"));
-    std::shared_ptr<spreadsheet::Sheet> sheet =
-        testing_support::sheetWith(QStringLiteral("G-C-F"), {{"B1", "c1,"},
-                                                             {"C1", "x1,"},
-                                                             {"I1", "Tlak"},
-                                                             {"M1", "C"},
-                                                             {"B2", "d1,"},
-                                                             {"I2", "Tah"},
-                                                             {"M2", "(D7)"},
-                                                             {"B4", "e1,"},
-                                                             {"I4", "Tah"},
-                                                             {"M4", "(G)"}});
+    std::shared_ptr<spreadsheet::Sheet> sheet = testing_support::sheetOf(
+        QStringLiteral("G-C-F"), {"B1=c1,", "C1=x1,", "I1=Tlak", "M1=C", "B2=d1,", "I2=Tah",
+                                  "M2=(D7)", "B4=e1,", "I4=Tah", "M4=(G)"});
 
     SongFolder() {
         // A second sheet before the song's: the active sheet is the song.

@@ -16,20 +16,12 @@
 using spreadsheet::CellAddress;
 using spreadsheet::CellValue;
 using spreadsheet::Sheet;
+using testing_support::sheetNamed;
 using tones::Bellows;
 using tones::KeyboardSide;
 using tunings::TuningDatabase;
 
 namespace {
-
-const Sheet& sheetNamed(const spreadsheet::WorkbookData& data, const QString& name) {
-    for (const auto& sheet : data.sheets) {
-        if (sheet->name() == name) {
-            return *sheet;
-        }
-    }
-    throw std::runtime_error("no sheet " + name.toStdString());
-}
 
 // "B4=c3," for every cell; tones (B, C) and basses (F, G) as they would read moved by
 // `semitones`, spelled by the one pitch mapping ("B4=" beyond the staff).
@@ -51,7 +43,7 @@ QStringList cellsOf(const Sheet& sheet, int semitones = 0) {
 
 class TuningDatabaseTest : public testing::Test {
 protected:
-    void SetUp() override { ASSERT_TRUE(QFile::copy(MECHIK_BIN_DIR "/Vezar.xls", path)); }
+    void SetUp() override { ASSERT_TRUE(QFile::copy(testing_support::DeliveredDatabase, path)); }
 
     QByteArray bytes() const { return testing_support::readBytes(path); }
     spreadsheet::WorkbookData saved() const { return spreadsheet::xls::readXlsFile(path); }

@@ -1,6 +1,6 @@
 // The printed pages as a reader gets them: the PDF's text read back with pdftotext, its fonts
 // with pdffonts, and one page rendered with pdftoppm.
-#include "support/TestFiles.h"
+#include "support/DeliveredTunings.h"
 
 #include "music/PrintPluginLoader.h"
 #include "music/Tablature.h"
@@ -8,13 +8,11 @@
 #include "plugins/print/TablaturePainter.h"
 #include "songs/SongGrips.h"
 #include "spreadsheet/SpreadsheetError.h"
-#include "spreadsheet/xls/XlsFile.h"
 #include "tones/TuningTable.h"
 
 #include <QBuffer>
 #include <QDir>
 #include <QPdfWriter>
-#include <QProcess>
 #include <QRegularExpression>
 
 #include <algorithm>
@@ -26,21 +24,9 @@ using keyboard::Numbering;
 using music::Tablature;
 using spreadsheet::CellAddress;
 using spreadsheet::CellValue;
+using testing_support::runTool;
 
 namespace {
-
-QString run(const QString& program, const QStringList& arguments) {
-    QProcess process;
-    process.start(program, arguments);
-    EXPECT_TRUE(process.waitForFinished(60000)) << program.toStdString();
-    EXPECT_EQ(process.exitCode(), 0) << process.readAllStandardError().toStdString();
-    return QString::fromUtf8(process.readAllStandardOutput());
-}
-
-tones::TuningTable gcf() {
-    const auto data = spreadsheet::xls::readXlsFile(QStringLiteral(MECHIK_BIN_DIR "/Vezar.xls"));
-    return tones::TuningTable::fromSheet(*data.sheets.front());
-}
 
 struct Row {
     const char* syllable;
@@ -63,8 +49,9 @@ Tablature tablatureOf(const std::vector<Row>& rows, Numbering numbering = Number
         }
     }
     return music::buildTablature(QStringLiteral("Holka modrooká"), QStringLiteral("G-C-F"),
-                                 songs::readSongGrips(sheet), gcf(), InstrumentModel::Full,
-                                 numbering);
+                                 songs::readSongGrips(sheet),
+                                 testing_support::deliveredTuning(QStringLiteral("G-C-F")),
+                                 InstrumentModel::Full, numbering);
 }
 
 // Push c1 e1 g1 (middle 5 6, inner 3); a rest; pull es1 as1 fis2 (outer 1 2 11); push c2 and
@@ -89,7 +76,7 @@ QStringList textRows(const QString& pdf) {
         R"re(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="[\d.]+" yMax="([\d.]+)">([^<]*)</word>|<page )re"));
     std::vector<Word> words;
     double pageOffset = -1000;
-    auto it = pattern.globalMatch(run(QStringLiteral("pdftotext"), {"-bbox", pdf, "-"}));
+    auto it = pattern.globalMatch(runTool(QStringLiteral("pdftotext"), {"-bbox", pdf, "-"}));
     while (it.hasNext()) {
         const auto match = it.next();
         if (match.captured(4).isEmpty()) {
@@ -145,8 +132,8 @@ struct GreyPage {
 
 GreyPage renderFirstPage(const QString& pdf, int dpi) {
     const QString prefix = pdf + QStringLiteral("-page");
-    run(QStringLiteral("pdftoppm"),
-        {"-gray", "-r", QString::number(dpi), "-f", "1", "-l", "1", "-singlefile", pdf, prefix});
+    runTool(QStringLiteral("pdftoppm"), {"-gray", "-r", QString::number(dpi), "-f", "1", "-l", "1",
+                                         "-singlefile", pdf, prefix});
     const QByteArray file = testing_support::readBytes(prefix + QStringLiteral(".pgm"));
     // "P5\n<width> <height>\n255\n" then the pixels
     const QStringList header =
@@ -164,7 +151,7 @@ TEST(TablaturePdf, TextLayerHoldsTheHeaderTheNumbersAndTheSyllablesInOrderInEmbe
     QTemporaryDir dir;
     const QString pdf = writePdf(dir, tablatureOf(shortSong()));
     const QStringList fonts =
-        run(QStringLiteral("pdffonts"), {pdf}).split(u'\n', Qt::SkipEmptyParts).mid(2);
+        runTool(QStringLiteral("pdffonts"), {pdf}).split(u'\n', Qt::SkipEmptyParts).mid(2);
     ASSERT_FALSE(fonts.isEmpty());  // below the column titles
     for (const QString& font : fonts) {
         EXPECT_TRUE(font.startsWith(QStringLiteral("DejaVuSans"))) << font.toStdString();
@@ -211,7 +198,7 @@ TEST(TablaturePdf, ALongSongBreaksIntoNumberedPagesWithEveryGripOnce) {
     const music::TablatureLayout layout = pdfLayout(tablature);
     const int pages = static_cast<int>(layout.pages.size());
     ASSERT_GT(pages, 2);
-    EXPECT_TRUE(run(QStringLiteral("pdfinfo"), {pdf})
+    EXPECT_TRUE(runTool(QStringLiteral("pdfinfo"), {pdf})
                     .contains(QRegularExpression(QStringLiteral("Pages:\\s+%1\\n").arg(pages))));
     const QStringList text = textRows(pdf);
     EXPECT_EQ(text.filter(QRegularExpression(QStringLiteral("strana \\d+/%1$").arg(pages))).size(),

@@ -32,16 +32,6 @@ TEST(XlsFixtures, LibreOfficeFilesReadAsTheirSourcesSay) {
             testing_support::readBytes(data.filePath(name + QStringLiteral(".expected"))));
         const auto workbook =
             spreadsheet::xls::readXlsFile(data.filePath(name + QStringLiteral(".xls")));
-        const QStringList want = expected.split(u'\n');
-        const QStringList got = tools::dumpWorkbook(workbook).split(u'\n');
-        for (qsizetype i = 0; i < std::max(want.size(), got.size()); ++i) {
-            const QString w = i < want.size() ? want[i] : QStringLiteral("(nothing)");
-            const QString g = i < got.size() ? got[i] : QStringLiteral("(nothing)");
-            if (w != g) {
-                ADD_FAILURE() << "line " << i + 1 << ": expected \"" << w.toStdString()
-                              << "\", read \"" << g.toStdString() << "\"";
-                break;
-            }
-        }
+        testing_support::expectSameLines(expected, tools::dumpWorkbook(workbook));
     }
 }

@@ -159,25 +159,12 @@ std::map<QString, std::uint16_t> cellFormats(const Substream& sheet) {
 // their number format.
 std::vector<Rec> formatTable(int count) {
     std::vector<Rec> records;
-    records.push_back({Font, Body()
-                                 .u16(200)
-                                 .u16(0)
-                                 .u16(0x7FFF)
-                                 .u16(400)
-                                 .u16(0)
-                                 .u8(0)
-                                 .u8(0)
-                                 .u8(0)
-                                 .u8(0)
-                                 .u8(5)
-                                 .u8(0)
-                                 .latin1("Arial")});
+    records.push_back(
+        {Font, Body().u16s({200, 0, 0x7FFF, 400, 0}).raw({0, 0, 0, 0, 5, 0}).latin1("Arial")});
     for (int i = 0; i < count; ++i) {
+        const auto style = static_cast<std::uint16_t>(i < 15 ? 0xFFF5 : 0x0001);
         records.push_back({Xf, Body()
-                                   .u16(0)
-                                   .u16(static_cast<std::uint16_t>(i))
-                                   .u16(i < 15 ? 0xFFF5 : 0x0001)
-                                   .u16(0x20)
+                                   .u16s({0, static_cast<std::uint16_t>(i), style, 0x20})
                                    .u32(0)
                                    .u32(0)
                                    .u32(0)
@@ -189,7 +176,7 @@ std::vector<Rec> formatTable(int count) {
 
 Body cellAt(std::uint16_t row, std::uint16_t column, std::uint16_t format) {
     Body b;
-    b.u16(row).u16(column).u16(format);
+    b.u16s({row, column, format});
     return b;
 }
 
@@ -274,13 +261,12 @@ TEST(XlsKeptRecords, TheRecordsOfALibreOfficeSongAreWrittenBackAsTheyWere) {
 }
 
 TEST(XlsKeptRecords, AWrittenCellKeepsItsFormatAndANewOneTakesItsRowsOrColumns) {
-    const auto stream = workbookStream(
-        formatTable(20),
-        {{QStringLiteral("G-C-F"),
-          {{ColInfo, Body().u16(1).u16(1).u16(4000).u16(17).u16(0).u16(0)},
-           {Row, Body().u16(2).u16(0).u16(0).u16(300).u16(0).u16(0).u16(0x01C0).u16(18)},
-           {Label, cellAt(0, 0, 16).u16(4).u8(0).latin1("Sko-")},
-           {Blank, cellAt(0, 5, 19)}}}});
+    const auto stream =
+        workbookStream(formatTable(20), {{QStringLiteral("G-C-F"),
+                                          {{ColInfo, Body().u16s({1, 1, 4000, 17, 0, 0})},
+                                           {Row, Body().u16s({2, 0, 0, 300, 0, 0, 0x01C0, 18})},
+                                           {Label, cellAt(0, 0, 16).u16(4).u8(0).latin1("Sko-")},
+                                           {Blank, cellAt(0, 5, 19)}}}});
     const auto saved = resave(stream, [](WorkbookData& data) {
         setCell(data, "A1", CellValue(QStringLiteral("Lás-")));
         setCell(data, "B2", CellValue(QStringLiteral("c1,")));  // column B has format 17
@@ -375,7 +361,7 @@ TEST(XlsKeptRecords, SharedFormulasLeavePlainValuesWhenTheirDefiningCellIsWritte
 TEST(XlsKeptRecords, RichTextKeepsItsRunsUntilItsTextChanges) {
     auto globals = formatTable(16);
     Body sst;
-    sst.u32(2).u32(1).u16(7).u8(0x08).u16(2).latin1("da las-").u16(3).u16(1).u16(6).u16(0);
+    sst.u32(2).u32(1).u16(7).u8(0x08).u16(2).latin1("da las-").u16s({3, 1, 6, 0});
     globals.push_back({0x00FC, sst.bytes});
     const auto streamWithFormats = workbookStream(
         globals, {{QStringLiteral("List1"),
@@ -440,13 +426,10 @@ TEST(XlsKeptRecords, TheCellTableIsIndexedBlockByBlock) {
 // A chart sheet is left out; the references to sheets by their place follow the others.
 TEST(XlsKeptRecords, ChartSheetsAreLeftOutAndReferencesFollowTheSheets) {
     auto globals = formatTable(16);
-    globals.push_back({0x013D, Body().u16(1).u16(2).u16(3)});  // TABID
-    globals.push_back({0x01AE, Body().u16(3).u16(0x0401)});    // own SUPBOOK
-    globals.push_back(
-        {0x0017, Body().u16(3).u16(0).u16(0).u16(0).u16(0).u16(2).u16(2).u16(0).u16(1).u16(
-                     1)});  // EXTERNSHEET
-    globals.push_back(
-        {0x0018, Body().u16(0).u8(0).u8(1).u16(0).u16(0).u16(3).u32(0).u8(0).latin1("x")});
+    globals.push_back({0x013D, Body().u16s({1, 2, 3})});                       // TABID
+    globals.push_back({0x01AE, Body().u16(3).u16(0x0401)});                    // own SUPBOOK
+    globals.push_back({0x0017, Body().u16s({3, 0, 0, 0, 0, 2, 2, 0, 1, 1})});  // EXTERNSHEET
+    globals.push_back({0x0018, Body().u16(0).u8(0).u8(1).u16s({0, 0, 3}).u32(0).u8(0).latin1("x")});
     const auto saved = resave(workbookStream(
         globals,
         {{QStringLiteral("A"), {}}, {QStringLiteral("Graf"), {}, 2}, {QStringLiteral("B"), {}}}));
@@ -517,9 +500,8 @@ TEST(XlsKeptRecords, WhatCannotBeSavedIsNamed) {
             .unkept;
     };
     auto obj = [](std::uint16_t type) {
-        return Rec{
-            0x005D,
-            Body().u16(0x15).u16(0x12).u16(type).u16(1).u16(0).u32(0).u32(0).u32(0).u16(0).u32(0)};
+        return Rec{0x005D,
+                   Body().u16s({0x15, 0x12, type, 1, 0}).u32(0).u32(0).u32(0).u16(0).u32(0)};
     };
     const Rec emptyDrawingLayer{0x00EC, Body().u16(0x000F).u16(0xF002).u32(0)};
     EXPECT_FALSE(unkept({emptyDrawingLayer}).any());  // what LibreOffice writes on every sheet
@@ -527,7 +509,7 @@ TEST(XlsKeptRecords, WhatCannotBeSavedIsNamed) {
     EXPECT_TRUE(unkept({obj(0x08)}).drawings);
     EXPECT_TRUE(unkept({obj(0x19)}).comments);
     EXPECT_FALSE(unkept({obj(0x19)}).drawings);
-    EXPECT_TRUE(unkept({{0x001C, Body().u16(0).u16(0).u16(0).u16(1).u16(0)}}).comments);
+    EXPECT_TRUE(unkept({{0x001C, Body().u16s({0, 0, 0, 1, 0})}}).comments);
     EXPECT_TRUE(unkept({obj(0x05)}).charts);
     EXPECT_TRUE(
         unkept({{0x0809, Body().u16(0x0600).u16(0x0020).u32(0).u32(0).u32(0)}, {0x000A, {}}})
@@ -549,7 +531,7 @@ TEST(XlsKeptRecords, WhatCannotBeSavedIsNamed) {
         formatTable(16), {{QStringLiteral("A"),
                            {emptyDrawingLayer,
                             obj(0x02),
-                            {0x01B6, Body().u16(0).u32(0).u16(0).u16(0).u16(0).u16(0)},
+                            {0x01B6, Body().u16(0).u32(0).u16s({0, 0, 0, 0})},
                             {0x0809, Body().u16(0x0600).u16(0x0020).u32(0).u32(0).u32(0)},
                             {0x000A, {}}}}}));
     EXPECT_TRUE(withIds(sheetRecords(saved), {0x00EC, 0x005D, 0x01B6}).empty());
@@ -561,11 +543,10 @@ TEST(XlsKeptRecords, WhatCannotBeSavedIsNamed) {
 TEST(XlsKeptRecords, Excel5FormatsAreWrittenInTheLayoutOfExcel97) {
     std::vector<Rec> globals;
     globals.push_back(
-        {Font, Body().u16(240).u16(0).u16(10).u16(700).u16(0).u8(0).u8(0).u8(0).u8(0).u8(5).latin1(
-                   "Arial")});
+        {Font, Body().u16s({240, 0, 10, 700, 0}).raw({0, 0, 0, 0, 5}).latin1("Arial")});
     for (int i = 0; i < 16; ++i) {
         globals.push_back(
-            {Xf, Body().u16(0).u16(0).u16(i < 15 ? 0xFFF5 : 0x0001).u8(0x20).u8(0).u32(0).u32(0)});
+            {Xf, Body().u16s({0, 0}).u16(i < 15 ? 0xFFF5 : 0x0001).u8(0x20).u8(0).u32(0).u32(0)});
     }
     // XF 16: centred, wrapped, orientation "90° counter-clockwise"; pattern colour 13 and
     // background 9 with fill 1, bottom line style 2 colour 8; top 1 colour 10, left 3
@@ -573,7 +554,7 @@ TEST(XlsKeptRecords, Excel5FormatsAreWrittenInTheLayoutOfExcel97) {
     const std::uint32_t fill = 13u | (9u << 7) | (1u << 16) | (2u << 22) | (8u << 25);
     const std::uint32_t lines = 1u | (3u << 3) | (5u << 6) | (10u << 9) | (11u << 16) | (12u << 23);
     globals.push_back(
-        {Xf, Body().u16(0).u16(2).u16(0x0001).u8(0x2A).u8(0x02 | 0xF8).u32(fill).u32(lines)});
+        {Xf, Body().u16s({0, 2, 0x0001}).u8(0x2A).u8(0x02 | 0xF8).u32(fill).u32(lines)});
     globals.push_back({0x041E, Body().u16(164).u8(4).latin1("0.00")});
     const auto saved = resave(workbookStream(
         globals, {{QStringLiteral("Pisen"), {{0x0204, cellAt(0, 0, 16).u16(3).latin1("abc")}}}},

@@ -46,17 +46,12 @@ void expectSameCells(const Sheet& expected, const Sheet& actual) {
 }  // namespace
 
 TEST(XlsRoundTrip, ASongWithItsTuningSyllablesTonesAndCursor) {
-    auto song = sheetWith(QStringLiteral("Club C-F"), {{"A1", "Ško-"},
-                                                       {"B1", "cis1,"},
-                                                       {"C1", "es2,"},
-                                                       {"I1", "Tlak"},
-                                                       {"M1", "(F)"},
-                                                       {"A2", "da\tže\nmi\r\\"},
-                                                       {"B2", "b1,"},
-                                                       {"I2", "Tah"},
-                                                       {"J2", CellValue::number(3.25)},
-                                                       {"K2", CellValue::boolean(false)},
-                                                       {"L2", CellValue::error(0x07)}});
+    auto song =
+        sheetOf(QStringLiteral("Club C-F"), {"A1=Ško-", "B1=cis1,", "C1=es2,", "I1=Tlak", "M1=(F)",
+                                             "A2=da\tže\nmi\r\\", "B2=b1,", "I2=Tah"});
+    song->setValue({2, 10}, CellValue::number(3.25));
+    song->setValue({2, 11}, CellValue::boolean(false));
+    song->setValue({2, 12}, CellValue::error(0x07));
     song->setSelection(CellRect::single({2, 2}), {2, 2});
     const auto data = roundTrip({song}, 0);
     ASSERT_EQ(data.sheets.size(), 1u);

@@ -2,9 +2,9 @@
 
 #include <QString>
 
-// One MIDI file played by FluidSynth into the default audio device. The only file that
-// includes FluidSynth.
-namespace keyboard {
+// One of the song's MIDI files played by FluidSynth into the default audio device, with the
+// soundfont the grips sound with.
+namespace sound {
 
 class MidiPlayback {
 public:
@@ -25,7 +25,4 @@ private:
     void* player_ = nullptr;
 };
 
-// The General MIDI soundfont the set-up installs, or the empty text.
-QString generalMidiSoundfont();
-
-}  // namespace keyboard
+}  // namespace sound

@@ -7,7 +7,7 @@
 #include <QMediaPlayer>
 #include <QUrl>
 
-namespace keyboard {
+namespace sound {
 
 struct MediaSoundOutput::MediaPlayback {
     QAudioOutput output;
@@ -55,4 +55,4 @@ void MediaSoundOutput::stopAll() {
     midi_.clear();
 }
 
-}  // namespace keyboard
+}  // namespace sound

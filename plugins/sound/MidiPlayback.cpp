@@ -1,26 +1,12 @@
 #include "MidiPlayback.h"
 
-#include <QCoreApplication>
-#include <QDir>
-#include <QFileInfo>
+#include "Soundfont.h"
+
 #include <QtGlobal>
 
 #include <fluidsynth.h>
 
-namespace keyboard {
-
-QString generalMidiSoundfont() {
-    // Beside the program first (Windows), then where Debian's soundfont packages put them.
-    const QString beside = QDir(QCoreApplication::applicationDirPath()).filePath("TimGM6mb.sf2");
-    for (const QString& path : {beside, QStringLiteral("/usr/share/sounds/sf2/TimGM6mb.sf2"),
-                                QStringLiteral("/usr/share/sounds/sf2/default-GM.sf2"),
-                                QStringLiteral("/usr/share/sounds/sf2/FluidR3_GM.sf2")}) {
-        if (QFileInfo::exists(path)) {
-            return path;
-        }
-    }
-    return {};
-}
+namespace sound {
 
 MidiPlayback::MidiPlayback(const QString& path) {
     const QString soundfont = generalMidiSoundfont();
@@ -78,4 +64,4 @@ void MidiPlayback::release() {
     }
 }
 
-}  // namespace keyboard
+}  // namespace sound

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "SoundOutput.h"
+#include "keyboard/SoundOutput.h"
 
 #include <map>
 #include <memory>
@@ -9,11 +9,11 @@ class QAudioOutput;
 class QMediaPlayer;
 
 // mp3 and wav through Qt Multimedia, MIDI through FluidSynth with a General MIDI soundfont.
-namespace keyboard {
+namespace sound {
 
 class MidiPlayback;
 
-class MediaSoundOutput : public SoundOutput {
+class MediaSoundOutput : public keyboard::SoundOutput {
 public:
     MediaSoundOutput();
     ~MediaSoundOutput() override;
@@ -28,4 +28,4 @@ private:
     std::map<QString, std::unique_ptr<MidiPlayback>> midi_;
 };
 
-}  // namespace keyboard
+}  // namespace sound
