@@ -4,9 +4,9 @@
 #include "SongControls.h"
 #include "auxwin/AboutAndMail.h"
 #include "auxwin/frmBrowser.h"
+#include "auxwin/frmKonverze.h"
 #include "auxwin/frmLadeni.h"
 #include "auxwin/frmZmenaCesty.h"
-#include "conversion/frmKonverze.h"
 #include "grips/AutoPlayer.h"
 #include "grips/GripDisplay.h"
 #include "grips/GripReader.h"
@@ -16,9 +16,7 @@
 #include "grips/SongImport.h"
 #include "grips/StaffEntry.h"
 #include "keyboard/ButtonNumbering.h"
-#include "views/ButtonPictures.h"
 #include "keyboard/KeyboardGeometry.h"
-#include "views/KeyboardModels.h"
 #include "music/BeatTimer.h"
 #include "music/SongExports.h"
 #include "music/SongPlayback.h"
@@ -33,9 +31,11 @@
 #include "tones/TuningSelection.h"
 #include "tunings/OpenTuningDatabase.h"
 #include "tunings/TuningEditor.h"
+#include "views/ButtonPictures.h"
 #include "views/DirectionButton.h"
 #include "views/GripTextLabels.h"
 #include "views/Keyboard.h"
+#include "views/KeyboardModels.h"
 #include "views/PrintPreview.h"
 #include "views/SheetWindow.h"
 #include "views/StaffPictures.h"
@@ -288,12 +288,14 @@ void Form1::wireGrips() {
     onSignal(menu_.mnuKonverze, &QAction::triggered, [this] {
         const int row = currentGripRow();
         const QString song = connection_.SongWorkbookName;
-        if (auto* window = conversion::mnuKonverze_Click(connection_, dialogs_, *this, *guard_)) {
-            window->numbering = models_->numbering();
+        if (auto* window = auxwin::mnuKonverze_Click(connection_, dialogs_, *this, *guard_)) {
+            window->session().numbering = models_->numbering();
             connect(window, &QObject::destroyed, this, [this, row, song] {
                 guard_->run([this, row, song] { showConvertedSong(song, row); });
             });
-            window->onConverted = [this](const QString& path) { recentSongs_->remember(path); };
+            window->session().onConverted = [this](const QString& path) {
+                recentSongs_->remember(path);
+            };
         }
     });
     grips::GripReader& reader = *reader_;

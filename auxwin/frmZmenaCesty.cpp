@@ -1,5 +1,6 @@
 #include "frmZmenaCesty.h"
 
+#include "DesignedControls.h"
 #include "services/Dialogs.h"
 #include "services/SpreadsheetConnection.h"
 #include "services/Twips.h"
@@ -23,6 +24,31 @@ bool FolderExists(const QString& path) {
 
 const QString ResetMarker = QStringLiteral("X:\\Nastavení bylo resetováno !!");
 
+// Left, Top, Width, Height in twips, as designed. The captions of the first two options, the
+// typed path's start and the working folder in Label2 are known only at run time.
+const ControlDesign design[] = {
+    {"Label1", ControlKind::Label,
+     "Aktuální nastavení netýkající se Mechíka ale přímo Microsoft Excelu je do složky", 240, 120,
+     5775, 255},
+    {"lblStaraCesta", ControlKind::Label, "", 240, 360, 5775, 255},
+    {"Label2", ControlKind::WrappedLabel,
+     "Jestliže si přejete toto nastavení změnit vyberte jednu z předvolených možností,  u té "
+     "poslední vyplňte existující cestu podle Vašeho specifického požadavku. Špatně nastavená "
+     "cesta může zapříčinit pracnější postup při otvírání a také ukládání Vašich dokumentů v "
+     "aplikaci Excel. To neplatí pro písničky Mechíka, které jsou vždy ukládány do %1 bez ohledu "
+     "na toto nastavení.",
+     240, 720, 5775, 1215},
+    {"Option1(0)", ControlKind::Radio, "", 240, 2040, 2775, 255},
+    {"Option1(1)", ControlKind::Radio, "", 240, 2400, 2775, 255},
+    {"Option1(2)", ControlKind::Radio, "Jiná cesta", 240, 2760, 1095, 255},
+    {"txtCesta", ControlKind::LineEdit, "", 1440, 2760, 3135, 285},
+    {"Option1(3)", ControlKind::Radio,
+     "Cesta z doby, kdy byl Excel na PC nainstalován s ohledem na profil uživatele.", 240, 3120,
+     5775, 255},
+    {"OKButton", ControlKind::Button, "OK", 4680, 2040, 1215, 375},
+    {"CancelButton", ControlKind::Button, "Storno", 4680, 2520, 1215, 375},
+};
+
 }  // namespace
 
 QString frmZmenaCesty::presetPath(int index) {
@@ -41,46 +67,22 @@ frmZmenaCesty::frmZmenaCesty(services::SpreadsheetConnection& connection,
     setAttribute(Qt::WA_DeleteOnClose);
     setFixedSize(services::twipsToPixels(6030), services::twipsToPixels(3480));
     views::useDesignFont(this);
-    Label1 = views::placeControl(
-        new QLabel(QStringLiteral("Aktuální nastavení netýkající se Mechíka ale přímo "
-                                  "Microsoft Excelu je do složky"),
-                   this),
-        "Label1", 240, 120, 5775, 255);
-    lblStaraCesta = views::placeControl(new QLabel(this), "lblStaraCesta", 240, 360, 5775, 255);
-    Label2 = views::placeControl(
-        new QLabel(QStringLiteral("Jestliže si přejete toto nastavení změnit vyberte "
-                                  "jednu z předvolených možností,  u té poslední "
-                                  "vyplňte existující cestu podle Vašeho specifického "
-                                  "požadavku. Špatně nastavená cesta může zapříčinit "
-                                  "pracnější postup při otvírání a také ukládání Vašich "
-                                  "dokumentů v aplikaci Excel. To neplatí pro písničky "
-                                  "Mechíka, které jsou vždy ukládány do %1 bez ohledu "
-                                  "na toto nastavení.")
-                       .arg(QDir::toNativeSeparators(connection.WorkingFolder)),
-                   this),
-        "Label2", 240, 720, 5775, 1215);
-    Label2->setWordWrap(true);
-    Option1[0] =
-        views::placeControl(new QRadioButton(QDir::toNativeSeparators(presetPath(0)), this),
-                            "Option1(0)", 240, 2040, 2775, 255);
-    Option1[1] =
-        views::placeControl(new QRadioButton(QDir::toNativeSeparators(presetPath(1)), this),
-                            "Option1(1)", 240, 2400, 2775, 255);
-    Option1[2] = views::placeControl(new QRadioButton(QStringLiteral("Jiná cesta"), this),
-                                     "Option1(2)", 240, 2760, 1095, 255);
-    txtCesta = views::placeControl(new QLineEdit(QDir::toNativeSeparators(QDir::rootPath()), this),
-                                   "txtCesta", 1440, 2760, 3135, 285);
-    Option1[3] =
-        views::placeControl(new QRadioButton(QStringLiteral("Cesta z doby, kdy byl Excel na PC "
-                                                            "nainstalován s ohledem na profil "
-                                                            "uživatele."),
-                                             this),
-                            "Option1(3)", 240, 3120, 5775, 255);
+    const DesignedControls controls(this, design);
+    Label1 = controls.get<QLabel>("Label1");
+    lblStaraCesta = controls.get<QLabel>("lblStaraCesta");
+    Label2 = controls.get<QLabel>("Label2");
+    Label2->setText(Label2->text().arg(QDir::toNativeSeparators(connection.WorkingFolder)));
+    for (int i = 0; i < 4; ++i) {
+        Option1[static_cast<size_t>(i)] =
+            controls.get<QRadioButton>(QStringLiteral("Option1(%1)").arg(i));
+    }
+    Option1[0]->setText(QDir::toNativeSeparators(presetPath(0)));
+    Option1[1]->setText(QDir::toNativeSeparators(presetPath(1)));
+    txtCesta = controls.get<QLineEdit>("txtCesta");
+    txtCesta->setText(QDir::toNativeSeparators(QDir::rootPath()));
     Option1[0]->setChecked(true);
-    OKButton = views::placeControl(new QPushButton(QStringLiteral("OK"), this), "OKButton", 4680,
-                                   2040, 1215, 375);
-    CancelButton = views::placeControl(new QPushButton(QStringLiteral("Storno"), this),
-                                       "CancelButton", 4680, 2520, 1215, 375);
+    OKButton = controls.get<QPushButton>("OKButton");
+    CancelButton = controls.get<QPushButton>("CancelButton");
     views::shrinkFontToFit(Label1, Label1->text());
     for (QRadioButton* option : Option1) {
         views::shrinkFontToFit(option, option->text(), 22);

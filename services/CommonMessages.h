@@ -8,6 +8,12 @@ namespace services {
 inline const QString CannotOpenSong = QStringLiteral("Písničku nelze otevřít.");
 inline const QString UnexpectedValue = QStringLiteral("Neočekávaná hodnota !");
 
+// Why the program cannot run: the tuning database did not open, for the reason `description`.
+inline QString tuningDatabaseNotOpened(const QString& description) {
+    return QStringLiteral("Databázi ladění Vezar.xls se nepodařilo otevřít.\r\n") + description +
+           QStringLiteral("\r\nProgram bude ukončen.");
+}
+
 // The spreadsheet went away under a command; `failure` says what could not be done.
 inline void showHostGone(Dialogs& dialogs, const QString& failure) {
     dialogs.message(

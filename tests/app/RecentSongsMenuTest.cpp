@@ -5,7 +5,7 @@
 
 #include "app/CommandLine.h"
 #include "app/RecentSongsMenu.h"
-#include "conversion/frmKonverze.h"
+#include "auxwin/frmKonverze.h"
 #include "grips/SongFiles.h"
 #include "songs/SongWriting.h"
 #include "spreadsheet/xls/XlsFile.h"
@@ -135,10 +135,9 @@ TEST_F(RecentSongs, AConvertedCopyIsListedToo) {
     const QString song = writeSong("Polka.xls");
     ASSERT_TRUE(form->songFiles().openSongFile(song));
     menu().mnuKonverze->trigger();
-    conversion::frmKonverze* window = nullptr;
+    auxwin::frmKonverze* window = nullptr;
     for (QWidget* top : QApplication::topLevelWidgets()) {
-        if (auto* found = dynamic_cast<conversion::frmKonverze*>(top);
-            found && found->isVisible()) {
+        if (auto* found = dynamic_cast<auxwin::frmKonverze*>(top); found && found->isVisible()) {
             window = found;
         }
     }

@@ -2,7 +2,7 @@
 // message, the program and its song go on, and no timer tick runs inside a command.
 #include "support/ProgramFixture.h"
 
-#include "conversion/frmKonverze.h"
+#include "auxwin/frmKonverze.h"
 #include "services/CommandGuard.h"
 #include "services/Contact.h"
 #include "services/VbError.h"
@@ -73,7 +73,7 @@ TEST_F(GuardedWindows, AFailedFilePickShowsTheWindowAgain) {
 }
 
 TEST_F(GuardedWindows, AFailedFilePickInTheConversionWindowShowsItAgain) {
-    auto* window = conversion::mnuKonverze_Click(form->connection(), dialogs, *form, form->guard());
+    auto* window = auxwin::mnuKonverze_Click(form->connection(), dialogs, *form, form->guard());
     ASSERT_TRUE(window);
     host().quit();
     window->cmdVyberPisen->click();

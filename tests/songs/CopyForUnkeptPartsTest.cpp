@@ -4,7 +4,7 @@
 #include "support/ProgramFixture.h"
 #include "support/TestFiles.h"
 
-#include "conversion/frmKonverze.h"
+#include "auxwin/frmKonverze.h"
 #include "grips/SongFiles.h"
 #include "songs/CopyForUnkeptParts.h"
 
@@ -95,7 +95,7 @@ TEST_F(SongWithDrawings, AnEarlierCopyIsNeverReplaced) {
 }
 
 TEST_F(SongWithDrawings, TheConversionWindowConvertsTheCopy) {
-    auto window = conversion::mnuKonverze_Click(form->connection(), dialogs, *form, form->guard());
+    auto window = auxwin::mnuKonverze_Click(form->connection(), dialogs, *form, form->guard());
     ASSERT_TRUE(window);
     chooser.answers = {songPath("Polka.xls")};
     dialogs.answers = {MessageAnswer::Yes};

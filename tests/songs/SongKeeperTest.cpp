@@ -5,7 +5,7 @@
 #include "support/ProgramFixture.h"
 #include "support/TestFiles.h"
 
-#include "conversion/frmKonverze.h"
+#include "auxwin/frmKonverze.h"
 #include "services/CommandGuard.h"
 #include "songs/SongLock.h"
 #include "spreadsheet/xls/XlsFile.h"
@@ -175,7 +175,7 @@ TEST_F(KeptSong, AnyWorkbookOpenedAsASongAndLeftUnchangedStaysByteForByte) {
     EXPECT_EQ(readBytes(path), before);
 
     // Picked in the conversion window and not converted: saved and closed, unchanged.
-    auto* window = conversion::mnuKonverze_Click(form->connection(), dialogs, *form, form->guard());
+    auto* window = auxwin::mnuKonverze_Click(form->connection(), dialogs, *form, form->guard());
     ASSERT_TRUE(window);
     chooser.answers = {path};
     window->cmdVyberPisen->click();

@@ -2,19 +2,19 @@
 
 #include "CliMessages.h"
 #include "RecordedDialogs.h"
-#include "app/Form1.h"
-#include "conversion/ConversionRun.h"
-#include "conversion/frmKonverze.h"
+#include "conversion/ConversionSession.h"
 #include "services/CommandGuard.h"
-#include "services/ProgramSettings.h"
+#include "services/CommonMessages.h"
+#include "services/SpreadsheetConnection.h"
+#include "services/SpreadsheetStart.h"
+#include "songs/SongKeeper.h"
 #include "spreadsheet/FileChooser.h"
+#include "spreadsheet/SpreadsheetError.h"
 #include "spreadsheet/UnkeptParts.h"
 #include "spreadsheet/WorkbookRef.h"
 
-#include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
-#include <QPushButton>
 #include <QTemporaryDir>
 
 #include <optional>
@@ -39,6 +39,22 @@ QString oneLine(QString text) {
     return text.replace(QStringLiteral("\r\n"), QStringLiteral(" "));
 }
 
+// The program's end: a song still open is saved, and the host ends.
+void shutDown(services::SpreadsheetConnection& connection, songs::SongKeeper& keeper,
+              services::Dialogs& dialogs) {
+    auto& host = *connection.SpreadsheetApplication;
+    try {
+        if (connection.ActivateSongWindow() && !keeper.saveBeforeClosing(true)) {
+            return;
+        }
+        host.quit();
+    } catch (const spreadsheet::SpreadsheetError& error) {
+        if (error.number() != spreadsheet::ObjectGone) {
+            services::showUnexpectedError(dialogs, error.number());
+        }
+    }
+}
+
 }  // namespace
 
 int convertSong(const QString& songPath, const QString& target, const QString& tuningDatabase,
@@ -48,53 +64,66 @@ int convertSong(const QString& songPath, const QString& target, const QString& t
     RecordedDialogs dialogs;
     dialogs.okAnswer = force;
     GivenSong chooser(QFileInfo(songPath).absoluteFilePath());
-    services::ProgramSettings settings(scratch.filePath(QStringLiteral("mechik.ini")));
     const services::ProgramEnvironment environment{
         QFileInfo(tuningDatabase).absolutePath(), QDir(outFolder).absolutePath(),
         scratch.filePath(QStringLiteral("host.ini")), tuningDatabase};
-    app::Form1 form(environment, dialogs, settings, &chooser);
-    if (!form.Form_Load()) {
-        error = dialogs.shown.empty() ? DatabaseNotOpened : oneLine(dialogs.shown.back().second);
-        return 1;
-    }
-    auto* window = conversion::mnuKonverze_Click(form.connection(), dialogs, form, form.guard());
-    if (!window) {
-        error = oneLine(dialogs.shown.back().second);
+    services::SpreadsheetConnection connection;
+    connection.WorkingFolder = environment.workingFolder;
+    try {
+        services::startSpreadsheet(connection, environment, &chooser);
+    } catch (const spreadsheet::SpreadsheetError& failure) {
+        error = oneLine(services::tuningDatabaseNotOpened(failure.description()));
         return 1;
     }
     // As the window's buttons run them: a failure nobody foresaw is a message, and the song
     // is locked against a running Mechík while it is converted.
-    services::CommandGuard& guard = form.guard();
-    window->sourceOnlyRead = true;
-    guard.run([window] { window->cmdVyberPisen_Click(); });
-    if (window->cmdVyberPisen->isEnabled()) {  // the song was not taken as a source
+    services::CommandGuard guard(dialogs);
+    songs::SongKeeper keeper(connection, dialogs);
+    guard.afterCommand = [&keeper] { keeper.afterCommand(); };
+    conversion::ConversionSession session(connection, dialogs);
+    session.sourceOnlyRead = true;
+    if (!connection.ActivateTuningWindow(dialogs)) {
+        error = oneLine(dialogs.shown.back().second);
+        return 1;
+    }
+    bool loaded = false;
+    guard.run([&session, &loaded] {
+        session.load();
+        loaded = true;
+    });
+    // As the window closes.
+    auto end = [&guard, &session] { guard.run([&session] { session.unload(); }); };
+    if (!loaded) {
+        end();
+        error = oneLine(dialogs.shown.back().second);
+        return 1;
+    }
+    guard.run([&session] { session.chooseSource(); });
+    if (session.sourceSong().isEmpty()) {  // the song was not taken as a source
         error = dialogs.shown.empty() ? QStringLiteral("Písničku nelze převést.")
                                       : oneLine(dialogs.shown.back().second);
-        window->close();
+        end();
         return 1;
     }
-    const int index = window->Combo1->findText(target);
-    if (index < 0) {
-        QStringList targets;
-        for (int i = 0; i < window->Combo1->count(); ++i) {
-            targets << window->Combo1->itemText(i);
-        }
+    if (!session.targets().contains(target)) {
         error = QStringLiteral("Ladění %1 není mezi cílovými laděními této písně (%2).")
-                    .arg(target, targets.join(QStringLiteral(", ")));
-        window->close();
+                    .arg(target, session.targets().join(QStringLiteral(", ")));
+        end();
         return 1;
     }
-    window->Combo1->setCurrentIndex(index);
-    const QString song = form.connection().SongWorkbookName;
+    const QString song = connection.SongWorkbookName;
     const QString copy = conversion::convertedCopyPath(environment.workingFolder, song, target);
     // The copy is a new workbook: what the source holds that Mechík cannot save is not in it.
     const spreadsheet::UnkeptParts unkept =
-        form.connection().SpreadsheetApplication->workbook(song).unkeptParts();
+        connection.SpreadsheetApplication->workbook(song).unkeptParts();
     const std::size_t before = dialogs.shown.size();
     // A failure nobody foresaw leaves no outcome: the guard has said what it was.
     std::optional<conversion::ConversionRun::Outcome> outcome;
-    guard.run([window, &outcome] { outcome = window->cmdGo_Click(); });
-    form.close();
+    guard.run([&session, &outcome, &target] {
+        outcome = session.go(target);
+        session.unload();
+    });
+    guard.run([&connection, &keeper, &dialogs] { shutDown(connection, keeper, dialogs); });
     const auto& said = dialogs.shown;
     if (outcome == conversion::ConversionRun::Outcome::Converted) {
         output = QDir::toNativeSeparators(copy);

@@ -14,14 +14,13 @@
 #include "spreadsheet/xls/XlsFile.h"
 #include "tunings/UserTuningDatabase.h"
 
-#include <QApplication>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QStringList>
 
 #include <cstdio>
 #include <cstring>
-#include <memory>
 
 namespace {
 
@@ -178,7 +177,7 @@ int importMelody(const QStringList& args) {
     return std::fflush(stdout) == 0 ? 0 : 1;
 }
 
-int run(bool converting) {
+int run() {
     const QStringList args = QCoreApplication::arguments().mid(1);
     if (args.size() == 1 &&
         (args[0] == QStringLiteral("--help") || args[0] == QStringLiteral("-h"))) {
@@ -207,7 +206,7 @@ int run(bool converting) {
     if (!args.isEmpty() && args[0] == QStringLiteral("show")) {
         return show(args);
     }
-    if (converting) {
+    if (!args.isEmpty() && args[0] == QStringLiteral("convert")) {
         return convert(args);
     }
     return usage();
@@ -231,19 +230,14 @@ int start(int argc, char* argv[]) {
     if (argc > 1 && std::strcmp(argv[1], "pdf") == 0) {
         return pdf(argc, argv);
     }
-    // Converting uses the conversion window's own code, drawn off screen.
-    const bool converting = argc > 1 && std::strcmp(argv[1], "convert") == 0;
-    std::unique_ptr<QCoreApplication> application;
-    if (converting) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Showing and converting say only what the commands say: Qt's own warnings stay quiet.
+    if (argc > 1 && (std::strcmp(argv[1], "show") == 0 || std::strcmp(argv[1], "convert") == 0)) {
         qInstallMessageHandler(quietQtMessages);
-        application = std::make_unique<QApplication>(argc, argv);
-    } else {
-        application = std::make_unique<QCoreApplication>(argc, argv);
     }
+    QCoreApplication application(argc, argv);
     // The window's name: its data folder holds the player's tuning database.
     QCoreApplication::setApplicationName(QStringLiteral("Mechik"));
-    return run(converting);
+    return run();
 }
 
 }  // namespace
