@@ -1,6 +1,5 @@
 #include "StartupShutdown.h"
 
-#include "views/KeyboardModels.h"
 #include "services/CommonMessages.h"
 #include "services/Contact.h"
 #include "services/Dialogs.h"
@@ -8,6 +7,7 @@
 #include "services/VbError.h"
 #include "songs/SongKeeper.h"
 #include "spreadsheet/SpreadsheetError.h"
+#include "views/KeyboardModels.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -18,9 +18,9 @@ namespace app {
 StartupShutdown::StartupShutdown(services::SpreadsheetConnection& connection,
                                  const services::ProgramEnvironment& environment,
                                  const views::Form1Controls& controls, const MenuActions& menu,
-                                 views::KeyboardModels& models,
-                                 services::ProgramSettings& settings, services::Dialogs& dialogs,
-                                 spreadsheet::FileChooser* fileChooser, songs::SongKeeper& keeper)
+                                 views::KeyboardModels& models, services::ProgramSettings& settings,
+                                 services::Dialogs& dialogs, spreadsheet::FileChooser* fileChooser,
+                                 songs::SongKeeper& keeper)
     : connection_(connection),
       environment_(environment),
       c_(controls),
@@ -36,9 +36,7 @@ bool StartupShutdown::Form_Load() {
         StartSpreadsheet();
     } catch (const spreadsheet::SpreadsheetError& error) {
         dialogs_.message(QStringLiteral("Program nelze spustit."),
-                         QStringLiteral("Databázi ladění Vezar.xls se nepodařilo otevřít.") +
-                             QStringLiteral("\r\n") + error.description() +
-                             QStringLiteral("\r\nProgram bude ukončen."),
+                         services::tuningDatabaseNotOpened(error.description()),
                          services::MessageIcon::Critical);
         return false;
     }

@@ -19,8 +19,3 @@ set(MECHIK_LAYERS
   tools=6
 )
 
-# Known debt, one include a line (file -> included header): the song and tuning logic still
-# reaches widgets and higher folders here. Each line is to be removed once that code talks to
-# the window through an interface of its own; nothing is to be added.
-set(MECHIK_LAYER_DEBTS
-)

@@ -6,6 +6,11 @@
 // Texts more than one command of mechik-cli says.
 namespace tools {
 
+// A message of the window on one line of the terminal.
+inline QString oneLine(QString text) {
+    return text.replace(QStringLiteral("\r\n"), QStringLiteral(" "));
+}
+
 inline const QString DatabaseNotOpened = QStringLiteral("Databázi ladění nelze otevřít.");
 
 // An output file the command would overwrite without being told to.

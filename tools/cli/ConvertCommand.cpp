@@ -35,10 +35,6 @@ private:
     QString path_;
 };
 
-QString oneLine(QString text) {
-    return text.replace(QStringLiteral("\r\n"), QStringLiteral(" "));
-}
-
 // The program's end: a song still open is saved, and the host ends.
 void shutDown(services::SpreadsheetConnection& connection, songs::SongKeeper& keeper,
               services::Dialogs& dialogs) {

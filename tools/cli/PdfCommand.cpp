@@ -1,5 +1,7 @@
 #include "PdfCommand.h"
 
+#include "CliMessages.h"
+
 #include "music/PrintPluginLoader.h"
 #include "music/Tablature.h"
 #include "songs/SongGrips.h"
@@ -65,10 +67,6 @@ const spreadsheet::Sheet* sheetNamed(const spreadsheet::WorkbookData& workbook,
         }
     }
     return nullptr;
-}
-
-QString oneLine(QString text) {
-    return text.replace(QStringLiteral("\r\n"), QStringLiteral(" "));
 }
 
 // Throws SpreadsheetError for a file that cannot be read; nothing, with `refusal`, for a song

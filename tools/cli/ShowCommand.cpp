@@ -2,6 +2,7 @@
 
 #include "CliMessages.h"
 #include "RecordedDialogs.h"
+#include "services/CommonMessages.h"
 
 #include "grips/DirectionColour.h"
 #include "grips/GripDisplay.h"
@@ -98,8 +99,7 @@ int showGrip(const QString& songPath, int row, bool push, const QString& tuningD
     try {
         services::startSpreadsheet(connection, environment, nullptr);
     } catch (const spreadsheet::SpreadsheetError& e) {
-        error = QStringLiteral("Databázi ladění Vezar.xls se nepodařilo otevřít. ") +
-                e.description() + QStringLiteral(" Program bude ukončen.");
+        error = oneLine(services::tuningDatabaseNotOpened(e.description()));
         return 1;
     }
     auto& host = *connection.SpreadsheetApplication;
