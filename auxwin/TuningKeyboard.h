@@ -1,9 +1,9 @@
 #pragma once
 
 #include "keyboard/ButtonNumbering.h"
-#include "views/ButtonPictures.h"
 #include "keyboard/InstrumentModel.h"
 #include "tones/KeyboardSide.h"
+#include "views/ButtonPictures.h"
 
 #include <QWidget>
 

@@ -7,8 +7,7 @@ namespace views {
 
 using keyboard::Side;
 
-Keyboard::Keyboard(QWidget* parent, const views::ButtonPictures& pictures)
-    : pictures_(pictures) {
+Keyboard::Keyboard(QWidget* parent, const views::ButtonPictures& pictures) : pictures_(pictures) {
     for (int n = 1; n <= keyboard::TrebleButtonCount; ++n) {
         create(parent, Side::Treble, n);
     }

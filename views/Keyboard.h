@@ -1,8 +1,8 @@
 #pragma once
 
 #include "ClickablePicture.h"
-#include "views/ButtonPictures.h"
 #include "keyboard/KeyboardView.h"
+#include "views/ButtonPictures.h"
 
 #include <array>
 

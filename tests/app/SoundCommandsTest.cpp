@@ -6,13 +6,13 @@
 
 #include "grips/AutoPlayer.h"
 #include "grips/SongFiles.h"
-#include "views/ButtonPictures.h"
 #include "keyboard/SoundOutput.h"
 #include "music/BeatTimer.h"
 #include "music/SoundControl.h"
 #include "music/SoundPluginLoader.h"
 #include "music/SoundSupply.h"
 #include "services/CommandGuard.h"
+#include "views/ButtonPictures.h"
 #include "views/Keyboard.h"
 
 #include <QAction>

@@ -3,8 +3,8 @@
 #include "support/ProgramFixture.h"
 #include "support/TestFiles.h"
 
-#include "views/KeyboardModels.h"
 #include "services/Contact.h"
+#include "views/KeyboardModels.h"
 
 #include <QAction>
 #include <QComboBox>

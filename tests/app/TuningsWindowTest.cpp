@@ -5,7 +5,6 @@
 
 #include "auxwin/frmLadeni.h"
 #include "grips/SongFiles.h"
-#include "views/KeyboardModels.h"
 #include "music/Pitch.h"
 #include "songs/SongWriting.h"
 #include "spreadsheet/xls/XlsFile.h"
@@ -13,6 +12,7 @@
 #include "tones/TuningTable.h"
 #include "tunings/TuningDatabase.h"
 #include "tunings/TuningEditor.h"
+#include "views/KeyboardModels.h"
 
 #include <QAction>
 #include <QApplication>

@@ -7,11 +7,11 @@
 #include "app/RecentSongsMenu.h"
 #include "grips/SongFiles.h"
 #include "grips/SongImport.h"
-#include "views/ButtonPictures.h"
 #include "spreadsheet/xls/XlsFile.h"
 #include "tones/TuningTable.h"
 #include "tools/cli/WorkbookDump.h"
 #include "tunings/TuningEditor.h"
+#include "views/ButtonPictures.h"
 #include "views/Keyboard.h"
 #include "views/VbColour.h"
 
