@@ -483,7 +483,8 @@ bool Form1::Form_Load() {
     if (!startup_->Form_Load()) {
         return false;
     }
-    sheetWindow_ = std::make_unique<views::SheetWindow>(*connection_.SpreadsheetApplication);
+    sheetWindow_ = std::make_unique<views::SheetWindow>(*connection_.SpreadsheetApplication,
+                                                        nullptr, /*held=*/true);
     // An edit in the sheet window is a change like any of the program's: saved at once.
     sheetWindow_->runEdit = [this](const std::function<void()>& edit) { guard_->run(edit); };
     guard_->beforeCommand = [this] { sheetWindow_->commitEdit(); };
@@ -506,6 +507,10 @@ void Form1::mnuKonec_Click() {
 // the first grip heard waits for the synthesizer.
 void Form1::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
+    // The host's window follows once this one is on the screen.
+    if (sheetWindow_) {
+        sheetWindow_->showHeldWindowOnceExposed(windowHandle());
+    }
     if (!soundLoadScheduled_) {
         soundLoadScheduled_ = true;
         QTimer::singleShot(soundLoadDelay, this, [this] { soundSupply_->prepare(); });

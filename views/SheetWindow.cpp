@@ -15,6 +15,7 @@
 #include <QTabWidget>
 #include <QTableView>
 #include <QVBoxLayout>
+#include <QWindow>
 
 #include <algorithm>
 #include <functional>
@@ -114,7 +115,7 @@ void setTabTexts(QTabWidget& tabs, int index, const QString& text, const QString
 
 }  // namespace
 
-SheetWindow::SheetWindow(spreadsheet::Application& host, QWidget* parent)
+SheetWindow::SheetWindow(spreadsheet::Application& host, QWidget* parent, bool held)
     : QWidget(parent, Qt::Window), host_(&host), workbookTabs_(new QTabWidget(this)) {
     setWindowTitle(QStringLiteral("Tabulka – Knoflovka"));
     // The main window alone decides when the program ends.
@@ -130,10 +131,42 @@ SheetWindow::SheetWindow(spreadsheet::Application& host, QWidget* parent)
             [this](int index) { workbookTabChosen(index); });
 
     host.addObserver(this);
-    refresh();
-    if (hostRunning() && host.visible()) {
-        show();
+    held_ = true;
+    if (!held) {
+        showHeldWindow();
     }
+}
+
+void SheetWindow::showHeldWindow() {
+    if (!held_) {
+        return;
+    }
+    held_ = false;
+    refresh();
+    if (hostRunning() && host_->visible()) {
+        show();
+        if (inFront_) {
+            inFront_->raise();
+        }
+    }
+}
+
+void SheetWindow::showHeldWindowOnceExposed(QWindow* window) {
+    if (held_) {
+        inFront_ = window;
+        window->installEventFilter(this);
+    }
+}
+
+bool SheetWindow::eventFilter(QObject* watched, QEvent* event) {
+    auto* window = qobject_cast<QWindow*>(watched);
+    if (window && event->type() == QEvent::Expose && window->isExposed()) {
+        window->removeEventFilter(this);
+        // After the main window's first paint, not within it.
+        QMetaObject::invokeMethod(
+            this, [this] { showHeldWindow(); }, Qt::QueuedConnection);
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 SheetWindow::~SheetWindow() {
@@ -154,6 +187,7 @@ void SheetWindow::bringToFront() {
     if (!hostRunning()) {
         return;
     }
+    showHeldWindow();
     host_->setVisible(true);
     show();
     if (isMinimized()) {
@@ -163,7 +197,8 @@ void SheetWindow::bringToFront() {
     activateWindow();
 }
 
-QTableView* SheetWindow::sheetView(const QString& workbookName, const QString& sheetName) const {
+QTableView* SheetWindow::sheetView(const QString& workbookName, const QString& sheetName) {
+    showHeldWindow();
     for (const auto& page : pages_) {
         const auto workbook = page->workbook.lock();
         if (!workbook || workbook->name() != workbookName) {
@@ -189,6 +224,9 @@ void SheetWindow::closeEvent(QCloseEvent* event) {
 // --- The host's notifications: note and catch up later ---
 
 void SheetWindow::visibilityChanged(bool visible) {
+    if (held_) {
+        return;  // shown as the host says once it is no longer held
+    }
     if (visible) {
         show();
     } else {
@@ -224,7 +262,7 @@ void SheetWindow::hostDestroyed() {
 }
 
 void SheetWindow::scheduleRefresh() {
-    if (refreshScheduled_) {
+    if (refreshScheduled_ || held_) {
         return;
     }
     refreshScheduled_ = true;

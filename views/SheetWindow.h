@@ -2,6 +2,7 @@
 
 #include "spreadsheet/HostObserver.h"
 
+#include <QPointer>
 #include <QWidget>
 
 #include <functional>
@@ -9,6 +10,7 @@
 #include <vector>
 
 class QTabWidget;
+class QWindow;
 class QTableView;
 
 namespace spreadsheet {
@@ -32,8 +34,16 @@ class SheetView;
 // it only notes what is out of date and catches up once the event loop runs.
 class SheetWindow : public QWidget, private spreadsheet::HostObserver {
 public:
-    explicit SheetWindow(spreadsheet::Application& host, QWidget* parent = nullptr);
+    // `held`: nothing is built or shown until showHeldWindow() or anything that needs a grid,
+    // so that at start-up the player gets the main window first.
+    explicit SheetWindow(spreadsheet::Application& host, QWidget* parent = nullptr,
+                         bool held = false);
     ~SheetWindow() override;
+
+    // Builds a held window and shows it as the host says; once `window` is on the screen when
+    // one is given, and behind it, as the host's window was when shown first.
+    void showHeldWindow();
+    void showHeldWindowOnceExposed(QWindow* window);
 
     // The menu item "Tabulka": makes the host visible and brings the window to the front.
     void bringToFront();
@@ -50,10 +60,12 @@ public:
 
     QTabWidget* workbookTabs() const { return workbookTabs_; }
     // The grid of a sheet, by window name and sheet name; null when not shown.
-    QTableView* sheetView(const QString& workbookName, const QString& sheetName) const;
+    // A held window is built first.
+    QTableView* sheetView(const QString& workbookName, const QString& sheetName);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     struct SheetPage {
@@ -95,6 +107,8 @@ private:
     QTabWidget* workbookTabs_;
     std::vector<std::unique_ptr<WorkbookPage>> pages_;  // in tab order
 
+    bool held_ = false;
+    QPointer<QWindow> inFront_;
     bool refreshScheduled_ = false;
     bool workbooksDirty_ = true;
     bool selectionDirty_ = true;

@@ -228,7 +228,12 @@ TEST_F(MainWindow, DraggingWithTheMouseMovesThePictureUntilReleased) {
 
 TEST_F(MainWindow, TabulkaBringsTheSheetWindowBack) {
     ASSERT_TRUE(form->sheetWindow());
-    EXPECT_TRUE(form->sheetWindow()->isVisible());  // start-up shows the host
+    // Start-up shows the host, once the main window is on the screen.
+    EXPECT_FALSE(form->sheetWindow()->isVisible());
+    form->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(form->sheetWindow()->isVisible());
     form->sheetWindow()->close();
     EXPECT_FALSE(form->sheetWindow()->isVisible());
     EXPECT_FALSE(host().visible());

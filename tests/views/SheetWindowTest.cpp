@@ -118,6 +118,31 @@ TEST_F(SheetWindowTest, ShownWhileTheHostIsVisibleAndTheCloseBoxOnlyMakesItInvis
     EXPECT_EQ(tabTexts(late.workbookTabs()), (QStringList{"Vezar.xls", "Polka.xls"}));
 }
 
+TEST_F(SheetWindowTest, AHeldWindowWaitsForTheMainWindowOrForWhatNeedsItsGrids) {
+    openTuningAndSong();
+    host.setVisible(true);
+    views::SheetWindow held(host, nullptr, /*held=*/true);
+    host.activeCell().offset(1, 1).select();
+    host.setVisible(false);
+    host.setVisible(true);
+    settle();
+    EXPECT_FALSE(held.isVisible());
+    EXPECT_EQ(held.workbookTabs()->count(), 0);
+
+    QWidget mainWindow;
+    mainWindow.show();
+    held.showHeldWindowOnceExposed(mainWindow.windowHandle());
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&mainWindow));
+    settle();
+    EXPECT_TRUE(held.isVisible());
+    EXPECT_EQ(tabTexts(held.workbookTabs()), (QStringList{"Vezar.xls", "Polka.xls"}));
+
+    // Asked for a grid before any main window is shown, it is built at once.
+    views::SheetWindow asked(host, nullptr, /*held=*/true);
+    EXPECT_TRUE(asked.sheetView(QStringLiteral("Polka.xls"), QStringLiteral("List1")));
+    EXPECT_TRUE(asked.isVisible());
+}
+
 TEST_F(SheetWindowTest, ATabPerOpenWorkbookAndInsideItATabPerSheet) {
     openTuningAndSong();
     showWindow();
