@@ -9,10 +9,15 @@ namespace services {
 
 void startSpreadsheet(SpreadsheetConnection& connection, const ProgramEnvironment& environment,
                       spreadsheet::FileChooser* fileChooser) {
-    const spreadsheet::HostSettings hostSettings =
-        environment.hostSettingsFile.isEmpty()
-            ? spreadsheet::HostSettings()
-            : spreadsheet::HostSettings(environment.hostSettingsFile);
+    startSpreadsheet(connection, environment, fileChooser,
+                     environment.hostSettingsFile.isEmpty()
+                         ? spreadsheet::HostSettings()
+                         : spreadsheet::HostSettings(environment.hostSettingsFile));
+}
+
+void startSpreadsheet(SpreadsheetConnection& connection, const ProgramEnvironment& environment,
+                      spreadsheet::FileChooser* fileChooser,
+                      const spreadsheet::HostSettings& hostSettings) {
     {
         spreadsheet::Application first(hostSettings);
         connection.SavedDefaultFilePath = first.defaultFilePath();

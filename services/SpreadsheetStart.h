@@ -5,7 +5,8 @@
 
 namespace spreadsheet {
 class FileChooser;
-}
+class HostSettings;
+}  // namespace spreadsheet
 
 namespace services {
 
@@ -24,6 +25,10 @@ struct ProgramEnvironment {
 // database open. Throws SpreadsheetError when the host or the database cannot be opened.
 void startSpreadsheet(SpreadsheetConnection& connection, const ProgramEnvironment& environment,
                       spreadsheet::FileChooser* fileChooser);
+// The same with host settings of the caller's choosing; the environment's file is not used.
+void startSpreadsheet(SpreadsheetConnection& connection, const ProgramEnvironment& environment,
+                      spreadsheet::FileChooser* fileChooser,
+                      const spreadsheet::HostSettings& hostSettings);
 
 // The tunings of the open database in sheet order; its current tuning is selected again.
 QStringList tuningSheetNames(SpreadsheetConnection& connection, const QString& currentTuning);

@@ -24,9 +24,15 @@ HostSettings::HostSettings() = default;
 
 HostSettings::HostSettings(QString iniFile) : iniFile_(std::move(iniFile)) {}
 
+HostSettings HostSettings::inMemory() {
+    HostSettings settings;
+    settings.memory_ = std::make_shared<QString>();
+    return settings;
+}
+
 QString HostSettings::defaultFilePath() const {
-    const auto settings = openSettings(iniFile_);
-    const QString stored = settings->value(defaultPathKey).toString();
+    const QString stored =
+        memory_ ? *memory_ : openSettings(iniFile_)->value(defaultPathKey).toString();
     if (!stored.isEmpty()) {
         return stored;
     }
@@ -34,6 +40,10 @@ QString HostSettings::defaultFilePath() const {
 }
 
 void HostSettings::setDefaultFilePath(const QString& path) {
+    if (memory_) {
+        *memory_ = path;
+        return;
+    }
     const auto settings = openSettings(iniFile_);
     settings->setValue(defaultPathKey, path);
     settings->sync();

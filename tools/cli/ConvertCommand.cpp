@@ -2,11 +2,11 @@
 
 #include "CliMessages.h"
 #include "RecordedDialogs.h"
+#include "ScratchHost.h"
 #include "conversion/ConversionSession.h"
 #include "services/CommandGuard.h"
 #include "services/CommonMessages.h"
 #include "services/SpreadsheetConnection.h"
-#include "services/SpreadsheetStart.h"
 #include "songs/SongKeeper.h"
 #include "spreadsheet/FileChooser.h"
 #include "spreadsheet/SpreadsheetError.h"
@@ -15,7 +15,6 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QTemporaryDir>
 
 #include <optional>
 
@@ -55,22 +54,14 @@ void shutDown(services::SpreadsheetConnection& connection, songs::SongKeeper& ke
 
 int convertSong(const QString& songPath, const QString& target, const QString& tuningDatabase,
                 const QString& outFolder, bool force, QString& output, QString& error) {
-    // Nothing of the player's own settings is used or changed.
-    QTemporaryDir scratch;
     RecordedDialogs dialogs;
     dialogs.okAnswer = force;
     GivenSong chooser(QFileInfo(songPath).absoluteFilePath());
-    const services::ProgramEnvironment environment{
-        QFileInfo(tuningDatabase).absolutePath(), QDir(outFolder).absolutePath(),
-        scratch.filePath(QStringLiteral("host.ini")), tuningDatabase};
-    services::SpreadsheetConnection connection;
-    connection.WorkingFolder = environment.workingFolder;
-    try {
-        services::startSpreadsheet(connection, environment, &chooser);
-    } catch (const spreadsheet::SpreadsheetError& failure) {
-        error = oneLine(services::tuningDatabaseNotOpened(failure.description()));
+    ScratchHost scratch;
+    if (!scratch.start(tuningDatabase, outFolder, &chooser, error)) {
         return 1;
     }
+    auto& connection = scratch.connection;
     // As the window's buttons run them: a failure nobody foresaw is a message, and the song
     // is locked against a running Mechík while it is converted.
     services::CommandGuard guard(dialogs);
@@ -108,7 +99,7 @@ int convertSong(const QString& songPath, const QString& target, const QString& t
         return 1;
     }
     const QString song = connection.SongWorkbookName;
-    const QString copy = conversion::convertedCopyPath(environment.workingFolder, song, target);
+    const QString copy = conversion::convertedCopyPath(scratch.workingFolder, song, target);
     // The copy is a new workbook: what the source holds that Mechík cannot save is not in it.
     const spreadsheet::UnkeptParts unkept =
         connection.SpreadsheetApplication->workbook(song).unkeptParts();

@@ -2,7 +2,7 @@
 
 #include "CliMessages.h"
 #include "RecordedDialogs.h"
-#include "services/CommonMessages.h"
+#include "ScratchHost.h"
 
 #include "grips/DirectionColour.h"
 #include "grips/GripDisplay.h"
@@ -13,13 +13,10 @@
 #include "keyboard/KeyboardView.h"
 #include "services/CommandGuard.h"
 #include "services/Dialogs.h"
-#include "services/SpreadsheetConnection.h"
-#include "services/SpreadsheetStart.h"
 #include "spreadsheet/SpreadsheetError.h"
 #include "tones/TuningSelection.h"
 
 #include <QFileInfo>
-#include <QTemporaryDir>
 
 namespace tools {
 
@@ -88,20 +85,12 @@ QString describe(const keyboard::KeyboardView& keys, const grips::StaffState& st
 
 int showGrip(const QString& songPath, int row, bool push, const QString& tuningDatabase,
              QString& output, QString& error) {
-    // Nothing of the player's own settings or folders is used or changed.
-    QTemporaryDir scratch;
     RecordedDialogs dialogs;
-    const services::ProgramEnvironment environment{
-        QFileInfo(tuningDatabase).absolutePath(), scratch.path(),
-        scratch.filePath(QStringLiteral("host.ini")), tuningDatabase};
-    services::SpreadsheetConnection connection;
-    connection.WorkingFolder = environment.workingFolder;
-    try {
-        services::startSpreadsheet(connection, environment, nullptr);
-    } catch (const spreadsheet::SpreadsheetError& e) {
-        error = oneLine(services::tuningDatabaseNotOpened(e.description()));
+    ScratchHost scratch;
+    if (!scratch.start(tuningDatabase, QFileInfo(songPath).absolutePath(), nullptr, error)) {
         return 1;
     }
+    auto& connection = scratch.connection;
     auto& host = *connection.SpreadsheetApplication;
     try {
         host.openWorkbook(songPath);
