@@ -222,8 +222,34 @@ TEST_F(TuningsWindow, AButtonsTonesAreCheckedStoredAndUsedAtOnce) {
     EXPECT_EQ(inProgram("G-C-F", KeyboardSide::Bass, 2, Bellows::Pull), QStringLiteral("Es"));
 }
 
-TEST_F(TuningsWindow, RenamingAsksFirstAndTheShownTuningFollows) {
+// Deleting and renaming ask first; the main list falls back to the first tuning and follows its
+// new name.
+TEST_F(TuningsWindow, DeletingAndRenamingAskFirstAndTheMainListFollows) {
+    pickTuning(c(), "C-F-B");
     openWindow();
+    select(QStringLiteral("C-F-B"));
+    dialogs.answers = {MessageAnswer::No};
+    click(window->cmdSmazat);
+    EXPECT_EQ(dialogs.take(),
+              (std::vector<Message>{{"Smazat ladění",
+                                     "Písničky zapsané v ladění „C-F-B“ pak Mechík nezobrazí ani "
+                                     "nepřevede, dokud ladění tohoto názvu znovu nepřidáte.\r\n"
+                                     "Smazat ladění „C-F-B“?",
+                                     MessageIcon::Exclamation, MessageButtons::YesNo}}));
+    EXPECT_EQ(listed(), Delivered);
+
+    dialogs.answers = {MessageAnswer::Yes};
+    click(window->cmdSmazat);
+    dialogs.take();
+    QStringList left = Delivered;
+    left.removeAll(QStringLiteral("C-F-B"));
+    EXPECT_EQ(listed(), left);
+    EXPECT_EQ(window->selectedTuning(), QStringLiteral("F-B-Es"));
+    EXPECT_EQ(onDisk().names(), left);
+    EXPECT_EQ(onDisk().activeIndex(), 0);
+    EXPECT_EQ(texts(c().Combo1), left);
+    expectShown("G-C-F");
+
     select(QStringLiteral("G-C-F"));
     dialogs.inputs = {QStringLiteral("Moje G-C-F")};
     dialogs.answers = {MessageAnswer::No};
@@ -237,7 +263,7 @@ TEST_F(TuningsWindow, RenamingAsksFirstAndTheShownTuningFollows) {
                    "„Moje G-C-F“ je Mechík nezobrazí ani nepřevede, dokud jejich list "
                    "nepřejmenujete také.\r\nPřejmenovat ladění „G-C-F“ na „Moje G-C-F“?",
                    MessageIcon::Exclamation, MessageButtons::YesNo}}));
-    EXPECT_EQ(listed(), Delivered);
+    EXPECT_EQ(listed(), left);
 
     dialogs.inputs = {QStringLiteral("Moje G-C-F")};
     dialogs.answers = {MessageAnswer::Yes};
@@ -254,32 +280,6 @@ TEST_F(TuningsWindow, RenamingAsksFirstAndTheShownTuningFollows) {
     EXPECT_EQ(dialogs.take().back(),
               exclamation("Ladění nelze přejmenovat.",
                           "Ladění „A-D-G“ už v seznamu je; zvolte jiný název."));
-}
-
-TEST_F(TuningsWindow, DeletingAsksFirstAndTheMainListFallsBackToTheFirstTuning) {
-    pickTuning(c(), "C-F-B");
-    openWindow();
-    select(QStringLiteral("C-F-B"));
-    dialogs.answers = {MessageAnswer::No};
-    click(window->cmdSmazat);
-    EXPECT_EQ(dialogs.take(),
-              (std::vector<Message>{{"Smazat ladění",
-                                     "Písničky zapsané v ladění „C-F-B“ pak Mechík nezobrazí ani "
-                                     "nepřevede, dokud ladění tohoto názvu znovu nepřidáte.\r\n"
-                                     "Smazat ladění „C-F-B“?",
-                                     MessageIcon::Exclamation, MessageButtons::YesNo}}));
-    EXPECT_EQ(listed(), Delivered);
-
-    dialogs.answers = {MessageAnswer::Yes};
-    click(window->cmdSmazat);
-    QStringList left = Delivered;
-    left.removeAll(QStringLiteral("C-F-B"));
-    EXPECT_EQ(listed(), left);
-    EXPECT_EQ(window->selectedTuning(), QStringLiteral("F-B-Es"));
-    EXPECT_EQ(onDisk().names(), left);
-    EXPECT_EQ(onDisk().activeIndex(), 0);
-    EXPECT_EQ(texts(c().Combo1), left);
-    expectShown("G-C-F");
 }
 
 // A database of the player's own, of two tunings, with an odd cell written before this version
@@ -338,7 +338,7 @@ TEST_F(TuningsWindow, AnOddCellIsNotRefusedAndTheLastTuningAndTheOpenSongsTuning
 
 // The host keeps its own copy of the database and writes it back when a tuning is picked: the
 // copy and the file must agree after every change, or the pick would undo it.
-TEST_F(TuningsWindow, AnAddedTuningSurvivesALaterPickAndARestart) {
+TEST_F(TuningsWindow, AnAddedTuningSurvivesALaterPickARestartAndAnOpenSong) {
     // A cell edited in the sheet window, not yet saved, is not lost either.
     host()
         .workbook(QStringLiteral("Vezar.xls"))
@@ -361,11 +361,9 @@ TEST_F(TuningsWindow, AnAddedTuningSurvivesALaterPickAndARestart) {
     pickTuning(c(), "Moje");
     EXPECT_EQ(c().lblLadeni->text(), QStringLiteral("Moje"));
     EXPECT_TRUE(dialogs.messages.empty());
-}
 
-// A song looks its tones up in its own tuning, which the host selects in its copy; that does
-// not make it the tuning for the next new song.
-TEST_F(TuningsWindow, AChangeWithASongOpenKeepsThePickedTuningCurrent) {
+    // A song looks its tones up in its own tuning, which the host selects in its copy; that
+    // does not make it the tuning for the next new song.
     const QString song = songPath(QStringLiteral("Píseň.xls"));
     songs::writeSongFile(song, QStringLiteral("C-F"), {});
     ASSERT_TRUE(form->songFiles().openSongFile(song));
@@ -374,7 +372,7 @@ TEST_F(TuningsWindow, AChangeWithASongOpenKeepsThePickedTuningCurrent) {
     select(QStringLiteral("G-C"));
     add(QStringLiteral("Moje G-C"));
     EXPECT_TRUE(dialogs.messages.empty());
-    EXPECT_EQ(activeOnDisk(), QStringLiteral("G-C-F"));
+    EXPECT_EQ(activeOnDisk(), QStringLiteral("Moje"));
     EXPECT_EQ(host().activeWorkbook().name(), QStringLiteral("Píseň.xls"));
     expectShown("C-F");
     EXPECT_FALSE(c().Combo1->isEnabled());
