@@ -1,5 +1,5 @@
 // The main window as designed: controls, menu, keyboard, staff, and how it looks.
-#include "support/ProgramFixture.h"
+#include "app/WindowChecks.h"
 
 #include "views/Keyboard.h"
 #include "views/SheetWindow.h"
@@ -7,17 +7,12 @@
 #include "views/TwipPicture.h"
 #include "views/VbColour.h"
 
-#include <QAction>
-#include <QComboBox>
-#include <QFrame>
-#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
-#include <QPushButton>
 #include <QSlider>
-#include <QTest>
 
 using keyboard::Side;
+using window_checks::texts;
 
 namespace {
 
@@ -56,11 +51,8 @@ QStringList menuItems(QMenu* menu) {
 TEST_F(MainWindow, CaptionTopmostAndTheMenuAsDesigned) {
     EXPECT_EQ(form->windowTitle(), QStringLiteral("Knoflovka"));
     EXPECT_TRUE(form->windowFlags() & Qt::WindowStaysOnTopHint);
-    QStringList titles;
-    for (QAction* action : form->menuBar()->actions()) {
-        titles << action->text();
-    }
-    EXPECT_EQ(titles, (QStringList{"Soubor", "Úpravy", "Zvuk", "Pošta", "Nápověda"}));
+    EXPECT_EQ(texts(form->menuBar()->actions()),
+              (QStringList{"Soubor", "Úpravy", "Zvuk", "Pošta", "Nápověda"}));
     EXPECT_EQ(
         menuItems(menu().mnuSoubor),
         (QStringList{"Nová píseň [Ctrl+N]", "Otevřít [Ctrl+O]", "Importovat melodii... [Ctrl+I]",
@@ -104,9 +96,8 @@ TEST_F(MainWindow, ControlsStandWhereTheDesignPutsThem) {
               QColor(0, 0, 0xFF));
     EXPECT_EQ(control("cmdZvuk(2)")->geometry(), twips(3240, 1080, 615, 375));
     EXPECT_EQ(control<QPushButton>("cmdZvuk(1)")->text(), QStringLiteral("Midi"));
-}
 
-TEST_F(MainWindow, WithoutASongItsCommandsAreOff) {
+    // Without a song its commands are off.
     for (const char* name :
          {"cmdTah", "cmdTlak", "cmdTahNoty", "cmdTlakNoty", "cmdReadTah", "cmdReadTlak",
           "cmdEndEdit", "cmdPrvni", "cmdDalsi", "cmdPredchozi", "cmdPredTlak", "cmdPredTah",
@@ -123,7 +114,7 @@ TEST_F(MainWindow, WithoutASongItsCommandsAreOff) {
     EXPECT_TRUE(control("cmdEdit")->isEnabled());
 }
 
-TEST_F(MainWindow, TheKeyboardInThreeStaggeredColumnsAndTwoBassColumns) {
+TEST_F(MainWindow, TheKeyboardInThreeStaggeredColumnsAndTwoBassColumnsAndTheStaffAtRest) {
     EXPECT_EQ(control("Image1")->geometry(), twips(4200, 120, 600, 570));
     EXPECT_EQ(control("Image12")->geometry(), twips(4200, 6720, 600, 570));
     EXPECT_EQ(control("Image13")->geometry(), twips(4800, 360, 600, 570));
@@ -141,42 +132,7 @@ TEST_F(MainWindow, TheKeyboardInThreeStaggeredColumnsAndTwoBassColumns) {
     }
     EXPECT_EQ(control<QLabel>("lblCisKnofl(0)")->y(), 7560 / 15);  // level with Image37
     EXPECT_EQ(control<QLabel>("lblCisKnofl(24)")->y(), 120 / 15);  // level with Image1
-}
 
-TEST_F(MainWindow, ClickingAButtonMarksItAndClickingAgainUnmarksIt) {
-    form->show();
-    auto& keys = form->keyboard();
-    QTest::mouseClick(keys.overlay(Side::Treble, 20), Qt::LeftButton, {}, QPoint(20, 19));
-    EXPECT_TRUE(keys.isMarked(Side::Treble, 20));
-    EXPECT_TRUE(keys.overlay(Side::Treble, 20)->isHidden());
-    QTest::mouseClick(keys.button(Side::Treble, 20), Qt::LeftButton, {}, QPoint(20, 19));
-    EXPECT_FALSE(keys.isMarked(Side::Treble, 20));
-    QTest::mouseClick(keys.overlay(Side::Bass, 12), Qt::LeftButton, {}, QPoint(20, 19));
-    EXPECT_TRUE(keys.isMarked(Side::Bass, 12));
-    keys.release(Side::Bass);
-    EXPECT_FALSE(keys.isMarked(Side::Bass, 12));
-    EXPECT_EQ(keys.pictureOf(Side::Bass, 12), 107);
-    // A barred button can still be marked beside its bar.
-    menu().mnuModelClub->trigger();
-    QTest::mouseClick(keys.overlay(Side::Treble, 25), Qt::LeftButton, {}, QPoint(5, 19));
-    EXPECT_TRUE(keys.isMarked(Side::Treble, 25));
-}
-
-TEST_F(MainWindow, RenderedRestButtonsAreLightCyanAndMarkedOnesShowTheBareButton) {
-    form->show();
-    QWidget* area = form->centralWidget();
-    const QPoint centre = QRect(4200 / 15, 120 / 15, 40, 38).center();  // Image1
-    EXPECT_EQ(area->grab().toImage().pixelColor(centre), QColor(0x80, 0xFF, 0xFF));
-    const QPoint bassCentre = QRect(2280 / 15, 1920 / 15, 40, 38).center();  // ImgBas(7)
-    EXPECT_EQ(area->grab().toImage().pixelColor(bassCentre), QColor(0x80, 0xFF, 0xFF));
-    form->keyboard().Obr_Click(1);
-    EXPECT_NE(area->grab().toImage().pixelColor(centre), QColor(0x80, 0xFF, 0xFF));
-    form->keyboard().setPicture(Side::Treble, 1, 103);
-    form->keyboard().Image_Click(1);
-    EXPECT_EQ(area->grab().toImage().pixelColor(centre), QColor(0x00, 0x00, 0xFF));
-}
-
-TEST_F(MainWindow, TheStaffAndItsPicturesAtRest) {
     auto& staff = form->staff();
     EXPECT_EQ(staff.LinOsnova[5]->geometry(), QRect(2520 / 15, 6840 / 15, 1200 / 15, 1));
     EXPECT_EQ(staff.LinOsnova[9]->y(), 6360 / 15);
@@ -197,25 +153,45 @@ TEST_F(MainWindow, TheStaffAndItsPicturesAtRest) {
     EXPECT_EQ(staff.picNota[4]->twipTop(), 5760);
 }
 
-TEST_F(MainWindow, DroppedPicturesSnapOntoTheStaffOrGoBack) {
-    auto& staff = form->staff();
-    staff.picNota[0]->drop(3400, 6930);
-    EXPECT_EQ(staff.picNota[0]->twipLeft(), 3450);
-    EXPECT_EQ(staff.picNota[0]->twipTop(), 6980);
-    staff.picBecko[1]->drop(3000, 6300);
-    EXPECT_EQ(staff.flat(1).left, 3240);
-    EXPECT_EQ(staff.flat(1).top, 6300);
-    staff.picKrizek[0]->drop(3000, 4000);
-    EXPECT_EQ(staff.sharp(0).left, 1230);
-    EXPECT_EQ(staff.sharp(0).top, 5880);
+// Rest buttons are light cyan, marked ones show the bare button; clicking again unmarks.
+TEST_F(MainWindow, ClickingAButtonMarksItAndItsPictureShowsIt) {
+    form->show();
+    QWidget* area = form->centralWidget();
+    const QPoint centre = QRect(4200 / 15, 120 / 15, 40, 38).center();  // Image1
+    EXPECT_EQ(area->grab().toImage().pixelColor(centre), QColor(0x80, 0xFF, 0xFF));
+    const QPoint bassCentre = QRect(2280 / 15, 1920 / 15, 40, 38).center();  // ImgBas(7)
+    EXPECT_EQ(area->grab().toImage().pixelColor(bassCentre), QColor(0x80, 0xFF, 0xFF));
+    auto& keys = form->keyboard();
+    keys.Obr_Click(1);
+    EXPECT_NE(area->grab().toImage().pixelColor(centre), QColor(0x80, 0xFF, 0xFF));
+    keys.setPicture(Side::Treble, 1, 103);
+    keys.Image_Click(1);
+    EXPECT_EQ(area->grab().toImage().pixelColor(centre), QColor(0x00, 0x00, 0xFF));
+
+    QTest::mouseClick(keys.overlay(Side::Treble, 20), Qt::LeftButton, {}, QPoint(20, 19));
+    EXPECT_TRUE(keys.isMarked(Side::Treble, 20));
+    EXPECT_TRUE(keys.overlay(Side::Treble, 20)->isHidden());
+    QTest::mouseClick(keys.button(Side::Treble, 20), Qt::LeftButton, {}, QPoint(20, 19));
+    EXPECT_FALSE(keys.isMarked(Side::Treble, 20));
+    QTest::mouseClick(keys.overlay(Side::Bass, 12), Qt::LeftButton, {}, QPoint(20, 19));
+    EXPECT_TRUE(keys.isMarked(Side::Bass, 12));
+    keys.release(Side::Bass);
+    EXPECT_FALSE(keys.isMarked(Side::Bass, 12));
+    EXPECT_EQ(keys.pictureOf(Side::Bass, 12), 107);
+    // A barred button can still be marked beside its bar.
+    menu().mnuModelClub->trigger();
+    QTest::mouseClick(keys.overlay(Side::Treble, 25), Qt::LeftButton, {}, QPoint(5, 19));
+    EXPECT_TRUE(keys.isMarked(Side::Treble, 25));
 }
 
-TEST_F(MainWindow, DraggingWithTheMouseMovesThePictureUntilReleased) {
+// A picture dragged with the mouse moves until released; dropped, it snaps onto the staff or
+// goes back.
+TEST_F(MainWindow, StaffPicturesAreDraggedAndDropped) {
     form->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
-    views::TwipPicture* note = form->staff().picNota[0];
-    const QPoint start(3, 2);
-    QTest::mousePress(note, Qt::LeftButton, {}, start);
+    auto& staff = form->staff();
+    views::TwipPicture* note = staff.picNota[0];
+    QTest::mousePress(note, Qt::LeftButton, {}, QPoint(3, 2));
     const QPoint target = note->mapFromParent(QPoint(3450 / 15 + 3, 6800 / 15 + 2));
     QMouseEvent move(QEvent::MouseMove, target, note->mapToGlobal(target), Qt::NoButton,
                      Qt::LeftButton, Qt::NoModifier);
@@ -224,6 +200,16 @@ TEST_F(MainWindow, DraggingWithTheMouseMovesThePictureUntilReleased) {
                         note->mapFromParent(QPoint(3450 / 15 + 3, 6800 / 15 + 2)));
     EXPECT_EQ(note->twipLeft(), 3450);
     EXPECT_EQ(note->twipTop(), 6800);
+
+    note->drop(3400, 6930);
+    EXPECT_EQ(note->twipLeft(), 3450);
+    EXPECT_EQ(note->twipTop(), 6980);
+    staff.picBecko[1]->drop(3000, 6300);
+    EXPECT_EQ(staff.flat(1).left, 3240);
+    EXPECT_EQ(staff.flat(1).top, 6300);
+    staff.picKrizek[0]->drop(3000, 4000);
+    EXPECT_EQ(staff.sharp(0).left, 1230);
+    EXPECT_EQ(staff.sharp(0).top, 5880);
 }
 
 TEST_F(MainWindow, TabulkaBringsTheSheetWindowBack) {

@@ -1,7 +1,6 @@
 // The last songs in "Soubor" and a song given on the command line, as a file manager starts
 // the program for a song.
-#include "support/ProgramFixture.h"
-#include "support/TestFiles.h"
+#include "app/WindowChecks.h"
 
 #include "app/CommandLine.h"
 #include "app/RecentSongsMenu.h"
@@ -10,16 +9,9 @@
 #include "songs/SongWriting.h"
 #include "spreadsheet/xls/XlsFile.h"
 
-#include <QAction>
-#include <QApplication>
-#include <QComboBox>
-#include <QLabel>
 #include <QMenu>
-#include <QPushButton>
 
-using services::MessageButtons;
-using services::MessageIcon;
-using testing_support::ScriptedDialogs;
+using namespace window_checks;
 
 namespace {
 
@@ -53,13 +45,7 @@ protected:
         }
         return captions;
     }
-    QStringList souborItems() const {
-        QStringList items;
-        for (const QAction* action : menu().mnuSoubor->actions()) {
-            items << (action->isSeparator() ? QStringLiteral("-") : action->text());
-        }
-        return items;
-    }
+    QStringList souborItems() const { return texts(menu().mnuSoubor->actions()); }
 };
 
 }  // namespace
@@ -119,12 +105,11 @@ TEST_F(RecentSongs, ASongThatIsGoneIsDroppedWithAMessage) {
     form->recentSongs().entries()[1]->trigger();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_EQ(dialogs.take(),
-              (std::vector<ScriptedDialogs::Message>{
-                  {"Písnička nenalezena.",
-                   "Písnička " + QDir::toNativeSeparators(gone) +
-                       " už neexistuje (byla přesunuta, přejmenována nebo smazána); "
-                       "ze seznamu posledních písniček byla odebrána.",
-                   MessageIcon::Exclamation, MessageButtons::Ok}}));
+              std::vector{exclamation("Písnička nenalezena.",
+                                      "Písnička " + QDir::toNativeSeparators(gone) +
+                                          " už neexistuje (byla přesunuta, přejmenována nebo "
+                                          "smazána); ze seznamu posledních písniček byla "
+                                          "odebrána.")});
     EXPECT_EQ(entries(), QStringList{"&1 Zůstává.xls"});
     EXPECT_EQ(settings.list(services::ProgramSettings::PosledniPisne),
               QStringList{songPath("Zůstává.xls")});
@@ -135,12 +120,7 @@ TEST_F(RecentSongs, AConvertedCopyIsListedToo) {
     const QString song = writeSong("Polka.xls");
     ASSERT_TRUE(form->songFiles().openSongFile(song));
     menu().mnuKonverze->trigger();
-    auxwin::frmKonverze* window = nullptr;
-    for (QWidget* top : QApplication::topLevelWidgets()) {
-        if (auto* found = dynamic_cast<auxwin::frmKonverze*>(top); found && found->isVisible()) {
-            window = found;
-        }
-    }
+    auto* window = shownWindow<auxwin::frmKonverze>();
     ASSERT_TRUE(window);
     window->Combo1->setCurrentIndex(window->Combo1->findText(QStringLiteral("A-D-G")));
     window->cmdGo_Click();
@@ -148,9 +128,23 @@ TEST_F(RecentSongs, AConvertedCopyIsListedToo) {
     EXPECT_EQ(entries(), (QStringList{"&1 Polka A-D-G.xls", "&2 Polka.xls"}));
 }
 
+// A song given at start is opened as "Otevřít" opens it; one that cannot be opened is told and
+// the program goes on.
 TEST_F(RecentSongs, ASongGivenAtStartIsOpenedAsOtevritOpensIt) {
-    const QString song = writeSong("Polka.xls", 2);
-    form->openGivenSong(song);
+    const QString text = songPath("Poznámky.xls");
+    testing_support::writeBytes(text, "jen text");
+    for (const QString& bad : {text, songPath("Není.xls")}) {
+        SCOPED_TRACE(bad.toStdString());
+        form->openGivenSong(bad);
+        const auto shown = dialogs.take();
+        ASSERT_EQ(shown.size(), 1u);
+        EXPECT_EQ(shown[0].title, QStringLiteral("Písničku nelze otevřít."));
+        EXPECT_FALSE(songOpen());
+        EXPECT_TRUE(c().cmdEdit->isEnabled());
+        EXPECT_TRUE(entries().isEmpty());
+    }
+
+    form->openGivenSong(writeSong("Polka.xls", 2));
     EXPECT_TRUE(dialogs.messages.empty());
     EXPECT_TRUE(songOpen());
     EXPECT_EQ(form->windowTitle(), QStringLiteral("Polka.xls"));
@@ -158,23 +152,6 @@ TEST_F(RecentSongs, ASongGivenAtStartIsOpenedAsOtevritOpensIt) {
     EXPECT_EQ(c().lblLadeni->text(), QStringLiteral("G-C-F"));
     EXPECT_TRUE(QFileInfo::exists(songPath(".Polka.xls.lock")));
     EXPECT_EQ(entries(), QStringList{"&1 Polka.xls"});
-}
-
-TEST_F(RecentSongs, ASongThatCannotBeOpenedAtStartIsToldAndTheProgramGoesOn) {
-    const QString text = songPath("Poznámky.xls");
-    testing_support::writeBytes(text, "jen text");
-    form->openGivenSong(text);
-    const auto shown = dialogs.take();
-    ASSERT_EQ(shown.size(), 1u);
-    EXPECT_EQ(shown[0].title, QStringLiteral("Písničku nelze otevřít."));
-    EXPECT_FALSE(songOpen());
-    EXPECT_TRUE(c().cmdEdit->isEnabled());
-    EXPECT_TRUE(entries().isEmpty());
-
-    form->openGivenSong(songPath("Není.xls"));
-    ASSERT_EQ(dialogs.messages.size(), 1u);
-    EXPECT_EQ(dialogs.messages[0].title, QStringLiteral("Písničku nelze otevřít."));
-    EXPECT_FALSE(songOpen());
 }
 
 TEST(CommandLine, TheFirstFileGivenIsTheSongToOpen) {

@@ -1,5 +1,6 @@
 // The open song saved as MIDI, WAV and PDF and printed from the window: the save dialog
 // scripted, the files read back.
+#include "app/WindowChecks.h"
 #include "support/SongFixture.h"
 
 #include "grips/AutoPlayer.h"
@@ -7,18 +8,12 @@
 #include "music/SongExports.h"
 #include "music/SoundSupply.h"
 
-#include <QAction>
-#include <QDir>
-#include <QFile>
-#include <QGuiApplication>
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
-#include <QPushButton>
 #include <QSlider>
 
-using services::MessageIcon;
-using testing_support::ScriptedDialogs;
+using namespace window_checks;
 
 namespace {
 
@@ -105,7 +100,8 @@ TEST_F(SongOutput, MidiIsSavedWhereProposedAtTheSlidersTempoAndPlaysAsTheSongsRe
     EXPECT_TRUE(dialogs.messages.empty());
 }
 
-TEST_F(SongOutput, ACancelledDialogWritesNothing) {
+// A cancelled dialog writes nothing, and a song without grips has nothing to save.
+TEST_F(SongOutput, ACancelledDialogOrASongWithoutGripsWritesNothing) {
     for (QAction* command : {menu().mnuUlozitMidi, menu().mnuUlozitWav, menu().mnuUlozitPdf}) {
         chooseToSave(std::nullopt);
         command->trigger();
@@ -114,6 +110,15 @@ TEST_F(SongOutput, ACancelledDialogWritesNothing) {
     EXPECT_EQ(QDir(environment.workingFolder).entryList(QDir::Files), QStringList{"Polka.xls"});
     EXPECT_FALSE(form->soundSupply().hasStarted());
     EXPECT_TRUE(dialogs.messages.empty());
+
+    for (const char* direction : {"I1", "I2", "I4"}) {
+        put(direction, "");
+    }
+    menu().mnuUlozitMidi->trigger();
+    EXPECT_EQ(chooser.askedToSave.size(), 3u);
+    EXPECT_EQ(dialogs.take(), std::vector{information("Není co uložit.",
+                                                      "V písni Polka není žádný hmat (řádek se "
+                                                      "slovem Tlak nebo Tah), není co uložit.")});
 }
 
 TEST_F(SongOutput, AFailedWriteSaysWhyAndTheChosenNameGetsItsExtension) {
@@ -148,19 +153,20 @@ TEST_F(SongOutput, CellsThatDoNotSoundAreListedAfterTheSave) {
                              "přeskočeno.\r\nŘádek 2, sloupec N: „(D7)“ není název basu ani "
                              "akordu; přeskočeno.")
                   .arg(QDir::toNativeSeparators(songPath("Polka.mid"))));
-}
 
-TEST_F(SongOutput, ASongWithoutGripsHasNothingToSave) {
-    for (const char* direction : {"I1", "I2", "I4"}) {
-        put(direction, "");
+    // Many are counted: the saved file, ten cells, the rest counted.
+    put("N2", "");
+    for (int column = 2; column <= 7; ++column) {  // B..G of rows 1 and 2
+        put(spreadsheet::CellAddress{1, column}.toA1(), "x9,");
+        put(spreadsheet::CellAddress{2, column}.toA1(), "x9,");
     }
+    chooseToSave(songPath("Polka.mid"));
     menu().mnuUlozitMidi->trigger();
-    EXPECT_TRUE(chooser.askedToSave.empty());
-    const ScriptedDialogs::Message nothing{
-        "Není co uložit.",
-        "V písni Polka není žádný hmat (řádek se slovem Tlak nebo Tah), není co uložit.",
-        MessageIcon::Information, services::MessageButtons::Ok};
-    EXPECT_EQ(dialogs.take(), std::vector{nothing});
+    ASSERT_EQ(dialogs.messages.size(), 2u);
+    const QStringList lines = dialogs.messages[1].text.split(QStringLiteral("\r\n"));
+    ASSERT_EQ(lines.size(), 12);
+    EXPECT_EQ(lines[10], QStringLiteral("Řádek 2, sloupec E: „x9,“ není název tónu; přeskočeno."));
+    EXPECT_EQ(lines[11], QStringLiteral("Dalších přeskočených buněk: 2."));
 }
 
 TEST_F(SongOutput, WavIsRenderedWhileTheWindowLooksBusyAndItsButtonAppears) {
@@ -179,9 +185,11 @@ TEST_F(SongOutput, WavIsRenderedWhileTheWindowLooksBusyAndItsButtonAppears) {
     EXPECT_TRUE(dialogs.messages.empty());
 }
 
-TEST_F(SongOutput, WavWithoutTheSoundPluginSaysWhy) {
+TEST_F(SongOutput, WithoutTheirPluginsTheFilesAreNotSavedAndThePlayerIsToldWhy) {
     form->soundSupply().setLoader([] {
-        return music::LoadedSound{nullptr, nullptr, QStringLiteral("zvukový modul chybí.")};
+        music::LoadedSound sound;
+        sound.failure = QStringLiteral("zvukový modul chybí.");
+        return sound;
     });
     chooseToSave(songPath("Polka.wav"));
     menu().mnuUlozitWav->trigger();
@@ -191,6 +199,19 @@ TEST_F(SongOutput, WavWithoutTheSoundPluginSaysWhy) {
                   .arg(QDir::toNativeSeparators(songPath("Polka.wav"))));
     EXPECT_FALSE(QFile::exists(songPath("Polka.wav")));
     EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+
+    // Without the print plugin, the same for printing and PDF.
+    dialogs.take();
+    form->exports().pluginFolders = {dir.path()};
+    form->runPrintPreview = [](QPrintPreviewDialog&) { ADD_FAILURE() << "no preview expected"; };
+    menu().mnuTisk->trigger();
+    chooseToSave(songPath("Polka.pdf"));
+    menu().mnuUlozitPdf->trigger();
+    ASSERT_EQ(dialogs.messages.size(), 2u);
+    EXPECT_EQ(dialogs.messages[0].title, QStringLiteral("Tisk není k dispozici."));
+    EXPECT_TRUE(dialogs.messages[0].text.startsWith(
+        QStringLiteral("Tabulaturu nelze vytisknout ani uložit jako PDF: tiskový modul")));
+    EXPECT_FALSE(QFile::exists(songPath("Polka.pdf")));
 }
 
 TEST_F(SongOutput, PdfIsSavedWithThePlayersNumberingAndTheSongsHeader) {
@@ -215,14 +236,13 @@ TEST_F(SongOutput, ASongInAnUnknownTuningIsNeitherPrintedNorSaved) {
     menu().mnuUlozitPdf->trigger();
     menu().mnuTisk->trigger();
     EXPECT_TRUE(chooser.askedToSave.empty());
-    const ScriptedDialogs::Message unknown{
-        "Chyba při výběru ladění !",
-        "Ladění Neznámé není v seznamu.\r\nZkontrolujte název listu v uložené skladbě !",
-        MessageIcon::Critical, services::MessageButtons::Ok};
+    const Message unknown =
+        critical("Chyba při výběru ladění !",
+                 "Ladění Neznámé není v seznamu.\r\nZkontrolujte název listu v uložené skladbě !");
     EXPECT_EQ(dialogs.take(), (std::vector{unknown, unknown}));
 }
 
-TEST_F(SongOutput, ThePrintPreviewShowsTheSongsPages) {
+TEST_F(SongOutput, ThePrintPreviewShowsTheSongsPagesAndAFailedPrintIsTold) {
     int pages = 0;
     QString title;
     form->runPrintPreview = [&](QPrintPreviewDialog& dialog) {
@@ -236,9 +256,8 @@ TEST_F(SongOutput, ThePrintPreviewShowsTheSongsPages) {
     EXPECT_EQ(pages, 1);
     EXPECT_EQ(title, QStringLiteral("Tisk – Polka"));
     EXPECT_TRUE(dialogs.messages.empty());
-}
 
-TEST_F(SongOutput, APrintThatCannotBePaintedIsNotTakenForDone) {
+    // A print that cannot be painted is not taken for done.
     form->runPrintPreview = [this](QPrintPreviewDialog& dialog) {
         // The player prints to a file in a folder that is not there.
         QPrinter printer(QPrinter::HighResolution);
@@ -247,39 +266,11 @@ TEST_F(SongOutput, APrintThatCannotBePaintedIsNotTakenForDone) {
         Q_EMIT dialog.paintRequested(&printer);
     };
     menu().mnuTisk->trigger();
-    const ScriptedDialogs::Message failed{
-        "Tisk se nezdařil.",
-        "Stránky tabulatury se nepodařilo vytisknout. Zkontrolujte tiskárnu, nebo při tisku do "
-        "souboru složku, do které se má uložit.",
-        MessageIcon::Critical, services::MessageButtons::Ok};
-    EXPECT_EQ(dialogs.take(), std::vector{failed});
-}
-
-TEST_F(SongOutput, ManyCellsThatDoNotSoundAreCounted) {
-    for (int column = 2; column <= 7; ++column) {  // B..G of rows 1 and 2
-        put(spreadsheet::CellAddress{1, column}.toA1(), "x9,");
-        put(spreadsheet::CellAddress{2, column}.toA1(), "x9,");
-    }
-    chooseToSave(songPath("Polka.mid"));
-    menu().mnuUlozitMidi->trigger();
-    ASSERT_EQ(dialogs.messages.size(), 1u);
-    const QStringList lines = dialogs.messages[0].text.split(QStringLiteral("\r\n"));
-    ASSERT_EQ(lines.size(), 12);  // the saved file, ten cells, the rest counted
-    EXPECT_EQ(lines[10], QStringLiteral("Řádek 2, sloupec E: „x9,“ není název tónu; přeskočeno."));
-    EXPECT_EQ(lines[11], QStringLiteral("Dalších přeskočených buněk: 2."));
-}
-
-TEST_F(SongOutput, WithoutThePrintPluginThePlayerIsToldWhy) {
-    form->exports().pluginFolders = {dir.path()};
-    form->runPrintPreview = [](QPrintPreviewDialog&) { ADD_FAILURE() << "no preview expected"; };
-    menu().mnuTisk->trigger();
-    chooseToSave(songPath("Polka.pdf"));
-    menu().mnuUlozitPdf->trigger();
-    ASSERT_EQ(dialogs.messages.size(), 2u);
-    EXPECT_EQ(dialogs.messages[0].title, QStringLiteral("Tisk není k dispozici."));
-    EXPECT_TRUE(dialogs.messages[0].text.startsWith(
-        QStringLiteral("Tabulaturu nelze vytisknout ani uložit jako PDF: tiskový modul")));
-    EXPECT_FALSE(QFile::exists(songPath("Polka.pdf")));
+    EXPECT_EQ(dialogs.take(),
+              std::vector{critical("Tisk se nezdařil.",
+                                   "Stránky tabulatury se nepodařilo vytisknout. Zkontrolujte "
+                                   "tiskárnu, nebo při tisku do souboru složku, do které se má "
+                                   "uložit.")});
 }
 
 using WithoutSong = testing_support::ShownProgramFixture;

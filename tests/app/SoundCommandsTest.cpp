@@ -1,8 +1,8 @@
 // "Zvuk hmatů" and "Přehrát píseň" in the window, with the synthesizer replaced by one that
 // records its notes, and the timers fired by hand.
-#include "support/SongFixture.h"
-
+#include "app/WindowChecks.h"
 #include "music/SoundStandIns.h"
+#include "support/SongFixture.h"
 
 #include "grips/AutoPlayer.h"
 #include "grips/SongFiles.h"
@@ -15,19 +15,13 @@
 #include "views/ButtonPictures.h"
 #include "views/Keyboard.h"
 
-#include <QAction>
-#include <QCoreApplication>
-#include <QDir>
-#include <QLabel>
-#include <QPushButton>
 #include <QSlider>
 
 #include <atomic>
 
 using keyboard::Side;
-using services::MessageIcon;
 using testing_support::RecordingSynth;
-using testing_support::ScriptedDialogs;
+using window_checks::exclamation;
 
 namespace {
 
@@ -103,6 +97,14 @@ TEST_F(SoundCommands, GripsAreSilentUntilThePlayerTurnsTheirSoundOnAndTheChoiceI
     EXPECT_FALSE(menu().mnuZvukHmatu->isChecked());
     c().cmdReadTlak->click();
     EXPECT_FALSE(form->soundSupply().hasStarted());  // nothing wanted a sound yet
+    // Loaded once the window is shown and not before: the window is painted first.
+    form->soundLoadDelay = std::chrono::milliseconds(0);
+    form->show();
+    EXPECT_FALSE(form->soundSupply().hasStarted());
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(form->soundSupply().hasStarted());
+    form->soundSupply().waitUntilReady();
+    EXPECT_EQ(loadings, 1);
 
     hearGrips();
     EXPECT_TRUE(menu().mnuZvukHmatu->isChecked());
@@ -145,7 +147,7 @@ TEST_F(SoundCommands, EachLitGripSoundsUntilTheNextOneOrItsHoldTime) {
     EXPECT_TRUE(dialogs.messages.empty());
 }
 
-TEST_F(SoundCommands, TheGripShownAfterRecordingSounds) {
+TEST_F(SoundCommands, TheGripShownAfterRecordingOrByTheAutomaticPlayerSounds) {
     hearGrips();
     goToRow(5);
     put("B6", "g1,");
@@ -154,15 +156,14 @@ TEST_F(SoundCommands, TheGripShownAfterRecordingSounds) {
     c().cmdTlak->click();
     EXPECT_EQ(cell("B5"), QStringLiteral("c1,"));
     EXPECT_EQ(played(), (QStringList{"on T 67"}));  // row 6, shown as it was written
-}
 
-TEST_F(SoundCommands, UnderTheAutomaticPlayerAGripHoldsForOneStep) {
-    hearGrips();
+    // Under the automatic player a grip holds for one step.
+    goToRow(1);
     c().Slider1->setValue(2);
     c().cmdTimer->click();
     ASSERT_TRUE(form->player().Timer1().isActive());
     form->guard().tick([this] { form->player().Timer1_Timer(); });
-    EXPECT_EQ(played(), secondGrip);
+    EXPECT_EQ(played(), QStringList{"off T 67"} + secondGrip);
     EXPECT_EQ(form->gripHoldTimer().interval(), grips::AutoPlayer::intervalForTempo(2));
 }
 
@@ -199,7 +200,7 @@ TEST_F(SoundCommands, TheSongPlaysFromTheCurrentGripWithTheKeyboardLitInTime) {
     EXPECT_TRUE(dialogs.messages.empty());
 }
 
-TEST_F(SoundCommands, TheSameCommandStopsTheSongAndSoDoesAGripLitByHand) {
+TEST_F(SoundCommands, TheSameCommandStopsTheSongAndSoDoGripsLitByHandOrTheSongsEnd) {
     form->soundSupply().waitUntilReady();  // as when the window was shown
     playOrStop();
     EXPECT_TRUE(menu().mnuPrehratPisen->isChecked());
@@ -215,9 +216,8 @@ TEST_F(SoundCommands, TheSameCommandStopsTheSongAndSoDoesAGripLitByHand) {
     EXPECT_FALSE(menu().mnuPrehratPisen->isChecked());
     EXPECT_FALSE(form->songBeatTimer().isActive());
     EXPECT_EQ(played(), firstGripOff);
-}
 
-TEST_F(SoundCommands, PlayingStopsTheAutomaticPlayerAndEndsWithTheSong) {
+    // Playing stops the automatic player and ends with the song.
     c().cmdTimer->click();
     playOrStop();
     EXPECT_FALSE(form->player().Timer1().isActive());
@@ -227,7 +227,7 @@ TEST_F(SoundCommands, PlayingStopsTheAutomaticPlayerAndEndsWithTheSong) {
     EXPECT_FALSE(menu().mnuPrehratPisen->isChecked());
 }
 
-TEST_F(SoundCommands, NothingLeftToPlayIsSaid) {
+TEST_F(SoundCommands, NothingLeftToPlayOrAnUnknownTuningIsSaid) {
     goToRow(5);
     playOrStop();
     EXPECT_FALSE(menu().mnuPrehratPisen->isChecked());
@@ -236,9 +236,9 @@ TEST_F(SoundCommands, NothingLeftToPlayIsSaid) {
     EXPECT_EQ(dialogs.messages[0].text,
               QStringLiteral("Od hmatu 5 do konce písně už žádný hmat není.\r\nChcete-li píseň "
                              "přehrát od začátku, klepněte nejprve na První."));
-}
 
-TEST_F(SoundCommands, ASongInAnUnknownTuningIsNotPlayed) {
+    // A song in an unknown tuning is not played.
+    dialogs.take();
     host().workbook(form->connection().SongWorkbookName).activeSheet().setName("Neznámé");
     playOrStop();
     EXPECT_FALSE(form->soundControl().isPlaying());
@@ -249,11 +249,10 @@ TEST_F(SoundCommands, ASongInAnUnknownTuningIsNotPlayed) {
 TEST_F(SoundCommands, WithoutASoundDeviceThePlayerIsToldOnceAndTheProgramGoesOnSilently) {
     noDevice = QStringLiteral("počítač nemá dostupné zvukové zařízení.");
     hearGrips();
-    const ScriptedDialogs::Message told{
-        "Zvuk není k dispozici.",
-        "Zvuk nelze přehrát: počítač nemá dostupné zvukové zařízení.\nProgram pokračuje bez zvuku.",
-        MessageIcon::Exclamation, services::MessageButtons::Ok};
-    EXPECT_EQ(dialogs.take(), std::vector{told});
+    EXPECT_EQ(dialogs.take(), std::vector{exclamation("Zvuk není k dispozici.",
+                                                      "Zvuk nelze přehrát: počítač nemá dostupné "
+                                                      "zvukové zařízení.\nProgram pokračuje bez "
+                                                      "zvuku.")});
     c().cmdReadTlak->click();
     c().cmdDalsiTah->click();
     playOrStop();
@@ -261,21 +260,6 @@ TEST_F(SoundCommands, WithoutASoundDeviceThePlayerIsToldOnceAndTheProgramGoesOnS
     nextBeat();
     EXPECT_EQ(c().lblTon->text(), QStringLiteral("3"));
     EXPECT_TRUE(dialogs.messages.empty());
-}
-
-TEST_F(SoundCommands, TheSoundIsLoadedOnceTheWindowIsShownAndNotBefore) {
-    form->soundLoadDelay = std::chrono::milliseconds(0);
-    form->show();
-    EXPECT_FALSE(form->soundSupply().hasStarted());  // the window is painted first
-    QCoreApplication::processEvents();
-    EXPECT_TRUE(form->soundSupply().hasStarted());
-    form->soundSupply().waitUntilReady();
-    EXPECT_EQ(loadings, 1);
-    // Loaded but not wanted yet: even a missing device is not worth a message.
-    hearGrips();
-    c().cmdReadTlak->click();
-    EXPECT_EQ(played(), firstGrip);
-    EXPECT_EQ(loadings, 1);
 }
 
 // The song's own sound files play through the sound plugin as well. The first one played
@@ -305,12 +289,11 @@ TEST_F(SoundCommands, TheSongsSoundFilesPlayThroughTheSoundLoadedForTheFirstOfTh
 TEST_F(SoundCommands, WithoutTheSoundPluginThePlayerIsToldOnceWhateverHeWantedToHear) {
     noPlugin = QStringLiteral("zvukový modul mechik_sound nebyl nalezen (hledán ve složkách /x).");
     c().cmdZvuk[2]->click();
-    const ScriptedDialogs::Message told{"Zvuk není k dispozici.",
-                                        "Zvuk nelze přehrát: zvukový modul mechik_sound nebyl "
-                                        "nalezen (hledán ve složkách /x).\nProgram pokračuje bez "
-                                        "zvuku.",
-                                        MessageIcon::Exclamation, services::MessageButtons::Ok};
-    EXPECT_EQ(dialogs.take(), std::vector{told});
+    EXPECT_EQ(dialogs.take(), std::vector{exclamation("Zvuk není k dispozici.",
+                                                      "Zvuk nelze přehrát: zvukový modul "
+                                                      "mechik_sound nebyl nalezen (hledán ve "
+                                                      "složkách /x).\nProgram pokračuje bez "
+                                                      "zvuku.")});
     EXPECT_EQ(c().cmdZvuk[2]->text(), QStringLiteral("Stop"));  // the buttons work as ever
     c().cmdZvuk[2]->click();
     EXPECT_EQ(c().cmdZvuk[2]->text(), QStringLiteral("wav"));

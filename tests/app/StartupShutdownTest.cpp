@@ -1,66 +1,98 @@
 // Start-up and shutdown as a player meets them: the tuning list, the stored choices, the
 // messages for bad stored values, and what happens to an open song at the end.
-#include "support/ProgramFixture.h"
-#include "support/TestFiles.h"
+#include "app/WindowChecks.h"
 
 #include "services/Contact.h"
 #include "views/KeyboardModels.h"
 
-#include <QAction>
-#include <QComboBox>
-#include <QLabel>
 #include <QProcess>
-#include <QPushButton>
 #include <QSettings>
 #include <QTemporaryDir>
 
-using services::MessageAnswer;
-using services::MessageButtons;
-using services::MessageIcon;
+using namespace window_checks;
 using spreadsheet::CellValue;
-using testing_support::ScriptedDialogs;
 
 namespace {
 
-class Startup : public testing_support::ProgramFixture {
-protected:
-    QStringList tuningList() const {
-        QStringList items;
-        for (int i = 0; i < c().Combo1->count(); ++i) {
-            items << c().Combo1->itemText(i);
-        }
-        return items;
-    }
-    bool barShown(int i) const {
-        return !form->findChild<QPushButton*>(QStringLiteral("cmdZabrana(%1)").arg(i))->isHidden();
-    }
-    QString label(int k) const {
-        return form->findChild<QLabel*>(QStringLiteral("lblCisKnofl(%1)").arg(k))->text();
-    }
-    const QStringList allTunings{"G-C-F",  "A-D-G", "B-Es-As", "C-F-B",
-                                 "F-B-Es", "C-F",   "G-C",     "Club C-F"};
-};
+const QStringList AllTunings{"G-C-F",  "A-D-G", "B-Es-As", "C-F-B",
+                             "F-B-Es", "C-F",   "G-C",     "Club C-F"};
+
+using Startup = testing_support::ProgramFixture;
+
+Message registryError(int number) {
+    return {"Chyba při čtení z registru.",
+            QStringLiteral("V programu došlo k chybě číslo %1. Možná budete moci dále pokračovat. "
+                           "V případě problémů volejte ")
+                    .arg(number) +
+                services::ContactLine,
+            MessageIcon::Exclamation, MessageButtons::Ok};
+}
 
 }  // namespace
 
 TEST_F(Startup, TheFirstRunShowsTheDesignedWindowWithEveryTuning) {
     ASSERT_TRUE(start());
     EXPECT_TRUE(dialogs.messages.empty());
-    EXPECT_EQ(tuningList(), allTunings);
+    EXPECT_EQ(texts(c().Combo1), AllTunings);
     EXPECT_EQ(c().Combo1->currentText(), QStringLiteral("G-C-F"));
     EXPECT_EQ(c().lblLadeni->text(), QStringLiteral("G-C-F"));
-    EXPECT_TRUE(menu().mnuZnaceni[0]->isChecked());
-    EXPECT_FALSE(menu().mnuZnaceni[1]->isChecked());
-    EXPECT_FALSE(menu().mnu2Rady->isChecked());
-    EXPECT_FALSE(menu().mnuModelClub->isChecked());
-    for (int i = 0; i < 6; ++i) {
-        EXPECT_FALSE(barShown(i)) << i;
-    }
-    EXPECT_EQ(label(18), QStringLiteral("6s"));
     EXPECT_EQ(form->connection().TuningWorkbookName, QStringLiteral("Vezar.xls"));
     EXPECT_TRUE(host().visible());
     // The host works in the working folder during the run.
     EXPECT_EQ(host().defaultFilePath(), environment.workingFolder);
+}
+
+// The stored numbering and model as the next start reads them, the bad ones reported.
+TEST_F(Startup, TheStoredChoicesAreAppliedAndBadOnesReported) {
+    struct Case {
+        const char* numbering;  // the stored texts; nullptr: nothing stored
+        const char* model;
+        std::vector<Message> told;
+        int checkedNumbering;  // -1: none
+        const char* bars;      // "01234": the two-row model, "012345": the club model
+        const char* label1;
+        const char* label18;
+    };
+    const Case cases[] = {
+        {nullptr, nullptr, {}, 0, "", "2", "6s"},  // the first run
+        // Trizonia without a stored model takes the two-row model.
+        {"1", nullptr, {}, 1, "01234", "A", "5s"},
+        {"0", "2", {}, 0, "012345", "2", "6s"},
+        // Text that is no number keeps what was read before.
+        {"jedna", "1", {}, 0, "01234", "2", "6s"},
+        // Numbering five is reported and the model is not read.
+        {"5", "2", {registryError(340)}, -1, "", "2", "6s"},
+        {"300", nullptr, {registryError(6)}, -1, "", "2", "6s"},  // an overflow
+        // Model three is an unexpected value after the rest of start-up.
+        {"1", "3", {critical("Chyba", "Neočekávaná hodnota !")}, 1, "", "A", "5s"},
+    };
+    for (const Case& row : cases) {
+        const QString numbering = QString::fromUtf8(row.numbering);
+        const QString model = QString::fromUtf8(row.model);
+        SCOPED_TRACE((numbering + u'/' + model).toStdString());
+        form.reset();
+        {
+            QSettings raw(dir.filePath(QStringLiteral("mechik.ini")), QSettings::IniFormat);
+            raw.clear();
+            if (row.numbering) {
+                raw.setValue(QStringLiteral("Znaceni/Index"), numbering);
+            }
+            if (row.model) {
+                raw.setValue(QStringLiteral("TypHarm/Index"), model);
+            }
+        }
+        ASSERT_TRUE(start());
+        EXPECT_EQ(dialogs.take(), row.told);
+        EXPECT_EQ(menu().mnuZnaceni[0]->isChecked(), row.checkedNumbering == 0);
+        EXPECT_EQ(menu().mnuZnaceni[1]->isChecked(), row.checkedNumbering == 1);
+        EXPECT_EQ(shownBars(*form), QString::fromLatin1(row.bars));
+        EXPECT_EQ(menu().mnu2Rady->isChecked(), shownBars(*form) == u"01234");
+        EXPECT_EQ(menu().mnuModelClub->isChecked(), shownBars(*form) == u"012345");
+        EXPECT_EQ(numberLabel(*form, 1)->text(), QString::fromLatin1(row.label1));
+        EXPECT_EQ(numberLabel(*form, 18)->text(), QString::fromLatin1(row.label18));
+        EXPECT_EQ(texts(c().Combo1), AllTunings);
+        EXPECT_EQ(settings.index(services::ProgramSettings::TypHarm), model);  // stored again
+    }
 }
 
 TEST_F(Startup, TheTuningActiveAtTheLastSaveIsTheCurrentOne) {
@@ -73,83 +105,8 @@ TEST_F(Startup, TheTuningActiveAtTheLastSaveIsTheCurrentOne) {
     ASSERT_TRUE(start());
     EXPECT_EQ(c().lblLadeni->text(), QStringLiteral("B-Es-As"));
     EXPECT_EQ(c().Combo1->currentText(), QStringLiteral("B-Es-As"));
-    EXPECT_EQ(tuningList(), allTunings);
+    EXPECT_EQ(texts(c().Combo1), AllTunings);
     EXPECT_EQ(host().activeSheet().name(), QStringLiteral("B-Es-As"));
-}
-
-TEST_F(Startup, TrizoniaWithoutAStoredModelTakesTheTwoRowModel) {
-    settings.setIndex(services::ProgramSettings::Znaceni, 1);
-    ASSERT_TRUE(start());
-    EXPECT_TRUE(dialogs.messages.empty());
-    EXPECT_TRUE(menu().mnuZnaceni[1]->isChecked());
-    EXPECT_FALSE(menu().mnuZnaceni[0]->isChecked());
-    EXPECT_EQ(label(1), QStringLiteral("A"));
-    EXPECT_EQ(label(18), QStringLiteral("5s"));
-    EXPECT_TRUE(menu().mnu2Rady->isChecked());
-    for (int i = 0; i < 5; ++i) {
-        EXPECT_TRUE(barShown(i)) << i;
-    }
-    EXPECT_FALSE(barShown(5));
-}
-
-TEST_F(Startup, TheClubModelIsLaidAndStoredAgain) {
-    settings.setIndex(services::ProgramSettings::Znaceni, 0);
-    settings.setIndex(services::ProgramSettings::TypHarm, 2);
-    ASSERT_TRUE(start());
-    EXPECT_TRUE(menu().mnuModelClub->isChecked());
-    EXPECT_FALSE(menu().mnu2Rady->isChecked());
-    for (int i = 0; i < 6; ++i) {
-        EXPECT_TRUE(barShown(i)) << i;
-    }
-    EXPECT_EQ(settings.index(services::ProgramSettings::TypHarm), QStringLiteral("2"));
-}
-
-TEST_F(Startup, NumberingFiveIsReportedAndTheModelIsNotRead) {
-    settings.setIndex(services::ProgramSettings::Znaceni, 5);
-    settings.setIndex(services::ProgramSettings::TypHarm, 2);
-    ASSERT_TRUE(start());
-    ASSERT_EQ(dialogs.messages.size(), 1u);
-    EXPECT_EQ(dialogs.messages[0],
-              (ScriptedDialogs::Message{
-                  "Chyba při čtení z registru.",
-                  "V programu došlo k chybě číslo 340. Možná budete moci dále pokračovat. V "
-                  "případě problémů volejte " +
-                      services::ContactLine,
-                  MessageIcon::Exclamation, MessageButtons::Ok}));
-    EXPECT_FALSE(menu().mnuModelClub->isChecked());
-    EXPECT_FALSE(barShown(0));
-    EXPECT_EQ(tuningList(), allTunings);
-}
-
-TEST_F(Startup, ANumberTooLargeForTheSettingIsAnOverflow) {
-    settings.setIndex(services::ProgramSettings::Znaceni, 300);
-    ASSERT_TRUE(start());
-    ASSERT_EQ(dialogs.messages.size(), 1u);
-    EXPECT_TRUE(
-        dialogs.messages[0].text.startsWith(QStringLiteral("V programu došlo k chybě číslo 6. ")));
-}
-
-TEST_F(Startup, ModelThreeIsAnUnexpectedValueAfterTheRestOfStartUp) {
-    settings.setIndex(services::ProgramSettings::Znaceni, 1);
-    settings.setIndex(services::ProgramSettings::TypHarm, 3);
-    ASSERT_TRUE(start());
-    ASSERT_EQ(dialogs.messages.size(), 1u);
-    EXPECT_EQ(dialogs.messages[0],
-              (ScriptedDialogs::Message{"Chyba", "Neočekávaná hodnota !", MessageIcon::Critical,
-                                        MessageButtons::Ok}));
-    EXPECT_EQ(label(1), QStringLiteral("A"));
-    EXPECT_FALSE(barShown(0));
-}
-
-TEST_F(Startup, TextThatIsNoNumberKeepsWhatWasReadBefore) {
-    QSettings raw(dir.filePath(QStringLiteral("mechik.ini")), QSettings::IniFormat);
-    raw.setValue(QStringLiteral("Znaceni/Index"), QStringLiteral("jedna"));
-    raw.setValue(QStringLiteral("TypHarm/Index"), QStringLiteral("1"));
-    raw.sync();
-    ASSERT_TRUE(start());
-    EXPECT_TRUE(dialogs.messages.empty());
-    EXPECT_TRUE(menu().mnuZnaceni[0]->isChecked());
-    EXPECT_TRUE(menu().mnu2Rady->isChecked());
 }
 
 TEST_F(Startup, AMissingTuningDatabaseIsNamedAndTheProgramEnds) {
@@ -167,18 +124,22 @@ TEST_F(Startup, ActivatingAClosedTuningDatabaseSaysSo) {
     ASSERT_TRUE(start());
     host().workbook(QStringLiteral("Vezar.xls")).close();
     EXPECT_FALSE(form->connection().ActivateTuningWindow(dialogs));
-    EXPECT_EQ(
-        dialogs.take().back(),
-        (ScriptedDialogs::Message{"Chyba.", "Soubor Vezar.xls není otevřen. Nelze načítat data !",
-                                  MessageIcon::Critical, MessageButtons::Ok}));
+    EXPECT_EQ(dialogs.take().back(),
+              critical("Chyba.", "Soubor Vezar.xls není otevřen. Nelze načítat data !"));
     EXPECT_FALSE(form->connection().ActivateSongWindow());
     EXPECT_TRUE(dialogs.messages.empty());
 }
 
 namespace {
 
-class Shutdown : public Startup {
+class Shutdown : public testing_support::ProgramFixture {
 protected:
+    // Started with the host's own default folder `folder`.
+    void startFrom(const QString& folder) {
+        spreadsheet::Application(spreadsheet::HostSettings(environment.hostSettingsFile))
+            .setDefaultFilePath(folder);
+        ASSERT_TRUE(start());
+    }
     // A song open in the host, as creating it will leave it.
     QString openSong() {
         auto& h = host();
@@ -192,36 +153,32 @@ protected:
         reader.openWorkbook(path);
         return reader.range(QStringLiteral("B1")).text();
     }
+    QString hostsFolder() const {
+        return spreadsheet::HostSettings(environment.hostSettingsFile).defaultFilePath();
+    }
 };
 
 }  // namespace
 
-TEST_F(Shutdown, KonecAsksAndNoChangesNothing) {
-    ASSERT_TRUE(start());
-    form->show();
-    dialogs.answers = {MessageAnswer::No};
-    form->mnuKonec_Click();
-    EXPECT_EQ(dialogs.messages.back(),
-              (ScriptedDialogs::Message{"Konec programu !", "Opravdu chcete ukončit program ?",
-                                        MessageIcon::None, MessageButtons::YesNo}));
-    EXPECT_TRUE(form->isVisible());
-    EXPECT_TRUE(form->connection().SpreadsheetApplication);
-}
-
-TEST_F(Shutdown, YesSavesTheOpenSongEndsTheHostAndRestoresItsFolder) {
-    spreadsheet::Application(spreadsheet::HostSettings(environment.hostSettingsFile))
-        .setDefaultFilePath(QStringLiteral("/home/hrac/Dokumenty"));
-    ASSERT_TRUE(start());
+TEST_F(Shutdown, KonecAsksAndYesSavesTheOpenSongEndsTheHostAndRestoresItsFolder) {
+    startFrom(QStringLiteral("/home/hrac/Dokumenty"));
     form->show();
     const QString song = openSong();
+    dialogs.answers = {MessageAnswer::No};
+    form->mnuKonec_Click();
+    const Message asked{"Konec programu !", "Opravdu chcete ukončit program ?", MessageIcon::None,
+                        MessageButtons::YesNo};
+    EXPECT_EQ(dialogs.take(), std::vector{asked});
+    EXPECT_TRUE(form->isVisible());
+    EXPECT_TRUE(form->connection().SpreadsheetApplication);
+
     dialogs.answers = {MessageAnswer::Yes};
     form->mnuKonec_Click();
+    EXPECT_EQ(dialogs.take(), std::vector{asked});
     EXPECT_FALSE(form->isVisible());
     EXPECT_FALSE(form->connection().SpreadsheetApplication);
     EXPECT_EQ(savedCellB1(song), QStringLiteral("c1,"));
-    EXPECT_EQ(spreadsheet::HostSettings(environment.hostSettingsFile).defaultFilePath(),
-              QStringLiteral("/home/hrac/Dokumenty"));
-    EXPECT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(hostsFolder(), QStringLiteral("/home/hrac/Dokumenty"));
 }
 
 TEST_F(Shutdown, TheCloseBoxEndsTheSameWayWithoutAQuestion) {
@@ -245,19 +202,13 @@ TEST_F(Shutdown, ASongAlreadyClosedIsNotSavedAgain) {
 }
 
 TEST_F(Shutdown, AHostEndedBehindTheProgramsBackIsReportedAndTheFolderStillRestored) {
-    spreadsheet::Application(spreadsheet::HostSettings(environment.hostSettingsFile))
-        .setDefaultFilePath(QStringLiteral("/home/hrac"));
-    ASSERT_TRUE(start());
+    startFrom(QStringLiteral("/home/hrac"));
     host().quit();
     EXPECT_TRUE(form->close());
-    ASSERT_EQ(dialogs.messages.size(), 1u);
-    EXPECT_EQ(dialogs.messages[0],
-              (ScriptedDialogs::Message{
-                  "Nestandardní ukončení.",
-                  "Nezavírejte příště prosím Excel ručně !\r\nAplikace si ho ovládá sama.",
-                  MessageIcon::Exclamation, MessageButtons::Ok}));
-    EXPECT_EQ(spreadsheet::HostSettings(environment.hostSettingsFile).defaultFilePath(),
-              QStringLiteral("/home/hrac"));
+    EXPECT_EQ(dialogs.take(), std::vector{exclamation("Nestandardní ukončení.",
+                                                      "Nezavírejte příště prosím Excel ručně "
+                                                      "!\r\nAplikace si ho ovládá sama.")});
+    EXPECT_EQ(hostsFolder(), QStringLiteral("/home/hrac"));
 }
 
 // Ending the program must not lose a song that cannot be written without the player's word:
@@ -297,10 +248,8 @@ TEST(QuitWhenShown, TheProgramEndsAsSoonAsItsWindowIsShownLeavingTheSettingsAsTh
     QTemporaryDir home;
     const QString hostSettings = home.filePath(QStringLiteral(".config/Mechik/Tabulka.conf"));
     const QString playersFolder = home.filePath(QStringLiteral("Písničky"));
-    {
-        QSettings settings(hostSettings, QSettings::IniFormat);
-        settings.setValue(QStringLiteral("Tabulka/DefaultFilePath"), playersFolder);
-    }
+    QSettings(hostSettings, QSettings::IniFormat)
+        .setValue(QStringLiteral("Tabulka/DefaultFilePath"), playersFolder);
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("HOME"), home.path());
     environment.insert(QStringLiteral("XDG_CONFIG_HOME"), home.filePath(QStringLiteral(".config")));

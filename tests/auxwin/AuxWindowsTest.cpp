@@ -1,38 +1,27 @@
 // The default-path window, the help browser, the about box and the message to the author.
-#include "support/ProgramFixture.h"
-#include "support/TestFiles.h"
+#include "app/WindowChecks.h"
 
 #include "auxwin/AboutAndMail.h"
 #include "auxwin/frmBrowser.h"
 #include "auxwin/frmZmenaCesty.h"
 #include "services/Contact.h"
 
-#include <QAction>
-#include <QComboBox>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
-#include <QPushButton>
 #include <QRadioButton>
-#include <QTest>
 #include <QTextBrowser>
 #include <QToolBar>
 
-using services::MessageIcon;
-using testing_support::ScriptedDialogs;
+using namespace window_checks;
 
 namespace {
 
-class Auxiliary : public testing_support::ProgramFixture {
+class Auxiliary : public testing_support::ShownProgramFixture {
 protected:
-    void SetUp() override {
-        ProgramFixture::SetUp();
-        ASSERT_TRUE(start());
-        form->show();
-    }
     QPointer<auxwin::frmZmenaCesty> openPathWindow() {
         return auxwin::mnuNastavCestu_Click(form->connection(), dialogs, *form);
     }
+    QString savedPath() const { return form->connection().SavedDefaultFilePath; }
 };
 
 }  // namespace
@@ -48,32 +37,42 @@ TEST_F(Auxiliary, TheDefaultPathWindowShowsTheFolderShutdownWillRestore) {
     EXPECT_TRUE(window->Label2->text().contains(QStringLiteral("možností,  u té poslední")));
     EXPECT_TRUE(window->Label2->text().contains(environment.workingFolder));
     EXPECT_EQ(window->geometry().size(), QSize(6030 / 15, 3480 / 15));
+    EXPECT_EQ(window->OKButton->text(), QStringLiteral("OK"));
+    EXPECT_EQ(window->CancelButton->text(), QStringLiteral("Storno"));
     window->CancelButton_Click();
     EXPECT_TRUE(form->isVisible());
-    EXPECT_EQ(form->connection().SavedDefaultFilePath, QStringLiteral("/home/hrac/Excel"));
+    EXPECT_EQ(savedPath(), QStringLiteral("/home/hrac/Excel"));
+    window = openPathWindow();
+    window->CancelButton->click();
+    EXPECT_TRUE(form->isVisible());
 }
 
-TEST_F(Auxiliary, AnotherPathMustBeAnExistingFolder) {
+TEST_F(Auxiliary, AnotherPathMustBeAnExistingFolderAndAnEmptyOneChangesNothing) {
+    const QString before = savedPath();
     auto window = openPathWindow();
+    window->Option1[2]->setChecked(true);
+    window->txtCesta->clear();
+    window->OKButton_Click();
+    EXPECT_TRUE(dialogs.messages.empty());
+    EXPECT_EQ(savedPath(), before);
+    EXPECT_TRUE(form->isVisible());
+
+    window = openPathWindow();
     window->Option1[2]->setChecked(true);
     window->txtCesta->setText(dir.filePath(QStringLiteral("neni")));
     window->OKButton_Click();
-    ASSERT_EQ(dialogs.messages.size(), 1u);
-    EXPECT_EQ(
-        dialogs.messages[0],
-        (ScriptedDialogs::Message{"Neexistující složka", "Požadovanou změnu nebylo možno provést.",
-                                  MessageIcon::Critical, services::MessageButtons::Ok}));
+    EXPECT_EQ(dialogs.take(), std::vector{critical("Neexistující složka",
+                                                   "Požadovanou změnu nebylo možno provést.")});
     ASSERT_TRUE(window);
     EXPECT_TRUE(window->isVisible());
 
     window->txtCesta->setText(dir.path());
     window->OKButton_Click();
-    EXPECT_EQ(dialogs.messages.back(),
-              (ScriptedDialogs::Message{"Změna konfigurace Excelu z Mechíka.",
-                                        "Jako výchozí pro aplikaci Excel byla nastavena cesta do " +
-                                            QDir::toNativeSeparators(dir.path()),
-                                        MessageIcon::Information, services::MessageButtons::Ok}));
-    EXPECT_EQ(form->connection().SavedDefaultFilePath, dir.path());
+    EXPECT_EQ(dialogs.take(), std::vector{information("Změna konfigurace Excelu z Mechíka.",
+                                                      "Jako výchozí pro aplikaci Excel byla "
+                                                      "nastavena cesta do " +
+                                                          QDir::toNativeSeparators(dir.path()))});
+    EXPECT_EQ(savedPath(), dir.path());
     EXPECT_TRUE(form->isVisible());
     // Shown again next time, and written back when the program ends.
     window = openPathWindow();
@@ -84,27 +83,14 @@ TEST_F(Auxiliary, AnotherPathMustBeAnExistingFolder) {
               dir.path());
 }
 
-TEST_F(Auxiliary, AnEmptyOtherPathChangesNothingAndResetNeedsNoFolder) {
-    const QString before = form->connection().SavedDefaultFilePath;
+TEST_F(Auxiliary, ResettingThePathNeedsNoFolder) {
     auto window = openPathWindow();
-    window->Option1[2]->setChecked(true);
-    window->txtCesta->clear();
-    window->OKButton_Click();
-    EXPECT_TRUE(dialogs.messages.empty());
-    EXPECT_EQ(form->connection().SavedDefaultFilePath, before);
-    EXPECT_TRUE(form->isVisible());
-
-    window = openPathWindow();
     window->Option1[3]->setChecked(true);
     window->OKButton_Click();
-    EXPECT_EQ(
-        dialogs.messages.back(),
-        (ScriptedDialogs::Message{"Reset nastavení",
-                                  "Po ukončení Mechíka můžete zkontrolovat, zda volba splnila "
-                                  "Vaše očekávání.",
-                                  MessageIcon::Information, services::MessageButtons::Ok}));
-    EXPECT_EQ(form->connection().SavedDefaultFilePath,
-              QStringLiteral("X:\\Nastavení bylo resetováno !!"));
+    EXPECT_EQ(dialogs.take(), std::vector{information("Reset nastavení",
+                                                      "Po ukončení Mechíka můžete zkontrolovat, "
+                                                      "zda volba splnila Vaše očekávání.")});
+    EXPECT_EQ(savedPath(), QStringLiteral("X:\\Nastavení bylo resetováno !!"));
 }
 
 TEST_F(Auxiliary, TheHelpBrowserShowsThePageAndFollowsIt) {
@@ -122,6 +108,9 @@ TEST_F(Auxiliary, TheHelpBrowserShowsThePageAndFollowsIt) {
         keys << action->objectName();
     }
     EXPECT_EQ(keys, (QStringList{"Back", "Forward", "Stop", "Refresh", "Home", "Search"}));
+    EXPECT_EQ(texts(browser->tbToolBar->actions()),
+              (QStringList{"Zpět", "Vpřed", "Zastavit", "Obnovit", "Domů", "Hledat"}));
+    EXPECT_EQ(browser->lblAddress->text(), QStringLiteral("&Adresa:"));
     EXPECT_EQ(browser->cboAddress->x(), 50 / 15);
 
     browser->cboAddress->setEditText(dir.filePath("druha.htm"));
@@ -139,13 +128,11 @@ TEST_F(Auxiliary, TheHelpBrowserShowsThePageAndFollowsIt) {
     EXPECT_EQ(browser->brwWebBrowser->size(), before);
     browser->resize(600, 500);
     EXPECT_EQ(browser->brwWebBrowser->width(), (600 * 15 - 100) / 15);
-
     browser->close();
     EXPECT_TRUE(form->isVisible());
-}
 
-TEST_F(Auxiliary, AMissingHelpPageStillOpensTheWindow) {
-    QPointer<auxwin::frmBrowser> browser = auxwin::mnuhtm_Click(*form, dir.filePath("nic"));
+    // A missing help page still opens the window.
+    browser = auxwin::mnuhtm_Click(*form, dir.filePath("nic"));
     ASSERT_TRUE(browser);
     EXPECT_TRUE(browser->isVisible());
     browser->close();
@@ -169,11 +156,14 @@ TEST_F(Auxiliary, AboutShowsItsEightLines) {
         QStringLiteral("Podrobnosti a nápovědu naleznete v souborech Mechík další informace.doc."));
 }
 
-TEST_F(Auxiliary, TheMessageToTheAuthorGoesToTheMailProgram) {
+// The message goes to the mail program; a computer without one gives the player the address to
+// write to himself.
+TEST_F(Auxiliary, TheMessageToTheAuthorGoesToTheMailProgramOrItsAddressIsShown) {
     QList<QUrl> opened;
-    form->openUrl = [&opened](const QUrl& url) {
+    bool mailProgram = true;
+    form->openUrl = [&](const QUrl& url) {
         opened << url;
-        return true;
+        return mailProgram;
     };
     menu().mnuMailAutorovi->trigger();
     ASSERT_EQ(dialogs.messages.size(), 1u);
@@ -188,45 +178,19 @@ TEST_F(Auxiliary, TheMessageToTheAuthorGoesToTheMailProgram) {
         QStringLiteral("mailto:") + services::AuthorMail +
         QStringLiteral("?subject=Z Mechíku verze 1.7&body=Z menu")));
     EXPECT_TRUE(auxwin::authorMailAddress().endsWith(QStringLiteral(" & attach = \"")));
-}
 
-// A computer without a mail program: the player gets the address to write to himself.
-TEST_F(Auxiliary, WithoutAMailProgramTheAddressIsShownToCopy) {
-    int tried = 0;
-    form->openUrl = [&tried](const QUrl&) {
-        ++tried;
-        return false;
-    };
+    const Message thanks = dialogs.take()[0];
+    mailProgram = false;
     menu().mnuMailAutorovi->trigger();
-    EXPECT_EQ(tried, 1);
-    ASSERT_EQ(dialogs.messages.size(), 2u);
-    EXPECT_EQ(dialogs.messages[1],
-              (ScriptedDialogs::Message{"Poštovní program nenalezen.",
-                                        "Na tomto počítači není nastaven poštovní program, který "
-                                        "by zprávu otevřel. Napište prosím autorovi ze své pošty "
-                                        "na adresu:\r\n\r\n" +
-                                            services::AuthorMail +
-                                            "\r\n\r\nAdresu můžete v této zprávě označit myší a "
-                                            "zkopírovat (Ctrl+C).",
-                                        MessageIcon::Information, services::MessageButtons::Ok}));
-}
-
-// Every caption of the auxiliary windows is Czech.
-TEST_F(Auxiliary, EveryButtonOfTheAuxiliaryWindowsIsCzech) {
-    auto window = openPathWindow();
-    EXPECT_EQ(window->OKButton->text(), QStringLiteral("OK"));
-    EXPECT_EQ(window->CancelButton->text(), QStringLiteral("Storno"));
-    window->CancelButton->click();
-    EXPECT_TRUE(form->isVisible());
-
-    QPointer<auxwin::frmBrowser> browser = auxwin::mnuhtm_Click(*form, dir.path());
-    QStringList captions;
-    for (QAction* action : browser->tbToolBar->actions()) {
-        captions << action->text();
-    }
-    EXPECT_EQ(captions, (QStringList{"Zpět", "Vpřed", "Zastavit", "Obnovit", "Domů", "Hledat"}));
-    EXPECT_EQ(browser->lblAddress->text(), QStringLiteral("&Adresa:"));
-    browser->close();
+    EXPECT_EQ(opened.size(), 2);
+    EXPECT_EQ(dialogs.take(),
+              (std::vector{thanks, information("Poštovní program nenalezen.",
+                                               "Na tomto počítači není nastaven poštovní program, "
+                                               "který by zprávu otevřel. Napište prosím autorovi "
+                                               "ze své pošty na adresu:\r\n\r\n" +
+                                                   services::AuthorMail +
+                                                   "\r\n\r\nAdresu můžete v této zprávě označit "
+                                                   "myší a zkopírovat (Ctrl+C).")}));
 }
 
 // The delivered help page tells what the program does now: the song's end is its last row with

@@ -1,5 +1,6 @@
 // The conversion window: what it shows of the session, the way there and back, and the main
 // window going on with the copy.
+#include "app/WindowChecks.h"
 #include "support/SongFixture.h"
 
 #include "auxwin/frmKonverze.h"
@@ -9,15 +10,9 @@
 #include "services/Twips.h"
 #include "views/Keyboard.h"
 
-#include <QApplication>
-#include <QComboBox>
-#include <QEvent>
-#include <QLabel>
 #include <QPointer>
-#include <QPushButton>
 
-using services::MessageIcon;
-using testing_support::ScriptedDialogs;
+using namespace window_checks;
 
 namespace {
 
@@ -35,32 +30,16 @@ protected:
     QPointer<auxwin::frmKonverze> open() {
         return auxwin::mnuKonverze_Click(form->connection(), dialogs, *form, form->guard());
     }
-    static QStringList targets(auxwin::frmKonverze* window) {
-        QStringList items;
-        for (int i = 0; i < window->Combo1->count(); ++i) {
-            items << window->Combo1->itemText(i);
-        }
-        return items;
-    }
     static void convertTo(auxwin::frmKonverze* window, const QString& target) {
         window->Combo1->setCurrentIndex(window->Combo1->findText(target));
         window->cmdGo_Click();
-    }
-    // The window the menu command opened.
-    static auxwin::frmKonverze* shownWindow() {
-        for (QWidget* top : QApplication::topLevelWidgets()) {
-            if (auto* window = dynamic_cast<auxwin::frmKonverze*>(top);
-                window && window->isVisible()) {
-                return window;
-            }
-        }
-        return nullptr;
     }
 };
 
 }  // namespace
 
-TEST_F(ConversionWindow, OffersEveryOtherTuningForTheOpenSongAsDesigned) {
+TEST_F(ConversionWindow, OffersEveryOtherTuningForTheOpenSongAndRunsOnceOneIsChosen) {
+    putRow(1, {"c1,"}, "Tlak");
     saveSong(QStringLiteral("Polka.xls"));
     auto window = open();
     ASSERT_TRUE(window);
@@ -74,26 +53,21 @@ TEST_F(ConversionWindow, OffersEveryOtherTuningForTheOpenSongAsDesigned) {
     EXPECT_EQ(window->cmdVyberPisen->text(), QStringLiteral("Polka.xls"));
     EXPECT_FALSE(window->cmdVyberPisen->isEnabled());
     EXPECT_EQ(window->lblLadeni->text(), QStringLiteral("G-C-F"));
-    EXPECT_EQ(targets(window), (QStringList{"A-D-G", "B-Es-As", "C-F-B", "F-B-Es", "C-F", "G-C",
-                                            "Club C-F", "Zkušební"}));
+    EXPECT_EQ(texts(window->Combo1), (QStringList{"A-D-G", "B-Es-As", "C-F-B", "F-B-Es", "C-F",
+                                                  "G-C", "Club C-F", "Zkušební"}));
     EXPECT_TRUE(window->session().songWasOpen);
     window->cmdKonec_Click();
     EXPECT_TRUE(form->isVisible());
     EXPECT_EQ(host().activeWorkbook().name(), QStringLiteral("Polka.xls"));  // stays open
-}
 
-TEST_F(ConversionWindow, NoTargetChosenKeepsItOpenAndARunClosesIt) {
-    putRow(1, {"c1,"}, "Tlak");
-    saveSong(QStringLiteral("Polka.xls"));
-    auto window = open();
+    // No target chosen keeps it open, a run closes it.
+    window = open();
     EXPECT_EQ(window->Combo1->currentText(), QString());  // nothing picked yet
     window->cmdGo_Click();
     ASSERT_TRUE(window);
-    EXPECT_EQ(
-        dialogs.messages.back(),
-        (ScriptedDialogs::Message{"Do čeho budete převádět ?",
-                                  "Než začnete konverzi, musíte nejprve vybrat cílové ladění.",
-                                  MessageIcon::Exclamation, services::MessageButtons::Ok}));
+    EXPECT_EQ(dialogs.messages.back(),
+              exclamation("Do čeho budete převádět ?",
+                          "Než začnete konverzi, musíte nejprve vybrat cílové ladění."));
     window->session().songWasOpen = false;
     window->cmdGo_Click();
     EXPECT_EQ(dialogs.messages.back().text,
@@ -114,7 +88,7 @@ TEST_F(ConversionWindow, WithoutASongItPicksOneAndRefusesANonSong) {
     chooser.answers = {std::nullopt};
     window->cmdVyberPisen_Click();
     EXPECT_TRUE(window->isVisible());
-    EXPECT_TRUE(targets(window).isEmpty());
+    EXPECT_TRUE(texts(window->Combo1).isEmpty());
     ASSERT_EQ(chooser.asked.size(), 1u);
     EXPECT_EQ(chooser.asked[0].title,
               QStringLiteral("Vyberte písničku, kterou chcete konvertovat !"));
@@ -147,7 +121,7 @@ TEST_F(ConversionWindow, WithoutASongItPicksOneAndRefusesANonSong) {
     EXPECT_EQ(window->cmdVyberPisen->text(), QStringLiteral("Polka.xls"));
     EXPECT_FALSE(window->cmdVyberPisen->isEnabled());
     EXPECT_EQ(window->lblLadeni->text(), QStringLiteral("G-C-F"));
-    EXPECT_EQ(targets(window).size(), 8);
+    EXPECT_EQ(texts(window->Combo1).size(), 8);
     EXPECT_EQ(window->Combo1->currentIndex(), -1);
     window->close();
     EXPECT_TRUE(form->isVisible());
@@ -162,11 +136,10 @@ TEST_F(ConversionWindow, TheTuningDatabaseIsNoSongToConvert) {
     auto window = open();
     chooser.answers = {vezarPath()};
     window->cmdVyberPisen->click();
-    EXPECT_EQ(dialogs.messages.back(),
-              (ScriptedDialogs::Message{"Písničku nelze otevřít.",
-                                        "Soubor " + QDir::toNativeSeparators(vezarPath()) +
-                                            " je databáze ladění, ne písnička.",
-                                        MessageIcon::Exclamation, services::MessageButtons::Ok}));
+    EXPECT_EQ(
+        dialogs.messages.back(),
+        exclamation("Písničku nelze otevřít.", "Soubor " + QDir::toNativeSeparators(vezarPath()) +
+                                                   " je databáze ladění, ne písnička."));
     EXPECT_TRUE(window->cmdVyberPisen->isEnabled());
     EXPECT_EQ(host().workbookCount(), 1);
     window->close();
@@ -194,7 +167,7 @@ TEST_F(ConversionWindow, AfterConvertingTheOpenSongTheMainWindowShowsTheCopy) {
     goToRow(2);
     c().lblTon->setText(QStringLiteral("2"));
     menu().mnuKonverze->trigger();
-    auxwin::frmKonverze* window = shownWindow();
+    auxwin::frmKonverze* window = shownWindow<auxwin::frmKonverze>();
     ASSERT_TRUE(window);
     convertTo(window, QStringLiteral("C-F"));
     EXPECT_TRUE(dialogs.messages.back().text.endsWith(
@@ -219,7 +192,7 @@ TEST_F(ConversionWindow, AfterConvertingTheOpenSongTheMainWindowShowsTheCopy) {
     // The window closed without converting changes nothing: the grip and its marked buttons.
     form->keyboard().Obr_Click(10);
     menu().mnuKonverze->trigger();
-    window = shownWindow();
+    window = shownWindow<auxwin::frmKonverze>();
     ASSERT_TRUE(window);
     window->cmdKonec->click();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);

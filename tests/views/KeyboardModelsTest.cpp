@@ -1,18 +1,13 @@
 // Choosing the keyboard model and the numbering in the menu: bars, heights, check marks,
 // labels, and what is stored at once.
-#include "support/ProgramFixture.h"
+#include "app/WindowChecks.h"
 
 #include "keyboard/ButtonNumbering.h"
 #include "views/KeyboardModels.h"
 
-#include <QAction>
-#include <QLabel>
-#include <QPushButton>
-
 using app::MenuActions;
 using keyboard::Numbering;
-using services::MessageIcon;
-using testing_support::ScriptedDialogs;
+using namespace window_checks;
 
 namespace {
 
@@ -21,18 +16,7 @@ protected:
     QPushButton* bar(int i) const {
         return form->findChild<QPushButton*>(QStringLiteral("cmdZabrana(%1)").arg(i));
     }
-    QStringList shownBars() const {
-        QStringList shown;
-        for (int i = 0; i < 6; ++i) {
-            if (!bar(i)->isHidden()) {
-                shown << QString::number(i);
-            }
-        }
-        return shown;
-    }
-    QLabel* label(int k) const {
-        return form->findChild<QLabel*>(QStringLiteral("lblCisKnofl(%1)").arg(k));
-    }
+    QLabel* label(int k) const { return numberLabel(*form, k); }
     QString stored(const QString& section) const { return settings.index(section); }
 };
 
@@ -42,14 +26,12 @@ protected:
 TEST_F(Models, EveryModelTransitionShowsItsBarsAndIsStoredAtOnce) {
     struct Step {
         QAction* MenuActions::*item;
-        QStringList bars;
+        QString bars;
         int firstBarHeight;
         int thirdBarHeight;
         const char* stored;
     };
-    const QStringList none;
-    const QStringList twoRow{"0", "1", "2", "3", "4"};
-    const QStringList club{"0", "1", "2", "3", "4", "5"};
+    const QString none, twoRow = QStringLiteral("01234"), club = QStringLiteral("012345");
     const Step steps[]{
         {&MenuActions::mnu2Rady, twoRow, 7695 / 15, 1095 / 15, "1"},
         {&MenuActions::mnu2Rady, none, 0, 0, "0"},
@@ -66,7 +48,7 @@ TEST_F(Models, EveryModelTransitionShowsItsBarsAndIsStoredAtOnce) {
         (menu().*step.item)->trigger();
         EXPECT_EQ(menu().mnu2Rady->isChecked(), step.bars == twoRow);
         EXPECT_EQ(menu().mnuModelClub->isChecked(), step.bars == club);
-        EXPECT_EQ(shownBars(), step.bars);
+        EXPECT_EQ(shownBars(*form), step.bars);
         if (!step.bars.isEmpty()) {
             EXPECT_EQ(bar(0)->height(), step.firstBarHeight);
             EXPECT_EQ(bar(2)->height(), step.thirdBarHeight);
@@ -76,9 +58,15 @@ TEST_F(Models, EveryModelTransitionShowsItsBarsAndIsStoredAtOnce) {
 }
 
 // The captions themselves are checked with the numbering; here, that the labels follow it.
-TEST_F(Models, TheNumberingsSetCaptionsAndTops) {
+TEST_F(Models, TheNumberingsSetCaptionsAndTopsAndOneThatDoesNotExistIsReported) {
+    form->models().mnuZnaceni_Click(2);
+    EXPECT_EQ(dialogs.take(), std::vector{information("Ošetření chyby.",
+                                                      "Neočekávaná hodnota programové proměnné. "
+                                                      "Prosíme o upozornění na tuto chybu autora "
+                                                      "programu.")});
+    EXPECT_EQ(label(18)->text(), QStringLiteral("6s"));  // the designed caption, untouched
     struct Step {
-        int item;
+        std::size_t item;
         Numbering numbering;
         int outerTop;
         int innerTop;
@@ -87,9 +75,9 @@ TEST_F(Models, TheNumberingsSetCaptionsAndTops) {
     for (const Step step : {Step{1, Numbering::Trizonia, 7440, 6840, "5s"},
                             Step{0, Numbering::Standard, 7560, 6720, "6"}}) {
         SCOPED_TRACE(step.item);
-        menu().mnuZnaceni[static_cast<std::size_t>(step.item)]->trigger();
-        EXPECT_TRUE(menu().mnuZnaceni[static_cast<std::size_t>(step.item)]->isChecked());
-        EXPECT_FALSE(menu().mnuZnaceni[static_cast<std::size_t>(1 - step.item)]->isChecked());
+        menu().mnuZnaceni[step.item]->trigger();
+        EXPECT_TRUE(menu().mnuZnaceni[step.item]->isChecked());
+        EXPECT_FALSE(menu().mnuZnaceni[1 - step.item]->isChecked());
         EXPECT_EQ(stored(services::ProgramSettings::Znaceni), QString::number(step.item));
         for (int k = 0; k <= 24; ++k) {
             const bool outer = k <= 12;
@@ -99,18 +87,6 @@ TEST_F(Models, TheNumberingsSetCaptionsAndTops) {
                 << k;
             EXPECT_EQ(label(k)->x(), (outer ? 6000 : 3840) / 15) << k;
         }
-        EXPECT_EQ(label(18)->text(),
-                  QString::fromLatin1(step.sixthInner));  // "6s" is the designed one
+        EXPECT_EQ(label(18)->text(), QString::fromLatin1(step.sixthInner));
     }
-}
-
-TEST_F(Models, ANumberingThatDoesNotExistIsReported) {
-    form->models().mnuZnaceni_Click(2);
-    ASSERT_EQ(dialogs.messages.size(), 1u);
-    EXPECT_EQ(dialogs.messages[0],
-              (ScriptedDialogs::Message{"Ošetření chyby.",
-                                        "Neočekávaná hodnota programové proměnné. Prosíme o "
-                                        "upozornění na tuto chybu autora programu.",
-                                        MessageIcon::Information, services::MessageButtons::Ok}));
-    EXPECT_EQ(label(18)->text(), QStringLiteral("6s"));
 }

@@ -1,26 +1,21 @@
 // The host's window: shown while the host is Visible, a tab per workbook and sheet, the cursor
 // following the program, edits and clicks going back into the host, and the host telling its
 // observers what changed.
-#include "support/TestHost.h"
+#include "app/WindowChecks.h"
 
 #include "spreadsheet/Sheet.h"
 #include "views/SheetWindow.h"
 
-#include <QCoreApplication>
-#include <QFile>
 #include <QLineEdit>
 #include <QTabBar>
-#include <QTabWidget>
 #include <QTableView>
-#include <QTest>
-
-#include <gtest/gtest.h>
 
 #include <memory>
 #include <utility>
 
 using spreadsheet::CellValue;
 using testing_support::TestHost;
+using window_checks::texts;
 
 namespace {
 
@@ -31,16 +26,8 @@ void settle() {
     }
 }
 
-QStringList tabTexts(const QTabWidget* tabs) {
-    QStringList texts;
-    for (int i = 0; tabs && i < tabs->count(); ++i) {
-        texts << tabs->tabText(i);
-    }
-    return texts;
-}
-
 void clickTab(QTabWidget* tabs, const QString& text) {
-    const int index = tabTexts(tabs).indexOf(text);
+    const int index = texts(tabs).indexOf(text);
     ASSERT_GE(index, 0) << text.toStdString();
     QTest::mouseClick(tabs->tabBar(), Qt::LeftButton, {}, tabs->tabBar()->tabRect(index).center());
 }
@@ -73,7 +60,7 @@ protected:
         settle();
     }
     QTabWidget* sheetTabs(const QString& workbook) const {
-        const int index = tabTexts(window->workbookTabs()).indexOf(workbook);
+        const int index = texts(window->workbookTabs()).indexOf(workbook);
         return index < 0 ? nullptr
                          : qobject_cast<QTabWidget*>(window->workbookTabs()->widget(index));
     }
@@ -115,7 +102,22 @@ TEST_F(SheetWindowTest, ShownWhileTheHostIsVisibleAndTheCloseBoxOnlyMakesItInvis
     // Made after the host became visible, as the main window makes it after start-up.
     views::SheetWindow late(host);
     EXPECT_TRUE(late.isVisible());
-    EXPECT_EQ(tabTexts(late.workbookTabs()), (QStringList{"Vezar.xls", "Polka.xls"}));
+    EXPECT_EQ(texts(late.workbookTabs()), (QStringList{"Vezar.xls", "Polka.xls"}));
+
+    // A closed workbook or a quit host leaves nothing to crash on.
+    QAbstractItemModel* stale = view("Polka.xls", "List1")->model();
+    host.workbook(QStringLiteral("Polka.xls")).close();
+    // Before the window caught up: an edit and a read of the closed sheet are refused quietly.
+    EXPECT_FALSE(stale->setData(stale->index(0, 0), QStringLiteral("x")));
+    EXPECT_FALSE(stale->index(0, 0).data().isValid());
+    settle();
+    EXPECT_EQ(texts(window->workbookTabs()), QStringList{"Vezar.xls"});
+    host.quit();
+    EXPECT_FALSE(window->isVisible());
+    settle();
+    EXPECT_EQ(window->workbookTabs()->count(), 0);
+    window->bringToFront();  // nothing to show
+    EXPECT_FALSE(window->isVisible());
 }
 
 TEST_F(SheetWindowTest, AHeldWindowWaitsForTheMainWindowOrForWhatNeedsItsGrids) {
@@ -135,7 +137,7 @@ TEST_F(SheetWindowTest, AHeldWindowWaitsForTheMainWindowOrForWhatNeedsItsGrids) 
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&mainWindow));
     settle();
     EXPECT_TRUE(held.isVisible());
-    EXPECT_EQ(tabTexts(held.workbookTabs()), (QStringList{"Vezar.xls", "Polka.xls"}));
+    EXPECT_EQ(texts(held.workbookTabs()), (QStringList{"Vezar.xls", "Polka.xls"}));
 
     // Asked for a grid before any main window is shown, it is built at once.
     views::SheetWindow asked(host, nullptr, /*held=*/true);
@@ -147,10 +149,10 @@ TEST_F(SheetWindowTest, ATabPerOpenWorkbookAndInsideItATabPerSheet) {
     openTuningAndSong();
     showWindow();
     QTabWidget* workbooks = window->workbookTabs();
-    EXPECT_EQ(tabTexts(workbooks), (QStringList{"Vezar.xls", "Polka.xls"}));
-    EXPECT_EQ(tabTexts(sheetTabs("Vezar.xls")),
+    EXPECT_EQ(texts(workbooks), (QStringList{"Vezar.xls", "Polka.xls"}));
+    EXPECT_EQ(texts(sheetTabs("Vezar.xls")),
               (QStringList{"G-C-F", "Píseň s háčky", "Prázdný", "Čísla"}));
-    EXPECT_EQ(tabTexts(sheetTabs("Polka.xls")), QStringList{"List1"});
+    EXPECT_EQ(texts(sheetTabs("Polka.xls")), QStringList{"List1"});
     // The active workbook and, in each workbook, its active sheet are current.
     EXPECT_EQ(workbooks->tabText(workbooks->currentIndex()), QStringLiteral("Polka.xls"));
     EXPECT_EQ(sheetTabs("Vezar.xls")->tabText(sheetTabs("Vezar.xls")->currentIndex()),
@@ -174,9 +176,9 @@ TEST_F(SheetWindowTest, ATabPerOpenWorkbookAndInsideItATabPerSheet) {
     host.workbook(QStringLiteral("Polka.xls")).close();
     host.addWorkbook();
     settle();
-    EXPECT_EQ(tabTexts(workbooks), (QStringList{"Vezar.xls", "Sešit2"}));
+    EXPECT_EQ(texts(workbooks), (QStringList{"Vezar.xls", "Sešit2"}));
     EXPECT_EQ(workbooks->tabText(workbooks->currentIndex()), QStringLiteral("Sešit2"));
-    EXPECT_EQ(tabTexts(sheetTabs("Vezar.xls")),
+    EXPECT_EQ(texts(sheetTabs("Vezar.xls")),
               (QStringList{"B-Es-As", "Píseň s háčky", "Prázdný", "Čísla"}));
     EXPECT_EQ(sheetTabs("Vezar.xls")->currentIndex(), 0);
 }
@@ -185,6 +187,14 @@ TEST_F(SheetWindowTest, TheCursorFollowsTheProgramAndItsValuesAppearOnceIdle) {
     openTuningAndSong();
     showWindow();
     QTableView* grid = view("Polka.xls", "List1");
+    // Going to the end of the grid offers more rows.
+    ASSERT_EQ(grid->model()->rowCount(), 500);
+    grid->setFocus();
+    QTest::keyClick(grid, Qt::Key_End, Qt::ControlModifier);
+    EXPECT_EQ(host.activeCell().address(), QStringLiteral("$IV$500"));
+    EXPECT_EQ(grid->model()->rowCount(), 600);
+    settle();
+    EXPECT_EQ(grid->model()->rowCount(), 600);
 
     host.range(QStringLiteral("B7")).select();
     settle();
@@ -215,22 +225,12 @@ TEST_F(SheetWindowTest, TheCursorFollowsTheProgramAndItsValuesAppearOnceIdle) {
     EXPECT_TRUE(grid->viewport()->rect().contains(grid->visualRect(grid->currentIndex())));
 }
 
-TEST_F(SheetWindowTest, GoingToTheEndOfTheGridOffersMoreRows) {
-    host.addWorkbook();
-    showWindow();
-    QTableView* grid = view("Sešit1", "List1");
-    ASSERT_EQ(grid->model()->rowCount(), 500);
-    grid->setFocus();
-    QTest::keyClick(grid, Qt::Key_End, Qt::ControlModifier);
-    EXPECT_EQ(host.activeCell().address(), QStringLiteral("$IV$500"));
-    EXPECT_EQ(grid->model()->rowCount(), 600);
-    settle();
-    EXPECT_EQ(grid->model()->rowCount(), 600);
-}
-
-TEST_F(SheetWindowTest, ClickingTabsAndCellsMakesThemTheHostsActiveOnes) {
+// Clicking tabs and cells makes them the host's active ones; typing sets cells as text or
+// numbers, saved with the song.
+TEST_F(SheetWindowTest, ClickingAndTypingGoIntoTheHost) {
     openTuningAndSong();
     showWindow();
+    QTableView* grid = view("Polka.xls", "List1");
     ASSERT_EQ(host.activeWorkbook().name(), QStringLiteral("Polka.xls"));
 
     clickTab(window->workbookTabs(), QStringLiteral("Vezar.xls"));
@@ -238,32 +238,26 @@ TEST_F(SheetWindowTest, ClickingTabsAndCellsMakesThemTheHostsActiveOnes) {
     clickTab(sheetTabs("Vezar.xls"), QStringLiteral("G-C-F"));
     EXPECT_EQ(hostCursor(), QStringLiteral("Vezar.xls!G-C-F!$B$3"));
 
-    QTableView* grid = view("Vezar.xls", "G-C-F");
-    clickCell(grid, 2, 2);
+    QTableView* gcf = view("Vezar.xls", "G-C-F");
+    clickCell(gcf, 2, 2);
     EXPECT_EQ(hostCursor(), QStringLiteral("Vezar.xls!G-C-F!$C$3"));
     EXPECT_EQ(host.activeCell().text(), QStringLiteral("g1"));  // the next command's grip
 
     // Shift extends the selection; the grid's cursor, on the clicked cell, is the active cell.
-    clickCell(grid, 4, 3, Qt::ShiftModifier);
+    clickCell(gcf, 4, 3, Qt::ShiftModifier);
     EXPECT_EQ(host.selection().address(), QStringLiteral("$C$3:$D$5"));
     EXPECT_EQ(host.activeCell().address(), QStringLiteral("$D$5"));
     settle();
-    EXPECT_EQ(grid->selectionModel()->selectedIndexes().size(), 6);  // the echo changes nothing
+    EXPECT_EQ(gcf->selectionModel()->selectedIndexes().size(), 6);  // the echo changes nothing
 
     // From a cell of the song back in its own workbook.
     clickTab(window->workbookTabs(), QStringLiteral("Polka.xls"));
-    clickCell(view("Polka.xls", "List1"), 9, 0);
+    clickCell(grid, 9, 0);
     EXPECT_EQ(hostCursor(), QStringLiteral("Polka.xls!List1!$A$10"));
     // The program's next move is shown, not the old click.
     host.range(QStringLiteral("A11")).select();
     settle();
-    EXPECT_EQ(view("Polka.xls", "List1")->currentIndex().row(), 10);
-}
-
-TEST_F(SheetWindowTest, TypingIntoCellsSetsThemAsTextOrNumbersAndTheyAreSavedWithTheSong) {
-    openTuningAndSong();
-    showWindow();
-    QTableView* grid = view("Polka.xls", "List1");
+    EXPECT_EQ(grid->currentIndex().row(), 10);
 
     // As a player types lyrics: the first key starts editing, Enter moves down.
     clickCell(grid, 0, 0);
@@ -300,7 +294,7 @@ TEST_F(SheetWindowTest, TypingIntoCellsSetsThemAsTextOrNumbersAndTheyAreSavedWit
     EXPECT_EQ(typed(4, " 7 "), CellValue::number(7));
     EXPECT_TRUE(typed(2, "").isEmpty());
     // Another workbook's cell, that workbook not active: it changes there, nothing else.
-    QAbstractItemModel* tuning = view("Vezar.xls", "G-C-F")->model();
+    QAbstractItemModel* tuning = gcf->model();
     EXPECT_TRUE(tuning->setData(tuning->index(0, 3), QStringLiteral("Pozn.")));
     EXPECT_EQ(host.workbook("Vezar.xls").sheet(1).range("D1").value(), CellValue("Pozn."));
     EXPECT_EQ(host.activeWorkbook().name(), QStringLiteral("Polka.xls"));
@@ -326,26 +320,6 @@ TEST_F(SheetWindowTest, TypingIntoCellsSetsThemAsTextOrNumbersAndTheyAreSavedWit
     settle();
     EXPECT_EQ(view("Polka.xls", "List1")->model()->index(0, 0).data().toString(),
               QStringLiteral("Ahoj, ma"));
-}
-
-TEST_F(SheetWindowTest, AClosedWorkbookOrAQuitHostLeavesNothingToCrashOn) {
-    openTuningAndSong();
-    showWindow();
-    QAbstractItemModel* stale = view("Polka.xls", "List1")->model();
-    host.workbook(QStringLiteral("Polka.xls")).close();
-    // Before the window caught up: an edit and a read of the closed sheet are refused quietly.
-    EXPECT_FALSE(stale->setData(stale->index(0, 0), QStringLiteral("x")));
-    EXPECT_FALSE(stale->index(0, 0).data().isValid());
-    settle();
-    EXPECT_EQ(tabTexts(window->workbookTabs()), QStringList{"Vezar.xls"});
-
-    host.quit();
-    EXPECT_FALSE(window->isVisible());
-    settle();
-    EXPECT_EQ(window->workbookTabs()->count(), 0);
-    window->bringToFront();  // nothing to show
-    EXPECT_FALSE(window->isVisible());
-    window->close();
 }
 
 TEST_F(SheetWindowTest, TheHostMayGoBeforeTheWindow) {
