@@ -1,5 +1,6 @@
 // A player imports a tune from the window: the file picked, the tune solved in the tuning shown,
 // the name asked as for a new song, and the new song open at its first grip.
+#include "grips/Said.h"
 #include "support/MelodyFiles.h"
 #include "support/ProgramFixture.h"
 #include "support/TestFiles.h"
@@ -23,17 +24,16 @@
 using services::MessageAnswer;
 using services::MessageButtons;
 using services::MessageIcon;
-using testing_support::ScriptedDialogs;
 
 namespace {
 
-const QString ChooserTitle = QStringLiteral("Vyberte melodii, kterou chcete importovat !");
+const QString ChooserTitle = "Vyberte melodii, kterou chcete importovat !";
 
 class SongImport : public testing_support::ShownProgramFixture {
 protected:
     void SetUp() override {
         ShownProgramFixture::SetUp();
-        pickTuning(QStringLiteral("C-F-B"));
+        pickTuning("C-F-B");
     }
     void pickTuning(const QString& tuning) {
         const int index = c().Combo1->findText(tuning);
@@ -46,9 +46,6 @@ protected:
         testing_support::writeBytes(path, bytes);
         return path;
     }
-    QString songPath(const QString& name) const {
-        return QDir(environment.workingFolder).filePath(name);
-    }
     // The player picks `file` and, when asked, names the song `name`.
     void import(const QString& file, std::optional<QString> name = std::nullopt) {
         chooser.answers.push_back(file);
@@ -57,16 +54,13 @@ protected:
         }
         menu().mnuImportovat->trigger();
     }
-    bool songOpen() const { return c().cmdEndEdit->isEnabled(); }
     QStringList workingFiles() const {
         return QDir(environment.workingFolder).entryList(QDir::Files | QDir::Hidden);
     }
 };
 
-ScriptedDialogs::Message nameQuestion() {
-    return {"Nová skladba.", "Zadejte název nové písničky.", MessageIcon::None,
-            MessageButtons::OkCancel};
-}
+const said::Message nameQuestion{"Nová skladba.", "Zadejte název nové písničky.", MessageIcon::None,
+                                 MessageButtons::OkCancel};
 
 }  // namespace
 
@@ -76,37 +70,34 @@ TEST_F(SongImport, AMidiTuneBecomesAnOpenSongShownAtItsFirstGrip) {
 
     ASSERT_EQ(chooser.asked.size(), 1u);
     EXPECT_EQ(chooser.asked[0].title, ChooserTitle);
-    EXPECT_EQ(chooser.asked[0].filterName, QStringLiteral("Melodie MIDI a MusicXML"));
-    EXPECT_EQ(chooser.asked[0].patterns, QStringLiteral("*.mid;*.midi;*.musicxml;*.xml;*.mxl"));
-    const auto shown = dialogs.take();
-    ASSERT_EQ(shown.size(), 2u);
-    EXPECT_EQ(shown[0], nameQuestion());
-    EXPECT_EQ(shown[1], (ScriptedDialogs::Message{
-                            "Melodie importována.",
-                            "Píseň Polka.xls v ladění C-F-B má 3 hmaty a 2 obraty měchu.\r\n"
-                            "Basy import nepíše; doplňte je podle potřeby sami.",
-                            MessageIcon::Information, MessageButtons::Ok}));
+    EXPECT_EQ(chooser.asked[0].filterName, "Melodie MIDI a MusicXML");
+    EXPECT_EQ(chooser.asked[0].patterns, "*.mid;*.midi;*.musicxml;*.xml;*.mxl");
+    EXPECT_EQ(dialogs.take(),
+              (said::Messages{nameQuestion,
+                              said::information("Melodie importována.",
+                                                "Píseň Polka.xls v ladění C-F-B má 3 hmaty a 2 "
+                                                "obraty měchu.\r\nBasy import nepíše; doplňte je "
+                                                "podle potřeby sami.")}));
 
     EXPECT_EQ(tools::dumpWorkbook(spreadsheet::xls::readXlsFile(songPath("Polka.xls"))),
-              QStringLiteral("sheet\tC-F-B\tactive\ncursor\t$B$1\n"
-                             "B1\tfis1,\nI1\tTlak\nB2\tcis2,\nI2\tTah\nB3\tfis1,\nI3\tTlak\n"));
+              "sheet\tC-F-B\tactive\ncursor\t$B$1\n"
+              "B1\tfis1,\nI1\tTlak\nB2\tcis2,\nI2\tTah\nB3\tfis1,\nI3\tTlak\n");
     EXPECT_TRUE(songOpen());
     EXPECT_TRUE(form->isVisible());
-    EXPECT_EQ(form->windowTitle(), QStringLiteral("Polka.xls"));
-    EXPECT_EQ(form->connection().SongWorkbookName, QStringLiteral("Polka.xls"));
-    EXPECT_EQ(c().lblTon->text(), QStringLiteral("1"));
-    EXPECT_EQ(c().lblTony->text(), QStringLiteral("fis1,       Tlak "));
+    EXPECT_EQ(form->windowTitle(), "Polka.xls");
+    EXPECT_EQ(form->connection().SongWorkbookName, "Polka.xls");
+    EXPECT_EQ(c().lblTon->text(), "1");
+    EXPECT_EQ(c().lblTony->text(), "fis1,       Tlak ");
     EXPECT_FALSE(menu().mnuImportovat->isEnabled());
     EXPECT_FALSE(c().Combo1->isEnabled());
     // The first grip lit as a push grip, on the button the tone is written for.
-    const auto tuning = form->tuningEditor().tuning(QStringLiteral("C-F-B"));
-    const int button =
-        tuning->trebleButtonsOf(QStringLiteral("fis1,"), tones::Bellows::Push).front();
+    const auto tuning = form->tuningEditor().tuning("C-F-B");
+    const int button = tuning->trebleButtonsOf("fis1,", tones::Bellows::Push).front();
     EXPECT_NE(form->keyboard().pictureOf(keyboard::Side::Treble, button),
               keyboard::TrebleRestPicture);
     EXPECT_EQ(views::backColour(c().cmdJakDal), views::PushColour);
     // Locked as any open song, and the first of the last songs.
-    EXPECT_TRUE(workingFiles().contains(QStringLiteral(".Polka.xls.lock")));
+    EXPECT_TRUE(workingFiles().contains(".Polka.xls.lock"));
     EXPECT_EQ(settings.list(services::ProgramSettings::PosledniPisne),
               QStringList{songPath("Polka.xls")});
 
@@ -123,10 +114,9 @@ TEST_F(SongImport, AScoreKeepsItsChordsAndSyllablesAndSaysTheShift) {
                 "<duration>1</duration><lyric><text>Já</text></lyric></note><note><chord/><pitch>"
                 "<step>E</step><octave>4</octave></pitch><duration>1</duration></note></measure>")),
         "Já");
-    EXPECT_EQ(
-        tools::dumpWorkbook(spreadsheet::xls::readXlsFile(songPath("Já.xls"))),
-        QStringLiteral("sheet\tC-F-B\tactive\ncursor\t$B$1\nA1\tJá\nB1\tc1,\nC1\te1,\nI1\tTlak\n"));
-    EXPECT_EQ(c().lblSlabika[2]->text(), QStringLiteral("Já"));
+    EXPECT_EQ(tools::dumpWorkbook(spreadsheet::xls::readXlsFile(songPath("Já.xls"))),
+              "sheet\tC-F-B\tactive\ncursor\t$B$1\nA1\tJá\nB1\tc1,\nC1\te1,\nI1\tTlak\n");
+    EXPECT_EQ(c().lblSlabika[2]->text(), "Já");
     form->songFiles().cmdEndEdit_Click();
     dialogs.take();
 
@@ -135,10 +125,10 @@ TEST_F(SongImport, AScoreKeepsItsChordsAndSyllablesAndSaysTheShift) {
     const auto shown = dialogs.take();
     ASSERT_EQ(shown.size(), 2u);
     EXPECT_EQ(shown[1].text,
-              QStringLiteral("Píseň Nízko.xls v ladění C-F-B má 1 hmat a 0 obratů měchu.\r\n"
-                             "Melodie je posunutá o oktávu nahoru: v původní výšce ji "
-                             "ladění celou nezahraje.\r\n"
-                             "Basy import nepíše; doplňte je podle potřeby sami."));
+              "Píseň Nízko.xls v ladění C-F-B má 1 hmat a 0 obratů měchu.\r\n"
+              "Melodie je posunutá o oktávu nahoru: v původní výšce ji "
+              "ladění celou nezahraje.\r\n"
+              "Basy import nepíše; doplňte je podle potřeby sami.");
 }
 
 TEST_F(SongImport, ATuneThatCannotBeImportedAsksNoNameAndWritesNothing) {
@@ -154,52 +144,47 @@ TEST_F(SongImport, ATuneThatCannotBeImportedAsksNoNameAndWritesNothing) {
     };
     for (const auto& [file, message] : cases) {
         import(file);
-        EXPECT_EQ(dialogs.take(), (std::vector<ScriptedDialogs::Message>{
-                                      {"Melodii nelze importovat.", message,
-                                       MessageIcon::Exclamation, MessageButtons::Ok}}));
+        EXPECT_EQ(dialogs.take(),
+                  said::Messages{said::exclamation("Melodii nelze importovat.", message)});
     }
     EXPECT_TRUE(workingFiles().isEmpty());
     EXPECT_FALSE(songOpen());
     EXPECT_TRUE(form->isVisible());
 }
 
-TEST_F(SongImport, CancellingTheFileOrTheNameChangesNothing) {
+TEST_F(SongImport, CancellingTheFileOrTheNameOrRefusingToReplaceChangesNothing) {
     chooser.answers.push_back(std::nullopt);
     menu().mnuImportovat->trigger();
     EXPECT_TRUE(dialogs.messages.empty());
     EXPECT_TRUE(form->isVisible());
 
     import(melody("tune.mid", testing_support::midiTune({{ 66 }})), QString());
-    EXPECT_EQ(dialogs.take(), std::vector<ScriptedDialogs::Message>{nameQuestion()});
+    EXPECT_EQ(dialogs.take(), said::Messages{nameQuestion});
     EXPECT_TRUE(workingFiles().isEmpty());
     EXPECT_FALSE(songOpen());
-}
 
-TEST_F(SongImport, AnExistingSongIsReplacedOnlyWhenThePlayerSaysSo) {
+    // An existing song is replaced only when the player says so.
     const QString old = songPath("Polka.xls");
     testing_support::writeBytes(old, "stará píseň");
     const QString tune = melody("tune.mid", testing_support::midiTune({{66}}));
     dialogs.answers = {MessageAnswer::No};
     import(tune, "Polka");
-    const auto refused = dialogs.take();
-    ASSERT_EQ(refused.size(), 3u);
-    EXPECT_EQ(refused[1].title, QStringLiteral("Tato skladba již existuje!"));
-    EXPECT_EQ(refused[2].title, QStringLiteral("Založení nové skladby přerušeno."));
+    EXPECT_EQ(dialogs.titles(), (QStringList{"Nová skladba.", "Tato skladba již existuje!",
+                                             "Založení nové skladby přerušeno."}));
     EXPECT_EQ(testing_support::readBytes(old), QByteArray("stará píseň"));
     EXPECT_FALSE(songOpen());
 
     dialogs.answers = {MessageAnswer::Yes};
     import(tune, "Polka");
     EXPECT_TRUE(songOpen());
-    EXPECT_EQ(host().range(QStringLiteral("B1")).text(), QStringLiteral("fis1,"));
+    EXPECT_EQ(host().range("B1").text(), "fis1,");
 }
 
 TEST(ImportSummary, CountsAreSaidInCzech) {
     EXPECT_EQ(grips::importSummary("A.xls", "G-C-F", 1, 1, -24),
-              QStringLiteral(
-                  "Píseň A.xls v ladění G-C-F má 1 hmat a 1 obrat měchu.\r\nMelodie je posunutá "
-                  "o dvě oktávy dolů: v původní výšce ji ladění celou nezahraje.\r\n"
-                  "Basy import nepíše; doplňte je podle potřeby sami."));
+              "Píseň A.xls v ladění G-C-F má 1 hmat a 1 obrat měchu.\r\nMelodie je posunutá "
+              "o dvě oktávy dolů: v původní výšce ji ladění celou nezahraje.\r\n"
+              "Basy import nepíše; doplňte je podle potřeby sami.");
     EXPECT_TRUE(grips::importSummary("A.xls", "G-C-F", 4, 5, 0)
                     .startsWith("Píseň A.xls v ladění G-C-F má 4 hmaty a 5 obratů měchu."));
     EXPECT_TRUE(

@@ -14,7 +14,7 @@ namespace {
 
 std::vector<songs::SongGrip> someGrips() {
     songs::SongGrip first;
-    first.syllable = QStringLiteral("Škoda");
+    first.syllable = "Škoda";
     first.treble = QStringList{"c1,", "e1,", "g1,"};
     first.bellows = tones::Bellows::Push;
     songs::SongGrip second;
@@ -29,12 +29,12 @@ std::vector<songs::SongGrip> someGrips() {
 TEST(SongWriting, GripsBecomeRowsFromTheFirstWithTheCursorOnB1) {
     QTemporaryDir dir;
     const QString path = dir.filePath("Píseň.xls");
-    songs::writeSongFile(path, QStringLiteral("G-C-F"), someGrips());
+    songs::writeSongFile(path, "G-C-F", someGrips());
     const auto data = spreadsheet::xls::readXlsFile(path);
     EXPECT_EQ(tools::dumpWorkbook(data),
-              QStringLiteral("sheet\tG-C-F\tactive\ncursor\t$B$1\n"
-                             "A1\tŠkoda\nB1\tc1,\nC1\te1,\nD1\tg1,\nI1\tTlak\n"
-                             "B2\td1,\nI2\tTah\nM2\tG\n"));
+              "sheet\tG-C-F\tactive\ncursor\t$B$1\n"
+              "A1\tŠkoda\nB1\tc1,\nC1\te1,\nD1\tg1,\nI1\tTlak\n"
+              "B2\td1,\nI2\tTah\nM2\tG\n");
     const auto back = songs::readSongGrips(*data.sheets.front());
     ASSERT_EQ(back.size(), 2u);
     EXPECT_EQ(back[0].treble, someGrips()[0].treble);
@@ -49,8 +49,7 @@ TEST(SongWriting, AFileThatCannotBeWrittenLeavesTheOldOneAsItWas) {
     bool refused = false;
     testing_support::withFullDisk([&] {
         try {
-            songs::writeSongFile(path, QStringLiteral("G-C-F"),
-                                 std::vector<songs::SongGrip>(3000, someGrips()[0]));
+            songs::writeSongFile(path, "G-C-F", std::vector<songs::SongGrip>(3000, someGrips()[0]));
         } catch (const spreadsheet::SpreadsheetError&) {
             refused = true;
         }

@@ -24,7 +24,7 @@ TEST(ToneEntry, TonesAreStoredInTheDatabasesForm) {
         EXPECT_EQ(checkBassEntry(QString::fromUtf8(typed)).text, QString::fromUtf8(typed));
         EXPECT_EQ(checkBassEntry(QString::fromUtf8(typed)).problem, QString()) << typed;
     }
-    EXPECT_EQ(checkBassEntry(QStringLiteral(" (G) ")).text, QStringLiteral("(G)"));
+    EXPECT_EQ(checkBassEntry(" (G) ").text, "(G)");
 }
 
 TEST(ToneEntry, EachWrongEntrySaysWhatIsWrong) {
@@ -73,7 +73,7 @@ TEST(ToneEntry, EachWrongEntrySaysWhatIsWrong) {
 
 // Whatever is stored sounds: the check and the pitch mapping agree on every short text.
 TEST(ToneEntry, EveryStoredEntryHasAPitch) {
-    const QString alphabet = QStringLiteral("cdefgahbCDEFGAHBis,m()1459");
+    const QString alphabet = "cdefgahbCDEFGAHBis,m()1459";
     for (const QChar a : alphabet) {
         for (const QChar b : alphabet) {
             for (const QChar c : alphabet) {

@@ -1,11 +1,15 @@
 // A player edits his own tunings: every change checked, saved at once, and a refused one
-// leaves the file as it was, byte for byte.
+// leaves the file as it was, byte for byte. Tunings a newer program delivers reach his copy
+// once; one he deleted or renamed stays as he left it.
 #include "support/TestFiles.h"
 
 #include "music/Pitch.h"
+#include "services/ProgramSettings.h"
 #include "spreadsheet/SpreadsheetError.h"
 #include "spreadsheet/xls/XlsFile.h"
+#include "tunings/DeliveredTunings.h"
 #include "tunings/TuningDatabase.h"
+#include "tunings/UserTuningDatabase.h"
 
 #include <QFile>
 #include <QRegularExpression>
@@ -16,6 +20,7 @@
 using spreadsheet::CellAddress;
 using spreadsheet::CellValue;
 using spreadsheet::Sheet;
+using testing_support::DeliveredDatabase;
 using testing_support::sheetNamed;
 using tones::Bellows;
 using tones::KeyboardSide;
@@ -41,6 +46,14 @@ QStringList cellsOf(const Sheet& sheet, int semitones = 0) {
     return cells;
 }
 
+QStringList namesIn(const QString& path) {
+    QStringList names;
+    for (const auto& sheet : spreadsheet::xls::readXlsFile(path).sheets) {
+        names << sheet->name();
+    }
+    return names;
+}
+
 class TuningDatabaseTest : public testing::Test {
 protected:
     void SetUp() override { ASSERT_TRUE(QFile::copy(testing_support::DeliveredDatabase, path)); }
@@ -56,6 +69,17 @@ protected:
         EXPECT_EQ(change(database), message);
         EXPECT_EQ(bytes(), before);
         EXPECT_EQ(database.names(), names);
+    }
+
+    // The copy an earlier version made: without "G-C", with "G-C-F" written in other case,
+    // "B-Es-As" current, and a tuning of the player's own.
+    void writeAnOlderCopy() {
+        spreadsheet::WorkbookData data = saved();
+        std::erase_if(data.sheets, [](const auto& sheet) { return sheet->name() == "G-C"; });
+        data.sheets[0]->setNameUnchecked("g-c-f");
+        data.sheets.push_back(testing_support::sheetWith("Moje", {{"B2", CellValue("c1,")}}));
+        data.activeSheet = 2;
+        spreadsheet::xls::writeXlsFile(path, data);
     }
 
     QTemporaryDir folder;
@@ -224,4 +248,51 @@ TEST_F(TuningDatabaseTest, AFailedSaveChangesNothing) {
     EXPECT_EQ(database.names().size(), 8);
     ASSERT_EQ(database.add("Moje", "G-C-F", 2), QString());
     EXPECT_EQ(database.names().size(), 9);
+}
+
+TEST_F(TuningDatabaseTest, DeliveredTuningsAreAppendedOnceAndRememberedWithTheOnesAlreadyThere) {
+    writeAnOlderCopy();
+    QStringList known;
+    EXPECT_EQ(tunings::addDeliveredTunings(path, DeliveredDatabase, known), QStringList{"G-C"});
+    EXPECT_EQ(namesIn(path), (QStringList{"g-c-f", "A-D-G", "B-Es-As", "C-F-B", "F-B-Es", "C-F",
+                                          "Club C-F", "Moje", "G-C"}));
+    EXPECT_EQ(saved().activeSheet, 2);
+    EXPECT_EQ(saved().sheets.back()->value({4, 2}).text(), "c3,");
+    EXPECT_EQ(known, namesIn(DeliveredDatabase));
+
+    const QByteArray before = bytes();
+    EXPECT_EQ(tunings::addDeliveredTunings(path, DeliveredDatabase, known), QStringList());
+    EXPECT_EQ(bytes(), before);
+}
+
+TEST_F(TuningDatabaseTest, ADeliveredTuningThePlayerDeletedOrRenamedStaysAway) {
+    writeAnOlderCopy();
+    QStringList known{"G-C", "Club C-F"};
+    TuningDatabase database(path);
+    ASSERT_EQ(database.rename("Club C-F", "Můj Club", QString()), QString());
+    const QByteArray before = bytes();
+    EXPECT_EQ(tunings::addDeliveredTunings(path, DeliveredDatabase, known), QStringList());
+    EXPECT_EQ(bytes(), before);
+    EXPECT_EQ(known.size(), namesIn(DeliveredDatabase).size());
+}
+
+// The start of the installed program: what was added is kept in the settings, so a tuning
+// deleted after it was added is not added again at the next start.
+TEST_F(TuningDatabaseTest, TheStartRemembersTheDeliveredTuningsInTheSettings) {
+    writeAnOlderCopy();
+    services::ProgramSettings settings(folder.filePath("settings.ini"));
+    tunings::bringUpToDate(path, DeliveredDatabase, settings);
+    EXPECT_EQ(namesIn(path).last(), "G-C");
+    EXPECT_EQ(settings.list(services::ProgramSettings::DodanaLadeni), namesIn(DeliveredDatabase));
+
+    TuningDatabase database(path);
+    ASSERT_EQ(database.remove("G-C", QString()), QString());
+    services::ProgramSettings later(folder.filePath("settings.ini"));
+    tunings::bringUpToDate(path, DeliveredDatabase, later);
+    EXPECT_FALSE(namesIn(path).contains("G-C"));
+
+    // A copy that cannot be read is left for the start to report.
+    testing_support::writeBytes(path, "not a workbook");
+    tunings::bringUpToDate(path, DeliveredDatabase, later);
+    EXPECT_EQ(bytes(), "not a workbook");
 }
