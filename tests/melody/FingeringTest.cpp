@@ -131,15 +131,6 @@ TEST(Fingering, TheLowestButtonOfAPitchIsWrittenAsTheTuningNamesIt) {
     EXPECT_EQ(fingering.grips[2].buttons, (std::vector<int>{5, 7}));
 }
 
-TEST(Fingering, AChordOfMoreThanFiveTonesIsRefusedWithItsPlace) {
-    const auto tuning = tuningOf({{1, "c1,", "c1,"}});
-    Melody melody = melodyOf({{"c1,"}, {"c1,", "d1,", "e1,", "f1,", "g1,", "a1,"}});
-    melody.chords[1].place = QStringLiteral("takt 2, doba 3");
-    EXPECT_EQ(refusalOf(melody, tuning),
-              QStringLiteral("Akord na místě takt 2, doba 3 má 6 různých tónů; pravá ruka jich "
-                             "zahraje nejvýše pět."));
-}
-
 TEST(Fingering, AnUnplayableTuneIsShiftedByOctavesInTheGivenOrder) {
     const auto tuning = tuningOf({{1, "c1,", "d1,"}, {2, "c3,", "e1,"}});
     EXPECT_EQ(melody::fingerMelody(melodyOf({{"c,"}, {"d,"}}), tuning).shift, 12);
@@ -160,7 +151,7 @@ TEST(Fingering, AnUnplayableTuneIsShiftedByOctavesInTheGivenOrder) {
                     .startsWith(QStringLiteral("Melodii posunutou o 1 půltón nahoru nelze")));
 }
 
-TEST(Fingering, WhenNoShiftHelpsTheMissingNotesAreNamed) {
+TEST(Fingering, WhenNoShiftHelpsTheMissingNotesAreNamedAndBigChordsAreRefused) {
     const auto tuning = tuningOf({{1, "c1,", "d1,"}});
     std::vector<std::vector<const char*>> chords{{"cis1,"}, {"c1,"}, {"c1,", "d1,"}};
     for (int i = 0; i < 11; ++i) {
@@ -173,6 +164,13 @@ TEST(Fingering, WhenNoShiftHelpsTheMissingNotesAreNamed) {
                              "p7: fis1,; p8: fis1,; "
                              "p9: fis1,; p10: fis1,; p11: fis1,; p12: fis1, a 2 dalších. "
                              "Žádný směr měchu nedává celé tyto akordy: p3: c1, d1,."));
+
+    // A chord of more than five tones is refused with its place.
+    Melody six = melodyOf({{"c1,"}, {"c1,", "d1,", "e1,", "f1,", "g1,", "a1,"}});
+    six.chords[1].place = QStringLiteral("takt 2, doba 3");
+    EXPECT_EQ(refusalOf(six, tuningOf({{1, "c1,", "c1,"}})),
+              QStringLiteral("Akord na místě takt 2, doba 3 má 6 různých tónů; pravá ruka jich "
+                             "zahraje nejvýše pět."));
 }
 
 TEST(Fingering, HandPlacesAreCentroidsOfButtonCentres) {

@@ -13,12 +13,18 @@ using testing_support::MidiTrack;
 
 namespace {
 
-std::vector<std::vector<int>> pitchesOf(const melody::Melody& melody) {
-    std::vector<std::vector<int>> chords;
+using Chords = std::vector<std::vector<int>>;
+
+Chords pitchesOf(const melody::Melody& melody) {
+    Chords chords;
     for (const auto& chord : melody.chords) {
         chords.push_back(chord.pitches);
     }
     return chords;
+}
+
+melody::Melody melodyOf(int format, int division, const std::vector<MidiTrack>& tracks) {
+    return readMidiMelody(midiFile(format, division, tracks), QStringLiteral("a.mid"));
 }
 
 QString refusalOf(const QByteArray& bytes) {
@@ -46,16 +52,15 @@ TEST(MidiFile, NotesStartingOnOneTickFormAChordAndOnlyOnsetsCount) {
         .noteOn(0, 0, 64)
         .noteOff(240, 0, 64)
         .end();
-    const melody::Melody melody =
-        readMidiMelody(midiFile(0, 480, {track}), QStringLiteral("a.mid"));
-    EXPECT_EQ(pitchesOf(melody), (std::vector<std::vector<int>>{{60, 64, 67}, {62}, {64}}));
+    const melody::Melody melody = melodyOf(0, 480, {track});
+    EXPECT_EQ(pitchesOf(melody), (Chords{{60, 64, 67}, {62}, {64}}));
     EXPECT_EQ(melody.chords[0].place, QStringLiteral("takt 1, doba 1 (MIDI čas 0)"));
     EXPECT_EQ(melody.chords[1].place, QStringLiteral("takt 1, doba 2 (MIDI čas 480)"));
     EXPECT_EQ(melody.chords[2].place, QStringLiteral("takt 2, doba 1 (MIDI čas 1440)"));
     EXPECT_TRUE(melody.chords[0].syllable.isEmpty());
 }
 
-TEST(MidiFile, TheMelodyIsThePairWithTheHighestAveragePitchWithoutDrums) {
+TEST(MidiFile, TheMelodyIsTheHighestPairWithoutDrumsTheEarlierOfEqualOnes) {
     MidiTrack conductor;
     conductor.meta(0, 0x51, QByteArray("\x07\xA1\x20", 3)).end();
     MidiTrack accompaniment;  // channel 1 low, channel 2 the tune
@@ -71,24 +76,26 @@ TEST(MidiFile, TheMelodyIsThePairWithTheHighestAveragePitchWithoutDrums) {
     drums.noteOn(0, 9, 81).noteOn(480, 9, 81).end();
     MidiTrack other;  // average 73, below 74
     other.noteOn(0, 0, 73).noteOn(10, 0, 73).end();
-    const melody::Melody melody = readMidiMelody(
-        midiFile(1, 480, {conductor, accompaniment, drums, other}), QStringLiteral("b.mid"));
-    EXPECT_EQ(pitchesOf(melody), (std::vector<std::vector<int>>{{72}, {74}, {76}}));
+    const melody::Melody melody = melodyOf(1, 480, {conductor, accompaniment, drums, other});
+    EXPECT_EQ(pitchesOf(melody), (Chords{{72}, {74}, {76}}));
     EXPECT_EQ(melody.chords[2].place, QStringLiteral("takt 1, doba 2,5 (MIDI čas 720)"));
-}
 
-TEST(MidiFile, EqualAveragesTakeTheEarlierTrackAndChunksOfOtherKindsAreSkipped) {
+    // Equal averages take the earlier track; chunks of other kinds are skipped.
     MidiTrack first;
     first.noteOn(0, 3, 70).end();
     MidiTrack second;
     second.noteOn(0, 0, 69).noteOn(0, 0, 71).end();
     QByteArray file = midiFile(1, 96, {first, second});
     file.insert(14, QByteArray("XFIH\x00\x00\x00\x02zz", 10));
-    EXPECT_EQ(pitchesOf(readMidiMelody(file, QStringLiteral("c.mid"))),
-              (std::vector<std::vector<int>>{{70}}));
+    EXPECT_EQ(pitchesOf(readMidiMelody(file, QStringLiteral("c.mid"))), Chords{{70}});
+
+    // Without notes other than drums the melody is empty.
+    MidiTrack drumsOnly;
+    drumsOnly.noteOn(0, 9, 40).event(0, {0xF0, 0x02, 0x01, 0xF7}).end();
+    EXPECT_TRUE(melodyOf(1, 480, {drumsOnly}).chords.empty());
 }
 
-TEST(MidiFile, TimeSignatureChangesAndFramesGivePlaces) {
+TEST(MidiFile, TimeSignatureChangesFramesAndHugeDeltaTimesGivePlaces) {
     MidiTrack track;
     track
         .meta(0, 0x58, QByteArray("\x06\x03\x18\x08", 4))  // 6/8: a bar is 3 quarters
@@ -97,34 +104,24 @@ TEST(MidiFile, TimeSignatureChangesAndFramesGivePlaces) {
         .noteOn(0, 0, 62)
         .noteOn(960 + 240, 0, 64)
         .end();
-    const auto melody = readMidiMelody(midiFile(0, 480, {track}), QStringLiteral("d.mid"));
+    const auto melody = melodyOf(0, 480, {track});
     ASSERT_EQ(melody.chords.size(), 3u);
     EXPECT_EQ(melody.chords[1].place, QStringLiteral("takt 2, doba 1 (MIDI čas 1440)"));
     EXPECT_EQ(melody.chords[2].place, QStringLiteral("takt 3, doba 1,5 (MIDI čas 2640)"));
 
     MidiTrack frames;
     frames.noteOn(100, 0, 60).end();
-    EXPECT_EQ(
-        readMidiMelody(midiFile(0, 0xE728, {frames}), QStringLiteral("e.mid")).chords[0].place,
-        QStringLiteral("MIDI čas 100"));
-}
+    EXPECT_EQ(melodyOf(0, 0xE728, {frames}).chords[0].place, QStringLiteral("MIDI čas 100"));
 
-TEST(MidiFile, HugeDeltaTimesAddUpWithoutOverflow) {
-    MidiTrack track;
+    // Huge delta times add up without overflow.
+    MidiTrack huge;
     for (int i = 0; i < 200; ++i) {
-        track.noteOn(0x0FFFFFFF, 0, 60 + i % 12);
+        huge.noteOn(0x0FFFFFFF, 0, 60 + i % 12);
     }
-    const auto melody = readMidiMelody(midiFile(0, 1, {track.end()}), QStringLiteral("f.mid"));
-    ASSERT_EQ(melody.chords.size(), 200u);
-    EXPECT_EQ(melody.chords.back().place,
+    const auto far = melodyOf(0, 1, {huge.end()});
+    ASSERT_EQ(far.chords.size(), 200u);
+    EXPECT_EQ(far.chords.back().place,
               QStringLiteral("takt 13421772751, doba 1 (MIDI čas 53687091000)"));
-}
-
-TEST(MidiFile, AFileWithoutNotesGivesAnEmptyMelody) {
-    MidiTrack drumsOnly;
-    drumsOnly.noteOn(0, 9, 40).event(0, {0xF0, 0x02, 0x01, 0xF7}).end();
-    EXPECT_TRUE(
-        readMidiMelody(midiFile(1, 480, {drumsOnly}), QStringLiteral("g.mid")).chords.empty());
 }
 
 TEST(MidiFile, MalformedFilesAreRefusedWithTheReason) {

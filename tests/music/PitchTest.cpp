@@ -8,18 +8,15 @@
 
 using music::BassSound;
 
+// Texts that are no tone name have no pitch.
 TEST(Pitch, TrebleNamesFollowTheStaffOctaves) {
-    const std::pair<const char*, int> cases[] = {
-        {"c,", 48},    {"c1,", 60},   {"h,", 59},  {"ces1,", 59}, {"his,", 60}, {"b1,", 70},
-        {"cis1,", 61}, {"des1,", 61}, {"es,", 51}, {"as2,", 80},  {"g4,", 103}, {"e3,", 88}};
+    const std::pair<const char*, std::optional<int>> cases[] = {
+        {"c,", 48},    {"c1,", 60},   {"h,", 59},    {"ces1,", 59}, {"his,", 60}, {"b1,", 70},
+        {"cis1,", 61}, {"des1,", 61}, {"es,", 51},   {"as2,", 80},  {"g4,", 103}, {"e3,", 88},
+        {"", {}},      {"c", {}},     {"c5,", {}},   {"x1,", {}},   {"C1,", {}},  {"bes1,", {}},
+        {"cis1", {}},  {"Tlak", {}},  {"cis1,,", {}}};
     for (const auto& [name, pitch] : cases) {
         EXPECT_EQ(music::tonePitch(QString::fromUtf8(name)), pitch) << name;
-    }
-}
-
-TEST(Pitch, TextsThatAreNoToneNameHaveNoPitch) {
-    for (const char* text : {"", "c", "c5,", "x1,", "C1,", "bes1,", "cis1", "Tlak", "cis1,,"}) {
-        EXPECT_FALSE(music::tonePitch(QString::fromUtf8(text))) << text;
     }
 }
 

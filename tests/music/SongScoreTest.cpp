@@ -11,20 +11,19 @@ using music::GripSound;
 using music::NoteEvent;
 using music::Part;
 
-TEST(GripSound, TonesAndBassesSoundOncePerPitch) {
+TEST(GripSound, TonesAndBassesSoundOncePerPitchWhatDoesNotParseIsSilent) {
     // "his," is "c1,"; the two chords share E and G.
     const GripSound sound = music::gripSound({"e1,", "c1,", "his,", "g1,"}, {"C", "(C)", "(Em)"});
     EXPECT_EQ(sound.treble, (std::vector<int>{64, 60, 67}));
     EXPECT_EQ(sound.basses, (std::vector<int>{36, 48, 52, 55, 59}));
-}
 
-TEST(GripSound, NamesThatDoNotParseAreSilentAndReported) {
+    // Names that do not parse are silent and reported.
     std::vector<std::pair<bool, int>> unknown;
-    const GripSound sound =
+    const GripSound odd =
         music::gripSound({"c1,", "x1,"}, {"(D7)", "G", "Cm"},
                          [&](bool isBass, int index) { unknown.emplace_back(isBass, index); });
-    EXPECT_EQ(sound.treble, (std::vector<int>{60}));
-    EXPECT_EQ(sound.basses, (std::vector<int>{43}));
+    EXPECT_EQ(odd.treble, (std::vector<int>{60}));
+    EXPECT_EQ(odd.basses, (std::vector<int>{43}));
     EXPECT_EQ(unknown, (std::vector<std::pair<bool, int>>{{false, 1}, {true, 0}, {true, 2}}));
     EXPECT_TRUE(music::gripSound({}, {}).isSilent());
 }

@@ -54,33 +54,25 @@ std::vector<const music::PlacedSystem*> systemsOf(const TablatureLayout& layout)
 
 }  // namespace
 
-TEST(TablatureLayout, EveryGripOnceInOrderBetweenTheMargins) {
-    const Tablature t = song(700);
-    const TablatureLayout layout = layOut(t);
-    const PageFormat page;
-    std::vector<int> placed;
-    for (const auto* system : systemsOf(layout)) {
-        EXPECT_DOUBLE_EQ(system->columns.front().x, page.marginLeft);
-        double x = page.marginLeft;
-        for (const PlacedColumn& column : system->columns) {
-            placed.push_back(column.column);
-            EXPECT_NEAR(column.x, x, 1e-9);  // side by side, no overlap
-            x += column.width;
-        }
-        EXPECT_LE(x, page.marginLeft + page.contentWidth() + 1e-6);
-    }
-    std::vector<int> expected(t.columns.size());
-    std::iota(expected.begin(), expected.end(), 0);
-    EXPECT_EQ(placed, expected);
-}
-
-TEST(TablatureLayout, GripsPerSystemFollowTheirWidths) {
+TEST(TablatureLayout, GripsPerSystemFollowTheirWidthsAndEveryFifthShowsItsNumber) {
     // Narrow grips take the minimum width: 510.276 / 17 gives 30 a system.
-    const TablatureLayout narrow = layOut(song(95));
+    const Tablature ninetyFive = song(95);
+    const TablatureLayout narrow = layOut(ninetyFive);
     const auto systems = systemsOf(narrow);
     ASSERT_EQ(systems.size(), 4u);
     EXPECT_EQ(systems[0]->columns.size(), 30u);
     EXPECT_EQ(systems[3]->columns.size(), 5u);
+    for (const auto* system : systems) {
+        for (const PlacedColumn& column : system->columns) {
+            const int number = ninetyFive.columns[static_cast<size_t>(column.column)].grip;
+            const bool shown =
+                number == 1 || number % 5 == 0 || &column == &system->columns.front();
+            EXPECT_EQ(column.showsGripNumber, shown) << number;
+        }
+    }
+    // Grip 31 opens the second system.
+    EXPECT_TRUE(systems[1]->columns.front().showsGripNumber);
+    EXPECT_EQ(systems[1]->columns.front().column, 30);
     // Full systems are stretched to the right margin, the last one keeps natural widths.
     const PageFormat page;
     const auto& full = systems[0]->columns.back();
@@ -106,11 +98,26 @@ TEST(TablatureLayout, GripsPerSystemFollowTheirWidths) {
     EXPECT_EQ(wide[0]->columns.size(), 1u);
 }
 
-TEST(TablatureLayout, PagesBreakAtTheBottom) {
+TEST(TablatureLayout, EveryGripOnceInOrderBetweenTheMarginsPagesBreakAtTheBottom) {
     const Tablature t = song(1000);
     const TablatureLayout layout = layOut(t);
     ASSERT_GT(layout.pages.size(), 2u);
     const PageFormat page;
+    std::vector<int> placed;
+    for (const auto* system : systemsOf(layout)) {
+        EXPECT_DOUBLE_EQ(system->columns.front().x, page.marginLeft);
+        double x = page.marginLeft;
+        for (const PlacedColumn& column : system->columns) {
+            placed.push_back(column.column);
+            EXPECT_NEAR(column.x, x, 1e-9);  // side by side, no overlap
+            x += column.width;
+        }
+        EXPECT_LE(x, page.marginLeft + page.contentWidth() + 1e-6);
+    }
+    std::vector<int> expected(t.columns.size());
+    std::iota(expected.begin(), expected.end(), 0);
+    EXPECT_EQ(placed, expected);
+
     EXPECT_GE(layout.pages[0].legendTop, page.marginTop);
     for (size_t p = 0; p < layout.pages.size(); ++p) {
         SCOPED_TRACE(p);
@@ -136,23 +143,6 @@ TEST(TablatureLayout, PagesBreakAtTheBottom) {
     PageFormat a5;
     a5.height = 595.276;
     EXPECT_GT(layOut(t, a5).pages.size(), layout.pages.size());
-}
-
-TEST(TablatureLayout, GripNumbersOnTheFirstEveryFifthAndEachSystemsFirst) {
-    const Tablature t = song(95);
-    const TablatureLayout layout = layOut(t);
-    const auto systems = systemsOf(layout);
-    for (const auto* system : systems) {
-        for (const PlacedColumn& column : system->columns) {
-            const int number = t.columns[static_cast<size_t>(column.column)].grip;
-            const bool expected =
-                number == 1 || number % 5 == 0 || &column == &system->columns.front();
-            EXPECT_EQ(column.showsGripNumber, expected) << number;
-        }
-    }
-    // Grip 31 opens the second system.
-    EXPECT_TRUE(systems[1]->columns.front().showsGripNumber);
-    EXPECT_EQ(systems[1]->columns.front().column, 30);
 }
 
 TEST(TablatureLayout, RowsOfASystemFromTheTop) {
@@ -203,8 +193,13 @@ TEST(TablatureLayout, UnknownTonesListedAfterTheLastSystemAcrossPages) {
     EXPECT_EQ(systems[1]->rows.unknownBaseline, 0);
 }
 
-TEST(TablatureLayout, AHeadingIsNeverLeftAloneAtThePageBottom) {
-    // Fill the first page so that exactly the heading would still fit.
+TEST(TablatureLayout, AnEmptySongIsOnePageWithTheLegendAndAHeadingIsNeverLeftAlone) {
+    const TablatureLayout nothing = layOut(song(0));
+    ASSERT_EQ(nothing.pages.size(), 1u);
+    EXPECT_GE(nothing.pages[0].legendTop, 0);
+    EXPECT_TRUE(nothing.pages[0].systems.empty());
+
+    // Fill the first page so that exactly the heading of the unknown tones would still fit.
     Tablature t = song(0);
     t.unknownTones.push_back({1, QStringLiteral("d4,"), true});
     const TablatureLayout empty = layOut(t);
@@ -216,11 +211,4 @@ TEST(TablatureLayout, AHeadingIsNeverLeftAloneAtThePageBottom) {
     ASSERT_EQ(layout.pages.size(), 2u);
     EXPECT_TRUE(layout.pages[0].list.empty());
     EXPECT_EQ(layout.pages[1].list.size(), 2u);
-}
-
-TEST(TablatureLayout, AnEmptySongIsOnePageWithTheLegend) {
-    const TablatureLayout layout = layOut(song(0));
-    ASSERT_EQ(layout.pages.size(), 1u);
-    EXPECT_GE(layout.pages[0].legendTop, 0);
-    EXPECT_TRUE(layout.pages[0].systems.empty());
 }

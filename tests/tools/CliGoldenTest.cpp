@@ -191,7 +191,7 @@ TEST(CliGolden, DumpPrintsWhatItAlwaysPrinted) {
                    text.replace(QStringLiteral(MECHIK_TEST_DATA), QStringLiteral("$DATA")));
 }
 
-TEST(CliGolden, ShowPrintsWhatItAlwaysPrinted) {
+TEST(CliGolden, ShowAndConvertPrintAndWriteWhatTheyAlwaysDid) {
 #if defined(__SANITIZE_ADDRESS__)
     GTEST_SKIP() << "dozens of whole-window starts take minutes under the sanitizers; the "
                     "ShowCommand and ConvertCommand tests run these paths there";
@@ -209,24 +209,18 @@ TEST(CliGolden, ShowPrintsWhatItAlwaysPrinted) {
         recording.run({"show", "Konec listu.xls", row, "tlak", "--db", "Vezar.xls"});
     }
     expectRecorded(QStringLiteral("show.txt"), recording.text());
-}
 
-TEST(CliGolden, ConvertPrintsAndWritesWhatItAlwaysDid) {
-#if defined(__SANITIZE_ADDRESS__)
-    GTEST_SKIP() << "dozens of whole-window starts take minutes under the sanitizers; the "
-                    "ShowCommand and ConvertCommand tests run these paths there";
-#endif
-    GoldenFolder folder;
-    Recording recording(folder.dir.path());
+    Recording converting(folder.dir.path());
     for (const char* target : {"C-F-B", "G-C", "Club C-F"}) {
-        recording.run({"convert", "Valčík.xls", target, "--db", "Vezar.xls", "--out", "out"});
-        recording.run({"dump", QStringLiteral("out/Valčík %1.xls").arg(QString::fromUtf8(target))});
+        converting.run({"convert", "Valčík.xls", target, "--db", "Vezar.xls", "--out", "out"});
+        converting.run(
+            {"dump", QStringLiteral("out/Valčík %1.xls").arg(QString::fromUtf8(target))});
     }
-    recording.run({"convert", "Polka.xls", "C-F-B", "--db", "Vezar.xls", "--out", "out"});
-    recording.run({"dump", "out/Polka C-F-B.xls"});
-    recording.run({"convert", "Konec listu.xls", "A-D-G", "--db", "Vezar.xls", "--out", "out"});
-    recording.run({"dump", "out/Konec listu A-D-G.xls"});
-    recording.run({"convert", "Polka.xls", "C-F-B", "--db", "Vezar.xls", "--out", "out"});
-    recording.run({"convert", "Polka.xls", "Žádné", "--db", "Vezar.xls", "--out", "out"});
-    expectRecorded(QStringLiteral("convert.txt"), recording.text());
+    converting.run({"convert", "Polka.xls", "C-F-B", "--db", "Vezar.xls", "--out", "out"});
+    converting.run({"dump", "out/Polka C-F-B.xls"});
+    converting.run({"convert", "Konec listu.xls", "A-D-G", "--db", "Vezar.xls", "--out", "out"});
+    converting.run({"dump", "out/Konec listu A-D-G.xls"});
+    converting.run({"convert", "Polka.xls", "C-F-B", "--db", "Vezar.xls", "--out", "out"});
+    converting.run({"convert", "Polka.xls", "Žádné", "--db", "Vezar.xls", "--out", "out"});
+    expectRecorded(QStringLiteral("convert.txt"), converting.text());
 }

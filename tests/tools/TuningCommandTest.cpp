@@ -1,34 +1,27 @@
 // `mechik-cli tuning`: a player's tunings edited from a script, with the window's checks.
-#include "support/TestFiles.h"
+#include "CliRuns.h"
 
-#include "spreadsheet/xls/XlsFile.h"
-
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
 #include <QProcess>
-#include <QTemporaryDir>
 
-#include <gtest/gtest.h>
+using namespace cli_test;
 
 namespace {
 
+const QString DeliveredList = "G-C-F\tactive\nA-D-G\nB-Es-As\nC-F-B\nF-B-Es\nC-F\nG-C\nClub C-F\n";
+
 class TuningCommand : public testing::Test {
 protected:
-    void SetUp() override { ASSERT_TRUE(QFile::copy(MECHIK_BIN_DIR "/Vezar.xls", database)); }
+    void SetUp() override { ASSERT_TRUE(QFile::copy(Database, database)); }
 
-    testing_support::CliRun tuning(const QStringList& arguments) {
-        return testing_support::runMechikCli(QStringList{"tuning"} + arguments +
-                                             QStringList{"--db", database});
+    CliRun tuning(const QStringList& arguments) {
+        return cli(QStringList{"tuning"} + arguments + QStringList{"--db", database});
     }
-    // Refused with exit 1 and `message`, the database as it was.
-    void expectRefused(const QStringList& arguments, const QString& message) {
-        const QByteArray before = testing_support::readBytes(database);
-        const testing_support::CliRun run = tuning(arguments);
-        EXPECT_EQ(run.exitCode, 1) << arguments.join(' ').toStdString();
-        EXPECT_EQ(run.err, message + u'\n');
-        EXPECT_EQ(run.out, QString());
-        EXPECT_EQ(testing_support::readBytes(database), before);
+    // Refused with `exitCode` and `message` (see expectRefused), the database as it was.
+    void expectRefusedAsIs(const QStringList& arguments, int exitCode, const QString& message) {
+        SCOPED_TRACE(arguments.join(' ').toStdString());
+        const QByteArray before = readBytes(database);
+        expectRefused(tuning(arguments), exitCode, message);
+        EXPECT_EQ(readBytes(database), before);
     }
 
     QTemporaryDir folder;
@@ -38,9 +31,9 @@ protected:
 }  // namespace
 
 TEST_F(TuningCommand, ListsTheTuningsInOrderWithTheCurrentOneMarked) {
-    const testing_support::CliRun run = tuning({"list"});
+    const CliRun run = tuning({"list"});
     EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
-    EXPECT_EQ(run.out, "G-C-F\tactive\nA-D-G\nB-Es-As\nC-F-B\nF-B-Es\nC-F\nG-C\nClub C-F\n");
+    EXPECT_EQ(run.out, DeliveredList);
     EXPECT_EQ(run.err, QString());
     // Escaped as dump escapes text.
     EXPECT_EQ(tuning({"rename", "C-F", "Moje\tC-F"}).exitCode, 0);
@@ -48,18 +41,21 @@ TEST_F(TuningCommand, ListsTheTuningsInOrderWithTheCurrentOneMarked) {
 }
 
 TEST_F(TuningCommand, ShowsEveryButtonByItsControlNumber) {
-    const testing_support::CliRun run = tuning({"show", "g-c"});
+    const CliRun run = tuning({"show", "g-c"});
     EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
     const QStringList lines = run.out.split(u'\n');
     ASSERT_EQ(lines.size(), 37 + 12 + 1);
-    EXPECT_EQ(lines[0], "treble\t1\t\t");
-    EXPECT_EQ(lines[2], "treble\t3\tc3,\ta2,");
-    EXPECT_EQ(lines[23], "treble\t24\tcis1,\tes1,");
-    EXPECT_EQ(lines[36], "treble\t37\t\t");
-    EXPECT_EQ(lines[37], "bass\t1\t(G)\t(D)");
-    EXPECT_EQ(lines[43], "bass\t7\t(E)\t(Am)");
-    EXPECT_EQ(lines[48], "bass\t12\t\t");
-    EXPECT_EQ(lines[49], QString());
+    const std::pair<int, const char*> expected[] = {{0, "treble\t1\t\t"},
+                                                    {2, "treble\t3\tc3,\ta2,"},
+                                                    {23, "treble\t24\tcis1,\tes1,"},
+                                                    {36, "treble\t37\t\t"},
+                                                    {37, "bass\t1\t(G)\t(D)"},
+                                                    {43, "bass\t7\t(E)\t(Am)"},
+                                                    {48, "bass\t12\t\t"},
+                                                    {49, ""}};
+    for (const auto& [line, text] : expected) {
+        EXPECT_EQ(lines[line], QString::fromUtf8(text)) << line;
+    }
 }
 
 TEST_F(TuningCommand, AddsSetsRenamesAndDeletes) {
@@ -68,35 +64,27 @@ TEST_F(TuningCommand, AddsSetsRenamesAndDeletes) {
     EXPECT_EQ(tuning({"set", "Moje A-D", "bass", "12", "tah", "(Hm)"}).exitCode, 0);
     EXPECT_EQ(tuning({"set", "Moje A-D", "treble", "24", "tah", ""}).exitCode, 0);
     const QString shown = tuning({"show", "Moje A-D"}).out;
-    EXPECT_TRUE(shown.contains("treble\t3\tcis3,\th2,\n")) << shown.toStdString();
-    EXPECT_TRUE(shown.contains("treble\t24\tes1,\t\n")) << shown.toStdString();
-    EXPECT_TRUE(shown.contains("bass\t1\t(A)\t(E)\n")) << shown.toStdString();
-    EXPECT_TRUE(shown.contains("bass\t12\t\t(Hm)\n")) << shown.toStdString();
-
+    for (const char* line : {"treble\t3\tcis3,\th2,\n", "treble\t24\tes1,\t\n",
+                             "bass\t1\t(A)\t(E)\n", "bass\t12\t\t(Hm)\n"}) {
+        EXPECT_TRUE(shown.contains(QString::fromUtf8(line))) << line << shown.toStdString();
+    }
     EXPECT_EQ(tuning({"rename", "Moje A-D", "Heligonka po dědovi"}).exitCode, 0);
     EXPECT_EQ(tuning({"delete", "G-C-F"}).exitCode, 0);
     EXPECT_EQ(tuning({"list"}).out,
               "A-D-G\tactive\nB-Es-As\nC-F-B\nF-B-Es\nC-F\nG-C\nClub C-F\nHeligonka po dědovi\n");
 }
 
-// The messages are the tuning window's; a few show that they reach the script.
+// The messages are the tuning window's; a few show that they reach the script. Wrong arguments
+// give the usage. Either way the database stays as it was.
 TEST_F(TuningCommand, ARefusedChangeSaysWhyAndLeavesTheDatabase) {
-    expectRefused({"add", "Vysoké", "--from", "G-C-F", "--transpose", "8"},
-                  "Ladění nelze transponovat o 8 půltónů nahoru: tón c4, u knoflíku 1 (tlak) by "
-                  "vyšel mimo rozsah osnovy (c, až g4,).");
-    expectRefused(
-        {"set", "G-C", "treble", "3", "tlak", "cis5"},
-        "„cis5“ není tón: oktáva se píše číslicí 1 až 4 (nejnižší oktáva je bez číslice).");
-    expectRefused({"delete", "H-E-A"}, "Ladění „H-E-A“ v databázi ladění není.");
-    expectRefused({"show", "H-E-A"}, "Ladění „H-E-A“ v databázi ladění není.");
-    testing_support::writeBytes(database, "not a workbook");
-    const testing_support::CliRun unreadable = tuning({"list"});
-    EXPECT_EQ(unreadable.exitCode, 1);
-    EXPECT_TRUE(unreadable.err.contains("Vezar.xls")) << unreadable.err.toStdString();
-}
-
-TEST_F(TuningCommand, WrongArgumentsGiveTheUsage) {
-    const QByteArray before = testing_support::readBytes(database);
+    expectRefusedAsIs({"add", "Vysoké", "--from", "G-C-F", "--transpose", "8"}, 1,
+                      "Ladění nelze transponovat o 8 půltónů nahoru: tón c4, u knoflíku 1 (tlak) "
+                      "by vyšel mimo rozsah osnovy (c, až g4,).\n");
+    expectRefusedAsIs(
+        {"set", "G-C", "treble", "3", "tlak", "cis5"}, 1,
+        "„cis5“ není tón: oktáva se píše číslicí 1 až 4 (nejnižší oktáva je bez číslice).\n");
+    expectRefusedAsIs({"delete", "H-E-A"}, 1, "Ladění „H-E-A“ v databázi ladění není.\n");
+    expectRefusedAsIs({"show", "H-E-A"}, 1, "Ladění „H-E-A“ v databázi ladění není.\n");
     for (const QStringList& arguments : {QStringList{},
                                          {"play"},
                                          {"list", "more"},
@@ -109,11 +97,12 @@ TEST_F(TuningCommand, WrongArgumentsGiveTheUsage) {
                                          {"set", "G-C", "treble", "3", "push", "c1"},
                                          {"rename", "G-C"},
                                          {"list", "--db"}}) {
-        const testing_support::CliRun run = tuning(arguments);
-        EXPECT_EQ(run.exitCode, 2) << arguments.join(' ').toStdString();
-        EXPECT_TRUE(run.err.startsWith("Použití: mechik-cli")) << run.err.toStdString();
+        expectRefusedAsIs(arguments, 2, "Použití: mechik-cli");
     }
-    EXPECT_EQ(testing_support::readBytes(database), before);
+    testing_support::writeBytes(database, "not a workbook");
+    const CliRun unreadable = tuning({"list"});
+    EXPECT_EQ(unreadable.exitCode, 1);
+    EXPECT_TRUE(unreadable.err.contains("Vezar.xls")) << unreadable.err.toStdString();
 }
 
 // Installed, every command without --db works on the player's own copy of the database, the
@@ -124,7 +113,7 @@ TEST(TuningCommandInstalled, WithoutDbThePlayersOwnCopyIsUsed) {
     ASSERT_TRUE(dir.mkpath("usr/bin") && dir.mkpath("usr/share/mechik"));
     ASSERT_TRUE(QFile::copy(MECHIK_BIN_DIR "/mechik-cli", dir.filePath("usr/bin/mechik-cli")));
     const QString shipped = dir.filePath("usr/share/mechik/Vezar.xls");
-    ASSERT_TRUE(QFile::copy(MECHIK_BIN_DIR "/Vezar.xls", shipped));
+    ASSERT_TRUE(QFile::copy(Database, shipped));
     const auto run = [&](const QStringList& arguments) {
         QProcess process;
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
@@ -137,13 +126,9 @@ TEST(TuningCommandInstalled, WithoutDbThePlayersOwnCopyIsUsed) {
         EXPECT_EQ(process.exitCode(), 0) << process.readAllStandardError().toStdString();
         return QString::fromUtf8(process.readAllStandardOutput());
     };
-    const QString all = "G-C-F\tactive\nA-D-G\nB-Es-As\nC-F-B\nF-B-Es\nC-F\nG-C\nClub C-F\n";
-    EXPECT_EQ(run({"list"}), all);
-    const QString copy = dir.filePath("data/Mechik/Vezar.xls");
-    ASSERT_TRUE(QFileInfo::exists(copy));
-
+    EXPECT_EQ(run({"list"}), DeliveredList);
+    ASSERT_TRUE(QFileInfo::exists(dir.filePath("data/Mechik/Vezar.xls")));
     run({"delete", "G-C"});
-    EXPECT_EQ(run({"list"}), QString(all).remove("G-C\n"));
-    EXPECT_EQ(testing_support::readBytes(shipped),
-              testing_support::readBytes(MECHIK_BIN_DIR "/Vezar.xls"));
+    EXPECT_EQ(run({"list"}), QString(DeliveredList).remove("G-C\n"));
+    EXPECT_EQ(readBytes(shipped), readBytes(Database));
 }

@@ -28,40 +28,32 @@ using testing_support::runTool;
 
 namespace {
 
-struct Row {
-    const char* syllable;
-    QStringList treble;
-    const char* direction;
-    QStringList basses;
-};
-
-Tablature tablatureOf(const std::vector<Row>& rows, Numbering numbering = Numbering::Standard) {
-    spreadsheet::Sheet sheet(QStringLiteral("G-C-F"));
-    for (int r = 0; r < static_cast<int>(rows.size()); ++r) {
-        const Row& row = rows[static_cast<size_t>(r)];
-        sheet.setValue({r + 1, 1}, CellValue(QString::fromUtf8(row.syllable)));
-        for (int i = 0; i < row.treble.size(); ++i) {
-            sheet.setValue({r + 1, 2 + i}, CellValue(row.treble[i]));
-        }
-        sheet.setValue({r + 1, 9}, CellValue(QString::fromUtf8(row.direction)));
-        for (int i = 0; i < row.basses.size(); ++i) {
-            sheet.setValue({r + 1, 13 + i}, CellValue(row.basses[i]));
-        }
-    }
-    return music::buildTablature(QStringLiteral("Holka modrooká"), QStringLiteral("G-C-F"),
-                                 songs::readSongGrips(sheet),
-                                 testing_support::deliveredTuning(QStringLiteral("G-C-F")),
-                                 InstrumentModel::Full, numbering);
+// A G-C-F song of text cells, each "B1=c1,".
+Tablature tablatureOf(const QStringList& cells, Numbering numbering = Numbering::Standard) {
+    return music::buildTablature(
+        QStringLiteral("Holka modrooká"), QStringLiteral("G-C-F"),
+        songs::readSongGrips(*testing_support::sheetOf(QStringLiteral("G-C-F"), cells)),
+        testing_support::deliveredTuning(QStringLiteral("G-C-F")), InstrumentModel::Full,
+        numbering);
 }
 
 // Push c1 e1 g1 (middle 5 6, inner 3); a rest; pull es1 as1 fis2 (outer 1 2 11); push c2 and
 // d4, which no button gives (inner 6); pull es1 (outer 1).
-std::vector<Row> shortSong() {
-    return {{"Hol", {"c1,", "e1,", "g1,"}, "Tlak", {"C", "(C)"}},
-            {"ka", {}, "", {}},
-            {"mo", {"es1,", "as1,", "fis2,"}, "Tah", {"(G)"}},
-            {"dro", {"c2,", "d4,"}, "Tlak", {}},
-            {"oká", {"es1,"}, "Tah", {"D"}}};
+const QStringList ShortSong{"A1=Hol", "B1=c1,",  "C1=e1,", "D1=g1,",  "I1=Tlak", "M1=C",
+                            "N1=(C)", "A2=ka",   "A3=mo",  "B3=es1,", "C3=as1,", "D3=fis2,",
+                            "I3=Tah", "M3=(G)",  "A4=dro", "B4=c2,",  "C4=d4,",  "I4=Tlak",
+                            "A5=oká", "B5=es1,", "I5=Tah", "M5=D"};
+
+// Grip after grip of the given tones, every `pullEvery`th one (from the `firstPull`th) pulled.
+QStringList gripsOf(int count, const QString& cells, int pullEvery, int firstPull) {
+    QStringList song;
+    for (int row = 1; row <= count; ++row) {
+        song << QString(cells).replace(u'#', QString::number(row)).split(u' ')
+             << QStringLiteral("I%1=%2").arg(row).arg(row % pullEvery == firstPull % pullEvery
+                                                          ? QStringLiteral("Tah")
+                                                          : QStringLiteral("Tlak"));
+    }
+    return song;
 }
 
 // The text layer as rows of words, top to bottom and each left to right: words whose middle
@@ -149,7 +141,7 @@ GreyPage renderFirstPage(const QString& pdf, int dpi) {
 
 TEST(TablaturePdf, TextLayerHoldsTheHeaderTheNumbersAndTheSyllablesInOrderInEmbeddedFonts) {
     QTemporaryDir dir;
-    const QString pdf = writePdf(dir, tablatureOf(shortSong()));
+    const QString pdf = writePdf(dir, tablatureOf(ShortSong));
     const QStringList fonts =
         runTool(QStringLiteral("pdffonts"), {pdf}).split(u'\n', Qt::SkipEmptyParts).mid(2);
     ASSERT_FALSE(fonts.isEmpty());  // below the column titles
@@ -176,23 +168,18 @@ TEST(TablaturePdf, TextLayerHoldsTheHeaderTheNumbersAndTheSyllablesInOrderInEmbe
     EXPECT_TRUE(rows.contains(
         QStringLiteral("Tóny, které knoflovka v ladění G-C-F v daném směru měchu nemá:")));
     EXPECT_EQ(rows.back(), QStringLiteral("hmat 4: d4,? (tlak)"));
-}
 
-TEST(TablaturePdf, TrizoniaNumberingPrintsItsCaptions) {
-    QTemporaryDir dir;
-    const QStringList rows = textRows(writePdf(dir, tablatureOf(shortSong(), Numbering::Trizonia)));
-    EXPECT_TRUE(rows[1].contains(QStringLiteral("Značení Trizonia 56")));
-    const int outer = static_cast<int>(rows.indexOf(QStringLiteral("1 A 9 1")));
-    ASSERT_GT(outer, 1) << rows.join(u'\n').toStdString();
-    EXPECT_EQ(rows[outer + 2], QStringLiteral("2 5s"));
+    // The Trizonia numbering prints its captions.
+    const QStringList trizonia =
+        textRows(writePdf(dir, tablatureOf(ShortSong, Numbering::Trizonia)));
+    EXPECT_TRUE(trizonia[1].contains(QStringLiteral("Značení Trizonia 56")));
+    const int trizoniaOuter = static_cast<int>(trizonia.indexOf(QStringLiteral("1 A 9 1")));
+    ASSERT_GT(trizoniaOuter, 1) << trizonia.join(u'\n').toStdString();
+    EXPECT_EQ(trizonia[trizoniaOuter + 2], QStringLiteral("2 5s"));
 }
 
 TEST(TablaturePdf, ALongSongBreaksIntoNumberedPagesWithEveryGripOnce) {
-    std::vector<Row> rows;
-    for (int i = 0; i < 400; ++i) {
-        rows.push_back({"la", {"c1,"}, i % 2 ? "Tah" : "Tlak", {}});
-    }
-    const Tablature tablature = tablatureOf(rows);
+    const Tablature tablature = tablatureOf(gripsOf(400, "A#=la B#=c1,", 2, 2));
     QTemporaryDir dir;
     const QString pdf = writePdf(dir, tablature);
     const music::TablatureLayout layout = pdfLayout(tablature);
@@ -218,11 +205,7 @@ TEST(TablaturePdf, ALongSongBreaksIntoNumberedPagesWithEveryGripOnce) {
 }
 
 TEST(TablaturePdf, ThePullBarLiesUnderPullColumnsOnly) {
-    std::vector<Row> rows;
-    for (int i = 0; i < 30; ++i) {
-        rows.push_back({"", {"c1,", "e1,"}, i % 3 == 1 ? "Tah" : "Tlak", {}});
-    }
-    const Tablature tablature = tablatureOf(rows);
+    const Tablature tablature = tablatureOf(gripsOf(30, "B#=c1, C#=e1,", 3, 2));
     QTemporaryDir dir;
     const QString pdf = writePdf(dir, tablature);
     const music::TablatureLayout layout = pdfLayout(tablature);
@@ -254,19 +237,19 @@ TEST(TablaturePdf, ThePullBarLiesUnderPullColumnsOnly) {
 }
 
 // The way the program and mechik-cli print: through the plugin, loaded as they load it.
-TEST(TablaturePdf, ThePluginsFileIsReplacedWholeOrNotAtAll) {
+TEST(TablaturePdf, ThePluginsFileIsReplacedWholeOrNotAtAllAMissingPluginIsNamed) {
     const music::PrintPluginLoading loading = music::loadPrintPlugin({MECHIK_BIN_DIR});
     ASSERT_TRUE(loading.plugin) << loading.failure.toStdString();
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("píseň.pdf"));
     testing_support::writeBytes(path, "stará verze");
-    music::writeTablaturePdf(tablatureOf(shortSong()), path, *loading.plugin);
+    music::writeTablaturePdf(tablatureOf(ShortSong), path, *loading.plugin);
     EXPECT_TRUE(textRows(path).contains(QStringLiteral("d4,?")));
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"píseň.pdf"});
 
     const QString nowhere = dir.filePath(QStringLiteral("chybí/píseň.pdf"));
     try {
-        music::writeTablaturePdf(tablatureOf(shortSong()), nowhere, *loading.plugin);
+        music::writeTablaturePdf(tablatureOf(ShortSong), nowhere, *loading.plugin);
         ADD_FAILURE() << "written into a missing folder";
     } catch (const spreadsheet::SpreadsheetError& error) {
         EXPECT_TRUE(
@@ -274,10 +257,8 @@ TEST(TablaturePdf, ThePluginsFileIsReplacedWholeOrNotAtAll) {
             << error.description().toStdString();
     }
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"píseň.pdf"});
-}
 
-TEST(TablaturePdf, AMissingPluginIsNamedWithTheFoldersSearched) {
-    QTemporaryDir dir;
+    // A missing plugin is named with the folders searched.
     const music::PrintPluginLoading missing = music::loadPrintPlugin({dir.path()});
     EXPECT_FALSE(missing.plugin);
     EXPECT_EQ(missing.failure, QStringLiteral("tiskový modul mechik_print nebyl nalezen (hledán ve "
