@@ -5,35 +5,23 @@
 #include "spreadsheet/xls/XlsFile.h"
 
 #include <QDir>
-#include <QProcess>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 
-namespace {
-
-QString output(const QString& program, const QStringList& arguments) {
-    QProcess process;
-    process.start(program, arguments);
-    EXPECT_TRUE(process.waitForFinished(120000)) << program.toStdString();
-    EXPECT_EQ(process.exitCode(), 0)
-        << program.toStdString() << ": " << process.readAllStandardError().toStdString();
-    return QString::fromUtf8(process.readAllStandardOutput());
-}
-
-}  // namespace
+using testing_support::runTool;
 
 // One test: each would build the package anew.
 TEST(Package, HoldsTheProgramsTheirFilesAndWhatTheyNeed) {
     QTemporaryDir out;
-    output(MECHIK_CPACK,
-           {"-G", "DEB", "--config", MECHIK_BUILD_DIR "/CPackConfig.cmake", "-B", out.path()});
-    const QString architecture = output("dpkg", {"--print-architecture"}).trimmed();
+    runTool(MECHIK_CPACK,
+            {"-G", "DEB", "--config", MECHIK_BUILD_DIR "/CPackConfig.cmake", "-B", out.path()});
+    const QString architecture = runTool("dpkg", {"--print-architecture"}).trimmed();
     const QString deb =
         out.filePath(QStringLiteral("mechik_%1_%2.deb").arg(MECHIK_VERSION, architecture));
-    const QString listing = output("dpkg-deb", {"-c", deb});
+    const QString listing = runTool("dpkg-deb", {"-c", deb});
     const auto holds = [&listing](const QString& path) {
         return listing.contains(" ./usr/" + path + "\n");
     };
@@ -48,7 +36,7 @@ TEST(Package, HoldsTheProgramsTheirFilesAndWhatTheyNeed) {
         EXPECT_TRUE(holds(MECHIK_PLUGIN_DIR "/" + plugin)) << plugin.toStdString();
     }
     const QString root = out.filePath("root");
-    output("dpkg-deb", {"-x", deb, root});
+    runTool("dpkg-deb", {"-x", deb, root});
     const QDir usr(root + "/usr");
     // Songs open from the desktop; the database is the generated one, not one a run saved.
     const QString entry = QString::fromUtf8(
@@ -63,11 +51,11 @@ TEST(Package, HoldsTheProgramsTheirFilesAndWhatTheyNeed) {
     EXPECT_EQ(database.activeSheet, 0);
 
     const QString control =
-        output("dpkg-deb", {"-f", deb, "Package", "Version", "Section", "Maintainer"});
+        runTool("dpkg-deb", {"-f", deb, "Package", "Version", "Section", "Maintainer"});
     EXPECT_EQ(control,
               QStringLiteral("Package: mechik\nVersion: " MECHIK_VERSION "\nSection: sound\n"
                              "Maintainer: Mechík, podpora <podpora@mechik.invalid>\n"));
-    const QStringList depends = output("dpkg-deb", {"-f", deb, "Depends"}).trimmed().split(", ");
+    const QStringList depends = runTool("dpkg-deb", {"-f", deb, "Depends"}).trimmed().split(", ");
     for (const QString package :
          {"libqt6core6", "libqt6widgets6", "libgsf-1-114", "libfluidsynth3", "libc6",
           "fluid-soundfont-gm | timgm6mb-soundfont", "gstreamer1.0-plugins-base",

@@ -16,7 +16,7 @@ class Application : public testing::Test, protected TestHost {};
 
 }  // namespace
 
-TEST_F(Application, ANewWorkbookIsActiveWithOneSheetAndTheCursorInA1) {
+TEST_F(Application, WorkbooksAreNamedActivatedByNameAndClosedBackToThePreviousOne) {
     const auto book = app.addWorkbook();
     EXPECT_EQ(book.name(), QStringLiteral("Sešit1"));
     EXPECT_EQ(app.activeWorkbook().name(), QStringLiteral("Sešit1"));
@@ -29,29 +29,21 @@ TEST_F(Application, ANewWorkbookIsActiveWithOneSheetAndTheCursorInA1) {
     EXPECT_FALSE(app.visible());
     app.setVisible(true);
     EXPECT_TRUE(app.visible());
-}
 
-TEST_F(Application, WindowsAreActivatedByNameAndAMissingOneIsError9) {
-    app.addWorkbook();
+    // Windows are activated by name, case ignored; a missing one is error 9 and changes nothing.
     app.addWorkbook();
     app.activateWindow(QStringLiteral("sešit1"));
     EXPECT_EQ(app.activeWorkbook().name(), QStringLiteral("Sešit1"));
     EXPECT_EQ(errorNumberOf([&] { app.activateWindow(QStringLiteral("Vezar.xls")); }), 9);
     EXPECT_EQ(app.activeWorkbook().name(), QStringLiteral("Sešit1"));
-}
-
-TEST_F(Application, ClosingTheActiveWorkbookActivatesThePreviousOne) {
-    app.addWorkbook();
-    app.addWorkbook();
-    app.addWorkbook();
-    app.activateWindow(QStringLiteral("Sešit1"));
+    // Closing the active workbook activates the one active before it.
     app.activateWindow(QStringLiteral("Sešit3"));
     app.activeWorkbook().close();
     EXPECT_EQ(app.activeWorkbook().name(), QStringLiteral("Sešit1"));
     EXPECT_EQ(app.workbookCount(), 2);
 }
 
-TEST_F(Application, SelectingARangeMakesItsFirstCellActive) {
+TEST_F(Application, TheSelectionItsActiveCellAndRangesRelativeToIt) {
     app.addWorkbook();
     app.range(QStringLiteral("B1:B500")).select();
     EXPECT_EQ(app.selection().address(), QStringLiteral("$B$1:$B$500"));
@@ -64,10 +56,8 @@ TEST_F(Application, SelectingARangeMakesItsFirstCellActive) {
     // Activating one outside selects it alone.
     app.range(QStringLiteral("D2")).activate();
     EXPECT_EQ(app.selection().address(), QStringLiteral("$D$2"));
-}
 
-TEST_F(Application, OffsetAndRelativeRangesCountFromTheActiveCell) {
-    app.addWorkbook();
+    // Offsets and relative ranges count from the active cell.
     app.range(QStringLiteral("B5")).select();
     EXPECT_EQ(app.activeCell().offset(0, 7).address(), QStringLiteral("$I$5"));
     EXPECT_EQ(app.activeCell().offset(-1, 0).address(), QStringLiteral("$B$4"));
@@ -102,10 +92,8 @@ TEST_F(Application, SheetsByIndexOrNameInWorkbookOrder) {
     EXPECT_EQ(errorNumberOf([&] { app.sheet(2); }), 9);
     EXPECT_EQ(errorNumberOf([&] { app.sheet(0); }), 9);
     EXPECT_EQ(errorNumberOf([&] { app.sheet(QStringLiteral("A-D-G")); }), 9);
-}
 
-TEST_F(Application, SheetNamesFollowTheSpreadsheetRules) {
-    app.addWorkbook();
+    // Sheet names follow the spreadsheet's rules.
     const auto sheet = app.activeSheet();
     EXPECT_EQ(errorNumberOf([&] { sheet.setName(QString(32, u'x')); }), 1004);
     for (const char* bad : {"a[b", "a]b", "a:b", "a*b", "a?b", "a/b", "a\\b", "'ab", ""}) {
@@ -132,7 +120,7 @@ TEST_F(Application, CellsOfAnInactiveSheetCanBeReadButNotSelected) {
     EXPECT_EQ(app.activeCell().text(), QStringLiteral("c1,"));
 }
 
-TEST_F(Application, HandlesOfAClosedWorkbookFailWith91) {
+TEST_F(Application, HandlesOfAClosedWorkbookAndEveryCallAfterQuitFailWith91) {
     const auto book = app.addWorkbook();
     const auto cell = app.range(QStringLiteral("B2"));
     const auto sheet = app.activeSheet();
@@ -142,11 +130,10 @@ TEST_F(Application, HandlesOfAClosedWorkbookFailWith91) {
     EXPECT_EQ(errorNumberOf([&] { book.save(); }), 91);
     EXPECT_EQ(errorNumberOf([&] { app.activeWorkbook(); }), 91);
     EXPECT_EQ(errorNumberOf([&] { app.activeCell(); }), 91);
-}
 
-TEST_F(Application, AfterQuitEveryCallFailsWith91) {
+    // After quitting every call fails with 91.
     app.addWorkbook();
-    const auto cell = app.range(QStringLiteral("A1"));
+    const auto other = app.range(QStringLiteral("A1"));
     app.quit();
     EXPECT_FALSE(app.isRunning());
     EXPECT_EQ(errorNumberOf([&] { app.activateWindow(QStringLiteral("Sešit1")); }), 91);
@@ -155,10 +142,10 @@ TEST_F(Application, AfterQuitEveryCallFailsWith91) {
     app.setDefaultFilePath(QStringLiteral("/home/hrac"));
     EXPECT_EQ(app.defaultFilePath(), QStringLiteral("/home/hrac"));
     EXPECT_EQ(errorNumberOf([&] { app.quit(); }), 91);
-    EXPECT_EQ(errorNumberOf([&] { cell.setValue(CellValue("x")); }), 91);
+    EXPECT_EQ(errorNumberOf([&] { other.setValue(CellValue("x")); }), 91);
 }
 
-TEST_F(Application, TheDefaultFolderIsRememberedAcrossRuns) {
+TEST_F(Application, TheDefaultFolderIsRememberedAndTheChooserStartsThere) {
     const QString ini = path(QStringLiteral("other.ini"));
     {
         spreadsheet::Application first{spreadsheet::HostSettings(ini)};
@@ -167,9 +154,8 @@ TEST_F(Application, TheDefaultFolderIsRememberedAcrossRuns) {
     }
     spreadsheet::Application second{spreadsheet::HostSettings(ini)};
     EXPECT_EQ(second.defaultFilePath(), QStringLiteral("/home/hrac/Dokumenty/Knoflovka"));
-}
 
-TEST_F(Application, GetOpenFilenameAsksTheChooserInTheDefaultFolder) {
+    // GetOpenFilename asks the chooser, starting in the default folder.
     // Without a chooser there is no one to ask: an error, not a cancel.
     EXPECT_EQ(errorNumberOf([&] {
                   app.getOpenFilename(QStringLiteral("Excel Files,*.xls"), QStringLiteral("x"));

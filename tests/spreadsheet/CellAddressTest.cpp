@@ -7,15 +7,13 @@
 using spreadsheet::CellAddress;
 using spreadsheet::CellRect;
 
-TEST(CellAddress, ReadsRelativeAbsoluteAndLowerCaseForms) {
+TEST(CellAddress, ReadsRelativeAbsoluteAndLowerCaseFormsAndNothingElse) {
     EXPECT_EQ(CellAddress::parse(u"B7"), (CellAddress{7, 2}));
     EXPECT_EQ(CellAddress::parse(u"$B$7"), (CellAddress{7, 2}));
     EXPECT_EQ(CellAddress::parse(u"b$7"), (CellAddress{7, 2}));
     EXPECT_EQ(CellAddress::parse(u"AA10"), (CellAddress{10, 27}));
     EXPECT_EQ(CellAddress::parse(u"IV65536"), (CellAddress{65536, 256}));
-}
-
-TEST(CellAddress, RefusesWhatNoSheetOfTheFormatHas) {
+    // Refuses what no sheet of the format has.
     for (const char16_t* bad :
          {u"", u"B", u"7", u"B0", u"IW1", u"A65537", u"B7x", u"B 7", u"$$B7", u"ABCD1", u"A-1"}) {
         EXPECT_FALSE(CellAddress::parse(bad)) << QString::fromUtf16(bad).toStdString();

@@ -35,14 +35,12 @@ TEST(CellValue, DecimalSeparatorIgnoresTheUsersLocale) {
     std::setlocale(LC_NUMERIC, saved.c_str());
 }
 
-TEST(CellValue, TheEmptyTextLeavesACellEmpty) {
+TEST(CellValue, TheEmptyTextLeavesACellEmptyBooleansAndErrorsShowTheirTexts) {
     EXPECT_TRUE(CellValue(QString()).isEmpty());
     EXPECT_TRUE(CellValue("").isEmpty());
     EXPECT_EQ(CellValue(""), CellValue());
     EXPECT_FALSE(CellValue(" ").isEmpty());
-}
-
-TEST(CellValue, BooleansAndErrorsHaveTheirSpreadsheetTexts) {
+    // Booleans and errors have their spreadsheet texts.
     EXPECT_EQ(CellValue::boolean(true).text(), QStringLiteral("TRUE"));
     EXPECT_EQ(CellValue::boolean(false).text(), QStringLiteral("FALSE"));
     EXPECT_EQ(CellValue::error(0x07).text(), QStringLiteral("#DIV/0!"));

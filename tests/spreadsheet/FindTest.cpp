@@ -89,7 +89,7 @@ TEST_F(Find, WideRangesAreSearchedRowByRow) {
     EXPECT_EQ(walk("A1:C3", CellValue("x"), 4), (QStringList{"$C$1", "$B$2", "$A$3", "$A$1"}));
 }
 
-TEST_F(Find, NothingFoundGivesNothingAndActivatingNothingFailsWith91) {
+TEST_F(Find, NothingFoundFailsWith91WhenActivatedAStartOutsideTheRangeWith1004) {
     put({{"B2", "c1,"}});
     auto& app = host.app;
     app.range(QStringLiteral("B1:B43")).select();
@@ -99,10 +99,7 @@ TEST_F(Find, NothingFoundGivesNothingAndActivatingNothingFailsWith91) {
     // Values outside the selection do not count.
     put({{"C2", "fis3,"}});
     EXPECT_FALSE(app.selection().find(CellValue("fis3,"), app.activeCell()));
-}
-
-TEST_F(Find, StartingOutsideTheSearchedRangeIsRefused) {
-    auto& app = host.app;
+    // Starting outside the searched range is refused.
     app.range(QStringLiteral("D5")).select();
     EXPECT_EQ(errorNumberOf([&] {
                   app.range(QStringLiteral("A1:A43")).find(CellValue("x"), app.activeCell());

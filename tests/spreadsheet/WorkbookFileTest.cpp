@@ -26,13 +26,17 @@ protected:
 
 }  // namespace
 
-TEST_F(WorkbookFile, SaveAsANameAloneGoesToTheDefaultFolderAsXls) {
+TEST_F(WorkbookFile, ANameAloneIsSavedToTheDefaultFolderAsXls) {
     const auto book = app.addWorkbook();
     book.saveAs(QStringLiteral("Polka G-C-F"));
     EXPECT_EQ(book.name(), QStringLiteral("Polka G-C-F.xls"));
     EXPECT_EQ(book.fullName(), host.path(QStringLiteral("Polka G-C-F.xls")));
     EXPECT_TRUE(QFileInfo::exists(host.path(QStringLiteral("Polka G-C-F.xls"))));
     app.activateWindow(QStringLiteral("Polka G-C-F.xls"));
+    // Save of a workbook never saved uses its name.
+    const auto unsaved = app.addWorkbook();
+    unsaved.save();
+    EXPECT_EQ(unsaved.fullName(), host.path(QStringLiteral("Sešit2.xls")));
 }
 
 TEST_F(WorkbookFile, ASongReopensOnItsSheetAndGrip) {
@@ -74,15 +78,14 @@ TEST_F(WorkbookFile, SavingKeepsTheActiveSheetAndEachSheetsCursor) {
     EXPECT_EQ(app.activeCell().address(), QStringLiteral("$C$9"));
 }
 
-TEST_F(WorkbookFile, OpeningAnOpenFileActivatesIt) {
+TEST_F(WorkbookFile, OpeningAnOpenFileActivatesItAnotherOfItsNameIsRefused) {
     app.addWorkbook().saveAs(QStringLiteral("Valčík"));
     app.addWorkbook();
     app.openWorkbook(host.path(QStringLiteral("Valčík.xls")));
     EXPECT_EQ(app.activeWorkbook().name(), QStringLiteral("Valčík.xls"));
     EXPECT_EQ(app.workbookCount(), 2);
-}
 
-TEST_F(WorkbookFile, TwoWorkbooksOfOneNameCannotBeOpenTogether) {
+    // Two workbooks of one name cannot be open together.
     QDir(host.dir.path()).mkdir(QStringLiteral("jinde"));
     app.addWorkbook().saveAs(host.path(QStringLiteral("jinde/Polka.xls")));
     app.activeWorkbook().close();
@@ -90,7 +93,7 @@ TEST_F(WorkbookFile, TwoWorkbooksOfOneNameCannotBeOpenTogether) {
     EXPECT_EQ(
         errorNumberOf([&] { app.openWorkbook(host.path(QStringLiteral("jinde/Polka.xls"))); }),
         1004);
-    EXPECT_EQ(app.workbookCount(), 1);
+    EXPECT_EQ(app.workbookCount(), 3);
     app.addWorkbook();
     EXPECT_EQ(errorNumberOf([&] { app.activeWorkbook().saveAs(QStringLiteral("jinde/POLKA")); }),
               1004);
@@ -115,12 +118,6 @@ TEST_F(WorkbookFile, OnlyAPlainWorkbookWithoutPasswordsIsWrittenWhereAFolderCanH
     EXPECT_FALSE(QFileInfo::exists(host.path(QStringLiteral("A.xls"))));
     book.saveAs(QStringLiteral("A"), spreadsheet::SaveAsOptions{});
     EXPECT_TRUE(QFileInfo::exists(host.path(QStringLiteral("A.xls"))));
-}
-
-TEST_F(WorkbookFile, SaveOfANeverSavedWorkbookUsesItsNameInTheDefaultFolder) {
-    const auto book = app.addWorkbook();
-    book.save();
-    EXPECT_EQ(book.fullName(), host.path(QStringLiteral("Sešit1.xls")));
 }
 
 #ifndef _WIN32
@@ -165,7 +162,7 @@ TEST_F(WorkbookFile, AReadOnlyFolderIsError1004) {
 
 #endif
 
-TEST_F(WorkbookFile, OpeningAMissingOrForeignFileIs1004AndChangesNothing) {
+TEST_F(WorkbookFile, AMissingOrForeignFileIs1004AndAFileWithoutExtensionOpens) {
     app.addWorkbook();
     const QString missing = host.path(QStringLiteral("Nic.xls"));
     EXPECT_EQ(errorTextOf([&] { app.openWorkbook(missing); }),
@@ -175,9 +172,7 @@ TEST_F(WorkbookFile, OpeningAMissingOrForeignFileIs1004AndChangesNothing) {
     EXPECT_EQ(errorNumberOf([&] { app.openWorkbook(QStringLiteral("Text.xls")); }), 1004);
     EXPECT_EQ(app.workbookCount(), 1);
     EXPECT_EQ(app.activeWorkbook().name(), QStringLiteral("Sešit1"));
-}
-
-TEST_F(WorkbookFile, AFileWithoutExtensionOpensUnderItsOwnName) {
+    // A file without extension opens under its own name.
     app.addWorkbook().saveAs(QStringLiteral("Polka"));
     app.activeWorkbook().close();
     QFile::rename(host.path(QStringLiteral("Polka.xls")), host.path(QStringLiteral("Polka")));

@@ -6,6 +6,8 @@
 
 namespace testing_support {
 
+namespace {
+
 QByteArray variableLength(std::uint32_t value) {
     QByteArray bytes(1, char(value & 0x7F));
     while (value >>= 7) {
@@ -13,35 +15,6 @@ QByteArray variableLength(std::uint32_t value) {
     }
     return bytes;
 }
-
-MidiTrack& MidiTrack::event(std::uint32_t delta, std::initializer_list<std::uint8_t> bytes) {
-    bytes_ += variableLength(delta);
-    for (const std::uint8_t b : bytes) {
-        bytes_ += char(b);
-    }
-    return *this;
-}
-
-MidiTrack& MidiTrack::noteOn(std::uint32_t delta, int channel, int pitch, int velocity) {
-    return event(delta,
-                 {std::uint8_t(0x90 | channel), std::uint8_t(pitch), std::uint8_t(velocity)});
-}
-
-MidiTrack& MidiTrack::noteOff(std::uint32_t delta, int channel, int pitch) {
-    return event(delta, {std::uint8_t(0x80 | channel), std::uint8_t(pitch), 64});
-}
-
-MidiTrack& MidiTrack::meta(std::uint32_t delta, std::uint8_t type, const QByteArray& data) {
-    event(delta, {0xFF, type});
-    bytes_ += variableLength(std::uint32_t(data.size())) + data;
-    return *this;
-}
-
-MidiTrack& MidiTrack::end(std::uint32_t delta) {
-    return meta(delta, 0x2F, {});
-}
-
-namespace {
 
 QByteArray bigEndian(std::uint32_t value, int bytes) {
     QByteArray out;
@@ -52,6 +25,20 @@ QByteArray bigEndian(std::uint32_t value, int bytes) {
 }
 
 }  // namespace
+
+MidiTrack& MidiTrack::event(std::uint32_t delta, std::initializer_list<std::uint8_t> bytes) {
+    bytes_ += variableLength(delta);
+    for (const std::uint8_t b : bytes) {
+        bytes_ += char(b);
+    }
+    return *this;
+}
+
+MidiTrack& MidiTrack::meta(std::uint32_t delta, std::uint8_t type, const QByteArray& data) {
+    event(delta, {0xFF, type});
+    bytes_ += variableLength(std::uint32_t(data.size())) + data;
+    return *this;
+}
 
 QByteArray midiFile(int format, int division, const std::vector<MidiTrack>& tracks,
                     int declaredTracks) {

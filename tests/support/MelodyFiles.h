@@ -11,16 +11,19 @@
 // Melody files built byte by byte in the tests, so every case says exactly what the file holds.
 namespace testing_support {
 
-QByteArray variableLength(std::uint32_t value);
-
 // The body of an MTrk chunk, event by event; `delta` is the time since the previous event.
 class MidiTrack {
 public:
     MidiTrack& event(std::uint32_t delta, std::initializer_list<std::uint8_t> bytes);
-    MidiTrack& noteOn(std::uint32_t delta, int channel, int pitch, int velocity = 100);
-    MidiTrack& noteOff(std::uint32_t delta, int channel, int pitch);
+    MidiTrack& noteOn(std::uint32_t delta, int channel, int pitch, int velocity = 100) {
+        return event(delta,
+                     {std::uint8_t(0x90 | channel), std::uint8_t(pitch), std::uint8_t(velocity)});
+    }
+    MidiTrack& noteOff(std::uint32_t delta, int channel, int pitch) {
+        return event(delta, {std::uint8_t(0x80 | channel), std::uint8_t(pitch), 64});
+    }
     MidiTrack& meta(std::uint32_t delta, std::uint8_t type, const QByteArray& data);
-    MidiTrack& end(std::uint32_t delta = 0);
+    MidiTrack& end(std::uint32_t delta = 0) { return meta(delta, 0x2F, {}); }
     const QByteArray& bytes() const { return bytes_; }
 
 private:

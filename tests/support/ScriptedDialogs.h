@@ -20,6 +20,7 @@ public:
         QString text;
         services::MessageIcon icon;
         services::MessageButtons buttons;
+        bool operator==(const Message&) const = default;
     };
     std::vector<Message> messages;
     std::deque<services::MessageAnswer> answers;  // for OK/Cancel and Yes/No questions
@@ -76,10 +77,6 @@ public:
 inline void PrintTo(const ScriptedDialogs::Message& m, std::ostream* out) {
     *out << "[" << m.title.toStdString() << "] " << m.text.toStdString() << " (icon "
          << static_cast<int>(m.icon) << ")";
-}
-
-inline bool operator==(const ScriptedDialogs::Message& a, const ScriptedDialogs::Message& b) {
-    return a.title == b.title && a.text == b.text && a.icon == b.icon && a.buttons == b.buttons;
 }
 
 }  // namespace testing_support

@@ -46,12 +46,11 @@ protected:
         app::SongControlsOn(c(), menu());
     }
 
+    spreadsheet::Range songRange(const QString& address) {
+        return host().workbook(form->connection().SongWorkbookName).activeSheet().range(address);
+    }
     void put(const QString& address, const QString& text) {
-        host()
-            .workbook(form->connection().SongWorkbookName)
-            .activeSheet()
-            .range(address)
-            .setValue(spreadsheet::CellValue(text));
+        songRange(address).setValue(spreadsheet::CellValue(text));
     }
     void putRow(int row, const QStringList& treble, const QString& direction,
                 const QStringList& basses = {}) {
@@ -63,13 +62,7 @@ protected:
             put(spreadsheet::CellAddress{row, 13 + i}.toA1(), basses[i]);
         }
     }
-    QString cell(const QString& address) {
-        return host()
-            .workbook(form->connection().SongWorkbookName)
-            .activeSheet()
-            .range(address)
-            .text();
-    }
+    QString cell(const QString& address) { return songRange(address).text(); }
     QStringList rowCells(int row, int firstColumn, int count) {
         QStringList cells;
         for (int i = 0; i < count; ++i) {

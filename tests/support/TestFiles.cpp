@@ -48,8 +48,7 @@ void expectSameLines(const QString& expected, const QString& actual) {
 }
 
 BiffStream& BiffStream::record(std::uint16_t id, const std::vector<std::uint8_t>& body) {
-    Body header;
-    header.u16(id).u16(static_cast<std::uint16_t>(body.size()));
+    const Body header = Body().u16(id).u16(static_cast<std::uint16_t>(body.size()));
     bytes_.insert(bytes_.end(), header.bytes.begin(), header.bytes.end());
     bytes_.insert(bytes_.end(), body.begin(), body.end());
     return *this;
@@ -57,33 +56,16 @@ BiffStream& BiffStream::record(std::uint16_t id, const std::vector<std::uint8_t>
 
 BiffStream& BiffStream::bof(std::uint16_t version, std::uint16_t type) {
     Body body;
-    body.u16(version).u16(type).u16(0x0DBB).u16(0x07CC);
+    body.u16s({version, type, 0x0DBB, 0x07CC});
     if (version == 0x0600) {
         body.u32(0).u32(6);
     }
     return record(0x0809, body);
 }
 
-BiffStream& BiffStream::eof() {
-    return record(0x000A, {});
-}
-
 void BiffStream::patchU32(std::size_t position, std::uint32_t value) {
-    for (int i = 0; i < 4; ++i) {
-        bytes_[position + static_cast<std::size_t>(i)] =
-            static_cast<std::uint8_t>(value >> (8 * i));
-    }
-}
-
-Body& Body::u8(std::uint8_t v) {
-    bytes.push_back(v);
-    return *this;
-}
-
-Body& Body::u16(std::uint16_t v) {
-    bytes.push_back(static_cast<std::uint8_t>(v));
-    bytes.push_back(static_cast<std::uint8_t>(v >> 8));
-    return *this;
+    const Body le = Body().u32(value);
+    std::copy(le.bytes.begin(), le.bytes.end(), bytes_.begin() + static_cast<long>(position));
 }
 
 Body& Body::u16s(std::initializer_list<std::uint16_t> values) {
@@ -93,26 +75,14 @@ Body& Body::u16s(std::initializer_list<std::uint16_t> values) {
     return *this;
 }
 
-Body& Body::u32(std::uint32_t v) {
-    for (int i = 0; i < 4; ++i) {
-        bytes.push_back(static_cast<std::uint8_t>(v >> (8 * i)));
-    }
-    return *this;
-}
-
 Body& Body::f64(double v) {
     std::uint64_t bits;
     std::memcpy(&bits, &v, sizeof bits);
-    for (int i = 0; i < 8; ++i) {
-        bytes.push_back(static_cast<std::uint8_t>(bits >> (8 * i)));
-    }
-    return *this;
+    return u32(static_cast<std::uint32_t>(bits)).u32(static_cast<std::uint32_t>(bits >> 32));
 }
 
 Body& Body::latin1(const char* text) {
-    for (const char* p = text; *p; ++p) {
-        bytes.push_back(static_cast<std::uint8_t>(*p));
-    }
+    bytes.insert(bytes.end(), text, text + std::strlen(text));
     return *this;
 }
 
@@ -120,11 +90,6 @@ Body& Body::utf16(const QString& text) {
     for (const QChar c : text) {
         u16(c.unicode());
     }
-    return *this;
-}
-
-Body& Body::raw(std::initializer_list<std::uint8_t> more) {
-    bytes.insert(bytes.end(), more.begin(), more.end());
     return *this;
 }
 
@@ -156,7 +121,7 @@ CliRun runMechikCli(const QStringList& arguments, const QString& workingDirector
 QString runTool(const QString& program, const QStringList& arguments) {
     QProcess process;
     process.start(program, arguments);
-    EXPECT_TRUE(process.waitForFinished(60000)) << program.toStdString();
+    EXPECT_TRUE(process.waitForFinished(120000)) << program.toStdString();
     EXPECT_EQ(process.exitCode(), 0) << process.readAllStandardError().toStdString();
     return QString::fromUtf8(process.readAllStandardOutput());
 }

@@ -22,13 +22,30 @@ void writeBytes(const QString& path, const QByteArray& bytes);
 // Fails at the first line in which `actual` differs from `expected`, naming both.
 void expectSameLines(const QString& expected, const QString& actual);
 
+// Little-endian body builder: Body{}.u16(1).u32(2).latin1("abc").bytes
+struct Body {
+    std::vector<std::uint8_t> bytes;
+    Body& u8(std::uint8_t v) { return raw({v}); }
+    Body& u16(std::uint16_t v) { return u8(static_cast<std::uint8_t>(v)).u8(v >> 8); }
+    Body& u16s(std::initializer_list<std::uint16_t> values);  // each little-endian
+    Body& u32(std::uint32_t v) { return u16(static_cast<std::uint16_t>(v)).u16(v >> 16); }
+    Body& f64(double v);
+    Body& latin1(const char* text);
+    Body& utf16(const QString& text);
+    Body& raw(std::initializer_list<std::uint8_t> more) {
+        bytes.insert(bytes.end(), more.begin(), more.end());
+        return *this;
+    }
+    operator const std::vector<std::uint8_t>&() const { return bytes; }  // NOLINT
+};
+
 // A BIFF record stream built by hand, record by record, for feeding the reader exactly the
 // bytes a given writer would produce.
 class BiffStream {
 public:
     BiffStream& record(std::uint16_t id, const std::vector<std::uint8_t>& body);
     BiffStream& bof(std::uint16_t version, std::uint16_t type);
-    BiffStream& eof();
+    BiffStream& eof() { return record(0x000A, {}); }
     std::size_t size() const { return bytes_.size(); }
     const std::vector<std::uint8_t>& bytes() const { return bytes_; }
     // Overwrites four bytes (a BOUNDSHEET offset) once the target position is known.
@@ -36,20 +53,6 @@ public:
 
 private:
     std::vector<std::uint8_t> bytes_;
-};
-
-// Little-endian body builder: Body{}.u16(1).u32(2).latin1("abc").bytes
-struct Body {
-    std::vector<std::uint8_t> bytes;
-    Body& u8(std::uint8_t v);
-    Body& u16(std::uint16_t v);
-    Body& u16s(std::initializer_list<std::uint16_t> values);  // each little-endian
-    Body& u32(std::uint32_t v);
-    Body& f64(double v);
-    Body& latin1(const char* text);
-    Body& utf16(const QString& text);
-    Body& raw(std::initializer_list<std::uint8_t> more);
-    operator const std::vector<std::uint8_t>&() const { return bytes; }  // NOLINT
 };
 
 // Runs `action` while no file may grow past 1 KiB, as on a full disk: every save of a

@@ -54,35 +54,28 @@ void forEachDeliveredTuning(Check check) {
 // search for the display stops on.
 TEST(TuningTable, AgreesWithTheSheetSearchOnTheDeliveredDatabase) {
     forEachDeliveredTuning([](spreadsheet::Application& app, const TuningTable& table) {
-        struct Area {
-            tones::KeyboardSide side;
-            Bellows bellows;
-        };
-        for (const Area area : {Area{tones::KeyboardSide::Treble, Bellows::Push},
-                                Area{tones::KeyboardSide::Treble, Bellows::Pull},
-                                Area{tones::KeyboardSide::Bass, Bellows::Push},
-                                Area{tones::KeyboardSide::Bass, Bellows::Pull}}) {
-            const bool treble = area.side == tones::KeyboardSide::Treble;
-            const int back = tones::columnsBackToButton(area.side, area.bellows);
-            const auto& rows = treble ? table.trebleRows() : table.bassRows();
-            for (const auto& row : rows) {
-                const QString& tone = area.bellows == Bellows::Push ? row.push : row.pull;
-                if (tone.isEmpty() || !row.button) {
-                    continue;
+        for (const auto side : {tones::KeyboardSide::Treble, tones::KeyboardSide::Bass}) {
+            for (const auto bellows : {Bellows::Push, Bellows::Pull}) {
+                const bool treble = side == tones::KeyboardSide::Treble;
+                const int back = tones::columnsBackToButton(side, bellows);
+                for (const auto& row : treble ? table.trebleRows() : table.bassRows()) {
+                    const QString& tone = bellows == Bellows::Push ? row.push : row.pull;
+                    if (tone.isEmpty() || !row.button) {
+                        continue;
+                    }
+                    SCOPED_TRACE(tone.toStdString());
+                    app.range(tones::toneRange(side, bellows, tones::TuningReach::Shown)).select();
+                    ASSERT_TRUE(tones::findWholeCell(app, tone));
+                    const int found =
+                        static_cast<int>(app.activeCell().offset(0, -back).value().numberValue());
+                    const auto buttons = treble ? table.trebleButtonsOf(tone, bellows)
+                                                : table.bassButtonsOf(tone, bellows);
+                    ASSERT_FALSE(buttons.empty());
+                    EXPECT_EQ(buttons.front(), found);
+                    EXPECT_EQ(treble ? table.trebleTone(buttons.front(), bellows)
+                                     : table.bassTone(buttons.front(), bellows),
+                              tone);
                 }
-                SCOPED_TRACE(tone.toStdString());
-                app.range(tones::toneRange(area.side, area.bellows, tones::TuningReach::Shown))
-                    .select();
-                ASSERT_TRUE(tones::findWholeCell(app, tone));
-                const int found =
-                    static_cast<int>(app.activeCell().offset(0, -back).value().numberValue());
-                const auto buttons = treble ? table.trebleButtonsOf(tone, area.bellows)
-                                            : table.bassButtonsOf(tone, area.bellows);
-                ASSERT_FALSE(buttons.empty());
-                EXPECT_EQ(buttons.front(), found);
-                const QString toneBack = treble ? table.trebleTone(buttons.front(), area.bellows)
-                                                : table.bassTone(buttons.front(), area.bellows);
-                EXPECT_EQ(toneBack, tone);
             }
         }
     });

@@ -57,10 +57,8 @@ inline std::vector<std::uint8_t> workbookStream(const std::vector<Rec>& globals,
 }
 
 // Cell record bodies start with row, column (both 0-based) and the format index.
-inline Body cellHeader(std::uint16_t row, std::uint16_t column) {
-    Body b;
-    b.u16(row).u16(column).u16(15);
-    return b;
+inline Body cellHeader(std::uint16_t row, std::uint16_t column, std::uint16_t format = 15) {
+    return Body().u16s({row, column, format});
 }
 
 }  // namespace testing_support

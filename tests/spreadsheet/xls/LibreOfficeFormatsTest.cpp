@@ -83,19 +83,18 @@ TEST(LibreOfficeFormats, CalcReadsTheCellsFormulasMergeHiddenSheetAndPageSetting
     const OdsDocument doc = readFlatOds(host.path(QStringLiteral("Škoda lásky.fods")));
 
     const auto& song = doc.cells.at(QStringLiteral("G-C-F"));
-    EXPECT_EQ(song.at(QStringLiteral("A1")).text, QStringLiteral("Škoda lásky"));
+    const std::pair<const char*, const char*> texts[] = {
+        {"A1", "Škoda lásky"}, {"A2", "Lás-"}, {"A3", "da lás-"}, {"B5", "c1,"},
+        {"K2", "15.3.2024"},   {"K3", "1.50"}, {"K5", "Ladění"}};
+    for (const auto& [cell, text] : texts) {
+        EXPECT_EQ(song.at(cell).text, QString::fromUtf8(text)) << cell;
+    }
     EXPECT_EQ(song.at(QStringLiteral("A1")).spannedColumns, 9);
-    EXPECT_EQ(song.at(QStringLiteral("A2")).text, QStringLiteral("Lás-"));
-    EXPECT_EQ(song.at(QStringLiteral("A3")).text, QStringLiteral("da lás-"));
-    EXPECT_EQ(song.at(QStringLiteral("B5")).text, QStringLiteral("c1,"));
-    EXPECT_EQ(song.at(QStringLiteral("K2")).text, QStringLiteral("15.3.2024"));
-    EXPECT_EQ(song.at(QStringLiteral("K3")).text, QStringLiteral("1.50"));
     // The formula Mechík wrote over is a plain value; the other formulas remain.
     EXPECT_TRUE(song.at(QStringLiteral("K4")).formula.isEmpty());
     EXPECT_EQ(song.at(QStringLiteral("K4")).value, QStringLiteral("7"));
     EXPECT_EQ(song.at(QStringLiteral("K5")).formula,
               QStringLiteral("of:=CONCATENATE(\"Lad\";\"ění\")"));
-    EXPECT_EQ(song.at(QStringLiteral("K5")).text, QStringLiteral("Ladění"));
 
     EXPECT_TRUE(doc.hidden(QStringLiteral("Poznámky")));
     EXPECT_FALSE(doc.hidden(QStringLiteral("Akordy")));

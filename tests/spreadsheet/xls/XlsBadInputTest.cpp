@@ -47,15 +47,13 @@ TEST(XlsBadInput, FilesThatAreNoWorkbookAtAll) {
     EXPECT_EQ(reasonFor(xlsFileWithStream({1, 2, 3}, "WordDocument")), notXls);
 }
 
-TEST(XlsBadInput, NewerFormatsUnderAnXlsNameAreNamedAsSuch) {
+// Newer formats under an .xls name, and workbooks protected by a password, are named as such.
+TEST(XlsBadInput, NewerFormatsAndPasswordsAreNamed) {
     const QString reason =
         reasonFor(QByteArray("PK\x03\x04\x14\x00\x06\x00", 8) + QByteArray(200, 0));
     EXPECT_TRUE(reason.startsWith(QStringLiteral(
         "je to sešit v novějším formátu (.xlsx nebo .ods), ne Excel 97-2003 (.xls).")))
         << reason.toStdString();
-}
-
-TEST(XlsBadInput, PasswordProtectedWorkbooksAreRefusedWithTheReason) {
     const QString password = QStringLiteral("sešit je chráněn heslem.");
     EXPECT_TRUE(
         reasonFor(xlsFileWithStream({0, 1, 2, 3}, "EncryptedPackage")).startsWith(password));

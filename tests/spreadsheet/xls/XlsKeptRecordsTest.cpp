@@ -63,23 +63,12 @@ std::vector<Substream> substreams(const std::vector<std::uint8_t>& stream) {
     return result;
 }
 
-Substream withIds(const Substream& records, std::initializer_list<std::uint16_t> ids) {
+// The records whose id is among `ids`, or with `except` those whose id is not.
+Substream withIds(const Substream& records, const std::set<std::uint16_t>& ids,
+                  bool except = false) {
     Substream result;
-    for (const auto& r : records) {
-        if (std::find(ids.begin(), ids.end(), r.id) != ids.end()) {
-            result.push_back(r);
-        }
-    }
-    return result;
-}
-
-Substream without(const Substream& records, const std::set<std::uint16_t>& ids) {
-    Substream result;
-    for (const auto& r : records) {
-        if (!ids.count(r.id)) {
-            result.push_back(r);
-        }
-    }
+    std::copy_if(records.begin(), records.end(), std::back_inserter(result),
+                 [&](const ReadRecord& r) { return ids.count(r.id) != except; });
     return result;
 }
 
@@ -92,14 +81,6 @@ std::vector<std::pair<std::uint16_t, std::vector<std::uint8_t>>> idsAndBodies(
     return result;
 }
 
-std::vector<std::uint8_t> save(const WorkbookData& data) {
-    std::vector<const Sheet*> sheets;
-    for (const auto& sheet : data.sheets) {
-        sheets.push_back(sheet.get());
-    }
-    return spreadsheet::xls::buildWorkbookStream(sheets, data.activeSheet, data.kept.get());
-}
-
 // Reads a stream, lets `edit` write cells as the program would, and saves it.
 std::vector<std::uint8_t> resave(const std::vector<std::uint8_t>& stream,
                                  const std::function<void(WorkbookData&)>& edit = {}) {
@@ -107,21 +88,24 @@ std::vector<std::uint8_t> resave(const std::vector<std::uint8_t>& stream,
     if (edit) {
         edit(data);
     }
-    return save(data);
+    std::vector<const Sheet*> sheets;
+    for (const auto& sheet : data.sheets) {
+        sheets.push_back(sheet.get());
+    }
+    return spreadsheet::xls::buildWorkbookStream(sheets, data.activeSheet, data.kept.get());
 }
 
-void setCell(WorkbookData& data, const char* address, const CellValue& value, int sheet = 0) {
-    data.sheets[static_cast<std::size_t>(sheet)]->setValue(
-        *CellAddress::parse(QString::fromLatin1(address)), value);
+void setCell(WorkbookData& data, const char* address, const CellValue& value) {
+    data.sheets[0]->setValue(*CellAddress::parse(QString::fromLatin1(address)), value);
 }
 
 std::vector<std::uint8_t> fixtureStream(const char* name) {
     const QByteArray file =
         readBytes(QStringLiteral(MECHIK_TEST_DATA "/") + QString::fromLatin1(name));
-    auto contents = spreadsheet::xls::extractWorkbookStream(
-        reinterpret_cast<const std::uint8_t*>(file.constData()),
-        static_cast<std::size_t>(file.size()), 1u << 26);
-    return contents.workbookStream;
+    return spreadsheet::xls::extractWorkbookStream(
+               reinterpret_cast<const std::uint8_t*>(file.constData()),
+               static_cast<std::size_t>(file.size()), 1u << 26)
+        .workbookStream;
 }
 
 constexpr std::uint16_t Font = 0x0031, Xf = 0x00E0, Style = 0x0293, Row = 0x0208, Label = 0x0204,
@@ -129,15 +113,16 @@ constexpr std::uint16_t Font = 0x0031, Xf = 0x00E0, Style = 0x0293, Row = 0x0208
                         String = 0x0207, ShrFmla = 0x04BC, ArrayRec = 0x0221, ColInfo = 0x007D,
                         BoundSheet = 0x0085, Index = 0x020B, DbCell = 0x00D7, Selection = 0x001D;
 
-const std::set<std::uint16_t> cellIds{0x0201, 0x00BE, 0x0203, 0x027E, 0x00BD, 0x00FD, 0x0204,
-                                      0x00D6, 0x0205, 0x0006, 0x0207, 0x04BC, 0x0221, 0x0236};
+// The cell records, each with its format; and what a formula adds to its cell.
+const std::set<std::uint16_t> cellIds{0x0201, 0x00BE, 0x0203, 0x027E, 0x00BD,
+                                      0x00FD, 0x0204, 0x00D6, 0x0205, 0x0006};
+const std::set<std::uint16_t> formulaIds{0x0207, 0x04BC, 0x0221, 0x0236};
 
 // The XF index of each cell record, by address.
 std::map<QString, std::uint16_t> cellFormats(const Substream& sheet) {
     std::map<QString, std::uint16_t> formats;
     for (const auto& r : sheet) {
-        if (!cellIds.count(r.id) || r.id == String || r.id == ShrFmla || r.id == ArrayRec ||
-            r.id == 0x0236) {
+        if (!cellIds.count(r.id)) {
             continue;
         }
         const int row = u16(r.body, 0);
@@ -163,52 +148,30 @@ std::vector<Rec> formatTable(int count) {
         {Font, Body().u16s({200, 0, 0x7FFF, 400, 0}).raw({0, 0, 0, 0, 5, 0}).latin1("Arial")});
     for (int i = 0; i < count; ++i) {
         const auto style = static_cast<std::uint16_t>(i < 15 ? 0xFFF5 : 0x0001);
-        records.push_back({Xf, Body()
-                                   .u16s({0, static_cast<std::uint16_t>(i), style, 0x20})
-                                   .u32(0)
-                                   .u32(0)
-                                   .u32(0)
-                                   .u16(0x20C0)});
+        records.push_back({Xf, Body().u16s({0, static_cast<std::uint16_t>(i), style, 0x20, 0, 0, 0,
+                                            0, 0, 0, 0x20C0})});
     }
     records.push_back({Style, Body().u16(0x8000).u8(0).u8(0xFF)});
     return records;
 }
 
-Body cellAt(std::uint16_t row, std::uint16_t column, std::uint16_t format) {
-    Body b;
-    b.u16s({row, column, format});
-    return b;
-}
-
-// A FORMULA record with a number result, or a text result (a STRING record follows).
-Rec formula(std::uint16_t row, std::uint16_t column, std::uint16_t format, double number,
-            std::initializer_list<std::uint8_t> tokens) {
-    Body b = cellAt(row, column, format);
-    b.f64(number).u16(0).u32(0).u16(static_cast<std::uint16_t>(tokens.size())).raw(tokens);
-    return {Formula, b.bytes};
-}
-Rec textFormula(std::uint16_t row, std::uint16_t column,
-                std::initializer_list<std::uint8_t> tokens) {
-    Body b = cellAt(row, column, 16);
-    b.raw({0, 0, 0, 0, 0, 0, 0xFF, 0xFF})
-        .u16(0)
-        .u32(0)
-        .u16(static_cast<std::uint16_t>(tokens.size()))
-        .raw(tokens);
+// A FORMULA record in format 16 with its cached result: a number, or with `text` a string
+// that a STRING record after it holds.
+Rec formula(std::uint16_t row, std::uint16_t column, double number,
+            const std::vector<std::uint8_t>& tokens, bool text = false) {
+    Body b = cellHeader(row, column, 16);
+    if (text) {
+        b.raw({0, 0, 0, 0, 0, 0, 0xFF, 0xFF});
+    } else {
+        b.f64(number);
+    }
+    b.u16(0).u32(0).u16(static_cast<std::uint16_t>(tokens.size()));
+    b.bytes.insert(b.bytes.end(), tokens.begin(), tokens.end());
     return {Formula, b.bytes};
 }
 // PtgExp: the formula is the one defined at `row`, `column` (SHRFMLA or ARRAY there).
-std::vector<std::uint8_t> expTokens(std::uint16_t row, std::uint16_t column) {
-    return {0x01, static_cast<std::uint8_t>(row), static_cast<std::uint8_t>(row >> 8),
-            static_cast<std::uint8_t>(column), static_cast<std::uint8_t>(column >> 8)};
-}
-Rec sharedMember(std::uint16_t row, std::uint16_t column, double cached,
-                 std::uint16_t definitionRow, std::uint16_t definitionColumn) {
-    Body b = cellAt(row, column, 16);
-    const auto tokens = expTokens(definitionRow, definitionColumn);
-    b.f64(cached).u16(0).u32(0).u16(static_cast<std::uint16_t>(tokens.size()));
-    b.bytes.insert(b.bytes.end(), tokens.begin(), tokens.end());
-    return {Formula, b.bytes};
+std::vector<std::uint8_t> defined(std::uint8_t row, std::uint8_t column) {
+    return {0x01, row, 0, column, 0};
 }
 
 Substream sheetRecords(const std::vector<std::uint8_t>& stream, std::size_t sheet = 0) {
@@ -232,7 +195,8 @@ TEST(XlsKeptRecords, TheRecordsOfALibreOfficeSongAreWrittenBackAsTheyWere) {
     auto kept = [&madeAnew](const Substream& records) {
         std::set<std::uint16_t> ids = madeAnew;
         ids.insert(cellIds.begin(), cellIds.end());
-        return idsAndBodies(without(records, ids));
+        ids.insert(formulaIds.begin(), formulaIds.end());
+        return idsAndBodies(withIds(records, ids, true));
     };
     for (std::size_t i = 0; i < before.size(); ++i) {
         SCOPED_TRACE(i);
@@ -261,12 +225,12 @@ TEST(XlsKeptRecords, TheRecordsOfALibreOfficeSongAreWrittenBackAsTheyWere) {
 }
 
 TEST(XlsKeptRecords, AWrittenCellKeepsItsFormatAndANewOneTakesItsRowsOrColumns) {
-    const auto stream =
-        workbookStream(formatTable(20), {{QStringLiteral("G-C-F"),
-                                          {{ColInfo, Body().u16s({1, 1, 4000, 17, 0, 0})},
-                                           {Row, Body().u16s({2, 0, 0, 300, 0, 0, 0x01C0, 18})},
-                                           {Label, cellAt(0, 0, 16).u16(4).u8(0).latin1("Sko-")},
-                                           {Blank, cellAt(0, 5, 19)}}}});
+    const auto stream = workbookStream(formatTable(20),
+                                       {{QStringLiteral("G-C-F"),
+                                         {{ColInfo, Body().u16s({1, 1, 4000, 17, 0, 0})},
+                                          {Row, Body().u16s({2, 0, 0, 300, 0, 0, 0x01C0, 18})},
+                                          {Label, cellHeader(0, 0, 16).u16(4).u8(0).latin1("Sko-")},
+                                          {Blank, cellHeader(0, 5, 19)}}}});
     const auto saved = resave(stream, [](WorkbookData& data) {
         setCell(data, "A1", CellValue(QStringLiteral("Lás-")));
         setCell(data, "B2", CellValue(QStringLiteral("c1,")));  // column B has format 17
@@ -274,12 +238,9 @@ TEST(XlsKeptRecords, AWrittenCellKeepsItsFormatAndANewOneTakesItsRowsOrColumns) 
         setCell(data, "D4", CellValue(QStringLiteral("Tlak")));
         setCell(data, "F1", CellValue::number(2));  // the formatted empty cell
     });
-    const auto formats = cellFormats(sheetRecords(saved));
-    EXPECT_EQ(formats.at(QStringLiteral("A1")), 16);
-    EXPECT_EQ(formats.at(QStringLiteral("B2")), 17);
-    EXPECT_EQ(formats.at(QStringLiteral("C3")), 18);
-    EXPECT_EQ(formats.at(QStringLiteral("D4")), 15);
-    EXPECT_EQ(formats.at(QStringLiteral("F1")), 19);
+    EXPECT_EQ(cellFormats(sheetRecords(saved)),
+              (std::map<QString, std::uint16_t>{
+                  {"A1", 16}, {"B2", 17}, {"C3", 18}, {"D4", 15}, {"F1", 19}}));
 
     // Clearing a cell keeps its format, as clearing contents does in every spreadsheet.
     const auto cleared = resave(saved, [](WorkbookData& data) {
@@ -294,8 +255,8 @@ TEST(XlsKeptRecords, AWrittenCellKeepsItsFormatAndANewOneTakesItsRowsOrColumns) 
 TEST(XlsKeptRecords, AFormulaIsKeptUntilItsCellIsWrittenThenItIsAPlainValue) {
     const auto stream =
         workbookStream(formatTable(17), {{QStringLiteral("List1"),
-                                          {formula(0, 1, 16, 3.0, {0x1E, 0x03, 0x00}),  // =3
-                                           textFormula(1, 1, {0x17, 0x01, 0x00, 'x'}),  // ="x"
+                                          {formula(0, 1, 3, {0x1E, 0x03, 0x00}),             // =3
+                                           formula(1, 1, 0, {0x17, 0x01, 0x00, 'x'}, true),  // ="x"
                                            {String, Body().u16(1).u8(0).latin1("x")}}}});
     const auto unchanged = resave(stream);
     EXPECT_EQ(idsAndBodies(withIds(sheetRecords(unchanged), {Formula, String})),
@@ -322,13 +283,13 @@ TEST(XlsKeptRecords, SharedFormulasLeavePlainValuesWhenTheirDefiningCellIsWritte
     Body array;
     array.u16(0).u16(1).u8(2).u8(2).u16(0).u32(0).u16(3).raw({0x1E, 0x09, 0x00});
     const auto stream = workbookStream(formatTable(17), {{QStringLiteral("List1"),
-                                                          {sharedMember(0, 1, 7, 0, 1),
+                                                          {formula(0, 1, 7, defined(0, 1)),
                                                            {ShrFmla, shared.bytes},
-                                                           sharedMember(1, 1, 7, 0, 1),
-                                                           sharedMember(2, 1, 7, 0, 1),
-                                                           sharedMember(0, 2, 9, 0, 2),
+                                                           formula(1, 1, 7, defined(0, 1)),
+                                                           formula(2, 1, 7, defined(0, 1)),
+                                                           formula(0, 2, 9, defined(0, 2)),
                                                            {ArrayRec, array.bytes},
-                                                           sharedMember(1, 2, 9, 0, 2)}}});
+                                                           formula(1, 2, 9, defined(0, 2))}}});
     auto formulaCells = [](const std::vector<std::uint8_t>& saved) {
         std::set<QString> cells;
         for (const auto& r : withIds(sheetRecords(saved), {Formula})) {
@@ -360,12 +321,11 @@ TEST(XlsKeptRecords, SharedFormulasLeavePlainValuesWhenTheirDefiningCellIsWritte
 
 TEST(XlsKeptRecords, RichTextKeepsItsRunsUntilItsTextChanges) {
     auto globals = formatTable(16);
-    Body sst;
-    sst.u32(2).u32(1).u16(7).u8(0x08).u16(2).latin1("da las-").u16s({3, 1, 6, 0});
-    globals.push_back({0x00FC, sst.bytes});
+    globals.push_back(
+        {0x00FC, Body().u32(2).u32(1).u16(7).u8(0x08).u16(2).latin1("da las-").u16s({3, 1, 6, 0})});
     const auto streamWithFormats = workbookStream(
         globals, {{QStringLiteral("List1"),
-                   {{LabelSst, cellAt(0, 0, 15).u32(0)}, {LabelSst, cellAt(1, 0, 15).u32(0)}}}});
+                   {{LabelSst, cellHeader(0, 0).u32(0)}, {LabelSst, cellHeader(1, 0).u32(0)}}}});
     const auto saved = resave(streamWithFormats, [](WorkbookData& data) {
         setCell(data, "A2", CellValue(QStringLiteral("ky")));
     });
@@ -445,15 +405,10 @@ TEST(XlsKeptRecords, ChartSheetsAreLeftOutAndReferencesFollowTheSheets) {
 }
 
 TEST(XlsKeptRecords, HiddenSheetsStayHiddenButTheActiveSheetIsShown) {
-    const auto stream =
+    auto hidden =
         workbookStream(formatTable(16), {{QStringLiteral("A"), {}}, {QStringLiteral("B"), {}}});
-    auto hidden = stream;
-    // BOUNDSHEET of B: hidden
-    const auto globals = substreams(stream)[0];
-    const auto sheetB = withIds(globals, {BoundSheet})[1];
-    hidden[sheetB.position + 4 + 4] = 1;
-    const auto saved = resave(hidden);
-    EXPECT_EQ(withIds(substreams(saved)[0], {BoundSheet})[1].body[4], 1);
+    hidden[withIds(substreams(hidden)[0], {BoundSheet})[1].position + 8] = 1;  // B is hidden
+    EXPECT_EQ(withIds(substreams(resave(hidden))[0], {BoundSheet})[1].body[4], 1);
     const auto activeB = resave(hidden, [](WorkbookData& data) { data.activeSheet = 1; });
     EXPECT_EQ(withIds(substreams(activeB)[0], {BoundSheet})[1].body[4], 0);
 }
@@ -557,7 +512,7 @@ TEST(XlsKeptRecords, Excel5FormatsAreWrittenInTheLayoutOfExcel97) {
         {Xf, Body().u16s({0, 2, 0x0001}).u8(0x2A).u8(0x02 | 0xF8).u32(fill).u32(lines)});
     globals.push_back({0x041E, Body().u16(164).u8(4).latin1("0.00")});
     const auto saved = resave(workbookStream(
-        globals, {{QStringLiteral("Pisen"), {{0x0204, cellAt(0, 0, 16).u16(3).latin1("abc")}}}},
+        globals, {{QStringLiteral("Pisen"), {{0x0204, cellHeader(0, 0, 16).u16(3).latin1("abc")}}}},
         0x0500));
     const auto records = substreams(saved)[0];
     const auto xfs = withIds(records, {Xf});
@@ -567,18 +522,13 @@ TEST(XlsKeptRecords, Excel5FormatsAreWrittenInTheLayoutOfExcel97) {
     const auto& xf = xfs[16].body;
     ASSERT_EQ(xf.size(), 20u);
     EXPECT_EQ(std::vector<std::uint8_t>(xf.begin(), xf.begin() + 10), expected);
-    const std::uint32_t borders = u32(xf, 10);
-    EXPECT_EQ(borders & 0xF, 3u);
-    EXPECT_EQ(borders >> 4 & 0xF, 5u);
-    EXPECT_EQ(borders >> 8 & 0xF, 1u);
-    EXPECT_EQ(borders >> 12 & 0xF, 2u);
-    EXPECT_EQ(borders >> 16 & 0x7F, 11u);
-    EXPECT_EQ(borders >> 23 & 0x7F, 12u);
-    const std::uint32_t colours = u32(xf, 14);
-    EXPECT_EQ(colours & 0x7F, 10u);
-    EXPECT_EQ(colours >> 7 & 0x7F, 8u);
-    EXPECT_EQ(colours >> 26, 1u);
-    EXPECT_EQ(u16(xf, 18), 13 | (9 << 7));
+    // Line styles left, right, top, bottom; colours left, right, top, bottom; fill; its colours.
+    const std::uint32_t borders = u32(xf, 10), colours = u32(xf, 14);
+    EXPECT_EQ((std::vector<std::uint32_t>{borders & 0xF, borders >> 4 & 0xF, borders >> 8 & 0xF,
+                                          borders >> 12 & 0xF, borders >> 16 & 0x7F,
+                                          borders >> 23 & 0x7F, colours & 0x7F, colours >> 7 & 0x7F,
+                                          colours >> 26, u16(xf, 18)}),
+              (std::vector<std::uint32_t>{3, 5, 1, 2, 11, 12, 10, 8, 1, 13 | (9 << 7)}));
     const auto format = withIds(records, {0x041E});
     ASSERT_EQ(format.size(), 1u);
     EXPECT_EQ(format[0].body, (std::vector<std::uint8_t>{164, 0, 4, 0, 0, '0', '.', '0', '0'}));

@@ -12,16 +12,9 @@
 
 using namespace testing_support;
 using spreadsheet::CellAddress;
-using spreadsheet::WorkbookData;
 using spreadsheet::xls::parseWorkbookStream;
 
 namespace {
-
-QString cell(const WorkbookData& data, const char* address, int sheet = 0) {
-    return data.sheets[static_cast<size_t>(sheet)]
-        ->value(*CellAddress::parse(QString::fromLatin1(address)))
-        .text();
-}
 
 std::uint32_t rkInteger(std::int32_t v, bool hundredths = false) {
     return (static_cast<std::uint32_t>(v) << 2) | 0x02u | (hundredths ? 1u : 0u);
@@ -210,7 +203,7 @@ TEST(XlsReader, ZeroPaddingAfterTheLastRecordIsTolerated) {
     auto stream =
         workbookStream({}, {{QStringLiteral("List1"), {{0x0203, cellHeader(0, 0).f64(1)}}}});
     stream.resize(stream.size() + 3000, 0);
-    EXPECT_EQ(cell(parseWorkbookStream(stream), "A1"), QStringLiteral("1"));
+    EXPECT_EQ(parseWorkbookStream(stream).sheets[0]->value({1, 1}).text(), QStringLiteral("1"));
 }
 
 // The writer's records, byte for byte, for the cells a song holds.
