@@ -2,6 +2,8 @@
 // selection and the active cell, and the errors 9, 91 and 1004.
 #include "support/TestHost.h"
 
+#include <QStandardPaths>
+
 #include <gtest/gtest.h>
 
 using spreadsheet::CellValue;
@@ -173,4 +175,25 @@ TEST_F(Application, TheDefaultFolderIsRememberedAndTheChooserStartsThere) {
     EXPECT_EQ(chooser.asked[0].startFolder, dir.path());
     EXPECT_EQ(chooser.asked[0].filterName, QStringLiteral("Excel Files"));
     EXPECT_EQ(chooser.asked[0].patterns, QStringLiteral("*.xls"));
+}
+
+TEST_F(Application, AHostKeptInMemoryNeitherReadsNorChangesThePlayersDefaultFolder) {
+    QStandardPaths::setTestModeEnabled(true);
+    spreadsheet::HostSettings players;
+    const QString playersFolder = players.defaultFilePath();
+    players.setDefaultFilePath(QStringLiteral("/home/hrac/Písně"));
+    const spreadsheet::HostSettings scratch = spreadsheet::HostSettings::inMemory();
+    {
+        spreadsheet::Application first{scratch};
+        EXPECT_EQ(first.defaultFilePath(),
+                  QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
+        first.setDefaultFilePath(dir.path());
+        first.quit();
+    }
+    // The run's next host finds what its first one set, as with a settings file.
+    spreadsheet::Application second{scratch};
+    EXPECT_EQ(second.defaultFilePath(), dir.path());
+    EXPECT_EQ(players.defaultFilePath(), QStringLiteral("/home/hrac/Písně"));
+    players.setDefaultFilePath(playersFolder);
+    QStandardPaths::setTestModeEnabled(false);
 }
