@@ -1,9 +1,9 @@
 #include "frmKonverze.h"
 
-#include "DesignedControls.h"
 #include "services/CommandGuard.h"
 #include "services/SpreadsheetConnection.h"
 #include "services/Twips.h"
+#include "views/DesignedControls.h"
 #include "views/WidgetPlacement.h"
 
 #include <QCloseEvent>
@@ -15,6 +15,9 @@
 namespace auxwin {
 
 namespace {
+
+using views::ControlDesign;
+using views::ControlKind;
 
 // Left, Top, Width, Height in twips, as designed. lblKonec and cmdKonec lie under the controls
 // they replace: made first.
@@ -41,7 +44,7 @@ frmKonverze::frmKonverze(services::SpreadsheetConnection& connection, services::
     setAttribute(Qt::WA_DeleteOnClose);
     setFixedSize(services::twipsToPixels(7470), services::twipsToPixels(1680));
     views::useDesignFont(this);
-    const DesignedControls controls(this, design);
+    const views::DesignedControls controls(this, design);
     lblKonec = controls.get<QLabel>("lblKonec");
     cmdKonec = controls.get<QPushButton>("cmdKonec");
     cmdVyberPisen = controls.get<QPushButton>("cmdVyberPisen");

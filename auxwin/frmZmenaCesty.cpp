@@ -1,9 +1,9 @@
 #include "frmZmenaCesty.h"
 
-#include "DesignedControls.h"
 #include "services/Dialogs.h"
 #include "services/SpreadsheetConnection.h"
 #include "services/Twips.h"
+#include "views/DesignedControls.h"
 #include "views/WidgetPlacement.h"
 
 #include <QCloseEvent>
@@ -17,6 +17,9 @@
 namespace auxwin {
 
 namespace {
+
+using views::ControlDesign;
+using views::ControlKind;
 
 bool FolderExists(const QString& path) {
     return QFileInfo(path).isDir();
@@ -67,7 +70,7 @@ frmZmenaCesty::frmZmenaCesty(services::SpreadsheetConnection& connection,
     setAttribute(Qt::WA_DeleteOnClose);
     setFixedSize(services::twipsToPixels(6030), services::twipsToPixels(3480));
     views::useDesignFont(this);
-    const DesignedControls controls(this, design);
+    const views::DesignedControls controls(this, design);
     Label1 = controls.get<QLabel>("Label1");
     lblStaraCesta = controls.get<QLabel>("lblStaraCesta");
     Label2 = controls.get<QLabel>("Label2");
